@@ -1,0 +1,114 @@
+#include <GL/gl.h>
+
+#include "puzzle/VekCube.h"
+#include "render/VekGL.h"
+
+VEKBigCube::VEKBigCube()
+    : Cubies(new VEKSmallCube[kMaxCubies]), TextureIds(new uint32_t[kTextureCount]()) {
+  for (VEKVector& a : Axis) a = VEKVector{0.0f, 0.0f, 0.0f, 1.0f};
+  ResetDrag();
+  BodyColor.Set(80, 80, 80);
+  RotateSpeed = 6;
+  ShuffleRotateCount = 30;
+  Busy = false;
+  Build(3);
+}
+
+void VEKBigCube::Build(int NewSize) {
+  if (NewSize < 2 || NewSize > 5) return;
+  const int n = NewSize;
+  Size = n;
+  CubieCount = n * n * n;
+  LayerCubies = n * n;
+
+  // Coordinates accumulate step by step in float, as the grid has always been
+  // laid out: for N = 3 the middle one is about -2.4e-8, not exactly 0.
+  float coordinate[5];
+  coordinate[0] = static_cast<float>((1 - n) * 0.8);
+  for (int i = 1; i < n; ++i) coordinate[i] = static_cast<float>(coordinate[i - 1] + 1.6);
+
+  for (int i = 0; i < n; ++i) {
+    for (int j = 0; j < n; ++j) {
+      for (int k = 0; k < n; ++k) {
+        const int b = (i * n + j) * n + k;
+        VEKSmallCube& cubie = Cubies[b];
+        cubie.Setup(coordinate[i], coordinate[j], coordinate[k], 0.7f, 0.1f);
+        cubie.BodyColor = BodyColor;
+        cubie.Id = 100 * b + 100;
+        cubie.OuterPlusZ = (k == n - 1);
+        cubie.OuterMinusZ = (k == 0);
+        cubie.OuterPlusY = (j == n - 1);
+        cubie.OuterMinusY = (j == 0);
+        cubie.OuterMinusX = (i == 0);
+        cubie.OuterPlusX = (i == n - 1);
+      }
+    }
+  }
+  UploadTextures();
+  AssignDigits();
+  Axis[0] = VEKVector{1.0f, 0.0f, 0.0f, 1.0f};
+  Axis[1] = VEKVector{0.0f, 1.0f, 0.0f, 1.0f};
+  Axis[2] = VEKVector{0.0f, 0.0f, 1.0f, 1.0f};
+}
+
+void VEKBigCube::UploadTextures() {
+  for (int j = 0; j < kTextureCount; ++j) {
+    const uint32_t* image = tessaro::DigitImage(j);
+    uint8_t* texels = Pixels + kTexelBytes * j;
+    // Transposed: texel row t holds image column x = t, top to bottom.
+    for (int x = 0; x < 128; ++x) {
+      for (int y = 0; y < 128; ++y) {
+        const uint32_t colour = image ? image[y * 128 + x] : 0x00FFFFFFu;
+        uint8_t* texel = texels + 512 * x + 4 * y;
+        texel[0] = static_cast<uint8_t>(colour & 0xFF);
+        texel[1] = static_cast<uint8_t>((colour >> 8) & 0xFF);
+        texel[2] = static_cast<uint8_t>((colour >> 16) & 0xFF);
+        texel[3] = 255;
+      }
+    }
+  }
+  // Textures need a current context; before the renderer has one there is
+  // nothing to upload to, and the next Build on a live context does it.
+  if (!Owner || !Owner->Attached()) return;
+  for (int j = 0; j < kTextureCount; ++j) {
+    // Reuse the texture objects of the last Build, so that rebuilding the
+    // cube all evening never grows video memory.
+    GLuint name = TextureIds[j];
+    if (name == 0 || !glIsTexture(name)) glGenTextures(1, &name);
+    TextureIds[j] = name;
+    glBindTexture(GL_TEXTURE_2D, name);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_CLAMP);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_CLAMP);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_NEAREST);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_NEAREST);
+    glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA, 128, 128, 0, GL_RGBA, GL_UNSIGNED_BYTE,
+                 Pixels + kTexelBytes * j);
+  }
+}
+
+void VEKBigCube::AssignDigits() {
+  // One counter per face of the whole cube; every face reads 1..N^2 in the
+  // order of the cubie index (x slowest, then y, then z).
+  int counter[6] = {0, 0, 0, 0, 0, 0};
+  for (int b = 0; b < CubieCount; ++b) {
+    VEKSmallCube& cubie = Cubies[b];
+    const bool outer[6] = {cubie.OuterPlusZ, cubie.OuterMinusZ, cubie.OuterMinusX,
+                           cubie.OuterPlusX, cubie.OuterPlusY,  cubie.OuterMinusY};
+    for (int f = 0; f < 6; ++f) {
+      if (outer[f]) {
+        const int c = ++counter[f];
+        if (c < kTextureCount) cubie.FaceTexture[f] = TextureIds[c];
+      } else {
+        cubie.FaceTexture[f] = TextureIds[0];
+      }
+    }
+  }
+}
+
+void VEKBigCube::ApplyBodyColor() {
+  for (int b = 0; b < CubieCount; ++b) Cubies[b].BodyColor = BodyColor;
+}
+
+void VEKBigCube::DrawStepFrame() {
+  if (Owner) Owner->DrawFrame();
+}

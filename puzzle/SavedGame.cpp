@@ -1,0 +1,118 @@
+// Saved games: magic 114, the size N, then X, Y, Z of every point of every
+// cubie in array order, little-endian int32 and float32, no padding.
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cmath>
+#include <cstdio>
+#include <cstring>
+#include <fstream>
+#include <vector>
+
+#include "puzzle/VekCube.h"
+
+namespace {
+constexpr int32_t kMagic = 114;
+constexpr std::size_t kHeaderBytes = 8;
+constexpr std::size_t kCubieBytes = kPointsPerCubie * 12;
+// The most a reader ever needs: the header and the points of a 5x5x5 cube.
+constexpr std::size_t kMaxGameBytes = kHeaderBytes + kCubieBytes * kMaxCubies;
+
+void PutInt32(std::vector<uint8_t>& out, int32_t value) {
+  const uint32_t v = static_cast<uint32_t>(value);
+  for (int shift = 0; shift < 32; shift += 8) out.push_back(static_cast<uint8_t>(v >> shift));
+}
+
+void PutFloat(std::vector<uint8_t>& out, float value) {
+  uint32_t bits;
+  std::memcpy(&bits, &value, sizeof bits);
+  PutInt32(out, static_cast<int32_t>(bits));
+}
+
+uint32_t GetUint32(const uint8_t* p) {
+  return static_cast<uint32_t>(p[0]) | static_cast<uint32_t>(p[1]) << 8 |
+         static_cast<uint32_t>(p[2]) << 16 | static_cast<uint32_t>(p[3]) << 24;
+}
+
+float GetFloat(const uint8_t* p) {
+  const uint32_t bits = GetUint32(p);
+  float value;
+  std::memcpy(&value, &bits, sizeof value);
+  return value;
+}
+
+bool WriteAll(int fd, const std::vector<uint8_t>& bytes) {
+  std::size_t done = 0;
+  while (done < bytes.size()) {
+    const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
+    if (n <= 0) return false;
+    done += static_cast<std::size_t>(n);
+  }
+  return true;
+}
+}  // namespace
+
+bool VEKBigCube::SaveToFile(const std::string& FileName) const {
+  std::vector<uint8_t> bytes;
+  bytes.reserve(kHeaderBytes + kCubieBytes * static_cast<std::size_t>(CubieCount));
+  PutInt32(bytes, kMagic);
+  PutInt32(bytes, Size);
+  for (int b = 0; b < CubieCount; ++b) {
+    for (int p = 0; p < kPointsPerCubie; ++p) {
+      const VEKVector& point = Cubies[b].Points[p];
+      PutFloat(bytes, point.X);
+      PutFloat(bytes, point.Y);
+      PutFloat(bytes, point.Z);
+    }
+  }
+
+  // Write beside the target and rename over it only when complete, so that a
+  // failed save never destroys the game already in the file.
+  std::string temporary = FileName + ".saving-XXXXXX";
+  const int fd = ::mkstemp(temporary.data());
+  if (fd < 0) return false;
+  const mode_t mask = ::umask(0);
+  ::umask(mask);
+  bool ok = ::fchmod(fd, 0666 & ~mask) == 0 && WriteAll(fd, bytes) && ::fsync(fd) == 0;
+  ok = (::close(fd) == 0) && ok;
+  if (ok) ok = std::rename(temporary.c_str(), FileName.c_str()) == 0;
+  if (!ok) ::unlink(temporary.c_str());
+  return ok;
+}
+
+int VEKBigCube::LoadFromFile(const std::string& FileName) {
+  std::ifstream in(FileName, std::ios::binary);
+  if (!in) return 0;
+  std::vector<uint8_t> bytes(kMaxGameBytes);
+  in.read(reinterpret_cast<char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+  return LoadFromBytes(bytes.data(), static_cast<std::size_t>(in.gcount()));
+}
+
+int VEKBigCube::LoadFromBytes(const uint8_t* Data, std::size_t Length) {
+  // The whole file is checked before the cube changes: a rejected file
+  // leaves the game on screen as it was.
+  if (Length < kHeaderBytes) return 0;
+  if (static_cast<int32_t>(GetUint32(Data)) != kMagic) return 0;
+  const int32_t n = static_cast<int32_t>(GetUint32(Data + 4));
+  if (n < 2 || n > 5) return 0;
+  const std::size_t cubies = static_cast<std::size_t>(n) * n * n;
+  if (Length < kHeaderBytes + kCubieBytes * cubies) return 0;
+  // No game ever saves an infinite or undefined coordinate.
+  for (std::size_t offset = 0; offset < kCubieBytes * cubies; offset += 4) {
+    if (!std::isfinite(GetFloat(Data + kHeaderBytes + offset))) return 0;
+  }
+
+  Build(n);
+  const uint8_t* p = Data + kHeaderBytes;
+  for (int b = 0; b < CubieCount; ++b) {
+    for (int k = 0; k < kPointsPerCubie; ++k, p += 12) {
+      VEKVector& point = Cubies[b].Points[k];
+      point.X = GetFloat(p);
+      point.Y = GetFloat(p + 4);
+      point.Z = GetFloat(p + 8);
+      point.W = 1.0f;
+    }
+  }
+  return Size;
+}

@@ -1,0 +1,111 @@
+// The puzzle: an NxNxN cube of bevelled cubies. Its state is nothing but the
+// cubies' points in world coordinates; a turn rotates them in place.
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <string>
+
+#include "render/VekMath.h"
+#include "resources/Resources.h"
+
+class VEKGL;
+
+constexpr int kPointsPerCubie = 49;
+constexpr int kMaxCubies = 125;
+// Ten textures (blank and 1..9) plus the numbers 10..25 of the big cubes.
+constexpr int kTextureCount = tessaro::kDigitImageCount;
+constexpr int kTexelBytes = 128 * 128 * 4;
+
+// Faces, in the cubie's home orientation: 0 +Z, 1 -Z, 2 -X, 3 +X, 4 +Y, 5 -Y.
+struct VEKSmallCube {
+  float FaceHalfWidth = 0.7f;
+  float Bevel = 0.1f;
+  bool InTurn = false;
+  int32_t Id = 0;
+  // Point 0 is the centre; points 1+8f..8+8f are the octagon of face f.
+  std::unique_ptr<VEKVector[]> Points;
+  VEKColor BodyColor;
+  uint32_t FaceTexture[6] = {0, 0, 0, 0, 0, 0};
+  bool OuterPlusZ = false;
+  bool OuterMinusZ = false;
+  bool OuterPlusY = false;
+  bool OuterMinusY = false;
+  bool OuterMinusX = false;
+  bool OuterPlusX = false;
+
+  VEKSmallCube();
+  VEKSmallCube(const VEKSmallCube&) = delete;
+  VEKSmallCube& operator=(const VEKSmallCube&) = delete;
+
+  void Setup(float X, float Y, float Z, float HalfWidth, float BevelWidth);
+  // FaceNumber is 1-based (1..6); writes X, Y, Z of the face's current centre.
+  void FaceCenter(int FaceNumber, VEKVector& Result) const;
+  void Draw(bool Select) const;
+};
+
+struct VEKBigCube {
+  VEKMatrix TurnMatrix;
+  VEKVector Axis[3];
+  // Three points fixing the plane of the layer to turn; (0,0,0) when unset.
+  VEKVector PlanePoint[3];
+  int32_t CubieCount = 0;
+  int32_t Size = 0;
+  int32_t LayerCubies = 0;
+  std::unique_ptr<VEKSmallCube[]> Cubies;
+  VEKColor BodyColor;
+  std::unique_ptr<uint32_t[]> TextureIds;
+  int32_t RotateSpeed = 6;
+  int32_t ShuffleRotateCount = 30;
+  bool Busy = false;
+  bool RotateAntiAlias = false;
+  VEKGL* Owner = nullptr;
+  // RGBA texel store, image j at byte kTexelBytes * j, stored transposed.
+  uint8_t Pixels[kTextureCount * kTexelBytes];
+
+  VEKBigCube();
+  VEKBigCube(const VEKBigCube&) = delete;
+  VEKBigCube& operator=(const VEKBigCube&) = delete;
+
+  // Rebuilds the solved cube of that size (2..5; other sizes change nothing).
+  void Build(int NewSize);
+  void Draw(bool Select) const;
+  void ApplyBodyColor();
+
+  // Layer turns and the scramble.
+  void ClearMarks();
+  void ResetDrag();
+  // Marks the cubies whose centres lie in the plane through the plane points;
+  // returns how many, and the plane's (unnormalised) normal.
+  int MarkLayer(VEKVector& Normal);
+  void AnimateTurn();
+  void TurnMarked(const VEKVector& TurnAxis);
+  void Shuffle(int Count);
+  // Degrees per animation step actually used: RotateSpeed when it divides 90,
+  // otherwise the default 5, so a turn is always exactly a quarter turn.
+  int32_t StepDegrees() const;
+  // The turn axis that a plane normal stands along (within a cosine of
+  // 0.98), or nullptr for a slanted plane.
+  const VEKVector* AxisAlong(const VEKVector& Normal) const;
+
+  // Saved games. SaveToFile returns false when the file could not be written
+  // completely (an existing file is then left as it was).
+  bool SaveToFile(const std::string& FileName) const;
+  // Returns the size of the loaded cube, or 0 when the file is no saved game
+  // (the cube is then unchanged).
+  int LoadFromFile(const std::string& FileName);
+  // The same, on bytes in memory.
+  int LoadFromBytes(const uint8_t* Data, std::size_t Length);
+
+  // Picking and the drag gesture.
+  void Pick(int X, int Y);
+  void ProcessHits(int HitCount, const uint32_t* Buffer);
+  void RecordHit(int CubieNumber, int FaceNumber);
+  void DetectTurn();
+  void DragTurn(const VEKVector& TurnAxis);
+
+ private:
+  void UploadTextures();
+  void AssignDigits();
+  void DrawStepFrame();
+};

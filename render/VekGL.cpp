@@ -1,0 +1,174 @@
+#include "render/VekGL.h"
+
+#include <GL/gl.h>
+#include <GL/glu.h>
+
+#include <algorithm>
+#include <cmath>
+
+#include "puzzle/Random.h"
+#include "puzzle/VekCube.h"
+
+const double kJitter[kMaxPasses][2] = {
+    {0.375, 0.4375}, {0.625, 0.0625}, {0.875, 0.1875}, {0.125, 0.0625},
+    {0.375, 0.6875}, {0.875, 0.4375}, {0.625, 0.5625}, {0.375, 0.9375},
+    {0.625, 0.3125}, {0.125, 0.5625}, {0.125, 0.8125}, {0.375, 0.1875},
+    {0.875, 0.9375}, {0.875, 0.6875}, {0.125, 0.3125}, {0.625, 0.8125},
+};
+
+VEKGL::VEKGL() {
+  vekrandom::SeedFromClock();
+  KeyCursorX = KeyCursorY = 0;
+  Passes = 1;
+  DrawQuality = 1;
+  Cube = new VEKBigCube();
+  Cube->Owner = this;
+}
+
+VEKGL::~VEKGL() {
+  // Detach releases the cube; a renderer that was never detached must not leak it.
+  delete Cube;
+}
+
+int VEKGL::SetupPixelFormat(VEKWindow* DeviceContext) {
+  VEKPixelFormatRequest request;
+  const int format = DeviceContext->ChoosePixelFormat(request);
+  if (format == 0) {
+    DeviceContext->ShowMessage("ChoosePixelFormat failed", "Error");
+    return 0;
+  }
+  if (!DeviceContext->SetPixelFormat(format)) {
+    DeviceContext->ShowMessage("SetPixelFormat failed", "Error");
+    return 0;
+  }
+  return 1;
+}
+
+void VEKGL::Attach(VEKWindow* NewWindow) {
+  static const GLfloat kLightDiffuse[] = {1.0f, 1.0f, 1.0f, 1.0f};
+  static const GLfloat kAmbient[] = {0.0f, 0.0f, 0.0f, 1.0f};
+  static const GLfloat kLightSpecular[] = {1.0f, 1.0f, 1.0f, 1.0f};
+  static const GLfloat kMaterialDiffuse[] = {0.8f, 0.8f, 0.8f, 1.0f};
+  static const GLfloat kMaterialAmbient[] = {0.2f, 0.2f, 0.2f, 1.0f};
+  static const GLfloat kMaterialSpecular[] = {0.1f, 0.1f, 0.1f, 1.0f};
+
+  Window = NewWindow;
+  DC = Window;
+  if (SetupPixelFormat(DC) == 0) Window->PostClose();
+  Context = Window->CreateContext();
+  Window->MakeCurrent(Context);
+  if (!Context) return;  // nothing to set up; frames stay undrawn
+
+  SetClearColor(ClearColor);
+  glEnable(GL_COLOR_MATERIAL);
+  glEnable(GL_DEPTH_TEST);
+  glEnable(GL_LIGHTING);
+  glEnable(GL_LIGHT0);
+  glShadeModel(GL_SMOOTH);
+  glEnable(GL_NORMALIZE);
+  glEnable(GL_BLEND);
+  glHint(GL_POLYGON_SMOOTH_HINT, GL_NICEST);
+
+  glLightfv(GL_LIGHT0, GL_DIFFUSE, kLightDiffuse);
+  glLightModelfv(GL_LIGHT_MODEL_AMBIENT, kAmbient);
+  glLightfv(GL_LIGHT0, GL_SPECULAR, kLightSpecular);
+  glMaterialfv(GL_FRONT_AND_BACK, GL_DIFFUSE, kMaterialDiffuse);
+  glMaterialfv(GL_FRONT_AND_BACK, GL_AMBIENT, kMaterialAmbient);
+  glMaterialfv(GL_FRONT_AND_BACK, GL_SPECULAR, kMaterialSpecular);
+  glMaterialf(GL_FRONT, GL_SHININESS, 128.0f);
+
+  glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
+  glTexEnvf(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_MODULATE);
+  Camera.LoadView();
+}
+
+void VEKGL::Resize(int Width, int Height) {
+  if (!Attached()) return;
+  if (Height > Width) {
+    glViewport(0, (Height - Width) / 2, Width, Width);
+  } else {
+    glViewport((Width - Height) / 2, 0, Height, Height);
+  }
+  glMatrixMode(GL_PROJECTION);
+  glLoadIdentity();
+  gluPerspective(30.0, 1.0, 1.0, 100.0);
+  gluLookAt(Camera.Eye.X, Camera.Eye.Y, Camera.Eye.Z, 0.0, 0.0, 0.0, Camera.Up.X, Camera.Up.Y,
+            Camera.Up.Z);
+  glMatrixMode(GL_MODELVIEW);
+}
+
+void VEKGL::AccFrustum(double Left, double Right, double Bottom, double Top, double Near,
+                       double Far, double PixDx, double PixDy, double EyeDx, double EyeDy,
+                       double Focus) {
+  GLint viewport[4];
+  glGetIntegerv(GL_VIEWPORT, viewport);
+  const double dx = -(PixDx * (Right - Left) / viewport[2] + EyeDx * Near / Focus);
+  const double dy = -(PixDy * (Top - Bottom) / viewport[3] + EyeDy * Near / Focus);
+  glMatrixMode(GL_PROJECTION);
+  glLoadIdentity();
+  glFrustum(Left + dx, Right + dx, Bottom + dy, Top + dy, Near, Far);
+  gluLookAt(Camera.Eye.X, Camera.Eye.Y, Camera.Eye.Z, 0.0, 0.0, 0.0, Camera.Up.X, Camera.Up.Y,
+            Camera.Up.Z);
+  glMatrixMode(GL_MODELVIEW);
+  glTranslatef(static_cast<GLfloat>(-EyeDx), static_cast<GLfloat>(-EyeDy), 0.0f);
+}
+
+void VEKGL::AccPerspective(double Fovy, double Aspect, double Near, double Far, double PixDx,
+                           double PixDy, double EyeDx, double EyeDy, double Focus) {
+  const double half = Fovy * M_PI / 180.0 / 2.0;
+  const double top = Near / (std::cos(half) / std::sin(half));
+  const double right = top * Aspect;
+  AccFrustum(-right, right, -top, top, Near, Far, PixDx, PixDy, EyeDx, EyeDy, Focus);
+}
+
+void VEKGL::DrawFrame() {
+  ++FramesDrawn;
+  if (!Attached() || !Cube) return;
+  Light.SetPosition(Camera.Eye);
+  GLint viewport[4];
+  glGetIntegerv(GL_VIEWPORT, viewport);
+  if (viewport[2] <= 0 || viewport[3] <= 0) {
+    // Nothing to see in an empty drawing area; keep the frame harmless.
+    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    Window->SwapBuffers();
+    return;
+  }
+  const double aspect = static_cast<double>(viewport[2]) / viewport[3];
+  // A pass count beyond the jitter table is drawn with the whole table.
+  const int passes = std::min(Passes, kMaxPasses);
+  if (passes <= 1) {
+    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    AccPerspective(30.0, aspect, 2.0, 40.0, kJitter[0][0], kJitter[0][1], 0.0, 0.0, 1.0);
+    Cube->Draw(false);
+  } else {
+    const GLfloat weight = 1.0f / static_cast<GLfloat>(passes);
+    glClear(GL_ACCUM_BUFFER_BIT);
+    for (int i = 0; i < passes; ++i) {
+      glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+      AccPerspective(30.0, aspect, 2.0, 40.0, kJitter[i][0], kJitter[i][1], 0.0, 0.0, 1.0);
+      Cube->Draw(false);
+      glAccum(GL_ACCUM, weight);
+    }
+    glAccum(GL_RETURN, 1.0f);
+  }
+  Window->SwapBuffers();
+}
+
+void VEKGL::SetClearColor(const VEKColor& Color) {
+  const float scale = static_cast<float>(1.0 / 255.0);
+  ClearColor = Color;
+  if (!Attached()) return;
+  glClearColor(Color.Red * scale, Color.Green * scale, Color.Blue * scale, 1.0f);
+  glClearAccum(0.0f, 0.0f, 0.0f, 1.0f);
+}
+
+void VEKGL::Detach() {
+  delete Cube;
+  Cube = nullptr;
+  if (Context) {
+    Window->MakeCurrent(nullptr);
+    Window->DeleteContext(Context);
+    Context = nullptr;
+  }
+  DC = nullptr;
+}

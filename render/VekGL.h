@@ -1,0 +1,77 @@
+// The renderer: owns the OpenGL context, the camera, the light and the puzzle,
+// and draws frames of 1..16 jittered passes averaged in the accumulation buffer.
+#pragma once
+
+#include <cstdint>
+
+#include "render/VekMath.h"
+#include "render/VekWindow.h"
+#include "render/Vekcamera.h"
+#include "render/Veklight.h"
+
+struct VEKBigCube;
+
+constexpr int kMaxPasses = 16;
+// Sub-pixel offsets of the antialiasing passes, in pixels.
+extern const double kJitter[kMaxPasses][2];
+
+// The zoom keeps the whole cube between the frame's near (2) and far (40)
+// planes, whatever the view direction: the corners of the biggest cube
+// (5x5x5, 4 units out along each axis) lie 4 * sqrt(3) = 6.93 from the
+// centre, so the eye stays between 2 + 6.93 and 40 - 6.93 from the origin.
+// A zoom step that would leave this range is not taken.
+constexpr float kMinEyeDistance = 8.93f;
+constexpr float kMaxEyeDistance = 33.07f;
+
+// Shift byte of mouse and key events.
+enum : uint8_t {
+  ssShift = 1,
+  ssAlt = 2,
+  ssCtrl = 4,
+  ssLeft = 8,
+  ssRight = 16,
+  ssMiddle = 32,
+  ssDouble = 64,
+};
+
+class VEKGL {
+ public:
+  VEKWindow* Window = nullptr;
+  VEKContextHandle Context = nullptr;
+  // Our bindings draw through the window itself; DC marks that it is held.
+  VEKWindow* DC = nullptr;
+  int32_t KeyCursorX = 0;
+  int32_t KeyCursorY = 0;
+  int32_t Passes = 1;
+  int32_t DrawQuality = 1;
+  VEKCamera Camera;
+  VEKLight Light;
+  VEKColor ClearColor;
+  VEKBigCube* Cube = nullptr;
+  // Frames asked for since construction (drawn or not); lets callers and
+  // tests see how many frames an animation produced.
+  uint64_t FramesDrawn = 0;
+
+  VEKGL();
+  ~VEKGL();
+  VEKGL(const VEKGL&) = delete;
+  VEKGL& operator=(const VEKGL&) = delete;
+
+  void Attach(VEKWindow* NewWindow);
+  int SetupPixelFormat(VEKWindow* DeviceContext);
+  void Resize(int Width, int Height);
+  void DrawFrame();
+  void AccPerspective(double Fovy, double Aspect, double Near, double Far, double PixDx,
+                      double PixDy, double EyeDx, double EyeDy, double Focus);
+  void AccFrustum(double Left, double Right, double Bottom, double Top, double Near, double Far,
+                  double PixDx, double PixDy, double EyeDx, double EyeDy, double Focus);
+  void SetClearColor(const VEKColor& Color);
+  void Detach();
+
+  // Input, from the main window.
+  void MouseMove(int X, int Y, uint8_t Shift);
+  void MouseUp();
+  void KeyDown(int Key, uint8_t Shift);
+
+  bool Attached() const { return Context != nullptr; }
+};
