@@ -1,0 +1,46 @@
+#include "app/Timer.h"
+
+#include <wx/timer.h>
+
+// The wxTimer runs one-shot and is re-armed on each tick. That way a tick
+// whose wxTimer was restarted or stopped after wx had already picked it for
+// dispatch (wx's Unix scheduler collects every expired timer before it
+// notifies any) is recognisable: the wxTimer is running again, or the
+// TTimer is no longer enabled.
+class TTimer::Clock : public wxTimer {
+public:
+  explicit Clock(TTimer& owner) : owner_(owner) {}
+
+  void Notify() override {
+    if (IsRunning() || !owner_.enabled_ || owner_.interval_ <= 0) return;
+    StartOnce(owner_.interval_);
+    // A copy, so that OnTimer may replace itself while it runs.
+    const std::function<void()> handler = owner_.OnTimer;
+    if (handler) handler();
+  }
+
+private:
+  TTimer& owner_;
+};
+
+TTimer::TTimer(int intervalMs) : interval_(intervalMs) {}
+
+TTimer::~TTimer() = default;
+
+void TTimer::SetEnabled(bool enabled) {
+  if (enabled == enabled_) return;
+  enabled_ = enabled;
+  Restart();
+}
+
+void TTimer::SetInterval(int ms) {
+  interval_ = ms;
+  if (enabled_) Restart();
+}
+
+void TTimer::Restart() {
+  if (clock_) clock_->Stop();
+  if (!enabled_ || interval_ <= 0) return;
+  if (!clock_) clock_ = std::make_unique<Clock>(*this);
+  clock_->StartOnce(interval_);
+}

@@ -1,0 +1,36 @@
+#pragma once
+
+#include <functional>
+#include <memory>
+
+// A repeating timer that keeps its own Enabled and Interval state:
+// - enabling an enabled timer changes nothing (the countdown goes on);
+// - disabling and enabling again starts a full new countdown;
+// - setting the interval of an enabled timer restarts it, even with the same value;
+// - an interval of 0 or less never fires, though Enabled() still reports true.
+// OnTimer runs from the event loop of the UI thread; it may disable the timer,
+// change its interval or replace OnTimer, but must not destroy the timer (wx
+// still uses it after the call). A new timer is disabled.
+class TTimer {
+public:
+  explicit TTimer(int intervalMs = 1000);
+  ~TTimer();
+  TTimer(const TTimer&) = delete;
+  TTimer& operator=(const TTimer&) = delete;
+
+  void SetEnabled(bool enabled);
+  bool Enabled() const { return enabled_; }
+  void SetInterval(int ms);
+  int Interval() const { return interval_; }
+
+  std::function<void()> OnTimer;
+
+private:
+  class Clock;  // the wxTimer behind it, created on the first start
+
+  void Restart();
+
+  bool enabled_ = false;
+  int interval_;
+  std::unique_ptr<Clock> clock_;
+};

@@ -1,0 +1,64 @@
+#!/usr/bin/env bash
+# Draws the command icons and the application icon of Tessaro 3D from the SVG
+# pictures in resources/icons/src/ into resources/icons/:
+#   301..307.png  16x16, smooth alpha      401..407.png  32x32, smooth alpha
+#   101..107.png  16x16, on/off alpha      201..207.png  32x32, on/off alpha
+#   app.png (32x32), app-64.png, app-128.png: the application icon.
+# Command i (0..6): start over, open, save, stop!, settings, help, exit.
+# The on/off set keeps a pixel where the smooth alpha is at least one half; its
+# edge colours are blended over a light grey first so that the cut edges look
+# like the usual grey of toolbars rather than dark and jagged. Each size has
+# its own drawing (16 and 32), for clear strokes at the small size. Running the
+# script again writes byte-identical files.
+set -euo pipefail
+
+CONVERT=${CONVERT:-convert}
+RSVG=${RSVG:-rsvg-convert}
+EDGE_GREY='rgb(212,208,200)'
+
+here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
+src="$here/icons/src"
+out="$here/icons"
+command -v "$RSVG" >/dev/null || { echo "needs $RSVG (Debian package librsvg2-bin)" >&2; exit 1; }
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+
+png_opts=(-strip -depth 8 -define png:color-type=6 -define png:bit-depth=8
+          -define png:exclude-chunks=date,time,tEXt,zTXt,iTXt)
+
+commands=(start-over open save stop settings help exit)
+
+# smooth SVG SIZE FILE: the picture with its anti-aliased alpha.
+smooth() {
+  "$RSVG" -w "$2" -h "$2" -o "$work/raw.png" "$1"
+  "$CONVERT" "$work/raw.png" -alpha on "${png_opts[@]}" "PNG32:$work/out.png"
+  mv "$work/out.png" "$3"
+}
+
+# masked SMOOTH_PNG FILE: the same picture with an alpha of either 0 or 255.
+masked() {
+  "$CONVERT" "$1" \( +clone -background "$EDGE_GREY" -flatten \) \
+    \( "$1" -alpha extract -threshold 50% \) \
+    -delete 0 -alpha off -compose CopyOpacity -composite \
+    "${png_opts[@]}" "PNG32:$work/out.png"
+  mv "$work/out.png" "$2"
+}
+
+for i in "${!commands[@]}"; do
+  name=${commands[$i]}
+  smooth "$src/$name-16.svg" 16 "$out/$((301 + i)).png"
+  smooth "$src/$name-32.svg" 32 "$out/$((401 + i)).png"
+  masked "$out/$((301 + i)).png" "$out/$((101 + i)).png"
+  masked "$out/$((401 + i)).png" "$out/$((201 + i)).png"
+done
+
+smooth "$src/app.svg" 32 "$out/app.png"
+smooth "$src/app.svg" 64 "$out/app-64.png"
+smooth "$src/app.svg" 128 "$out/app-128.png"
+
+# Check the on/off set really has only the two alpha values.
+for f in "$out"/[12]0[1-7].png; do
+  values=$("$CONVERT" "$f" -alpha extract -unique-colors -format '%w' info:)
+  [ "$values" -le 2 ] || { echo "$f: $values alpha values" >&2; exit 1; }
+done
+echo "icons written to $out"

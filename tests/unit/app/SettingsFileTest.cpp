@@ -1,0 +1,229 @@
+// The eight settings: defaults, reading rules, range repairs and writing.
+
+#include <gtest/gtest.h>
+
+#include "app/SettingsFile.h"
+#include "tests/unit/app/TestFiles.h"
+
+namespace {
+
+TEST(SettingsPathTest, ExtensionOfTheExecutableBecomesIni) {
+  EXPECT_EQ(SettingsPathForExecutable("/opt/t/tessaro3d"), "/opt/t/tessaro3d.ini");
+  EXPECT_EQ(SettingsPathForExecutable("/opt/t/tessaro3d.exe"), "/opt/t/tessaro3d.ini");
+  EXPECT_EQ(SettingsPathForExecutable("/opt/t/tessaro.3d.bin"), "/opt/t/tessaro.3d.ini");
+  EXPECT_EQ(SettingsPathForExecutable("/opt/t.d/tessaro3d"), "/opt/t.d/tessaro3d.ini");
+  EXPECT_EQ(SettingsPathForExecutable("/opt/.hidden"), "/opt/.hidden.ini");
+  EXPECT_EQ(SettingsPathForExecutable("tessaro3d"), "tessaro3d.ini");
+  EXPECT_EQ(SettingsPathForExecutable("./tessaro3d"), "./tessaro3d.ini");
+}
+
+class SettingsTest : public ::testing::Test {
+protected:
+  TempDir dir_;
+  IniFile ini_{dir_.File("tessaro3d.ini")};
+
+  GameSettings Read(const std::string& content) {
+    WriteBytes(ini_.Path(), content);
+    return ReadSettings(ini_);
+  }
+  GameSettings ReadOne(const std::string& key, const std::string& value) {
+    return Read("[Settings]\n" + key + "=" + value + "\n");
+  }
+  // The value a key has in the file after reading `value` and writing back.
+  std::string RoundTrip(const std::string& key, const std::string& value) {
+    EXPECT_TRUE(WriteSettings(ini_, ReadOne(key, value)));
+    return IniFile(ini_.Path()).ReadString("Settings", key, "<missing>");
+  }
+};
+
+void ExpectDefaults(const GameSettings& s) {
+  EXPECT_EQ(s.SpaceColor, 0xF0FBFF);
+  EXPECT_EQ(s.BGColor, 0x000000);
+  EXPECT_EQ(s.DrawQuality, 1);
+  EXPECT_EQ(s.RotateSpeed, 5);
+  EXPECT_EQ(s.ShuffleRotateCount, 30);
+  EXPECT_FALSE(s.RotateAntiAlias);
+  EXPECT_EQ(s.TimeoutRotate, 10000);
+  EXPECT_EQ(s.CubeSize, 3);
+}
+
+TEST_F(SettingsTest, FirstRunReadsDefaultsAndWritesAllEightKeysInOrder) {
+  ExpectDefaults(ReadSettings(ini_));
+  ASSERT_TRUE(WriteSettings(ini_, ReadSettings(ini_)));
+  EXPECT_EQ(ReadBytes(ini_.Path()),
+            "[Settings]\n"
+            "SpaceColor=clCream\n"
+            "BGColor=clBlack\n"
+            "DrawQuality=1\n"
+            "RotateAntiAlias=0\n"
+            "RotateSpeed=5\n"
+            "ShuffleRotateCount=30\n"
+            "CubeSize=3\n"
+            "TimeoutRotate=10000\n");
+}
+
+TEST_F(SettingsTest, EveryKeyIsReadAndWrittenBack) {
+  const GameSettings s = Read(
+      "[Settings]\nSpaceColor=clRed\nBGColor=clNavy\nDrawQuality=7\nRotateSpeed=15\n"
+      "ShuffleRotateCount=0\nRotateAntiAlias=1\nTimeoutRotate=0\nCubeSize=4\n");
+  EXPECT_EQ(s.SpaceColor, 0x0000FF);
+  EXPECT_EQ(s.BGColor, 0x800000);
+  EXPECT_EQ(s.DrawQuality, 7);
+  EXPECT_EQ(s.RotateSpeed, 15);
+  EXPECT_EQ(s.ShuffleRotateCount, 0);
+  EXPECT_TRUE(s.RotateAntiAlias);
+  EXPECT_EQ(s.TimeoutRotate, 0);
+  EXPECT_EQ(s.CubeSize, 3) << "CubeSize is never read";
+
+  GameSettings changed = s;
+  changed.CubeSize = 5;
+  ASSERT_TRUE(WriteSettings(ini_, changed));
+  EXPECT_EQ(ReadBytes(ini_.Path()),
+            "[Settings]\nSpaceColor=clRed\nBGColor=clNavy\nDrawQuality=7\nRotateSpeed=15\n"
+            "ShuffleRotateCount=0\nRotateAntiAlias=1\nTimeoutRotate=0\nCubeSize=5\n");
+}
+
+TEST_F(SettingsTest, ColorsKeepTheirLow24BitsAndAreWrittenByName) {
+  const GameSettings custom = ReadOne("SpaceColor", "0x00483535");
+  EXPECT_EQ(custom.SpaceColor & 0xFF, 0x35);          // red
+  EXPECT_EQ((custom.SpaceColor >> 8) & 0xFF, 0x35);   // green
+  EXPECT_EQ((custom.SpaceColor >> 16) & 0xFF, 0x48);  // blue
+  EXPECT_EQ(RoundTrip("SpaceColor", "0x00483535"), "0x00483535");
+
+  EXPECT_EQ(ReadOne("BGColor", "255").BGColor, 0x0000FF);
+  EXPECT_EQ(RoundTrip("BGColor", "255"), "clRed");
+  EXPECT_EQ(ReadOne("BGColor", "clBtnFace").BGColor, 0x00000F);
+  EXPECT_EQ(RoundTrip("BGColor", "clBtnFace"), "0x0000000f");
+  EXPECT_EQ(ReadOne("BGColor", "clNone").BGColor, 0xFFFFFF);
+  EXPECT_EQ(RoundTrip("BGColor", "clNone"), "clWhite");
+  EXPECT_EQ(ReadOne("SpaceColor", "clDefault").SpaceColor, 0x000000);
+  EXPECT_EQ(ReadOne("SpaceColor", "$FFFF0000").SpaceColor, 0xFF0000);
+  EXPECT_EQ(ReadOne("SpaceColor", "-1").SpaceColor, 0xFFFFFF);
+}
+
+TEST_F(SettingsTest, UnreadableColorsGiveThatKeysDefault) {
+  EXPECT_EQ(ReadOne("SpaceColor", "purple-ish").SpaceColor, 0xF0FBFF);
+  EXPECT_EQ(ReadOne("SpaceColor", "").SpaceColor, 0xF0FBFF);
+  EXPECT_EQ(ReadOne("BGColor", "clWhitish").BGColor, 0x000000);
+  EXPECT_EQ(ReadOne("BGColor", "0x").BGColor, 0x000000);
+}
+
+TEST_F(SettingsTest, IntegersAcceptHexAndSignsAndFallBackOnGarbage) {
+  EXPECT_EQ(ReadOne("DrawQuality", "0x10").DrawQuality, 16);
+  EXPECT_EQ(ReadOne("ShuffleRotateCount", "$1F").ShuffleRotateCount, 31);
+  EXPECT_EQ(ReadOne("ShuffleRotateCount", "0X1f").ShuffleRotateCount, 31);
+  EXPECT_EQ(ReadOne("ShuffleRotateCount", "+12").ShuffleRotateCount, 12);
+  EXPECT_EQ(ReadOne("ShuffleRotateCount", "-5").ShuffleRotateCount, 0);
+  EXPECT_EQ(ReadOne("ShuffleRotateCount", "").ShuffleRotateCount, 30);
+  EXPECT_EQ(ReadOne("ShuffleRotateCount", "12abc").ShuffleRotateCount, 30);
+  EXPECT_EQ(ReadOne("TimeoutRotate", "abc").TimeoutRotate, 10000);
+  EXPECT_EQ(ReadOne("TimeoutRotate", "-5").TimeoutRotate, 10000);
+  EXPECT_EQ(ReadOne("TimeoutRotate", "99999999999").TimeoutRotate, 10000);
+  EXPECT_EQ(ReadOne("TimeoutRotate", "2147483647").TimeoutRotate, 2147483647);
+}
+
+TEST_F(SettingsTest, RotateAntiAliasIsAnyNonZeroNumberAndWrittenAsOne) {
+  EXPECT_TRUE(ReadOne("RotateAntiAlias", "7").RotateAntiAlias);
+  EXPECT_TRUE(ReadOne("RotateAntiAlias", "-1").RotateAntiAlias);
+  EXPECT_FALSE(ReadOne("RotateAntiAlias", "0").RotateAntiAlias);
+  EXPECT_FALSE(ReadOne("RotateAntiAlias", "yes").RotateAntiAlias);
+  EXPECT_EQ(RoundTrip("RotateAntiAlias", "7"), "1");
+}
+
+TEST_F(SettingsTest, OutOfRangeValuesAreRepairedAndInRangeValuesKept) {
+  struct Case {
+    const char* key;
+    const char* text;
+    int32_t expected;
+  };
+  const Case cases[] = {
+      {"DrawQuality", "0", 1},          {"DrawQuality", "17", 16},       {"DrawQuality", "-3", 1},
+      {"DrawQuality", "16", 16},        {"DrawQuality", "7", 7},         {"DrawQuality", "1", 1},
+      {"RotateSpeed", "0", 5},          {"RotateSpeed", "-5", 5},        {"RotateSpeed", "7", 5},
+      {"RotateSpeed", "91", 5},         {"RotateSpeed", "180", 5},       {"RotateSpeed", "-90", 5},
+      {"RotateSpeed", "90", 90},        {"RotateSpeed", "15", 15},       {"RotateSpeed", "1", 1},
+      {"RotateSpeed", "45", 45},        {"ShuffleRotateCount", "-1", 0}, {"ShuffleRotateCount", "5000", 1000},
+      {"ShuffleRotateCount", "0", 0},   {"ShuffleRotateCount", "1000", 1000},
+      {"TimeoutRotate", "-1", 10000},   {"TimeoutRotate", "0", 0},       {"TimeoutRotate", "250", 250},
+  };
+  for (const Case& c : cases) {
+    const GameSettings s = ReadOne(c.key, c.text);
+    const std::string key = c.key;
+    const int32_t got = key == "DrawQuality"   ? s.DrawQuality
+                        : key == "RotateSpeed" ? s.RotateSpeed
+                        : key == "TimeoutRotate" ? s.TimeoutRotate
+                                                 : s.ShuffleRotateCount;
+    EXPECT_EQ(got, c.expected) << c.key << '=' << c.text;
+  }
+  for (int speed = 1; speed <= 90; ++speed)
+    EXPECT_EQ(ReadOne("RotateSpeed", std::to_string(speed)).RotateSpeed, 90 % speed == 0 ? speed : 5) << speed;
+}
+
+TEST_F(SettingsTest, KeysAreFoundCaseInsensitivelyOnlyInTheSettingsSection) {
+  const GameSettings s = Read("[Other]\nDrawQuality=7\n[SETTINGS]\nrotatespeed=9\nSPACECOLOR=CLRED\n");
+  EXPECT_EQ(s.DrawQuality, 1);
+  EXPECT_EQ(s.RotateSpeed, 9);
+  EXPECT_EQ(s.SpaceColor, 0x0000FF);
+}
+
+TEST_F(SettingsTest, WritingKeepsCommentsOtherSectionsUnknownKeysAndCrlf) {
+  const std::string before =
+      "; written by hand\r\n"
+      "\r\n"
+      "[Window]\r\n"
+      "Left=10\r\n"
+      "\r\n"
+      "[settings]\r\n"
+      "# speed of a turn\r\n"
+      "rotatespeed = 9\r\n"
+      "Sound=off\r\n"
+      "CubeSize=4\r\n"
+      "\r\n"
+      "[Recent]\r\n"
+      "File1=a.sav\r\n";
+  GameSettings s = Read(before);
+  EXPECT_EQ(s.RotateSpeed, 9);
+  s.CubeSize = 2;
+  ASSERT_TRUE(WriteSettings(ini_, s));
+  EXPECT_EQ(ReadBytes(ini_.Path()),
+            "; written by hand\r\n"
+            "\r\n"
+            "[Window]\r\n"
+            "Left=10\r\n"
+            "\r\n"
+            "[settings]\r\n"
+            "# speed of a turn\r\n"
+            "rotatespeed=9\r\n"
+            "Sound=off\r\n"
+            "CubeSize=2\r\n"
+            "SpaceColor=clCream\r\n"
+            "BGColor=clBlack\r\n"
+            "DrawQuality=1\r\n"
+            "RotateAntiAlias=0\r\n"
+            "ShuffleRotateCount=30\r\n"
+            "TimeoutRotate=10000\r\n"
+            "\r\n"
+            "[Recent]\r\n"
+            "File1=a.sav\r\n");
+}
+
+TEST_F(SettingsTest, UnwritableFileMakesWriteFailAndLeavesTheFileAlone) {
+  const std::string parent = dir_.File("plain-file");
+  WriteBytes(parent, "x\n");
+  IniFile insideFile(parent + "/tessaro3d.ini");
+  EXPECT_FALSE(WriteSettings(insideFile, GameSettings{}));
+  EXPECT_EQ(ReadBytes(parent), "x\n");
+
+  IniFile folder(dir_.File(""));
+  EXPECT_FALSE(WriteSettings(folder, GameSettings{}));
+
+  const std::string before = "[Settings]\nSpaceColor=clRed\nDrawQuality=4\n";
+  WriteBytes(ini_.Path(), before);
+  {
+    const FileSizeLimit limit(before.size());  // the first changed key already grows the file
+    EXPECT_FALSE(WriteSettings(ini_, GameSettings{}));
+  }
+  EXPECT_EQ(ReadBytes(ini_.Path()), before);
+}
+
+}  // namespace
