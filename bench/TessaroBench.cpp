@@ -1,0 +1,150 @@
+// What the game spends its time on, measured on OSMesa: still frames at
+// several sizes and pass counts, a layer turn's animation, a scramble, and a
+// pick (which draws its own frame). Every benchmark builds its scene once,
+// outside the timed loop.
+//
+// Mesa renders on its own worker threads (llvmpipe), so the CPU time of the
+// calling thread says little: times are wall-clock (UseRealTime).
+#include <GL/gl.h>
+#include <benchmark/benchmark.h>
+
+#include <optional>
+#include <string>
+
+#include "puzzle/Random.h"
+#include "puzzle/VekCube.h"
+#include "render/OSMesaWindow.h"
+#include "render/VekGL.h"
+
+namespace {
+
+constexpr uint32_t kBody = 0xF0FBFF;  // the game's default body colour
+constexpr int kTurnSpeed = 5;         // the game's default: 18 frames a quarter turn
+constexpr uint32_t kSeed = 20240601;
+
+// A renderer on an OSMesa window of Pixels x Pixels, started as the game
+// starts: settings, Attach, Resize, Build.
+class Scene {
+ public:
+  Scene(int Pixels, int Size, int Passes = 1) : window_(Pixels, Pixels) {
+    gl_.Cube->BodyColor = VEKColor::FromColorRef(kBody);
+    gl_.Cube->RotateSpeed = kTurnSpeed;
+    gl_.DrawQuality = Passes;
+    gl_.Attach(&window_);
+    gl_.Resize(Pixels, Pixels);
+    gl_.Cube->Build(Size);
+    gl_.Passes = Passes;
+  }
+  // The renderer's destructor leaves the context alive; Detach deletes it.
+  ~Scene() { gl_.Detach(); }
+  Scene(const Scene&) = delete;
+  Scene& operator=(const Scene&) = delete;
+
+  bool Ready() const { return gl_.Attached(); }
+  VEKGL& Gl() { return gl_; }
+  VEKBigCube& Cube() { return *gl_.Cube; }
+
+ private:
+  OSMesaWindow window_;
+  VEKGL gl_;
+};
+
+std::string RendererName() {
+  Scene scene(16, 2);
+  if (!scene.Ready()) return "no OSMesa context";
+  const auto text = [](GLenum name) {
+    const GLubyte* s = glGetString(name);
+    return s ? std::string(reinterpret_cast<const char*>(s)) : std::string("?");
+  };
+  return text(GL_RENDERER) + ", OpenGL " + text(GL_VERSION);
+}
+
+// Arguments: window side in pixels, cube size, passes.
+void BM_DrawFrame(benchmark::State& state) {
+  Scene scene(static_cast<int>(state.range(0)), static_cast<int>(state.range(1)),
+              static_cast<int>(state.range(2)));
+  if (!scene.Ready()) {
+    state.SkipWithError("no OSMesa context");
+    return;
+  }
+  for (auto _ : state) scene.Gl().DrawFrame();
+}
+BENCHMARK(BM_DrawFrame)
+    ->ArgNames({"px", "N", "passes"})
+    ->ArgsProduct({{400, 800}, {3, 5}, {1, 4, 16}})
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime();
+
+// One quarter turn of the top layer of a 3x3x3 at one pass (the game draws
+// moving scenes with one pass unless antialiasing while moving is on).
+// Argument: window side.
+void BM_AnimateTurn(benchmark::State& state) {
+  Scene scene(static_cast<int>(state.range(0)), 3);
+  if (!scene.Ready()) {
+    state.SkipWithError("no OSMesa context");
+    return;
+  }
+  VEKBigCube& cube = scene.Cube();
+  // Marked by hand; each iteration turns the same nine cubies on by 90 degrees.
+  for (int b = 0; b < cube.CubieCount; ++b) cube.Cubies[b].InTurn = cube.Cubies[b].Points[0].Y > 1.0f;
+  RotationY(cube.TurnMatrix, static_cast<float>(kTurnSpeed));
+  const uint64_t before = scene.Gl().FramesDrawn;
+  for (auto _ : state) cube.AnimateTurn();
+  state.counters["frames"] = benchmark::Counter(
+      static_cast<double>(scene.Gl().FramesDrawn - before), benchmark::Counter::kAvgIterations);
+}
+BENCHMARK(BM_AnimateTurn)->ArgName("px")->Arg(400)->Arg(800)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// The game's 30-move scramble of a 3x3x3 with its frames (about 30 x 18), at
+// one pass. Slow in software, so few iterations. Argument: window side.
+void BM_Shuffle(benchmark::State& state) {
+  Scene scene(static_cast<int>(state.range(0)), 3);
+  if (!scene.Ready()) {
+    state.SkipWithError("no OSMesa context");
+    return;
+  }
+  vekrandom::FixClockSeed(kSeed);
+  const uint64_t before = scene.Gl().FramesDrawn;
+  for (auto _ : state) scene.Cube().Shuffle(30);
+  state.counters["frames"] = benchmark::Counter(
+      static_cast<double>(scene.Gl().FramesDrawn - before), benchmark::Counter::kAvgIterations);
+  vekrandom::FixClockSeed(std::nullopt);
+}
+BENCHMARK(BM_Shuffle)
+    ->ArgName("px")
+    ->Arg(400)
+    ->Arg(800)
+    ->Iterations(2)
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime();
+
+// A pick at the window's centre (a facelet on both sizes) and the frame that
+// follows it, at 400x400. Argument: cube size.
+void BM_Pick(benchmark::State& state) {
+  Scene scene(400, static_cast<int>(state.range(0)));
+  if (!scene.Ready()) {
+    state.SkipWithError("no OSMesa context");
+    return;
+  }
+  VEKBigCube& cube = scene.Cube();
+  for (auto _ : state) {
+    // From a clean gesture one hit only records, so nothing ever turns.
+    cube.ResetDrag();
+    cube.Pick(200, 200);
+  }
+  const bool hit = cube.PlanePoint[2].Z != 0.0f;
+  cube.ResetDrag();
+  if (!hit) state.SkipWithError("the pick found no facelet");
+}
+BENCHMARK(BM_Pick)->ArgName("N")->Arg(3)->Arg(5)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  benchmark::Initialize(&argc, argv);
+  if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
+  benchmark::AddCustomContext("renderer", RendererName());
+  benchmark::RunSpecifiedBenchmarks();
+  benchmark::Shutdown();
+  return 0;
+}

@@ -1,0 +1,54 @@
+// The command line of cube-snapshot, turned into a list of actions that run
+// in the order given. Parsing only checks the words; nothing is drawn here.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace snapshot {
+
+enum class ActionKind {
+  Size,        // Number: rebuild the solved cube of that size
+  Load,        // File: a saved game
+  Scramble,    // Number: moves of the scramble
+  Seed,        // Number: fixed seed of the scrambles that follow
+  Save,        // File
+  Passes,      // Number: antialiasing passes of the picture
+  Width,       // Number: window width in pixels
+  Height,      // Number: window height in pixels
+  Background,  // Number: colour 0xBBGGRR
+  Body,        // Number: colour 0xBBGGRR
+  Rotate,      // Axis, Degrees: turns the view
+  Pick,        // Points: one window pixel, origin top left
+  Drag,        // Points: two or more window pixels, origin top left
+};
+
+struct PixelPoint {
+  int X = 0;
+  int Y = 0;
+};
+
+struct Action {
+  ActionKind Kind = ActionKind::Size;
+  uint32_t Number = 0;
+  std::string File;
+  int Axis = 0;  // 0 = X, 1 = Y, 2 = Z
+  float Degrees = 0.0f;
+  std::vector<PixelPoint> Points;
+};
+
+struct Options {
+  std::vector<Action> Actions;
+  std::string Output;
+  bool Help = false;  // --help: print the usage and do nothing else
+};
+
+// The one-line usage, without a line end.
+const char* Usage();
+
+// Fills Result from argv[1..argc-1]; on a bad command line returns false and
+// says why in Error (one short phrase).
+bool Parse(int argc, const char* const* argv, Options& Result, std::string& Error);
+
+}  // namespace snapshot

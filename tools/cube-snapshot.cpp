@@ -1,0 +1,222 @@
+// cube-snapshot: sets up the puzzle as the game starts it, runs the actions
+// of the command line in their order, and writes the last picture as a PNG.
+#include <algorithm>
+#include <cerrno>
+#include <cmath>
+#include <cstdio>
+#include <cstring>
+#include <fstream>
+#include <string>
+#include <vector>
+
+#include "puzzle/Random.h"
+#include "puzzle/VekCube.h"
+#include "render/OSMesaWindow.h"
+#include "render/PngWriter.h"
+#include "render/VekGL.h"
+#include "tools/SnapshotOptions.h"
+
+namespace {
+
+constexpr int kStartSize = 3;
+constexpr int kStartWidth = 400;
+constexpr int kStartHeight = 400;
+constexpr uint32_t kStartBody = 0xF0FBFF;
+constexpr uint32_t kStartBackground = 0x000000;
+constexpr int kStartRotateSpeed = 5;  // the game's default turn speed
+// Spacing of the mouse positions fed between two points of a drag, in pixels,
+// close enough that no cubie on the way is skipped.
+constexpr double kDragStep = 4.0;
+
+bool SamePoint(const VEKVector& a, const VEKVector& b) {
+  return a.X == b.X && a.Y == b.Y && a.Z == b.Z;
+}
+
+class Snapshot {
+ public:
+  Snapshot() : window_(kStartWidth, kStartHeight) {
+    // The game's start-up order: settings into the objects, Attach, Resize,
+    // Build (which then uploads the textures and paints every cubie).
+    gl_.Cube->BodyColor = VEKColor::FromColorRef(kStartBody);
+    gl_.ClearColor = VEKColor::FromColorRef(kStartBackground);
+    gl_.Cube->RotateSpeed = kStartRotateSpeed;
+    gl_.DrawQuality = 1;
+    gl_.Attach(&window_);
+    gl_.Resize(kStartWidth, kStartHeight);
+    gl_.Cube->Build(kStartSize);
+  }
+  ~Snapshot() { gl_.Detach(); }
+  Snapshot(const Snapshot&) = delete;
+  Snapshot& operator=(const Snapshot&) = delete;
+
+  bool Ready() const { return gl_.Attached() && window_.Messages.empty(); }
+  std::string Problem() const {
+    return window_.Messages.empty() ? "no OpenGL context" : window_.Messages.front();
+  }
+
+  // False (after a message on stderr) when the run has to stop.
+  bool Run(const snapshot::Action& action);
+  bool Write(const std::string& path);
+
+ private:
+  void Pick(int x, int y);
+  void Drag(const std::vector<snapshot::PixelPoint>& points);
+  // Frames drawn while something moves have one pass, as in the game with
+  // antialiasing while moving off; only the still picture gets DrawQuality.
+  void Moving() { gl_.Passes = 1; }
+
+  OSMesaWindow window_;
+  VEKGL gl_;
+};
+
+bool Snapshot::Run(const snapshot::Action& action) {
+  using snapshot::ActionKind;
+  VEKBigCube& cube = *gl_.Cube;
+  switch (action.Kind) {
+    case ActionKind::Size:
+      cube.Build(static_cast<int>(action.Number));
+      return true;
+    case ActionKind::Load: {
+      if (!std::ifstream(action.File, std::ios::binary)) {
+        std::fprintf(stderr, "cube-snapshot: %s: %s\n", action.File.c_str(), std::strerror(errno));
+        return false;
+      }
+      if (cube.LoadFromFile(action.File) == 0) {
+        std::fprintf(stderr, "cube-snapshot: %s: not a saved game\n", action.File.c_str());
+        return false;
+      }
+      return true;
+    }
+    case ActionKind::Scramble:
+      Moving();
+      cube.Shuffle(static_cast<int>(action.Number));
+      return true;
+    case ActionKind::Seed:
+      vekrandom::FixClockSeed(action.Number);
+      return true;
+    case ActionKind::Save:
+      if (!cube.SaveToFile(action.File)) {
+        std::fprintf(stderr, "cube-snapshot: %s: could not be saved\n", action.File.c_str());
+        return false;
+      }
+      return true;
+    case ActionKind::Passes:
+      gl_.DrawQuality = static_cast<int32_t>(action.Number);
+      return true;
+    case ActionKind::Width:
+    case ActionKind::Height: {
+      const int w = action.Kind == ActionKind::Width ? static_cast<int>(action.Number)
+                                                     : window_.ClientWidth();
+      const int h = action.Kind == ActionKind::Height ? static_cast<int>(action.Number)
+                                                      : window_.ClientHeight();
+      window_.SetClientSize(w, h);
+      gl_.Resize(w, h);
+      return true;
+    }
+    case ActionKind::Background:
+      gl_.SetClearColor(VEKColor::FromColorRef(action.Number));
+      return true;
+    case ActionKind::Body:
+      cube.BodyColor = VEKColor::FromColorRef(action.Number);
+      cube.ApplyBodyColor();
+      return true;
+    case ActionKind::Rotate:
+      gl_.Camera.RotateAxis(action.Axis, action.Degrees);
+      return true;
+    case ActionKind::Pick:
+      Pick(action.Points[0].X, action.Points[0].Y);
+      return true;
+    case ActionKind::Drag:
+      Drag(action.Points);
+      return true;
+  }
+  return true;
+}
+
+void Snapshot::Pick(int x, int y) {
+  VEKBigCube& cube = *gl_.Cube;
+  // From a clean gesture a single hit only records the plane points, so the
+  // pick never turns a layer; it tells the hit by what it recorded.
+  cube.ResetDrag();
+  Moving();
+  cube.Pick(x, y);
+  const VEKVector hitCentre = cube.PlanePoint[1];
+  const VEKVector hitFace = cube.PlanePoint[2];
+  cube.ResetDrag();
+
+  int cubieNumber = 0, faceNumber = 0;
+  // A hit always records a face centre, which is never the origin.
+  if (!SamePoint(hitFace, VEKVector{})) {
+    for (int b = 0; b < cube.CubieCount && cubieNumber == 0; ++b) {
+      if (!SamePoint(cube.Cubies[b].Points[0], hitCentre)) continue;
+      for (int f = 1; f <= 6 && faceNumber == 0; ++f) {
+        VEKVector centre;
+        cube.Cubies[b].FaceCenter(f, centre);
+        if (SamePoint(centre, hitFace)) faceNumber = f;
+      }
+      cubieNumber = b + 1;
+    }
+  }
+  if (cubieNumber > 0 && faceNumber > 0) {
+    std::printf("cubie %d face %d\n", cubieNumber, faceNumber);
+  } else {
+    std::printf("none\n");
+  }
+  std::fflush(stdout);
+}
+
+void Snapshot::Drag(const std::vector<snapshot::PixelPoint>& points) {
+  Moving();
+  gl_.MouseMove(points[0].X, points[0].Y, ssLeft);
+  for (std::size_t i = 1; i < points.size(); ++i) {
+    const snapshot::PixelPoint& a = points[i - 1];
+    const snapshot::PixelPoint& b = points[i];
+    const double length = std::hypot(b.X - a.X, b.Y - a.Y);
+    const int steps = std::max(1, static_cast<int>(std::ceil(length / kDragStep)));
+    for (int s = 1; s <= steps; ++s) {
+      const double t = static_cast<double>(s) / steps;
+      gl_.MouseMove(static_cast<int>(std::lround(a.X + (b.X - a.X) * t)),
+                    static_cast<int>(std::lround(a.Y + (b.Y - a.Y) * t)), ssLeft);
+    }
+  }
+  gl_.MouseUp();
+}
+
+bool Snapshot::Write(const std::string& path) {
+  gl_.Passes = gl_.DrawQuality;
+  gl_.DrawFrame();
+  std::vector<uint8_t> rgba = window_.ReadPixels();
+  // A window's picture is opaque; but after more than one pass Mesa's
+  // accumulation buffer hands back alpha 0, which viewers show as empty.
+  for (std::size_t i = 3; i < rgba.size(); i += 4) rgba[i] = 255;
+  if (!WritePng(path, window_.ClientWidth(), window_.ClientHeight(), rgba)) {
+    std::fprintf(stderr, "cube-snapshot: %s: could not be written\n", path.c_str());
+    return false;
+  }
+  return true;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  snapshot::Options options;
+  std::string error;
+  if (!snapshot::Parse(argc, argv, options, error)) {
+    std::fprintf(stderr, "cube-snapshot: %s; %s\n", error.c_str(), snapshot::Usage());
+    return 2;
+  }
+  if (options.Help) {
+    std::printf("%s\n", snapshot::Usage());
+    return 0;
+  }
+
+  Snapshot snapshot;
+  if (!snapshot.Ready()) {
+    std::fprintf(stderr, "cube-snapshot: %s\n", snapshot.Problem().c_str());
+    return 1;
+  }
+  for (const snapshot::Action& action : options.Actions) {
+    if (!snapshot.Run(action)) return 1;
+  }
+  return snapshot.Write(options.Output) ? 0 : 1;
+}
