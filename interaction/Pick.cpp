@@ -54,11 +54,12 @@ void VEKBigCube::ProcessHits(int HitCount, const uint32_t* Buffer) {
     }
   }
   // Names read in decimal: cubie number, face number 1..6, then a 1; bevels
-  // end in 0 and pick nothing, even with a facelet behind them.
+  // end in 0 and pick nothing, even with a facelet behind them. A face digit
+  // above 6 names no face (a cubie has six) and would read past its points.
   const int32_t value = static_cast<int32_t>(name);
   const int32_t cubie = value / 100;
   const int32_t face = (value % 100) / 10;
   const int32_t units = value % 10;
-  if (cubie < 1 || cubie > CubieCount || face < 1 || units < 1) return;
+  if (cubie < 1 || cubie > CubieCount || face < 1 || face > 6 || units < 1) return;
   RecordHit(cubie, face);
 }
