@@ -1,0 +1,33 @@
+// Small pure pieces of the main window's timing: the clock text, the
+// free-rotation phases and the proposed name of a saved game.
+#pragma once
+
+#include <chrono>
+#include <cstdint>
+#include <ctime>
+#include <string>
+
+// "H:MM:SS" with every field at least two digits: 3725 -> "01:02:05",
+// 360000 -> "100:00:00".
+std::string FormatGameClock(int32_t seconds);
+
+// A phase in degrees 1..360 advanced by one degree; 361 wraps to 1.
+int32_t AdvancePhase(int32_t phase);
+
+// "dd-mm-yyyy--hh-mm-ss.cube" for the given local time.
+std::string ProposedGameFileName(const std::tm& local);
+
+// Whole seconds on a steady clock since Start; turn animations hold the event
+// loop, so counting timer ticks would lose the seconds they take.
+class SteadyStopwatch {
+ public:
+  void Start() { start_ = std::chrono::steady_clock::now(); }
+  int32_t Seconds() const {
+    return static_cast<int32_t>(
+        std::chrono::duration_cast<std::chrono::seconds>(std::chrono::steady_clock::now() - start_)
+            .count());
+  }
+
+ private:
+  std::chrono::steady_clock::time_point start_ = std::chrono::steady_clock::now();
+};

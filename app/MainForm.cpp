@@ -1,0 +1,199 @@
+#include "app/MainForm.h"
+
+#include <wx/dcclient.h>
+#include <wx/filename.h>
+#include <wx/msgdlg.h>
+#include <wx/settings.h>
+#include <wx/sizer.h>
+#include <wx/stdpaths.h>
+
+#include <cfenv>
+
+#include "app/AboutForm.h"
+#include "app/ColorText.h"
+#include "app/FileChooser.h"
+#include "app/GLCanvasWindow.h"
+#include "app/Icons.h"
+#include "app/OptionsForm.h"
+#include "app/ProgramInfo.h"
+#include "app/Shell.h"
+#include "puzzle/Random.h"
+#include "puzzle/VekCube.h"
+#include "render/VekGL.h"
+
+namespace {
+// Fonts of the window and the clock: Tahoma where the desktop has it.
+wxFont FontOfSize(int pixels, bool bold = false) {
+  wxFont font(wxFontInfo(wxSize(0, pixels)).FaceName("Tahoma"));
+  if (!font.IsOk() || font.GetFaceName().CmpNoCase("Tahoma") != 0) {
+    font = wxSystemSettings::GetFont(wxSYS_DEFAULT_GUI_FONT);
+    font.SetPixelSize(wxSize(0, pixels));
+  }
+  if (bold) font.MakeBold();
+  return font;
+}
+}  // namespace
+
+TMainForm::TMainForm(const MainFormServices& services)
+    : wxFrame(nullptr, wxID_ANY, wxEmptyString), services_(services) {
+  if (!services_.Chooser) services_.Chooser = &DialogFileChooser();
+  if (!services_.Desktop) services_.Desktop = &DesktopShell();
+  if (services_.ExecutableFolder.empty()) {
+    services_.ExecutableFolder =
+        wxFileName(wxStandardPaths::Get().GetExecutablePath()).GetPath().ToStdString(wxConvUTF8);
+  }
+  SettingsPath = services_.SettingsPath.empty()
+                     ? SettingsPathForExecutable(wxStandardPaths::Get().GetExecutablePath().ToStdString(wxConvUTF8))
+                     : services_.SettingsPath;
+
+  SetFont(FontOfSize(11));
+  SetIcons(ApplicationIcons());
+  // The command icons come first: the menu and the button bar show them.
+  FillCommandImageLists(SmallImageList, BigImageList);
+  BuildMenu();
+  BuildToolBar();
+  StatusBar = CreateStatusBar(1);
+  BuildDrawPanel();
+  SetClientSize(478, 399);
+  Centre();
+
+  DrawTimer.OnTimer = [this] { DrawTimerTimer(); };
+  GameTimer.OnTimer = [this] { GameTimerTimer(); };
+  FRTimer.OnTimer = [this] { FRTimerTimer(); };
+  Bind(wxEVT_CLOSE_WINDOW, [this](wxCloseEvent&) {
+    FormDestroy();
+    Destroy();
+  });
+}
+
+TMainForm::~TMainForm() {
+  // The dialogs are top-level windows of their own; they go with the game.
+  FormDestroy();
+}
+
+void TMainForm::FormCreate() {
+  ProgramName = kProgramName;
+  ProgramVersion = kProgramVersion;
+  // Degenerate geometry yields infinities and NaNs, never a trap.
+#ifdef FE_ALL_EXCEPT
+  fedisableexcept(FE_ALL_EXCEPT);
+#endif
+  SetTitle(wxString::FromUTF8(ProgramName + " " + ProgramVersion));
+  GameSeconds = 0;
+  Renderer = std::make_unique<VEKGL>();
+
+  const GameSettings settings = ReadSettings(IniFile(SettingsPath));
+  Renderer->Cube->BodyColor = VEKColor::FromColorRef(static_cast<uint32_t>(settings.SpaceColor));
+  Renderer->ClearColor = VEKColor::FromColorRef(static_cast<uint32_t>(settings.BGColor));
+  Renderer->DrawQuality = settings.DrawQuality;
+  Renderer->Cube->RotateSpeed = settings.RotateSpeed;
+  Renderer->Cube->ShuffleRotateCount = settings.ShuffleRotateCount;
+  Renderer->Cube->RotateAntiAlias = settings.RotateAntiAlias;
+  FRTimer.SetInterval(settings.TimeoutRotate);
+  CubeSize = 3;
+
+  DrawWindow->OnCloseRequest = [this] { Close(); };
+  Renderer->Attach(DrawWindow);
+  attached_ = true;
+  DrawPanelResize();
+  SetStatus(wxString::FromUTF8("Готово!"));
+  Renderer->Cube->Build(CubeSize);
+  RotatePhaseX = static_cast<int32_t>(vekrandom::Next() % 360) + 1;
+  RotatePhaseY = static_cast<int32_t>(vekrandom::Next() % 360) + 1;
+  RotatePhaseZ = static_cast<int32_t>(vekrandom::Next() % 360) + 1;
+  DrawTimer.SetEnabled(true);
+}
+
+void TMainForm::CreateDialogs() {
+  OptionsForm = new TOptionsForm(this, TOptionsForm::Targets{Renderer.get(), &CubeSize, &FRTimer});
+  AboutForm = new TAboutForm(this, *services_.Desktop);
+}
+
+void TMainForm::FormDestroy() {
+  if (destroyed_ || !Renderer) return;
+  destroyed_ = true;
+  DrawTimer.SetEnabled(false);
+  GameTimer.SetEnabled(false);
+  FRTimer.SetEnabled(false);
+
+  GameSettings settings;
+  settings.SpaceColor = static_cast<int32_t>(Renderer->Cube->BodyColor.ToColorRef());
+  settings.BGColor = static_cast<int32_t>(Renderer->ClearColor.ToColorRef());
+  settings.DrawQuality = Renderer->DrawQuality;
+  settings.RotateAntiAlias = Renderer->Cube->RotateAntiAlias;
+  settings.RotateSpeed = Renderer->Cube->RotateSpeed;
+  settings.ShuffleRotateCount = Renderer->Cube->ShuffleRotateCount;
+  settings.CubeSize = CubeSize;
+  settings.TimeoutRotate = FRTimer.Interval();
+  IniFile ini(SettingsPath);
+  if (!WriteSettings(ini, settings)) {
+    wxMessageBox(wxString::Format("Unable to write to %s", wxString::FromUTF8(SettingsPath)),
+                 wxString::FromUTF8(ProgramName), wxOK | wxICON_ERROR);
+  }
+  if (attached_) Renderer->Detach();
+  attached_ = false;
+}
+
+wxString TMainForm::StatusText() const { return StatusBar->GetStatusText(0); }
+
+void TMainForm::SetStatus(const wxString& text) {
+  StatusBar->SetStatusText(text, 0);
+  if (services_.StatusObserver) services_.StatusObserver(text);
+  // Long commands hold the event loop; show the text before they start.
+  StatusBar->Update();
+}
+
+void TMainForm::BuildDrawPanel() {
+  DrawPanel = new wxPanel(this, wxID_ANY, wxDefaultPosition, wxDefaultSize, wxBORDER_SUNKEN);
+  DrawWindow = new GLCanvasWindow(DrawPanel);
+  TimerPanel = new wxPanel(DrawPanel, wxID_ANY, wxDefaultPosition, wxSize(90, 29), wxBORDER_NONE);
+  TimerPanel->SetBackgroundColour(*wxBLACK);
+  TimerLabel = new wxStaticText(TimerPanel, wxID_ANY, "00:00:00", wxDefaultPosition, wxDefaultSize,
+                                wxALIGN_CENTRE_HORIZONTAL | wxST_NO_AUTORESIZE);
+  TimerLabel->SetFont(FontOfSize(19));
+  TimerLabel->SetForegroundColour(wxColour(0xA6, 0xCA, 0xF0));  // sky blue
+  TimerLabel->SetBackgroundColour(*wxBLACK);
+  auto* timerSizer = new wxBoxSizer(wxVERTICAL);
+  timerSizer->AddStretchSpacer();
+  timerSizer->Add(TimerLabel, 0, wxEXPAND);
+  timerSizer->AddStretchSpacer();
+  TimerPanel->SetSizer(timerSizer);
+  TimerPanel->Hide();
+  DrawPanel->Bind(wxEVT_SIZE, [this](wxSizeEvent& event) {
+    DrawPanelResize();
+    event.Skip();
+  });
+  BindInput();
+
+  wxGLCanvas* canvas = DrawWindow->Canvas();
+  canvas->Bind(wxEVT_ERASE_BACKGROUND, [](wxEraseEvent&) {});
+  // The frame timer redraws within 10 ms; an exposed canvas needs no frame
+  // of its own (and a turn's animation is never interleaved with one).
+  canvas->Bind(wxEVT_PAINT, [canvas](wxPaintEvent&) { wxPaintDC dc(canvas); });
+}
+
+void TMainForm::PlaceTimerPanel() {
+  const wxSize client = DrawPanel->GetClientSize();
+  TimerPanel->SetPosition(wxPoint(client.GetWidth() - TimerPanel->GetSize().GetWidth() - 4, 6));
+  TimerPanel->Raise();
+}
+
+void TMainForm::DrawPanelResize() {
+  const wxSize client = DrawPanel->GetClientSize();
+  DrawWindow->Canvas()->SetSize(client);
+  PlaceTimerPanel();
+  if (attached_ && Renderer) Renderer->Resize(client.GetWidth(), client.GetHeight());
+}
+
+void TMainForm::ResetClock() {
+  GameSeconds = 0;
+  TimerLabel->SetLabel("00:00:00");
+}
+
+void TMainForm::ShowGameTitle() {
+  std::string title = ProgramName + " " + ProgramVersion;
+  if (!GameFileName.empty()) {
+    title += " >>> " + wxFileName(wxString::FromUTF8(GameFileName)).GetFullName().ToStdString(wxConvUTF8);
+  }
+  SetTitle(wxString::FromUTF8(title));
+}

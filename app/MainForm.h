@@ -1,0 +1,141 @@
+// The main window: owns the renderer (with the camera, the light and the
+// puzzle), the three timers, the menu, the button bar and the status line.
+#pragma once
+
+#include <wx/frame.h>
+#include <wx/imaglist.h>
+#include <wx/menu.h>
+#include <wx/panel.h>
+#include <wx/stattext.h>
+#include <wx/statusbr.h>
+#include <wx/toolbar.h>
+
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <string>
+
+#include "app/GameClock.h"
+#include "app/SettingsFile.h"
+#include "app/Timer.h"
+
+class VEKGL;
+class GLCanvasWindow;
+class FileChooser;
+class Shell;
+class TOptionsForm;
+class TAboutForm;
+
+// What the window uses from outside; tests put in their own.
+struct MainFormServices {
+  std::string SettingsPath;  // empty: beside the executable
+  FileChooser* Chooser = nullptr;  // null: the toolkit's dialogs
+  Shell* Desktop = nullptr;        // null: the desktop's "open"
+  std::string ExecutableFolder;    // empty: the folder of the running executable
+  // Told every text the status line shows, in order.
+  std::function<void(const wxString&)> StatusObserver;
+};
+
+class TMainForm : public wxFrame {
+ public:
+  explicit TMainForm(const MainFormServices& services = {});
+  ~TMainForm() override;
+
+  // Start-up once the drawing panel can take an OpenGL context, and the
+  // dialogs that read the live settings; called by the application.
+  void FormCreate();
+  void CreateDialogs();
+  void FormDestroy();
+
+  // Frame loop, clock and idle rotation.
+  void DrawTimerTimer();
+  void GameTimerTimer();
+  void FRTimerTimer();
+  void DrawPanelResize();
+
+  // Mouse, wheel and keys.
+  void DrawPanelMouseDown();
+  void DrawPanelMouseMove(uint8_t Shift, int X, int Y);
+  void DrawPanelMouseUp();
+  void FormKeyDown(int Key, uint8_t Shift);
+  void FormMouseWheelDown(uint8_t Shift);
+  void FormMouseWheelUp(uint8_t Shift);
+  // Sums wheel amounts and hands on one notch per full 120.
+  void FormMouseWheel(int Rotation, int Delta, uint8_t Shift);
+
+  // Commands.
+  void N4Click();   // New game
+  void N5Click();   // Stop
+  void N7Click();   // Open
+  void N8Click();   // Save
+  void N9Click();   // Save as
+  void N11Click();  // Options
+  void N13Click();  // Exit
+  void N14Click();  // toggle the button bar
+  void N15Click();  // toggle the status line
+  void N16Click();  // Help
+  void N18Click();  // About
+  void SiteMenuItemClick();
+  void URLClick();
+  void ToolButton1Click() { N4Click(); }
+  void ToolButton2Click() { N7Click(); }
+  void ToolButton3Click() { N8Click(); }
+  void ToolButton4Click() { N5Click(); }
+  void ToolButton6Click() { N11Click(); }
+  void ToolButton7Click() { N16Click(); }
+  void ToolButton9Click() { N13Click(); }
+
+  wxString StatusText() const;
+  void SetStatus(const wxString& text);
+  wxString TimerText() const { return TimerLabel->GetLabel(); }
+
+  // Components.
+  wxToolBar* ToolBarButton = nullptr;
+  wxPanel* DrawPanel = nullptr;
+  GLCanvasWindow* DrawWindow = nullptr;
+  wxPanel* TimerPanel = nullptr;
+  wxStaticText* TimerLabel = nullptr;
+  wxStatusBar* StatusBar = nullptr;
+  wxMenuBar* MainMenu = nullptr;
+  wxImageList BigImageList{32, 32, true};
+  wxImageList SmallImageList{16, 16, true};
+  TTimer DrawTimer{10};
+  TTimer GameTimer{1000};
+  TTimer FRTimer{10000};
+  wxMenuItem* N14 = nullptr;
+  wxMenuItem* N15 = nullptr;
+  TOptionsForm* OptionsForm = nullptr;
+  TAboutForm* AboutForm = nullptr;
+
+  // Fields.
+  int32_t RotatePhaseX = 1;
+  int32_t RotatePhaseY = 1;
+  int32_t RotatePhaseZ = 1;
+  std::string ProgramName;
+  std::string ProgramVersion;
+  std::string GameFileName;
+  std::unique_ptr<VEKGL> Renderer;
+  int32_t GameSeconds = 0;
+  int32_t CubeSize = 3;
+  // Set by a rejected Open: Save then asks for a name, so that the rejected
+  // file is never overwritten.
+  bool SaveNeedsName = false;
+  std::string SettingsPath;
+
+ private:
+  void BuildMenu();
+  void BuildToolBar();
+  void BuildDrawPanel();
+  void BindInput();
+  void PlaceTimerPanel();
+  void ResetClock();
+  void ShowGameTitle();
+  void SaveGameTo(const std::string& path, bool announceSuccess);
+  uint8_t ShiftOf(const wxMouseState& state) const;
+
+  MainFormServices services_;
+  SteadyStopwatch gameClock_;
+  int wheelRemainder_ = 0;
+  bool attached_ = false;
+  bool destroyed_ = false;
+};

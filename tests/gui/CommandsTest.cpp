@@ -1,0 +1,238 @@
+// The game's commands on the real main window.
+#include <filesystem>
+
+#include "GuiHelpers.h"
+
+namespace {
+const std::string kReady = "Готово!";
+
+std::vector<uint8_t> Bytes(const std::string& path) {
+  const std::string s = ReadFile(path);
+  return std::vector<uint8_t>(s.begin(), s.end());
+}
+
+void WriteBytes(const std::string& path, const std::string& bytes) {
+  std::ofstream out(path, std::ios::binary);
+  out << bytes;
+}
+}  // namespace
+
+TEST_F(MainFormTest, NewGameScramblesAndStartsTheClock) {
+  Start({"RotateSpeed=45", "ShuffleRotateCount=6", "DrawQuality=4"});
+  statuses.clear();
+  const uint64_t frames = gl().FramesDrawn;
+  form->N4Click();
+  EXPECT_EQ(gl().FramesDrawn - frames, 6u * 2u);  // six quarter turns of two frames
+  EXPECT_EQ((std::vector<std::string>{"Перемешиваю...", kReady}), statuses);
+  EXPECT_FALSE(IsSolved(cube()));
+  EXPECT_TRUE(form->GameTimer.Enabled());
+  EXPECT_EQ(form->TimerText(), "00:00:00");
+  EXPECT_TRUE(form->TimerPanel->IsShown());
+  EXPECT_EQ(gl().Passes, 4);
+  ASSERT_TRUE(PumpUntil([&] { return form->TimerText() != "00:00:00"; }, 5000));
+  EXPECT_EQ(form->TimerText(), "00:00:01");
+  // A second new game starts the clock again from zero.
+  form->N4Click();
+  EXPECT_EQ(form->TimerText(), "00:00:00");
+  EXPECT_EQ(form->GameSeconds, 0);
+  EXPECT_EQ(form->GetTitle(), "Tessaro 3D 1.01");
+}
+
+TEST_F(MainFormTest, StopPutsTheSolvedCubeBack) {
+  Start({"RotateSpeed=45", "ShuffleRotateCount=3"});
+  form->N4Click();
+  form->GameFileName = Path("x.cube");
+  form->SetTitle("something else");
+  form->SetStatus("unchanged");
+  form->N5Click();
+  EXPECT_TRUE(IsSolved(cube()));
+  EXPECT_EQ(cube().Size, 3);
+  EXPECT_FALSE(form->GameTimer.Enabled());
+  EXPECT_EQ(form->TimerText(), "00:00:00");
+  EXPECT_EQ(form->GetTitle(), "Tessaro 3D 1.01");
+  EXPECT_TRUE(form->GameFileName.empty());
+  EXPECT_EQ(form->StatusText(), "unchanged");
+}
+
+TEST_F(MainFormTest, OpenRejectsWhatIsNoSavedGameAndChangesNothing) {
+  Start({"RotateSpeed=45", "ShuffleRotateCount=3"});
+  form->N4Click();
+  const std::string good = Path("good.cube");
+  ASSERT_TRUE(cube().SaveToFile(good));
+  const std::string valid = ReadFile(good);
+  struct Case {
+    std::string name, bytes, status;
+  } cases[] = {
+      {"magic.cube", std::string("\x71\0\0\0\3\0\0\0", 8) + valid.substr(8), "Ошибка: неизвестный формат файла!"},
+      {"size.cube", std::string("\x72\0\0\0\7\0\0\0", 8) + valid.substr(8), "Ошибка: неизвестный формат файла!"},
+      {"short.cube", valid.substr(0, valid.size() - 12), "Ошибка: неизвестный формат файла!"},
+      {"empty.cube", "", "Ошибка: неизвестный формат файла!"},
+  };
+  const std::vector<uint8_t> game = Bytes(good);
+  for (const Case& c : cases) {
+    WriteBytes(Path(c.name), c.bytes);
+    chooser.path = Path(c.name);
+    const wxString title = form->GetTitle();
+    form->N7Click();
+    EXPECT_EQ(form->StatusText(), wxString::FromUTF8(c.status)) << c.name;
+    EXPECT_EQ(form->GetTitle(), title) << c.name;
+    EXPECT_EQ(form->CubeSize, 3) << c.name;
+    EXPECT_TRUE(form->GameTimer.Enabled()) << c.name;
+    ASSERT_TRUE(cube().SaveToFile(Path("now.cube")));
+    EXPECT_EQ(Bytes(Path("now.cube")), game) << c.name;
+  }
+  // An empty name from the dialog.
+  chooser.path = "";
+  form->N7Click();
+  EXPECT_EQ(form->StatusText(), wxString::FromUTF8("Ошибка: не указано имя файла!"));
+  // Cancelled: only the status line tells that Open started.
+  chooser.answer = false;
+  form->N7Click();
+  EXPECT_EQ(form->StatusText(), wxString::FromUTF8("Загружаю..."));
+  EXPECT_TRUE(form->GameTimer.Enabled());
+}
+
+TEST_F(MainFormTest, OpenAFourCubeThenNewGameAndStopKeepTheSize) {
+  Start({"RotateSpeed=45", "ShuffleRotateCount=4"});
+  {
+    auto other = std::make_unique<VEKGL>();
+    other->Cube->RotateSpeed = 45;
+    other->Cube->Build(4);
+    other->Cube->Shuffle(5);
+    ASSERT_TRUE(other->Cube->SaveToFile(Path("four.cube")));
+  }
+  form->N4Click();
+  chooser.path = Path("four.cube");
+  form->N7Click();
+  EXPECT_EQ(form->StatusText(), wxString::FromUTF8(kReady));
+  EXPECT_EQ(form->CubeSize, 4);
+  EXPECT_EQ(cube().Size, 4);
+  EXPECT_EQ(form->GetTitle(), wxString::FromUTF8("Tessaro 3D 1.01 >>> four.cube"));
+  EXPECT_FALSE(form->GameTimer.Enabled());
+  EXPECT_EQ(form->TimerText(), "00:00:00");
+  form->N4Click();
+  EXPECT_EQ(cube().Size, 4);
+  EXPECT_FALSE(IsSolved(cube()));
+  form->N5Click();
+  EXPECT_EQ(cube().Size, 4);
+  EXPECT_TRUE(IsSolved(cube()));
+  EXPECT_EQ(form->GetTitle(), "Tessaro 3D 1.01");
+}
+
+TEST_F(MainFormTest, SaveAsWritesTheGameAndOpenRestoresItBitForBit) {
+  Start({"RotateSpeed=45", "ShuffleRotateCount=5"});
+  form->N4Click();
+  // Cancelled: title and file name stay, the status line says ready.
+  chooser.answer = false;
+  form->N9Click();
+  EXPECT_EQ(form->StatusText(), wxString::FromUTF8(kReady));
+  EXPECT_EQ(form->GetTitle(), "Tessaro 3D 1.01");
+  EXPECT_TRUE(form->GameFileName.empty());
+  ASSERT_EQ(chooser.proposed.size(), 1u);
+  // dd-mm-yyyy--hh-mm-ss.cube
+  const std::string proposed = chooser.proposed[0].ToStdString();
+  ASSERT_EQ(proposed.size(), 25u);
+  EXPECT_EQ(proposed.substr(2, 1) + proposed.substr(5, 1) + proposed.substr(10, 2), "----");
+  EXPECT_EQ(proposed.substr(20), ".cube");
+
+  chooser.answer = true;
+  chooser.path = Path("saved.cube");
+  statuses.clear();
+  form->N9Click();
+  EXPECT_EQ((std::vector<std::string>{"Сохраняю...", kReady}), statuses);
+  EXPECT_EQ(form->GetTitle(), wxString::FromUTF8("Tessaro 3D 1.01 >>> saved.cube"));
+  EXPECT_EQ(form->GameFileName, Path("saved.cube"));
+  ASSERT_TRUE(cube().SaveToFile(Path("reference.cube")));
+  const std::vector<uint8_t> saved = Bytes(Path("saved.cube"));
+  EXPECT_EQ(saved, Bytes(Path("reference.cube")));
+  EXPECT_EQ(saved.size(), 15884u);
+
+  form->N5Click();
+  chooser.path = Path("saved.cube");
+  form->N7Click();
+  ASSERT_TRUE(cube().SaveToFile(Path("reopened.cube")));
+  EXPECT_EQ(Bytes(Path("reopened.cube")), saved);
+}
+
+TEST_F(MainFormTest, SaveWithoutAUsableFileBehavesAsSaveAs) {
+  Start({"RotateSpeed=45", "ShuffleRotateCount=2"});
+  chooser.path = Path("first.cube");
+  form->N8Click();  // no game file yet
+  EXPECT_EQ(chooser.saves, 1);
+  EXPECT_TRUE(std::filesystem::exists(Path("first.cube")));
+  form->N4Click();
+  statuses.clear();
+  form->N8Click();  // the file exists: saved in place, nothing said
+  EXPECT_EQ(chooser.saves, 1);
+  EXPECT_TRUE(statuses.empty());
+  ASSERT_TRUE(cube().SaveToFile(Path("reference.cube")));
+  EXPECT_EQ(Bytes(Path("first.cube")), Bytes(Path("reference.cube")));
+  std::filesystem::remove(Path("first.cube"));
+  chooser.path = Path("second.cube");
+  form->N8Click();  // deleted meanwhile: asks again
+  EXPECT_EQ(chooser.saves, 2);
+  EXPECT_TRUE(std::filesystem::exists(Path("second.cube")));
+}
+
+TEST_F(MainFormTest, SaveAfterARejectedOpenNeverTouchesTheRejectedFile) {
+  Start({"RotateSpeed=45", "ShuffleRotateCount=2"});
+  WriteBytes(Path("notes.cube"), "my notes, not a game");
+  chooser.path = Path("notes.cube");
+  form->N7Click();
+  chooser.path = Path("elsewhere.cube");
+  form->N8Click();
+  EXPECT_EQ(chooser.saves, 1);
+  EXPECT_EQ(ReadFile(Path("notes.cube")), "my notes, not a game");
+  EXPECT_TRUE(std::filesystem::exists(Path("elsewhere.cube")));
+}
+
+TEST_F(MainFormTest, AFailedSaveKeepsTheOldFileAndSaysSo) {
+  Start({"RotateSpeed=45", "ShuffleRotateCount=2"});
+  chooser.path = Path("kept.cube");
+  form->N9Click();
+  const std::vector<uint8_t> before = Bytes(Path("kept.cube"));
+  form->N4Click();
+  // A target that cannot be replaced: a folder of that name.
+  std::filesystem::create_directory(Path("folder.cube"));
+  chooser.path = Path("folder.cube");
+  form->N9Click();
+  EXPECT_EQ(form->StatusText(), wxString::FromUTF8("Ошибка: не удалось сохранить файл!"));
+  EXPECT_EQ(form->GameFileName, Path("kept.cube"));
+  EXPECT_EQ(Bytes(Path("kept.cube")), before);
+}
+
+TEST_F(MainFormTest, ViewTogglesHelpAndWebPages) {
+  Start();
+  EXPECT_TRUE(form->N14->IsChecked());
+  form->N14Click();
+  EXPECT_FALSE(form->N14->IsChecked());
+  EXPECT_FALSE(form->ToolBarButton->IsShown());
+  form->N14Click();
+  EXPECT_TRUE(form->ToolBarButton->IsShown());
+  form->N15Click();
+  EXPECT_FALSE(form->StatusBar->IsShown());
+  form->N15Click();
+  EXPECT_TRUE(form->StatusBar->IsShown());
+
+  // Help: nothing without the page; the page in the working directory, else
+  // the one beside the game.
+  const std::filesystem::path previous = std::filesystem::current_path();
+  std::filesystem::create_directory(Path("work"));
+  std::filesystem::current_path(Path("work"));
+  form->N16Click();
+  EXPECT_TRUE(shell.documents.empty());
+  WriteBytes(Path("readme.htm"), "<html></html>");
+  form->N16Click();
+  WriteBytes(Path("work/readme.htm"), "<html></html>");
+  form->N16Click();
+  std::filesystem::current_path(previous);
+  ASSERT_EQ(shell.documents.size(), 2u);
+  EXPECT_EQ(shell.documents[0], Path("readme.htm"));
+  EXPECT_EQ(shell.documents[1], Path("work/readme.htm"));
+
+  form->SiteMenuItemClick();
+  form->URLClick();
+  ASSERT_EQ(shell.addresses.size(), 2u);
+  EXPECT_EQ(shell.addresses[0].rfind("http", 0), 0u);
+  EXPECT_NE(shell.addresses[0], shell.addresses[1]);
+}

@@ -1,0 +1,134 @@
+// A main window in a temporary folder with a settings file of the test's
+// choosing, file dialogs and desktop answered by the test, and a way to let
+// the event loop run.
+#pragma once
+
+#include <gtest/gtest.h>
+#include <wx/evtloop.h>
+#include <wx/timer.h>
+
+#include <chrono>
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "app/FileChooser.h"
+#include "app/MainForm.h"
+#include "app/Shell.h"
+#include "puzzle/VekCube.h"
+#include "render/VekGL.h"
+
+// Runs the event loop until Done() holds or TimeoutMs pass; true if it held.
+inline bool PumpUntil(const std::function<bool()>& Done, int TimeoutMs) {
+  const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(TimeoutMs);
+  wxGUIEventLoop loop;
+  wxTimer poll;
+  poll.Bind(wxEVT_TIMER, [&](wxTimerEvent&) {
+    if (Done() || std::chrono::steady_clock::now() >= deadline) loop.Exit();
+  });
+  poll.Start(5);
+  loop.Run();
+  poll.Stop();
+  return Done();
+}
+
+inline void Pump(int Ms) {
+  PumpUntil([] { return false; }, Ms);
+}
+
+struct FakeChooser : FileChooser {
+  bool answer = true;
+  wxString path;
+  std::vector<wxString> proposed;  // names offered by Save as
+  int opens = 0, saves = 0;
+  bool ChooseOpen(wxWindow*, const wxString& filter, wxString& chosen) override {
+    ++opens;
+    EXPECT_EQ(filter, "Tessaro File|*.cube");
+    chosen = path;
+    return answer;
+  }
+  bool ChooseSave(wxWindow*, const wxString& filter, const wxString& name, const wxString& ext,
+                  wxString& chosen) override {
+    ++saves;
+    EXPECT_EQ(filter, "Tessaro File|*.cube");
+    EXPECT_EQ(ext, "cube");
+    proposed.push_back(name);
+    chosen = path;
+    return answer;
+  }
+};
+
+struct FakeShell : Shell {
+  std::vector<std::string> documents, addresses;
+  bool OpenDocument(const std::string& p) override { documents.push_back(p); return true; }
+  bool OpenAddress(const std::string& a) override { addresses.push_back(a); return true; }
+};
+
+class MainFormTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    folder = std::filesystem::temp_directory_path() /
+             ("tessaro-gui-" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
+    std::filesystem::remove_all(folder);
+    std::filesystem::create_directories(folder);
+  }
+  void TearDown() override {
+    if (form) form->Destroy();
+    form = nullptr;
+    Pump(20);
+    std::filesystem::remove_all(folder);
+  }
+
+  // Settings file lines (without the section header); empty: no file at all.
+  void Start(const std::vector<std::string>& settings = {}) {
+    if (!settings.empty()) {
+      std::ofstream ini(SettingsPath());
+      ini << "[Settings]\n";
+      for (const std::string& line : settings) ini << line << "\n";
+    }
+    MainFormServices services;
+    services.SettingsPath = SettingsPath();
+    services.Chooser = &chooser;
+    services.Desktop = &shell;
+    services.ExecutableFolder = folder.string();
+    services.StatusObserver = [this](const wxString& text) { statuses.push_back(text.ToStdString(wxConvUTF8)); };
+    form = new TMainForm(services);
+    form->Show();
+    form->FormCreate();
+    form->CreateDialogs();
+    Pump(30);
+  }
+
+  std::string SettingsPath() const { return (folder / "tessaro3d.ini").string(); }
+  std::string Path(const std::string& name) const { return (folder / name).string(); }
+  VEKGL& gl() { return *form->Renderer; }
+  VEKBigCube& cube() { return *form->Renderer->Cube; }
+
+  std::filesystem::path folder;
+  FakeChooser chooser;
+  FakeShell shell;
+  std::vector<std::string> statuses;
+  TMainForm* form = nullptr;
+};
+
+inline std::string ReadFile(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
+// True when every point of every cubie is where a freshly built cube of the
+// same size has it.
+inline bool IsSolved(const VEKBigCube& cube) {
+  auto fresh = std::make_unique<VEKBigCube>();
+  fresh->Build(cube.Size);
+  for (int b = 0; b < cube.CubieCount; ++b) {
+    for (int p = 0; p < kPointsPerCubie; ++p) {
+      const VEKVector &u = cube.Cubies[b].Points[p], &v = fresh->Cubies[b].Points[p];
+      if (u.X != v.X || u.Y != v.Y || u.Z != v.Z) return false;
+    }
+  }
+  return true;
+}

@@ -1,0 +1,44 @@
+#include <gtest/gtest.h>
+
+#include "app/GameClock.h"
+
+TEST(GameClock, FieldsHaveTwoDigitsAndHoursGrowPastNinetyNine) {
+  EXPECT_EQ(FormatGameClock(0), "00:00:00");
+  EXPECT_EQ(FormatGameClock(59), "00:00:59");
+  EXPECT_EQ(FormatGameClock(60), "00:01:00");
+  EXPECT_EQ(FormatGameClock(3599), "00:59:59");
+  EXPECT_EQ(FormatGameClock(3600), "01:00:00");
+  EXPECT_EQ(FormatGameClock(3725), "01:02:05");
+  EXPECT_EQ(FormatGameClock(359999), "99:59:59");
+  EXPECT_EQ(FormatGameClock(360000), "100:00:00");
+}
+
+TEST(FreeRotation, PhasesStayWithinOneTo360) {
+  EXPECT_EQ(AdvancePhase(1), 2);
+  EXPECT_EQ(AdvancePhase(359), 360);
+  EXPECT_EQ(AdvancePhase(360), 1);
+  int phase = 17;
+  for (int i = 0; i < 1000; ++i) {
+    phase = AdvancePhase(phase);
+    ASSERT_GE(phase, 1);
+    ASSERT_LE(phase, 360);
+  }
+  EXPECT_EQ(phase, (17 + 1000 - 1) % 360 + 1);
+}
+
+TEST(SavedGameName, DayMonthYearThenTime) {
+  std::tm t{};
+  t.tm_mday = 7;
+  t.tm_mon = 2;  // March
+  t.tm_year = 2008 - 1900;
+  t.tm_hour = 14;
+  t.tm_min = 5;
+  t.tm_sec = 9;
+  EXPECT_EQ(ProposedGameFileName(t), "07-03-2008--14-05-09.cube");
+  t.tm_mday = 31;
+  t.tm_mon = 11;
+  t.tm_hour = 0;
+  t.tm_min = 0;
+  t.tm_sec = 0;
+  EXPECT_EQ(ProposedGameFileName(t), "31-12-2008--00-00-00.cube");
+}
