@@ -38,6 +38,11 @@ TMainForm::TMainForm(const MainFormServices& services)
     : wxFrame(nullptr, wxID_ANY, wxEmptyString), services_(services) {
   if (!services_.Chooser) services_.Chooser = &DialogFileChooser();
   if (!services_.Desktop) services_.Desktop = &DesktopShell();
+  if (!services_.ShowError) {
+    services_.ShowError = [](const wxString& text) {
+      wxMessageBox(text, wxString::FromUTF8(kProgramName), wxOK | wxICON_ERROR);
+    };
+  }
   if (services_.ExecutableFolder.empty()) {
     services_.ExecutableFolder =
         wxFileName(wxStandardPaths::Get().GetExecutablePath()).GetPath().ToStdString(wxConvUTF8);
@@ -93,7 +98,7 @@ void TMainForm::FormCreate() {
   CubeSize = 3;
 
   DrawWindow->OnCloseRequest = [this] { Close(); };
-  Renderer->Attach(DrawWindow);
+  Renderer->Attach(DrawWindow.get());
   attached_ = true;
   DrawPanelResize();
   SetStatus(wxString::FromUTF8("Готово!"));
@@ -127,8 +132,7 @@ void TMainForm::FormDestroy() {
   settings.TimeoutRotate = FRTimer.Interval();
   IniFile ini(SettingsPath);
   if (!WriteSettings(ini, settings)) {
-    wxMessageBox(wxString::Format("Unable to write to %s", wxString::FromUTF8(SettingsPath)),
-                 wxString::FromUTF8(ProgramName), wxOK | wxICON_ERROR);
+    services_.ShowError(wxString::Format("Unable to write to %s", wxString::FromUTF8(SettingsPath)));
   }
   if (attached_) Renderer->Detach();
   attached_ = false;
@@ -145,7 +149,7 @@ void TMainForm::SetStatus(const wxString& text) {
 
 void TMainForm::BuildDrawPanel() {
   DrawPanel = new wxPanel(this, wxID_ANY, wxDefaultPosition, wxDefaultSize, wxBORDER_SUNKEN);
-  DrawWindow = new GLCanvasWindow(DrawPanel);
+  DrawWindow = std::make_unique<GLCanvasWindow>(DrawPanel);
   TimerPanel = new wxPanel(DrawPanel, wxID_ANY, wxDefaultPosition, wxSize(90, 29), wxBORDER_NONE);
   TimerPanel->SetBackgroundColour(*wxBLACK);
   TimerLabel = new wxStaticText(TimerPanel, wxID_ANY, "00:00:00", wxDefaultPosition, wxDefaultSize,

@@ -34,6 +34,9 @@ struct MainFormServices {
   std::string ExecutableFolder;    // empty: the folder of the running executable
   // Told every text the status line shows, in order.
   std::function<void(const wxString&)> StatusObserver;
+  // Shows an error of the window's own (the settings file that cannot be
+  // written); empty: a message box.
+  std::function<void(const wxString&)> ShowError;
 };
 
 class TMainForm : public wxFrame {
@@ -92,7 +95,7 @@ class TMainForm : public wxFrame {
   // Components.
   wxToolBar* ToolBarButton = nullptr;
   wxPanel* DrawPanel = nullptr;
-  GLCanvasWindow* DrawWindow = nullptr;
+  std::unique_ptr<GLCanvasWindow> DrawWindow;  // the renderer's window on the canvas
   wxPanel* TimerPanel = nullptr;
   wxStaticText* TimerLabel = nullptr;
   wxStatusBar* StatusBar = nullptr;

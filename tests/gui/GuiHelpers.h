@@ -76,6 +76,8 @@ class MainFormTest : public ::testing::Test {
     std::filesystem::create_directories(folder);
   }
   void TearDown() override {
+    // Settings are written while the folder still exists.
+    if (form) form->FormDestroy();
     if (form) form->Destroy();
     form = nullptr;
     Pump(20);
@@ -95,6 +97,7 @@ class MainFormTest : public ::testing::Test {
     services.Desktop = &shell;
     services.ExecutableFolder = folder.string();
     services.StatusObserver = [this](const wxString& text) { statuses.push_back(text.ToStdString(wxConvUTF8)); };
+    services.ShowError = [this](const wxString& text) { errors.push_back(text.ToStdString(wxConvUTF8)); };
     form = new TMainForm(services);
     form->Show();
     form->FormCreate();
@@ -102,7 +105,8 @@ class MainFormTest : public ::testing::Test {
     Pump(30);
   }
 
-  std::string SettingsPath() const { return (folder / "tessaro3d.ini").string(); }
+  std::string SettingsPath() const { return settingsPath.empty() ? (folder / "tessaro3d.ini").string() : settingsPath; }
+  std::string settingsPath;  // set before Start to use another file
   std::string Path(const std::string& name) const { return (folder / name).string(); }
   VEKGL& gl() { return *form->Renderer; }
   VEKBigCube& cube() { return *form->Renderer->Cube; }
@@ -111,6 +115,7 @@ class MainFormTest : public ::testing::Test {
   FakeChooser chooser;
   FakeShell shell;
   std::vector<std::string> statuses;
+  std::vector<std::string> errors;
   TMainForm* form = nullptr;
 };
 

@@ -75,6 +75,17 @@ TEST_F(MainFormTest, FirstRunWritesTheEightKeys) {
             "RotateSpeed=5\nShuffleRotateCount=30\nCubeSize=3\nTimeoutRotate=10000\n");
 }
 
+TEST_F(MainFormTest, AnUnwritableSettingsFileIsReportedAndTheGameStillEnds) {
+  settingsPath = (folder / "no-such-folder" / "tessaro3d.ini").string();
+  Start();
+  form->FormDestroy();
+  ASSERT_EQ(errors.size(), 1u);
+  EXPECT_EQ(errors[0], "Unable to write to " + settingsPath);
+  EXPECT_FALSE(gl().Attached());  // shutdown went on
+  form->FormDestroy();            // and happens once
+  EXPECT_EQ(errors.size(), 1u);
+}
+
 TEST_F(MainFormTest, FreeRotationOnlyWhileNeitherGameNorCountdownRuns) {
   Start({"TimeoutRotate=100000"});
   const VEKVector start = gl().Camera.Eye;
