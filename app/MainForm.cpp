@@ -23,13 +23,12 @@
 
 namespace {
 // Fonts of the window and the clock: Tahoma where the desktop has it.
-wxFont FontOfSize(int pixels, bool bold = false) {
+wxFont FontOfSize(int pixels) {
   wxFont font(wxFontInfo(wxSize(0, pixels)).FaceName("Tahoma"));
   if (!font.IsOk() || font.GetFaceName().CmpNoCase("Tahoma") != 0) {
     font = wxSystemSettings::GetFont(wxSYS_DEFAULT_GUI_FONT);
     font.SetPixelSize(wxSize(0, pixels));
   }
-  if (bold) font.MakeBold();
   return font;
 }
 }  // namespace
@@ -72,7 +71,7 @@ TMainForm::TMainForm(const MainFormServices& services)
 }
 
 TMainForm::~TMainForm() {
-  // The dialogs are top-level windows of their own; they go with the game.
+  // A window destroyed without being closed still writes its settings.
   FormDestroy();
 }
 

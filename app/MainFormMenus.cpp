@@ -1,5 +1,7 @@
 // The main menu and the button bar; each button runs the menu item with the
 // same picture.
+#include <utility>
+
 #include "app/MainForm.h"
 #include "app/ProgramInfo.h"
 
@@ -55,46 +57,50 @@ void TMainForm::BuildMenu() {
   MainMenu->Append(help, Text("Помощь"));
   SetMenuBar(MainMenu);
 
-  Bind(wxEVT_MENU, [this](wxCommandEvent&) { N4Click(); }, kN4);
-  Bind(wxEVT_MENU, [this](wxCommandEvent&) { N5Click(); }, kN5);
-  Bind(wxEVT_MENU, [this](wxCommandEvent&) { N7Click(); }, kN7);
-  Bind(wxEVT_MENU, [this](wxCommandEvent&) { N8Click(); }, kN8);
-  Bind(wxEVT_MENU, [this](wxCommandEvent&) { N9Click(); }, kN9);
-  Bind(wxEVT_MENU, [this](wxCommandEvent&) { N11Click(); }, kN11);
-  Bind(wxEVT_MENU, [this](wxCommandEvent&) { N13Click(); }, kN13);
+  using Handler = void (TMainForm::*)();
+  const std::pair<int, Handler> commands[] = {
+      {kN4, &TMainForm::N4Click},   {kN5, &TMainForm::N5Click},   {kN7, &TMainForm::N7Click},
+      {kN8, &TMainForm::N8Click},   {kN9, &TMainForm::N9Click},   {kN11, &TMainForm::N11Click},
+      {kN13, &TMainForm::N13Click}, {kN16, &TMainForm::N16Click}, {kN18, &TMainForm::N18Click},
+      {kSite, &TMainForm::SiteMenuItemClick}, {kURL, &TMainForm::URLClick},
+  };
+  for (const auto& [id, handler] : commands) {
+    Bind(wxEVT_MENU, [this, handler = handler](wxCommandEvent&) { (this->*handler)(); }, id);
+  }
   // The toolkit has already flipped the mark; the handlers flip it themselves.
   Bind(wxEVT_MENU, [this](wxCommandEvent& event) { N14->Check(!event.IsChecked()); N14Click(); }, kN14);
   Bind(wxEVT_MENU, [this](wxCommandEvent& event) { N15->Check(!event.IsChecked()); N15Click(); }, kN15);
-  Bind(wxEVT_MENU, [this](wxCommandEvent&) { N16Click(); }, kN16);
-  Bind(wxEVT_MENU, [this](wxCommandEvent&) { N18Click(); }, kN18);
-  Bind(wxEVT_MENU, [this](wxCommandEvent&) { SiteMenuItemClick(); }, kSite);
-  Bind(wxEVT_MENU, [this](wxCommandEvent&) { URLClick(); }, kURL);
 }
 
 void TMainForm::BuildToolBar() {
   ToolBarButton = CreateToolBar(wxTB_HORIZONTAL | wxTB_FLAT | wxTB_NODIVIDER);
   ToolBarButton->SetToolBitmapSize(wxSize(32, 32));
-  auto button = [this](int id, const char* hint, int image) {
-    const wxBitmap bitmap =
-        image < BigImageList.GetImageCount() ? BigImageList.GetBitmap(image) : wxBitmap(32, 32);
-    ToolBarButton->AddTool(id, wxEmptyString, bitmap, Text(hint));
+  struct Button {
+    int id;  // 0: a separator
+    const char* hint;
+    int image;
+    void (TMainForm::*handler)();
   };
-  button(kToolButton1, "Начать заново", 0);
-  button(kToolButton2, "Открыть", 1);
-  button(kToolButton3, "Сохранить", 2);
-  button(kToolButton4, "Стоп!", 3);
-  ToolBarButton->AddSeparator();
-  button(kToolButton6, "Настройки", 4);
-  button(kToolButton7, "Справка", 5);
-  ToolBarButton->AddSeparator();
-  button(kToolButton9, "Выход", 6);
+  const Button buttons[] = {
+      {kToolButton1, "Начать заново", 0, &TMainForm::ToolButton1Click},
+      {kToolButton2, "Открыть", 1, &TMainForm::ToolButton2Click},
+      {kToolButton3, "Сохранить", 2, &TMainForm::ToolButton3Click},
+      {kToolButton4, "Стоп!", 3, &TMainForm::ToolButton4Click},
+      {0, nullptr, -1, nullptr},
+      {kToolButton6, "Настройки", 4, &TMainForm::ToolButton6Click},
+      {kToolButton7, "Справка", 5, &TMainForm::ToolButton7Click},
+      {0, nullptr, -1, nullptr},
+      {kToolButton9, "Выход", 6, &TMainForm::ToolButton9Click},
+  };
+  for (const Button& b : buttons) {
+    if (b.id == 0) {
+      ToolBarButton->AddSeparator();
+      continue;
+    }
+    const wxBitmap bitmap =
+        b.image < BigImageList.GetImageCount() ? BigImageList.GetBitmap(b.image) : wxBitmap(32, 32);
+    ToolBarButton->AddTool(b.id, wxEmptyString, bitmap, Text(b.hint));
+    Bind(wxEVT_TOOL, [this, handler = b.handler](wxCommandEvent&) { (this->*handler)(); }, b.id);
+  }
   ToolBarButton->Realize();
-
-  Bind(wxEVT_TOOL, [this](wxCommandEvent&) { ToolButton1Click(); }, kToolButton1);
-  Bind(wxEVT_TOOL, [this](wxCommandEvent&) { ToolButton2Click(); }, kToolButton2);
-  Bind(wxEVT_TOOL, [this](wxCommandEvent&) { ToolButton3Click(); }, kToolButton3);
-  Bind(wxEVT_TOOL, [this](wxCommandEvent&) { ToolButton4Click(); }, kToolButton4);
-  Bind(wxEVT_TOOL, [this](wxCommandEvent&) { ToolButton6Click(); }, kToolButton6);
-  Bind(wxEVT_TOOL, [this](wxCommandEvent&) { ToolButton7Click(); }, kToolButton7);
-  Bind(wxEVT_TOOL, [this](wxCommandEvent&) { ToolButton9Click(); }, kToolButton9);
 }
