@@ -11,7 +11,26 @@ VEKBigCube::VEKBigCube()
   RotateSpeed = 6;
   ShuffleRotateCount = 30;
   Busy = false;
+  FillTexelStore();
   Build(3);
+}
+
+void VEKBigCube::FillTexelStore() {
+  for (int j = 0; j < kTextureCount; ++j) {
+    const uint32_t* image = tessaro::DigitImage(j);
+    uint8_t* texels = Pixels + kTexelBytes * j;
+    // Transposed: texel row t holds image column x = t, top to bottom.
+    for (int x = 0; x < 128; ++x) {
+      for (int y = 0; y < 128; ++y) {
+        const uint32_t colour = image ? image[y * 128 + x] : 0x00FFFFFFu;
+        uint8_t* texel = texels + 512 * x + 4 * y;
+        texel[0] = static_cast<uint8_t>(colour & 0xFF);
+        texel[1] = static_cast<uint8_t>((colour >> 8) & 0xFF);
+        texel[2] = static_cast<uint8_t>((colour >> 16) & 0xFF);
+        texel[3] = 255;
+      }
+    }
+  }
 }
 
 void VEKBigCube::Build(int NewSize) {
@@ -52,21 +71,6 @@ void VEKBigCube::Build(int NewSize) {
 }
 
 void VEKBigCube::UploadTextures() {
-  for (int j = 0; j < kTextureCount; ++j) {
-    const uint32_t* image = tessaro::DigitImage(j);
-    uint8_t* texels = Pixels + kTexelBytes * j;
-    // Transposed: texel row t holds image column x = t, top to bottom.
-    for (int x = 0; x < 128; ++x) {
-      for (int y = 0; y < 128; ++y) {
-        const uint32_t colour = image ? image[y * 128 + x] : 0x00FFFFFFu;
-        uint8_t* texel = texels + 512 * x + 4 * y;
-        texel[0] = static_cast<uint8_t>(colour & 0xFF);
-        texel[1] = static_cast<uint8_t>((colour >> 8) & 0xFF);
-        texel[2] = static_cast<uint8_t>((colour >> 16) & 0xFF);
-        texel[3] = 255;
-      }
-    }
-  }
   // Textures need a current context; before the renderer has one there is
   // nothing to upload to, and the next Build on a live context does it.
   if (!Owner || !Owner->Attached()) return;

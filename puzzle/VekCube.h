@@ -105,6 +105,8 @@ struct VEKBigCube {
   void DragTurn(const VEKVector& TurnAxis);
 
  private:
+  // The images never change, so the texel store is filled once.
+  void FillTexelStore();
   void UploadTextures();
   void AssignDigits();
   void DrawStepFrame();

@@ -1,16 +1,20 @@
 // The window tests run inside one wx application, on the display in DISPLAY.
+// Listing the tests needs no display.
 #include <gtest/gtest.h>
 #include <wx/app.h>
-#include <wx/image.h>
+#include <wx/init.h>
+
+#include <cstdio>
 
 int main(int argc, char** argv) {
   ::testing::InitGoogleTest(&argc, argv);
+  if (GTEST_FLAG_GET(list_tests)) return RUN_ALL_TESTS();
+
   wxApp::SetInstance(new wxApp());
-  if (!wxEntryStart(argc, argv)) {
-    fprintf(stderr, "cannot start the toolkit: is DISPLAY set?\n");
+  if (!wxEntryStart(argc, argv) || !wxTheApp->CallOnInit()) {
+    std::fprintf(stderr, "gui_tests: the toolkit could not start (is DISPLAY set?)\n");
     return 1;
   }
-  wxTheApp->CallOnInit();
   const int result = RUN_ALL_TESTS();
   wxTheApp->OnExit();
   wxEntryCleanup();
