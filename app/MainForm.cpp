@@ -42,12 +42,12 @@ TMainForm::TMainForm(const MainFormServices& services)
       wxMessageBox(text, wxString::FromUTF8(kProgramName), wxOK | wxICON_ERROR);
     };
   }
+  const wxString executable = wxStandardPaths::Get().GetExecutablePath();
   if (services_.ExecutableFolder.empty()) {
-    services_.ExecutableFolder =
-        wxFileName(wxStandardPaths::Get().GetExecutablePath()).GetPath().ToStdString(wxConvUTF8);
+    services_.ExecutableFolder = wxFileName(executable).GetPath().ToStdString(wxConvUTF8);
   }
   SettingsPath = services_.SettingsPath.empty()
-                     ? SettingsPathForExecutable(wxStandardPaths::Get().GetExecutablePath().ToStdString(wxConvUTF8))
+                     ? SettingsPathForExecutable(executable.ToStdString(wxConvUTF8))
                      : services_.SettingsPath;
 
   SetFont(FontOfSize(11));

@@ -43,10 +43,7 @@ void OSMesaWindow::DeleteContext(VEKContextHandle Context) {
   OSMesaDestroyContext(static_cast<OSMesaContext>(Context));
 }
 
-void OSMesaWindow::SwapBuffers() {
-  glFinish();
-  ++swaps_;
-}
+void OSMesaWindow::SwapBuffers() { glFinish(); }
 
 void OSMesaWindow::ShowMessage(const char* Text, const char* Caption) {
   Messages.push_back(std::string(Caption) + ": " + Text);

@@ -22,7 +22,7 @@ class OSMesaWindow : public VEKWindow {
   void SwapBuffers() override;
   int ClientHeight() const override { return height_; }
   void ShowMessage(const char* Text, const char* Caption) override;
-  void PostClose() override { closeRequested_ = true; }
+  void PostClose() override { CloseRequested = true; }
 
   // Changes the client size; the caller then tells the renderer (Resize).
   void SetClientSize(int Width, int Height);
@@ -32,8 +32,7 @@ class OSMesaWindow : public VEKWindow {
 
   // What the renderer reported through the window.
   std::vector<std::string> Messages;
-  bool closeRequested_ = false;
-  int swaps_ = 0;
+  bool CloseRequested = false;
 
  private:
   int width_;
