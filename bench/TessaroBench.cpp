@@ -8,6 +8,9 @@
 #include <GL/gl.h>
 #include <benchmark/benchmark.h>
 
+#include <unistd.h>
+
+#include <fstream>
 #include <optional>
 #include <string>
 
@@ -137,6 +140,42 @@ void BM_Pick(benchmark::State& state) {
   if (!hit) state.SkipWithError("the pick found no facelet");
 }
 BENCHMARK(BM_Pick)->ArgName("N")->Arg(3)->Arg(5)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// Resident memory of this process, in bytes.
+double ResidentBytes() {
+  std::ifstream statm("/proc/self/statm");
+  long pages = 0, resident = 0;
+  statm >> pages >> resident;
+  return static_cast<double>(resident) * static_cast<double>(sysconf(_SC_PAGESIZE));
+}
+
+// What a long drag costs in memory: picks (each with its frame) all over a
+// 5x5x5 at 400x400, the cursor walking a grid. The driver sets itself up
+// during the first few hundred frames (warmup_MB, after 200 picks); what
+// counts is the growth over the timed picks that follow (rss_growth_MB).
+void BM_PickMemory(benchmark::State& state) {
+  Scene scene(400, 5);
+  if (!scene.Ready()) {
+    state.SkipWithError("no OSMesa context");
+    return;
+  }
+  VEKBigCube& cube = scene.Cube();
+  int step = 0;
+  auto pickNext = [&] {
+    cube.ResetDrag();
+    cube.Pick(80 + (step * 7) % 240, 80 + (step * 13) % 240);
+    ++step;
+  };
+  const double start = ResidentBytes();
+  for (int i = 0; i < 200; ++i) pickNext();
+  const double warm = ResidentBytes();
+  for (auto _ : state) pickNext();
+  cube.ResetDrag();
+  constexpr double kMB = 1024.0 * 1024.0;
+  state.counters["warmup_MB"] = (warm - start) / kMB;
+  state.counters["rss_growth_MB"] = (ResidentBytes() - warm) / kMB;
+}
+BENCHMARK(BM_PickMemory)->Iterations(10000)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 }  // namespace
 

@@ -1,8 +1,8 @@
-// The facelet under the cursor, found by drawing the cubies once more in
-// selection mode through a one-pixel pick region.
+// The facelet under the cursor: the hit records of a one-pixel pick region
+// around it, nearest first by depth.
 #include <GL/gl.h>
-#include <GL/glu.h>
 
+#include "interaction/PickHits.h"
 #include "puzzle/VekCube.h"
 #include "render/VekGL.h"
 
@@ -13,35 +13,22 @@ constexpr int kWordsPerHit = 4;  // name count, min depth, max depth, one name
 
 void VEKBigCube::Pick(int X, int Y) {
   if (!Owner || !Owner->Attached()) return;
-  GLint viewport[4];
-  glGetIntegerv(GL_VIEWPORT, viewport);
-  GLuint buffer[kSelectBufferWords] = {};
-  glSelectBuffer(kSelectBufferWords, buffer);
-  glRenderMode(GL_SELECT);
-  glInitNames();
-  glPushName(0);
-
-  glMatrixMode(GL_PROJECTION);
-  glPushMatrix();
-  glLoadIdentity();
-  const int height = Owner->Window->ClientHeight();
-  gluPickMatrix(X, height - Y, 1.0, 1.0, viewport);
-  gluPerspective(30.0, 1.0, 1.0, 100.0);
-  const VEKCamera& camera = Owner->Camera;
-  gluLookAt(camera.Eye.X, camera.Eye.Y, camera.Eye.Z, 0.0, 0.0, 0.0, camera.Up.X, camera.Up.Y,
-            camera.Up.Z);
-  Draw(true);
-  glPopMatrix();
-  glFlush();
-
-  const GLint hits = glRenderMode(GL_RENDER);
+  PickRegion region;
+  glGetIntegerv(GL_VIEWPORT, region.Viewport);
+  region.WindowX = X;
+  region.WindowY = Owner->Window->ClientHeight() - Y;
+  uint32_t buffer[kSelectBufferWords] = {};
+  // Worked out on the CPU: the driver's selection mode keeps memory for every
+  // primitive it is given, and a pick runs on every mouse move of a drag.
+  const int hits = CollectPickHits(*this, Owner->Camera, region, buffer, kSelectBufferWords);
   // A negative count means the buffer overflowed; the pick is then ignored.
   if (hits > 0) ProcessHits(hits, buffer);
-  glMatrixMode(GL_MODELVIEW);
   Owner->DrawFrame();
 }
 
-void VEKBigCube::ProcessHits(int HitCount, const uint32_t* Buffer) {
+bool NearestFacelet(int HitCount, const uint32_t* Buffer, int CubieCount, int& CubieNumber,
+                    int& FaceNumber) {
+  if (HitCount <= 0) return false;
   const int maxHits = kSelectBufferWords / kWordsPerHit;
   if (HitCount > maxHits) HitCount = maxHits;
   uint32_t nearestDepth = Buffer[1];
@@ -60,6 +47,13 @@ void VEKBigCube::ProcessHits(int HitCount, const uint32_t* Buffer) {
   const int32_t cubie = value / 100;
   const int32_t face = (value % 100) / 10;
   const int32_t units = value % 10;
-  if (cubie < 1 || cubie > CubieCount || face < 1 || face > 6 || units < 1) return;
-  RecordHit(cubie, face);
+  if (cubie < 1 || cubie > CubieCount || face < 1 || face > 6 || units < 1) return false;
+  CubieNumber = cubie;
+  FaceNumber = face;
+  return true;
+}
+
+void VEKBigCube::ProcessHits(int HitCount, const uint32_t* Buffer) {
+  int cubie = 0, face = 0;
+  if (NearestFacelet(HitCount, Buffer, CubieCount, cubie, face)) RecordHit(cubie, face);
 }
