@@ -15,6 +15,7 @@
 #include "app/GLCanvasWindow.h"
 #include "app/Icons.h"
 #include "app/OptionsForm.h"
+#include "app/SettingsPath.h"
 #include "app/ProgramInfo.h"
 #include "app/Shell.h"
 #include "puzzle/Random.h"
@@ -47,7 +48,7 @@ TMainForm::TMainForm(const MainFormServices& services)
     services_.ExecutableFolder = wxFileName(executable).GetPath().ToStdString(wxConvUTF8);
   }
   SettingsPath = services_.SettingsPath.empty()
-                     ? SettingsPathForExecutable(executable.ToStdString(wxConvUTF8))
+                     ? SettingsPathFromEnvironment(executable.ToStdString(wxConvUTF8))
                      : services_.SettingsPath;
 
   SetFont(FontOfSize(11));
@@ -129,6 +130,7 @@ void TMainForm::FormDestroy() {
   settings.ShuffleRotateCount = Renderer->Cube->ShuffleRotateCount;
   settings.CubeSize = CubeSize;
   settings.TimeoutRotate = FRTimer.Interval();
+  CreateSettingsFolder(SettingsPath);  // an installed game's configuration folder
   IniFile ini(SettingsPath);
   if (!WriteSettings(ini, settings)) {
     services_.ShowError(wxString::Format("Unable to write to %s", wxString::FromUTF8(SettingsPath)));

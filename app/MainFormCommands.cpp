@@ -5,6 +5,7 @@
 
 #include "app/AboutForm.h"
 #include "app/FileChooser.h"
+#include "app/HelpFile.h"
 #include "app/MainForm.h"
 #include "app/OptionsForm.h"
 #include "app/ProgramInfo.h"
@@ -124,15 +125,10 @@ void TMainForm::N15Click() {
 }
 
 void TMainForm::N16Click() {
-  // The working directory first; a game started from a desktop menu has the
-  // home folder there, so also beside the executable.
-  for (const wxString& folder : {wxGetCwd(), wxString::FromUTF8(services_.ExecutableFolder)}) {
-    const wxFileName help(folder, "readme.htm");
-    if (help.FileExists()) {
-      services_.Desktop->OpenDocument(help.GetFullPath().ToStdString(wxConvUTF8));
-      return;
-    }
-  }
+  // A game started from a desktop menu has the home folder as its working
+  // directory: the page is also looked for beside the game and where it is installed.
+  const std::string help = FindHelpFile(wxGetCwd().ToStdString(wxConvUTF8), services_.ExecutableFolder);
+  if (!help.empty()) services_.Desktop->OpenDocument(help);
 }
 
 void TMainForm::N18Click() {

@@ -4,6 +4,8 @@
 #   301..307.png  16x16, smooth alpha      401..407.png  32x32, smooth alpha
 #   101..107.png  16x16, on/off alpha      201..207.png  32x32, on/off alpha
 #   app.png (32x32), app-64.png, app-128.png: the application icon.
+#   hicolor/16.png ... hicolor/256.png: the same icon for the desktop's theme
+#   folders (installed, not embedded).
 # Command i (0..6): start over, open, save, stop!, settings, help, exit.
 # The on/off set keeps a pixel where the smooth alpha is at least one half; its
 # edge colours are blended over a light grey first so that the cut edges look
@@ -55,6 +57,10 @@ done
 smooth "$src/app.svg" 32 "$out/app.png"
 smooth "$src/app.svg" 64 "$out/app-64.png"
 smooth "$src/app.svg" 128 "$out/app-128.png"
+mkdir -p "$out/hicolor"
+for size in 16 32 48 64 128 256; do
+  smooth "$src/app.svg" "$size" "$out/hicolor/$size.png"
+done
 
 # Check the on/off set really has only the two alpha values.
 for f in "$out"/[12]0[1-7].png; do

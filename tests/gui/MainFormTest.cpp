@@ -76,7 +76,9 @@ TEST_F(MainFormTest, FirstRunWritesTheEightKeys) {
 }
 
 TEST_F(MainFormTest, AnUnwritableSettingsFileIsReportedAndTheGameStillEnds) {
-  settingsPath = (folder / "no-such-folder" / "tessaro3d.ini").string();
+  // A missing folder is made at exit; a file where the folder should be cannot be.
+  std::ofstream((folder / "not-a-folder").string()) << "x";
+  settingsPath = (folder / "not-a-folder" / "tessaro3d.ini").string();
   Start();
   form->FormDestroy();
   ASSERT_EQ(errors.size(), 1u);

@@ -1,0 +1,54 @@
+#include "app/SettingsPath.h"
+
+#include <unistd.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <system_error>
+
+#include "app/SettingsFile.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+bool IsAbsolute(const char* path) { return path && path[0] == '/'; }
+
+std::string FolderOf(const std::string& path) {
+  const fs::path parent = fs::path(path).parent_path();
+  return parent.empty() ? std::string(".") : parent.string();
+}
+}  // namespace
+
+bool IsWritable(const std::string& path) { return access(path.c_str(), W_OK) == 0; }
+
+std::string ChooseSettingsPath(const std::string& executable, const char* xdgConfigHome,
+                               const char* home,
+                               const std::function<bool(const std::string&)>& writable) {
+  const std::string beside = SettingsPathForExecutable(executable);
+  std::error_code ec;
+  const bool exists = fs::is_regular_file(beside, ec);
+  if ((exists && writable(beside)) || writable(FolderOf(beside))) return beside;
+
+  // The XDG rules: a relative XDG_CONFIG_HOME is invalid and ignored.
+  fs::path config;
+  if (IsAbsolute(xdgConfigHome)) {
+    config = xdgConfigHome;
+  } else if (IsAbsolute(home)) {
+    config = fs::path(home) / ".config";
+  } else {
+    return beside;
+  }
+  return (config / "tessaro3d" / "tessaro3d.ini").string();
+}
+
+std::string SettingsPathFromEnvironment(const std::string& executable) {
+  return ChooseSettingsPath(executable, std::getenv("XDG_CONFIG_HOME"), std::getenv("HOME"));
+}
+
+bool CreateSettingsFolder(const std::string& settingsPath) {
+  std::error_code ec;
+  const fs::path folder = fs::path(settingsPath).parent_path();
+  if (folder.empty() || fs::is_directory(folder, ec)) return true;
+  fs::create_directories(folder, ec);
+  return !ec && fs::is_directory(folder, ec);
+}

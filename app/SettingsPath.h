@@ -1,0 +1,28 @@
+// Where the settings file lives. A game run from its build or unpacked folder
+// keeps the file beside the executable; an installed game, whose folder the
+// player cannot write, keeps it in the player's configuration folder.
+#pragma once
+
+#include <functional>
+#include <string>
+
+// True when this process may create or replace files in the folder or write
+// the file (access(2) with W_OK).
+bool IsWritable(const std::string& path);
+
+// The executable's path with ".ini" when that file exists and is writable or
+// its folder is writable; otherwise $XDG_CONFIG_HOME/tessaro3d/tessaro3d.ini,
+// or ~/.config/tessaro3d/tessaro3d.ini when XDG_CONFIG_HOME is unset, empty or
+// not absolute. Without a usable HOME either, the path beside the executable.
+// xdgConfigHome and home are the environment values (null when unset).
+std::string ChooseSettingsPath(const std::string& executable, const char* xdgConfigHome,
+                               const char* home,
+                               const std::function<bool(const std::string&)>& writable = IsWritable);
+
+// The same with this process's environment.
+std::string SettingsPathFromEnvironment(const std::string& executable);
+
+// Creates the folders above the settings file (the configuration folder of an
+// installed game exists only once something is kept there). False when they
+// cannot be made; the write that follows then reports the failure.
+bool CreateSettingsFolder(const std::string& settingsPath);

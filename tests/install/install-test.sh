@@ -1,0 +1,180 @@
+#!/usr/bin/env bash
+# install-test.sh PART BUILD_DIR APP_ID
+#   files    install into a temporary DESTDIR; the file list, the desktop entry
+#            and AppStream validators, the manual pages and the icons
+#   run      the installed game, its program folder read-only and HOME a fresh
+#            folder: it starts, shows its window, ends on Exit without a
+#            message box, and keeps its settings in ~/.config/tessaro3d/
+#   package  the Debian package: its contents and dependencies
+set -euo pipefail
+
+part=$1
+build=$(cd "$2" && pwd)
+id=$3
+work=$(mktemp -d /tmp/tessaro-install.XXXXXX)
+game_pid=""
+finish() {
+  [ -n "$game_pid" ] && kill "$game_pid" 2>/dev/null || true
+  chmod -R u+w "$work" 2>/dev/null || true
+  rm -rf "$work"
+}
+trap finish EXIT
+fail() { echo "FAILED: $*" >&2; exit 1; }
+
+stage="$work/stage"
+install_to_stage() {
+  DESTDIR="$stage" cmake --install "$build" --prefix /usr >/dev/null
+}
+
+check_files() {
+  install_to_stage
+  local expected="usr/bin/cube-snapshot
+usr/bin/tessaro3d
+usr/share/applications/$id.desktop
+usr/share/doc/tessaro3d/changelog.gz
+usr/share/doc/tessaro3d/copyright
+usr/share/doc/tessaro3d/readme.htm"
+  for size in 128 16 256 32 48 64; do
+    expected+=$'\n'"usr/share/icons/hicolor/${size}x${size}/apps/$id.png"
+  done
+  expected+="
+usr/share/icons/hicolor/scalable/apps/$id.svg
+usr/share/man/man1/cube-snapshot.1.gz
+usr/share/man/man6/tessaro3d.6.gz
+usr/share/metainfo/$id.metainfo.xml"
+  local actual
+  actual=$(cd "$stage" && find . -type f | sed 's|^\./||' | LC_ALL=C sort)
+  [ "$actual" = "$(LC_ALL=C sort <<<"$expected")" ] || fail "installed files:
+$actual"
+
+  local out
+  out=$(desktop-file-validate "$stage/usr/share/applications/$id.desktop" 2>&1) ||
+    fail "desktop-file-validate: $out"
+  [ -z "$out" ] || fail "desktop-file-validate: $out"
+  grep -qx "Exec=tessaro3d" "$stage/usr/share/applications/$id.desktop" || fail "Exec line"
+  grep -qx "Icon=$id" "$stage/usr/share/applications/$id.desktop" || fail "Icon line"
+
+  out=$(appstreamcli validate --no-net --no-color "$stage/usr/share/metainfo/$id.metainfo.xml" 2>&1) ||
+    fail "appstreamcli validate: $out"
+  ! grep -Eq '^(E|W):' <<<"$out" || fail "appstreamcli validate: $out"
+
+  for page in man1/cube-snapshot.1.gz man6/tessaro3d.6.gz; do
+    out=$(LC_ALL=C.UTF-8 MANROFFSEQ='' MANWIDTH=80 man --warnings -E UTF-8 -l "$stage/usr/share/man/$page" 2>&1 >/dev/null) ||
+      fail "man $page: $out"
+    [ -z "$out" ] || fail "man $page: $out"
+  done
+  # Every option the tool knows is in its manual page.
+  local usage options
+  usage=$("$stage/usr/bin/cube-snapshot" --help)
+  options=$(grep -o -- '--[a-z]*' <<<"$usage" | sort -u)
+  [ "$(wc -l <<<"$options")" -ge 10 ] || fail "usage lists too few options: $usage"
+  local page_text
+  page_text=$(zcat "$stage/usr/share/man/man1/cube-snapshot.1.gz")
+  for option in $options --help; do
+    grep -qF -- "\\-\\-${option#--}" <<<"$page_text" || fail "cube-snapshot.1 lacks $option"
+  done
+
+  for size in 16 32 48 64 128 256; do
+    out=$(identify -format '%m %wx%h' "$stage/usr/share/icons/hicolor/${size}x${size}/apps/$id.png")
+    [ "$out" = "PNG ${size}x${size}" ] || fail "icon $size: $out"
+  done
+  # The help page is where the installed game looks for it, beside its bin.
+  [ -f "$stage/usr/bin/../share/doc/tessaro3d/readme.htm" ] || fail "no help page"
+  echo "passed"
+}
+
+# The first window of that exact title, or nothing.
+find_window() {  # title
+  xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -n 1 || true
+}
+
+check_run() {
+  [ -n "${DISPLAY:-}" ] || fail "needs DISPLAY"
+  install_to_stage
+  local bin="$stage/usr/bin" home="$work/home"
+  mkdir -p "$home"
+  chmod a-w "$bin"
+  chmod 755 "$work" "$stage"
+  # root may write anywhere: the game then runs as nobody, for whom the
+  # program folder is as read-only as for any player.
+  local as_player=()
+  if [ "$(id -u)" -eq 0 ]; then
+    chown 65534:65534 "$home"
+    as_player=(setpriv --reuid=65534 --regid=65534 --clear-groups)
+  fi
+  (cd "$home" && exec "${as_player[@]}" env -u XDG_CONFIG_HOME HOME="$home" "$bin/tessaro3d" \
+     >"$work/game.log" 2>&1) &
+  game_pid=$!
+
+  local window="" i
+  for i in $(seq 300); do  # polled, up to a minute
+    window=$(find_window "Tessaro 3D 1.01")
+    [ -n "$window" ] && break
+    kill -0 "$game_pid" 2>/dev/null || fail "the game ended at start: $(cat "$work/game.log")"
+    sleep 0.2
+  done
+  [ -n "$window" ] || fail "no game window"
+
+  # Game > Exit from the keyboard, as in the other runs of the game; tried
+  # again should the keys come before the menu bar takes them.
+  local ended=0 attempt
+  for attempt in $(seq 10); do
+    xdotool windowfocus "$window" 2>/dev/null || true
+    xdotool key --window "$window" Escape F10 2>/dev/null || true
+    sleep 0.3
+    xdotool key Up Return 2>/dev/null || true
+    for i in $(seq 25); do
+      kill -0 "$game_pid" 2>/dev/null || { ended=1; break; }
+      sleep 0.2
+    done
+    [ "$ended" = 1 ] && break
+    # A message box of the game bears its name alone; it would hold the exit.
+    [ -z "$(find_window "Tessaro 3D")" ] || fail "a message box was shown: $(cat "$work/game.log")"
+  done
+  [ "$ended" = 1 ] || fail "the game did not end"
+  local status=0
+  wait "$game_pid" || status=$?
+  game_pid=""
+  [ "$status" = 0 ] || fail "the game ended with status $status: $(cat "$work/game.log")"
+
+  local ini="$home/.config/tessaro3d/tessaro3d.ini"
+  [ -f "$ini" ] || fail "no settings in $ini; game output: $(cat "$work/game.log")"
+  [ ! -e "$bin/tessaro3d.ini" ] || fail "settings written beside the installed game"
+  local keys
+  keys=$(grep -c -E '^(SpaceColor|BGColor|DrawQuality|RotateAntiAlias|RotateSpeed|ShuffleRotateCount|CubeSize|TimeoutRotate)=' "$ini")
+  [ "$(head -n 1 "$ini")" = "[Settings]" ] && [ "$keys" = 8 ] || fail "settings file: $(cat "$ini")"
+  grep -qx "SpaceColor=clCream" "$ini" || fail "settings file: $(cat "$ini")"
+  echo "passed"
+}
+
+check_package() {
+  cpack -G DEB --config "$build/CPackConfig.cmake" -B "$work/package" >"$work/cpack.log" 2>&1 ||
+    fail "cpack: $(cat "$work/cpack.log")"
+  local deb
+  deb=$(ls "$work"/package/tessaro3d_*.deb 2>/dev/null | head -n 1)
+  [ -n "$deb" ] || fail "no package: $(cat "$work/cpack.log")"
+  local contents
+  contents=$(dpkg-deb -c "$deb" | awk '{print $6}')
+  for path in ./usr/bin/tessaro3d ./usr/bin/cube-snapshot ./usr/share/applications/$id.desktop \
+              ./usr/share/metainfo/$id.metainfo.xml ./usr/share/icons/hicolor/256x256/apps/$id.png \
+              ./usr/share/man/man6/tessaro3d.6.gz ./usr/share/doc/tessaro3d/readme.htm \
+              ./usr/share/doc/tessaro3d/copyright; do
+    grep -qxF "$path" <<<"$contents" || fail "$path missing from the package:
+$contents"
+  done
+  ! grep -q '^\./usr/local' <<<"$contents" || fail "package installs into /usr/local"
+  [ "$(dpkg-deb -f "$deb" Package)" = tessaro3d ] || fail "package name"
+  local depends
+  depends=$(dpkg-deb -f "$deb" Depends)
+  grep -q 'libwx_gtk3u_gl-3.2\|libwxgtk-gl3.2' <<<"$depends" || fail "Depends lacks wxWidgets: $depends"
+  grep -q 'libosmesa6' <<<"$depends" || fail "Depends lacks OSMesa: $depends"
+  echo "$(basename "$deb"): $(stat -c %s "$deb") bytes; Depends: $depends"
+  echo "passed"
+}
+
+case $part in
+  files) check_files ;;
+  run) check_run ;;
+  package) check_package ;;
+  *) fail "unknown part $part" ;;
+esac

@@ -1,0 +1,36 @@
+// The help page is looked up in the working directory, beside the executable,
+// then in the installed documentation folder.
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "app/HelpFile.h"
+#include "tests/unit/app/TestFiles.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+TEST(HelpFileTest, LookupOrder) {
+  TempDir dir;
+  const std::string cwd = dir.File("cwd"), bin = dir.File("usr/bin"), doc = dir.File("usr/share/doc/tessaro3d");
+  for (const std::string& d : {cwd, bin, doc}) fs::create_directories(d);
+
+  EXPECT_EQ(FindHelpFile(cwd, bin), "");
+  WriteBytes(doc + "/readme.htm", "doc");
+  EXPECT_EQ(FindHelpFile(cwd, bin), doc + "/readme.htm");
+  WriteBytes(bin + "/readme.htm", "bin");
+  EXPECT_EQ(FindHelpFile(cwd, bin), bin + "/readme.htm");
+  WriteBytes(cwd + "/readme.htm", "cwd");
+  EXPECT_EQ(FindHelpFile(cwd, bin), cwd + "/readme.htm");
+}
+
+TEST(HelpFileTest, FolderNamedLikeThePageIsNoPage) {
+  TempDir dir;
+  fs::create_directories(dir.File("cwd/readme.htm"));
+  fs::create_directories(dir.File("bin"));
+  EXPECT_EQ(FindHelpFile(dir.File("cwd"), dir.File("bin")), "");
+}
+
+}  // namespace
