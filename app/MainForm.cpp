@@ -173,8 +173,12 @@ void TMainForm::BuildDrawPanel() {
   wxGLCanvas* canvas = DrawWindow->Canvas();
   canvas->Bind(wxEVT_ERASE_BACKGROUND, [](wxEraseEvent&) {});
   // The frame timer redraws within 10 ms; an exposed canvas needs no frame
-  // of its own (and a turn's animation is never interleaved with one).
-  canvas->Bind(wxEVT_PAINT, [canvas](wxPaintEvent&) { wxPaintDC dc(canvas); });
+  // of its own (and a turn's animation is never interleaved with one), only
+  // the word that the picture on screen is gone.
+  canvas->Bind(wxEVT_PAINT, [this, canvas](wxPaintEvent&) {
+    wxPaintDC dc(canvas);
+    if (Renderer) Renderer->InvalidatePicture();
+  });
 }
 
 void TMainForm::PlaceTimerPanel() {

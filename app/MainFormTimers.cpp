@@ -9,7 +9,9 @@ void TMainForm::DrawTimerTimer() {
   DrawTimer.SetEnabled(false);
   VEKGL& gl = *Renderer;
   if (GameTimer.Enabled() || FRTimer.Enabled()) {
-    if (gl.Cube) gl.DrawFrame();
+    // A still picture is not drawn again; turns, orbits, zooms, options and
+    // exposes change what PictureChanged sees.
+    if (gl.Cube && gl.PictureChanged()) gl.DrawFrame();
   } else {
     // Free rotation: the rate about each world axis swings between -1 and +1
     // degree per tick, out of step by the random start phases.
@@ -20,7 +22,7 @@ void TMainForm::DrawTimerTimer() {
     RotatePhaseX = AdvancePhase(RotatePhaseX);
     RotatePhaseY = AdvancePhase(RotatePhaseY);
     RotatePhaseZ = AdvancePhase(RotatePhaseZ);
-    if (gl.Cube) gl.DrawFrame();
+    if (gl.Cube && gl.PictureChanged()) gl.DrawFrame();
     gl.Passes = gl.DrawQuality;
   }
   DrawTimer.SetEnabled(true);

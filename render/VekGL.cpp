@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstring>
 
 #include "puzzle/Random.h"
 #include "puzzle/VekCube.h"
@@ -83,6 +84,7 @@ void VEKGL::Attach(VEKWindow* NewWindow) {
 }
 
 void VEKGL::Resize(int Width, int Height) {
+  InvalidatePicture();
   if (!Attached()) return;
   if (Height > Width) {
     glViewport(0, (Height - Width) / 2, Width, Width);
@@ -131,6 +133,8 @@ void VEKGL::DrawFrame() {
     // Nothing to see in an empty drawing area; keep the frame harmless.
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
     Window->SwapBuffers();
+    CapturePicture(shownPicture_);
+    pictureShown_ = true;
     return;
   }
   const double aspect = static_cast<double>(viewport[2]) / viewport[3];
@@ -152,6 +156,42 @@ void VEKGL::DrawFrame() {
     glAccum(GL_RETURN, 1.0f);
   }
   Window->SwapBuffers();
+  CapturePicture(shownPicture_);
+  pictureShown_ = true;
+}
+
+namespace {
+template <typename T>
+void Append(std::vector<uint8_t>& out, const T& value) {
+  const auto* bytes = reinterpret_cast<const uint8_t*>(&value);
+  out.insert(out.end(), bytes, bytes + sizeof(T));
+}
+}  // namespace
+
+void VEKGL::CapturePicture(std::vector<uint8_t>& Out) const {
+  Out.clear();
+  Append(Out, Camera.Eye);
+  Append(Out, Camera.Up);
+  Append(Out, std::clamp(Passes, 1, kMaxPasses));
+  Append(Out, ClearColor);
+  GLint viewport[4] = {0, 0, 0, 0};
+  if (Attached()) glGetIntegerv(GL_VIEWPORT, viewport);
+  Append(Out, viewport);
+  if (!Cube || !Cube->Cubies) return;
+  Append(Out, Cube->Size);
+  for (int b = 0; b < Cube->CubieCount; ++b) {
+    const VEKSmallCube& cubie = Cube->Cubies[b];
+    Append(Out, cubie.BodyColor);
+    Append(Out, cubie.FaceTexture);
+    const auto* points = reinterpret_cast<const uint8_t*>(cubie.Points.get());
+    Out.insert(Out.end(), points, points + kPointsPerCubie * sizeof(VEKVector));
+  }
+}
+
+bool VEKGL::PictureChanged() {
+  if (!pictureShown_) return true;
+  CapturePicture(candidatePicture_);
+  return candidatePicture_ != shownPicture_;
 }
 
 void VEKGL::SetClearColor(const VEKColor& Color) {

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <vector>
 
 #include "render/VekMath.h"
 #include "render/VekWindow.h"
@@ -74,4 +75,18 @@ class VEKGL {
   void KeyDown(int Key, uint8_t Shift);
 
   bool Attached() const { return Context != nullptr; }
+
+  // A still picture is drawn once: PictureChanged tells whether a frame drawn
+  // now would differ from the last one drawn (camera, cubies, passes, colours,
+  // viewport), or whether the window lost it (InvalidatePicture, on expose).
+  bool PictureChanged();
+  void InvalidatePicture() { pictureShown_ = false; }
+
+ private:
+  // Everything a frame depends on, as bytes.
+  void CapturePicture(std::vector<uint8_t>& Out) const;
+
+  std::vector<uint8_t> shownPicture_;
+  std::vector<uint8_t> candidatePicture_;
+  bool pictureShown_ = false;
 };

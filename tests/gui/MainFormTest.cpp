@@ -97,10 +97,8 @@ TEST_F(MainFormTest, FreeRotationOnlyWhileNeitherGameNorCountdownRuns) {
   EXPECT_TRUE(form->FRTimer.Enabled());
   Pump(30);
   const VEKVector held = gl().Camera.Eye;
-  const uint64_t frames = gl().FramesDrawn;
   Pump(150);
   EXPECT_TRUE(SameEye(gl().Camera.Eye, held));
-  EXPECT_GT(gl().FramesDrawn, frames);  // frames are still drawn
   // While a game runs, whatever the countdown does.
   form->FRTimerTimer();
   form->GameTimer.SetEnabled(true);
