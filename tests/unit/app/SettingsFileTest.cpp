@@ -24,6 +24,7 @@ protected:
 
   GameSettings Read(const std::string& content) {
     WriteBytes(ini_.Path(), content);
+    EXPECT_TRUE(ini_.Load());
     return ReadSettings(ini_);
   }
   GameSettings ReadOne(const std::string& key, const std::string& value) {
