@@ -149,4 +149,23 @@ TEST_F(IniWrite, WriteFailingMidwayLeavesTheOldFileIntact) {
   EXPECT_EQ(dir_.Entries(), std::set<std::string>{"game.ini"});
 }
 
+// Two games running at once: each save is whole and keeps what the other
+// saved meanwhile, other sections included.
+TEST_F(IniWrite, TwoWritersKeepEachOthersKeysAndOtherSections) {
+  WriteBytes(path_, "; mine\n[Settings]\nA=1\n");
+  IniFile first(path_), second(path_);
+  EXPECT_EQ(first.ReadString("Settings", "A", ""), "1");
+  EXPECT_EQ(second.ReadString("Settings", "A", ""), "1");
+  EXPECT_TRUE(first.WriteString("Settings", "A", "2"));
+  EXPECT_TRUE(first.WriteString("Records", "Best3", "61"));
+  EXPECT_EQ(first.ReadString("Records", "Best3", ""), "61");
+  EXPECT_EQ(ReadBytes(path_), "; mine\n[Settings]\nA=1\n") << "nothing is written before Save";
+  EXPECT_TRUE(second.WriteString("Settings", "B", "3"));
+  EXPECT_TRUE(first.Save());
+  EXPECT_TRUE(second.Save());
+  EXPECT_EQ(ReadBytes(path_), "; mine\n[Settings]\nA=2\nB=3\n[Records]\nBest3=61\n");
+  EXPECT_EQ(second.ReadString("Records", "Best3", ""), "61");
+  EXPECT_EQ(dir_.Entries(), std::set<std::string>{"game.ini"});
+}
+
 }  // namespace
