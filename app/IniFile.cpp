@@ -1,30 +1,19 @@
 #include "app/IniFile.h"
 
-#include <atomic>
-#include <cerrno>
 #include <cstddef>
-#include <cstdlib>
+#include <cstdint>
 #include <string_view>
 #include <utility>
 #include <vector>
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
+#include "puzzle/SafeFile.h"
 
 namespace {
 
 constexpr std::string_view kBom = "\xEF\xBB\xBF";
 
-struct Line {
-  std::string text;  // without the line terminator
-  std::string eol;   // "\n", "\r\n", or empty for a last line without one
-};
-
-struct Document {
-  std::string bom;  // kept so that an editor's UTF-8 mark survives a write
-  std::vector<Line> lines;
-};
+using Line = IniLine;
+using Document = IniDocument;
 
 bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\v' || c == '\f'; }
 
@@ -150,78 +139,13 @@ void SetValue(Document& doc, std::string_view section, std::string_view key, con
 
 enum class Load { Ok, Missing, Failed };
 
-Load LoadFile(const std::string& path, std::string& content) {
-  // O_NONBLOCK: a FIFO at the path must not hang the game.
-  const int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
-  if (fd < 0) return errno == ENOENT ? Load::Missing : Load::Failed;
-  struct stat st {};
-  Load result = fstat(fd, &st) == 0 && S_ISREG(st.st_mode) ? Load::Ok : Load::Failed;
-  char buf[4096];
-  while (result == Load::Ok) {
-    const ssize_t n = read(fd, buf, sizeof buf);
-    if (n > 0)
-      content.append(buf, static_cast<size_t>(n));
-    else if (n == 0)
-      break;
-    else if (errno != EINTR)
-      result = Load::Failed;
-  }
-  close(fd);
-  return result;
-}
-
-bool WriteAll(int fd, std::string_view data) {
-  while (!data.empty()) {
-    const ssize_t n = write(fd, data.data(), data.size());
-    if (n < 0 && errno == EINTR) continue;
-    if (n <= 0) return false;
-    data.remove_prefix(static_cast<size_t>(n));
-  }
-  return true;
-}
-
-// Writes a sibling temporary file and renames it over the target, so that the
-// target is at every moment either the old or the new complete file.
-bool ReplaceFile(const std::string& path, const std::string& content) {
-  std::string target = path;
-  struct stat st {};
-  if (lstat(path.c_str(), &st) == 0 && S_ISLNK(st.st_mode)) {
-    // Update the file a symbolic link points to instead of replacing the link.
-    if (char* real = realpath(path.c_str(), nullptr)) {
-      target = real;
-      std::free(real);
-    }
-  }
-  const bool exists = stat(target.c_str(), &st) == 0;
-  if (exists && !S_ISREG(st.st_mode)) return false;
-
-  static std::atomic<unsigned> counter{0};
-  const size_t slash = target.rfind('/');
-  const std::string dir = slash == std::string::npos ? "" : target.substr(0, slash + 1);
-  const std::string base = target.substr(dir.size());
-  std::string temp;
-  int fd = -1;
-  for (int attempt = 0; attempt < 100 && fd < 0; ++attempt) {
-    temp = dir + "." + base + "." + std::to_string(getpid()) + "-" + std::to_string(counter++) + ".tmp";
-    fd = open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-    if (fd < 0 && errno != EEXIST) return false;
-  }
-  if (fd < 0) return false;
-  // Keep the old file's mode; failing to do so is no reason to lose the settings.
-  if (exists) (void)fchmod(fd, st.st_mode & 07777);
-  bool ok = WriteAll(fd, content) && fsync(fd) == 0;
-  ok = close(fd) == 0 && ok;
-  ok = ok && rename(temp.c_str(), target.c_str()) == 0;
-  if (!ok) {
-    unlink(temp.c_str());
-    return false;
-  }
-  const int dirFd = open(dir.empty() ? "." : dir.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-  if (dirFd >= 0) {
-    fsync(dirFd);  // makes the rename itself durable
-    close(dirFd);
-  }
-  return true;
+Load LoadFile(const std::string& path, Document& doc) {
+  std::string content;
+  // Never blocks: a FIFO or a device at the path is no settings file.
+  const safefile::ReadResult result = safefile::ReadRegular(path, SIZE_MAX, content);
+  doc = Split(content);
+  if (result == safefile::ReadResult::Ok) return Load::Ok;
+  return result == safefile::ReadResult::Missing ? Load::Missing : Load::Failed;
 }
 
 bool ParseHex(std::string_view digits, int32_t& value) {
@@ -276,11 +200,19 @@ bool ParseIniInteger(const std::string& text, int32_t& value) {
 
 IniFile::IniFile(std::string path) : path_(std::move(path)) {}
 
+bool IniFile::Load() { return LoadNow(); }
+
+bool IniFile::LoadNow() const {
+  const bool ok = LoadFile(path_, doc_) != Load::Failed;
+  for (const Write& w : pending_) SetValue(doc_, w.section, w.key, w.value);
+  loaded_ = true;
+  return ok;
+}
+
 std::string IniFile::ReadString(const std::string& section, const std::string& key,
                                 const std::string& def) const {
-  std::string content;
-  if (LoadFile(path_, content) != Load::Ok) return def;
-  const Document doc = Split(content);
+  if (!loaded_) LoadNow();
+  const IniDocument& doc = doc_;
   const Location loc = Find(doc.lines, Trim(section), Trim(key));
   if (!loc.keyFound) return def;
   std::string_view value = Trim(std::string_view(doc.lines[loc.keyLine].text).substr(loc.eq + 1));
@@ -298,14 +230,23 @@ int IniFile::ReadInteger(const std::string& section, const std::string& key, int
 bool IniFile::WriteString(const std::string& section, const std::string& key, const std::string& value) {
   const std::string_view s = Trim(section), k = Trim(key);
   if (!Writable(s, k, value)) return false;
-  std::string content;
-  // A file that exists but cannot be read must not be replaced by one key.
-  if (LoadFile(path_, content) == Load::Failed) return false;
-  Document doc = Split(content);
-  SetValue(doc, s, k, value);
-  return ReplaceFile(path_, Join(doc));
+  pending_.push_back({std::string(s), std::string(k), value});
+  if (loaded_) SetValue(doc_, s, k, value);
+  return true;
 }
 
 bool IniFile::WriteInteger(const std::string& section, const std::string& key, int value) {
   return WriteString(section, key, std::to_string(value));
+}
+
+bool IniFile::Save() {
+  Document onDisk;
+  // A file that exists but cannot be read must not be replaced by our keys alone.
+  if (LoadFile(path_, onDisk) == Load::Failed) return false;
+  for (const Write& w : pending_) SetValue(onDisk, w.section, w.key, w.value);
+  if (!safefile::Replace(path_, Join(onDisk))) return false;
+  doc_ = std::move(onDisk);
+  loaded_ = true;
+  pending_.clear();
+  return true;
 }

@@ -2,20 +2,39 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
-// A Windows-style INI file accessed one key at a time, with the rules of the
-// Win32 private-profile functions so that settings files stay interchangeable
-// with the Windows build: names compare case-insensitively, names and values
-// are trimmed, and a write changes only the one line it concerns.
+struct IniLine {
+  std::string text;  // without the line terminator
+  std::string eol;   // "\n", "\r\n", or empty for a last line without one
+};
+
+struct IniDocument {
+  std::string bom;  // kept so that an editor's UTF-8 mark survives a write
+  std::vector<IniLine> lines;
+};
+
+// A Windows-style INI file with the rules of the Win32 private-profile
+// functions, so that settings files stay interchangeable with the Windows
+// build: names compare case-insensitively, names and values are trimmed, and
+// a write changes only the one line it concerns.
 //
-// Every call goes to the disk; nothing is cached. A write replaces the file
-// atomically (temporary file + rename), so a failed write leaves the old file
-// untouched.
+// The file is read once, at the first read, and kept in memory with every
+// line of every section. Writes change that copy; Save writes them all at
+// once: it applies this object's writes, in order, to the file as it is on
+// the disk at that moment (so that lines others changed meanwhile survive)
+// and replaces the file atomically (temporary file + rename), so that the
+// file is at every moment either the old or the new complete file.
 class IniFile {
 public:
   explicit IniFile(std::string path);
 
   const std::string& Path() const { return path_; }
+
+  // Reads the file (again); writes not yet saved stay in effect. A missing
+  // file reads as empty; false when it exists but cannot be read (it then
+  // reads as empty too).
+  bool Load();
 
   // A missing or unreadable file reads as empty: the default is returned.
   std::string ReadString(const std::string& section, const std::string& key,
@@ -23,13 +42,26 @@ public:
   // Text that ParseIniInteger rejects gives the default.
   int ReadInteger(const std::string& section, const std::string& key, int def) const;
 
-  // False when the file cannot be read or written, or when the names or the
+  // In memory until Save. False, changing nothing, when the names or the
   // value could not be read back (line breaks, '=' in a key, ']' in a section).
   bool WriteString(const std::string& section, const std::string& key, const std::string& value);
   bool WriteInteger(const std::string& section, const std::string& key, int value);
 
+  // False when the file cannot be read or written; it then keeps its old
+  // contents, and the writes stay pending for another Save.
+  bool Save();
+
 private:
+  struct Write {
+    std::string section, key, value;
+  };
+  // Reads happen on const objects; the copy in memory is filled at the first.
+  bool LoadNow() const;
+
   std::string path_;
+  mutable bool loaded_ = false;
+  mutable IniDocument doc_;
+  std::vector<Write> pending_;
 };
 
 // Integer text as the Windows build reads it: decimal with an optional sign,

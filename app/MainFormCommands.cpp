@@ -52,12 +52,14 @@ void TMainForm::N7Click() {
     return;
   }
   GameFileName = chosen.ToStdString(wxConvUTF8);
-  const int size = Renderer->Cube->LoadFromFile(GameFileName);
+  GameFileError error = GameFileError::None;
+  const int size = Renderer->Cube->LoadFromFile(GameFileName, &error);
   if (size <= 0) {
     // The game on screen stays as it was; Save must not overwrite the
     // rejected file with it.
     SaveNeedsName = true;
-    SetStatus(Text("Ошибка: неизвестный формат файла!"));
+    SetStatus(Text(error == GameFileError::CannotOpen ? "Ошибка: не удалось открыть файл!"
+                                                      : "Ошибка: неизвестный формат файла!"));
     return;
   }
   SaveNeedsName = false;

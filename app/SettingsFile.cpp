@@ -43,12 +43,14 @@ GameSettings ReadSettings(const IniFile& ini) {
 }
 
 bool WriteSettings(IniFile& ini, const GameSettings& s) {
-  return ini.WriteString(kSection, "SpaceColor", ColorToString(s.SpaceColor & 0xFFFFFF)) &&
-         ini.WriteString(kSection, "BGColor", ColorToString(s.BGColor & 0xFFFFFF)) &&
-         ini.WriteInteger(kSection, "DrawQuality", s.DrawQuality) &&
-         ini.WriteInteger(kSection, "RotateAntiAlias", s.RotateAntiAlias ? 1 : 0) &&
-         ini.WriteInteger(kSection, "RotateSpeed", s.RotateSpeed) &&
-         ini.WriteInteger(kSection, "ShuffleRotateCount", s.ShuffleRotateCount) &&
-         ini.WriteInteger(kSection, "CubeSize", s.CubeSize) &&
-         ini.WriteInteger(kSection, "TimeoutRotate", s.TimeoutRotate);
+  // The values are always writable text; only Save can fail.
+  ini.WriteString(kSection, "SpaceColor", ColorToString(s.SpaceColor & 0xFFFFFF));
+  ini.WriteString(kSection, "BGColor", ColorToString(s.BGColor & 0xFFFFFF));
+  ini.WriteInteger(kSection, "DrawQuality", s.DrawQuality);
+  ini.WriteInteger(kSection, "RotateAntiAlias", s.RotateAntiAlias ? 1 : 0);
+  ini.WriteInteger(kSection, "RotateSpeed", s.RotateSpeed);
+  ini.WriteInteger(kSection, "ShuffleRotateCount", s.ShuffleRotateCount);
+  ini.WriteInteger(kSection, "CubeSize", s.CubeSize);
+  ini.WriteInteger(kSection, "TimeoutRotate", s.TimeoutRotate);
+  return ini.Save();
 }

@@ -26,5 +26,7 @@ std::string SettingsPathForExecutable(const std::string& exePath);
 // can use are replaced by the defaults (or clamped) without a message.
 GameSettings ReadSettings(const IniFile& ini);
 
-// False as soon as one key cannot be written; the keys before it are written.
+// Writes the eight keys in their order, in one replacement of the file (with
+// the writes of `ini` not yet saved, such as other sections). False when the
+// file cannot be written; it then keeps its old contents.
 bool WriteSettings(IniFile& ini, const GameSettings& settings);

@@ -1,15 +1,11 @@
 // Saved games: magic 114, the size N, then X, Y, Z of every point of every
 // cubie in array order, little-endian int32 and float32, no padding.
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include <cmath>
-#include <cstdio>
 #include <cstring>
-#include <fstream>
+#include <string>
 #include <vector>
 
+#include "puzzle/SafeFile.h"
 #include "puzzle/VekCube.h"
 
 namespace {
@@ -42,15 +38,10 @@ float GetFloat(const uint8_t* p) {
   return value;
 }
 
-bool WriteAll(int fd, const std::vector<uint8_t>& bytes) {
-  std::size_t done = 0;
-  while (done < bytes.size()) {
-    const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
-    if (n <= 0) return false;
-    done += static_cast<std::size_t>(n);
-  }
-  return true;
-}
+// No game reaches a coordinate beyond this: the biggest cube stays within
+// 4 * sqrt(3) of the centre whatever turns it makes. A huge finite value
+// would pass the other checks, and the next turn would make it infinite.
+constexpr float kMaxCoordinate = 100.0f;
 }  // namespace
 
 bool VEKBigCube::SaveToFile(const std::string& FileName) const {
@@ -67,26 +58,28 @@ bool VEKBigCube::SaveToFile(const std::string& FileName) const {
     }
   }
 
-  // Write beside the target and rename over it only when complete, so that a
-  // failed save never destroys the game already in the file.
-  std::string temporary = FileName + ".saving-XXXXXX";
-  const int fd = ::mkstemp(temporary.data());
-  if (fd < 0) return false;
-  const mode_t mask = ::umask(0);
-  ::umask(mask);
-  bool ok = ::fchmod(fd, 0666 & ~mask) == 0 && WriteAll(fd, bytes) && ::fsync(fd) == 0;
-  ok = (::close(fd) == 0) && ok;
-  if (ok) ok = std::rename(temporary.c_str(), FileName.c_str()) == 0;
-  if (!ok) ::unlink(temporary.c_str());
-  return ok;
+  // Never in place where avoidable: a failed save keeps the game already in the file.
+  return safefile::Replace(FileName, std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()));
 }
 
-int VEKBigCube::LoadFromFile(const std::string& FileName) {
-  std::ifstream in(FileName, std::ios::binary);
-  if (!in) return 0;
-  std::vector<uint8_t> bytes(kMaxGameBytes);
-  in.read(reinterpret_cast<char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
-  return LoadFromBytes(bytes.data(), static_cast<std::size_t>(in.gcount()));
+int VEKBigCube::LoadFromFile(const std::string& FileName, GameFileError* Error) {
+  GameFileError ignored;
+  GameFileError& error = Error ? *Error : ignored;
+  std::string bytes;
+  switch (safefile::ReadRegular(FileName, kMaxGameBytes, bytes)) {
+    case safefile::ReadResult::Ok:
+      break;
+    case safefile::ReadResult::Missing:
+    case safefile::ReadResult::CannotOpen:
+      error = GameFileError::CannotOpen;
+      return 0;
+    case safefile::ReadResult::NotRegular:
+      error = GameFileError::NotAGame;
+      return 0;
+  }
+  const int size = LoadFromBytes(reinterpret_cast<const uint8_t*>(bytes.data()), bytes.size());
+  error = size > 0 ? GameFileError::None : GameFileError::NotAGame;
+  return size;
 }
 
 int VEKBigCube::LoadFromBytes(const uint8_t* Data, std::size_t Length) {
@@ -98,9 +91,9 @@ int VEKBigCube::LoadFromBytes(const uint8_t* Data, std::size_t Length) {
   if (n < 2 || n > 5) return 0;
   const std::size_t cubies = static_cast<std::size_t>(n) * n * n;
   if (Length < kHeaderBytes + kCubieBytes * cubies) return 0;
-  // No game ever saves an infinite or undefined coordinate.
+  // Also false for NaN.
   for (std::size_t offset = 0; offset < kCubieBytes * cubies; offset += 4) {
-    if (!std::isfinite(GetFloat(Data + kHeaderBytes + offset))) return 0;
+    if (!(std::fabs(GetFloat(Data + kHeaderBytes + offset)) <= kMaxCoordinate)) return 0;
   }
 
   Build(n);

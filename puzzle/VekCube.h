@@ -11,6 +11,13 @@
 
 class VEKGL;
 
+// Why a saved game was not loaded.
+enum class GameFileError {
+  None,
+  CannotOpen,  // missing, no permission, a loop of links...; errno says which
+  NotAGame,    // read, but no saved game (or no regular file: a folder, a FIFO)
+};
+
 constexpr int kPointsPerCubie = 49;
 constexpr int kMaxCubies = 125;
 // Ten textures (blank and 1..9) plus the numbers 10..25 of the big cubes.
@@ -92,8 +99,8 @@ struct VEKBigCube {
   // completely (an existing file is then left as it was).
   bool SaveToFile(const std::string& FileName) const;
   // Returns the size of the loaded cube, or 0 when the file is no saved game
-  // (the cube is then unchanged).
-  int LoadFromFile(const std::string& FileName);
+  // (the cube is then unchanged); Error, when given, tells why.
+  int LoadFromFile(const std::string& FileName, GameFileError* Error = nullptr);
   // The same, on bytes in memory.
   int LoadFromBytes(const uint8_t* Data, std::size_t Length);
 

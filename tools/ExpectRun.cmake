@@ -1,8 +1,9 @@
 # Runs a command and checks what it did, for the tests of cube-snapshot:
 #   cmake -DEXPECT_EXIT=N [-DEXPECT_STDOUT=text] [-DEXPECT_STDERR=regex]
-#         [-DEXPECT_PNG=file] -P ExpectRun.cmake -- command args...
+#         [-DEXPECT_PNG=file] [-DMAKE_FIFO=path] -P ExpectRun.cmake -- command args...
 # EXPECT_STDOUT is the whole standard output without its last line end;
 # EXPECT_PNG is removed first, so only a file written by this run counts.
+# MAKE_FIFO is made a FIFO without a writer before the run.
 set(command "")
 set(after_separator FALSE)
 math(EXPR last "${CMAKE_ARGC} - 1")
@@ -19,6 +20,13 @@ endif()
 
 if(DEFINED EXPECT_PNG)
   file(REMOVE "${EXPECT_PNG}")
+endif()
+if(DEFINED MAKE_FIFO)
+  file(REMOVE "${MAKE_FIFO}")
+  execute_process(COMMAND mkfifo "${MAKE_FIFO}" RESULT_VARIABLE fifo_code)
+  if(NOT fifo_code EQUAL 0)
+    message(FATAL_ERROR "mkfifo ${MAKE_FIFO} failed: ${fifo_code}")
+  endif()
 endif()
 execute_process(COMMAND ${command} RESULT_VARIABLE code OUTPUT_VARIABLE out ERROR_VARIABLE err)
 string(REGEX REPLACE "\n$" "" out "${out}")

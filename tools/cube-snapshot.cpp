@@ -5,7 +5,6 @@
 #include <cmath>
 #include <cstdio>
 #include <cstring>
-#include <fstream>
 #include <string>
 #include <vector>
 
@@ -77,15 +76,13 @@ bool Snapshot::Run(const snapshot::Action& action) {
       cube.Build(static_cast<int>(action.Number));
       return true;
     case ActionKind::Load: {
-      if (!std::ifstream(action.File, std::ios::binary)) {
+      GameFileError error = GameFileError::None;
+      if (cube.LoadFromFile(action.File, &error) > 0) return true;
+      if (error == GameFileError::CannotOpen)
         std::fprintf(stderr, "cube-snapshot: %s: %s\n", action.File.c_str(), std::strerror(errno));
-        return false;
-      }
-      if (cube.LoadFromFile(action.File) == 0) {
+      else
         std::fprintf(stderr, "cube-snapshot: %s: not a saved game\n", action.File.c_str());
-        return false;
-      }
-      return true;
+      return false;
     }
     case ActionKind::Scramble:
       Moving();

@@ -1,4 +1,6 @@
 // The game's commands on the real main window.
+#include <unistd.h>
+
 #include <filesystem>
 
 #include "GuiHelpers.h"
@@ -80,6 +82,18 @@ TEST_F(MainFormTest, OpenRejectsWhatIsNoSavedGameAndChangesNothing) {
     EXPECT_TRUE(form->GameTimer.Enabled()) << c.name;
     ASSERT_TRUE(cube().SaveToFile(Path("now.cube")));
     EXPECT_EQ(Bytes(Path("now.cube")), game) << c.name;
+  }
+  // Files that cannot be opened say so, and change nothing either.
+  ASSERT_EQ(symlink("loop-b.cube", Path("loop-a.cube").c_str()), 0);
+  ASSERT_EQ(symlink("loop-a.cube", Path("loop-b.cube").c_str()), 0);
+  for (const std::string name : {"missing.cube", "loop-a.cube"}) {
+    chooser.path = Path(name);
+    const wxString title = form->GetTitle();
+    form->N7Click();
+    EXPECT_EQ(form->StatusText(), wxString::FromUTF8("Ошибка: не удалось открыть файл!")) << name;
+    EXPECT_EQ(form->GetTitle(), title) << name;
+    EXPECT_EQ(form->CubeSize, 3) << name;
+    EXPECT_TRUE(form->GameTimer.Enabled()) << name;
   }
   // An empty name from the dialog.
   chooser.path = "";

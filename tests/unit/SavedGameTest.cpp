@@ -9,6 +9,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <limits>
 #include <vector>
 
 #include "puzzle/Random.h"
@@ -152,6 +153,12 @@ TEST_F(SavedGame, MalformedFilesAreRejectedAndTheCubeIsUntouched) {
     std::memcpy(b.data() + 8 + 588 * 5 + 4, &nan, 4);
     bad.push_back(b);
   }
+  // Finite, but beyond any cube: one turn would make it infinite.
+  for (float far : {3e38f, -3e38f, 100.5f, std::numeric_limits<float>::infinity()}) {
+    std::vector<uint8_t> b = good;
+    std::memcpy(b.data() + 8 + 588 * 26 + 12 * 48 + 8, &far, 4);
+    bad.push_back(b);
+  }
 
   auto target = HeadlessRenderer(4);
   target->Cube->Cubies[3].Points[2].Y = 7.5f;
@@ -166,6 +173,12 @@ TEST_F(SavedGame, MalformedFilesAreRejectedAndTheCubeIsUntouched) {
   EXPECT_EQ(target->Cube->LoadFromFile(Path("missing.cube")), 0);
   EXPECT_EQ(target->Cube->LoadFromFile(dir_.string()), 0);  // a folder
   EXPECT_EQ(target->Cube->Size, 4);
+
+  // Coordinates within reach of some game still load.
+  std::vector<uint8_t> near = good;
+  const float fifty = -50.0f;
+  std::memcpy(near.data() + 8 + 588 * 26 + 12 * 48 + 8, &fifty, 4);
+  EXPECT_EQ(target->Cube->LoadFromBytes(near.data(), near.size()), 3);
 
   // Extra bytes after the points are ignored.
   std::vector<uint8_t> longer = good;

@@ -83,11 +83,16 @@ TEST_F(IniReadTest, OnePairOfMatchingQuotesIsRemoved) {
   EXPECT_EQ(ini.ReadString("S", "D", ""), "\"\"");
 }
 
-TEST_F(IniReadTest, EachReadSeesTheFileAsItIsNow) {
-  const IniFile ini = With("[S]\nA=1\n");
+// A big settings file costs one read, not one per key.
+TEST_F(IniReadTest, TheFileIsReadOnceUntilLoadedAgain) {
+  IniFile ini = With("[S]\nA=1\n");
   EXPECT_EQ(ini.ReadInteger("S", "A", 0), 1);
-  WriteBytes(ini.Path(), "[S]\nA=2\n");
+  WriteBytes(ini.Path(), "[S]\nA=2\nB=3\n");
+  EXPECT_EQ(ini.ReadInteger("S", "A", 0), 1);
+  EXPECT_EQ(ini.ReadInteger("S", "B", 0), 0);
+  EXPECT_TRUE(ini.Load());
   EXPECT_EQ(ini.ReadInteger("S", "A", 0), 2);
+  EXPECT_EQ(ini.ReadInteger("S", "B", 0), 3);
 }
 
 int32_t Parsed(const std::string& text) {

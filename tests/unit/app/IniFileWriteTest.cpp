@@ -21,6 +21,7 @@ protected:
                     const std::string& section = "Settings") {
     WriteBytes(path_, before);
     EXPECT_TRUE(ini_.WriteString(section, key, value));
+    EXPECT_TRUE(ini_.Save());
     return ReadBytes(path_);
   }
 };
@@ -29,6 +30,7 @@ TEST_F(IniWrite, NewFileGetsSectionAndKeysInWriteOrder) {
   EXPECT_TRUE(ini_.WriteString("Settings", "B", "two"));
   EXPECT_TRUE(ini_.WriteInteger("Settings", "A", -5));
   EXPECT_TRUE(ini_.WriteString("Other", "C", "3"));
+  EXPECT_TRUE(ini_.Save());
   EXPECT_EQ(ReadBytes(path_), "[Settings]\nB=two\nA=-5\n[Other]\nC=3\n");
   EXPECT_EQ(ini_.ReadInteger("Settings", "A", 0), -5);
 }
@@ -90,6 +92,7 @@ TEST_F(IniWrite, TextThatCouldNotBeReadBackIsRefused) {
   EXPECT_FALSE(ini_.WriteString("Settings", ";A", "1"));
   EXPECT_FALSE(ini_.WriteString("Set]tings", "A", "1"));
   EXPECT_FALSE(ini_.WriteString(" ", "A", "1"));
+  EXPECT_TRUE(ini_.Save());
   EXPECT_EQ(ReadBytes(path_), "[Settings]\nA=1\n");
 }
 
@@ -97,6 +100,7 @@ TEST_F(IniWrite, FileModeIsKeptAndNoTemporaryFileIsLeft) {
   WriteBytes(path_, "[Settings]\nA=1\n");
   ASSERT_EQ(chmod(path_.c_str(), 0640), 0);
   EXPECT_TRUE(ini_.WriteString("Settings", "A", "2"));
+  EXPECT_TRUE(ini_.Save());
   struct stat st {};
   ASSERT_EQ(stat(path_.c_str(), &st), 0);
   EXPECT_EQ(st.st_mode & 07777, 0640u);
@@ -108,6 +112,7 @@ TEST_F(IniWrite, SymbolicLinkIsFollowedNotReplaced) {
   WriteBytes(real, "[Settings]\nA=1\n");
   ASSERT_EQ(symlink("real.ini", path_.c_str()), 0);
   EXPECT_TRUE(ini_.WriteString("Settings", "A", "2"));
+  EXPECT_TRUE(ini_.Save());
   struct stat st {};
   ASSERT_EQ(lstat(path_.c_str(), &st), 0);
   EXPECT_TRUE(S_ISLNK(st.st_mode));
@@ -119,12 +124,14 @@ TEST_F(IniWrite, UnwritablePathsReturnFalse) {
   const std::string parent = dir_.File("not-a-folder");
   WriteBytes(parent, "plain file\n");
   IniFile insideFile(parent + "/game.ini");
-  EXPECT_FALSE(insideFile.WriteString("Settings", "A", "1"));
+  EXPECT_TRUE(insideFile.WriteString("Settings", "A", "1"));
+  EXPECT_FALSE(insideFile.Save());
   EXPECT_EQ(ReadBytes(parent), "plain file\n");
 
   // The target itself is a folder.
   ASSERT_EQ(mkdir(path_.c_str(), 0755), 0);
-  EXPECT_FALSE(ini_.WriteString("Settings", "A", "1"));
+  EXPECT_TRUE(ini_.WriteString("Settings", "A", "1"));
+  EXPECT_FALSE(ini_.Save());
   EXPECT_TRUE(std::filesystem::is_directory(path_));
   EXPECT_EQ(dir_.Entries(), (std::set<std::string>{"game.ini", "not-a-folder"}));
 }
@@ -135,9 +142,29 @@ TEST_F(IniWrite, WriteFailingMidwayLeavesTheOldFileIntact) {
   {
     // Too small for the new content: a truncate-and-write would lose the file.
     const FileSizeLimit limit(before.size() / 2);
-    EXPECT_FALSE(ini_.WriteString("Settings", "BGColor", "clBlack"));
+    EXPECT_TRUE(ini_.WriteString("Settings", "BGColor", "clBlack"));
+    EXPECT_FALSE(ini_.Save());
   }
   EXPECT_EQ(ReadBytes(path_), before);
+  EXPECT_EQ(dir_.Entries(), std::set<std::string>{"game.ini"});
+}
+
+// Two games running at once: each save is whole and keeps what the other
+// saved meanwhile, other sections included.
+TEST_F(IniWrite, TwoWritersKeepEachOthersKeysAndOtherSections) {
+  WriteBytes(path_, "; mine\n[Settings]\nA=1\n");
+  IniFile first(path_), second(path_);
+  EXPECT_EQ(first.ReadString("Settings", "A", ""), "1");
+  EXPECT_EQ(second.ReadString("Settings", "A", ""), "1");
+  EXPECT_TRUE(first.WriteString("Settings", "A", "2"));
+  EXPECT_TRUE(first.WriteString("Records", "Best3", "61"));
+  EXPECT_EQ(first.ReadString("Records", "Best3", ""), "61");
+  EXPECT_EQ(ReadBytes(path_), "; mine\n[Settings]\nA=1\n") << "nothing is written before Save";
+  EXPECT_TRUE(second.WriteString("Settings", "B", "3"));
+  EXPECT_TRUE(first.Save());
+  EXPECT_TRUE(second.Save());
+  EXPECT_EQ(ReadBytes(path_), "; mine\n[Settings]\nA=2\nB=3\n[Records]\nBest3=61\n");
+  EXPECT_EQ(second.ReadString("Records", "Best3", ""), "61");
   EXPECT_EQ(dir_.Entries(), std::set<std::string>{"game.ini"});
 }
 

@@ -24,6 +24,7 @@ protected:
 
   GameSettings Read(const std::string& content) {
     WriteBytes(ini_.Path(), content);
+    EXPECT_TRUE(ini_.Load());
     return ReadSettings(ini_);
   }
   GameSettings ReadOne(const std::string& key, const std::string& value) {
@@ -224,6 +225,23 @@ TEST_F(SettingsTest, UnwritableFileMakesWriteFailAndLeavesTheFileAlone) {
     EXPECT_FALSE(WriteSettings(ini_, GameSettings{}));
   }
   EXPECT_EQ(ReadBytes(ini_.Path()), before);
+}
+
+// A disk that fills up while the settings are written: all eight keys reach
+// the file together or none does, and they can still be saved later.
+TEST_F(SettingsTest, TheEightKeysAreWrittenInOneReplacement) {
+  const std::string before = "[Settings]\nSpaceColor=clRed\n";
+  WriteBytes(ini_.Path(), before);
+  {
+    const FileSizeLimit limit(80);  // room for the first few keys, not for all
+    EXPECT_FALSE(WriteSettings(ini_, GameSettings{}));
+  }
+  EXPECT_EQ(ReadBytes(ini_.Path()), before);
+  EXPECT_EQ(dir_.Entries(), std::set<std::string>{"tessaro3d.ini"});
+  EXPECT_TRUE(ini_.Save());
+  EXPECT_EQ(ReadBytes(ini_.Path()),
+            "[Settings]\nSpaceColor=clCream\nBGColor=clBlack\nDrawQuality=1\nRotateAntiAlias=0\n"
+            "RotateSpeed=5\nShuffleRotateCount=30\nCubeSize=3\nTimeoutRotate=10000\n");
 }
 
 }  // namespace

@@ -1,0 +1,226 @@
+#include "puzzle/SafeFile.h"
+
+#include <dirent.h>
+#include <fcntl.h>
+#include <sys/file.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <atomic>
+#include <cerrno>
+#include <chrono>
+#include <cstdint>
+#include <cstdio>
+
+namespace safefile {
+namespace {
+
+// The kernel's own limit on links followed in one path.
+constexpr int kMaxLinkHops = 40;
+
+bool WriteAll(int fd, std::string_view data) {
+  while (!data.empty()) {
+    const ssize_t n = ::write(fd, data.data(), data.size());
+    if (n < 0 && errno == EINTR) continue;
+    if (n <= 0) return false;
+    data.remove_prefix(static_cast<std::size_t>(n));
+  }
+  return true;
+}
+
+std::string DirectoryOf(const std::string& path) {
+  const std::size_t slash = path.rfind('/');
+  return slash == std::string::npos ? "" : path.substr(0, slash + 1);
+}
+
+// Follows symbolic links to the file they name, which need not exist yet (a
+// dangling link is saved through, as opening it for writing would).
+bool ResolveLinks(std::string path, std::string& target) {
+  for (int hop = 0; hop <= kMaxLinkHops; ++hop) {
+    struct stat st {};
+    if (::lstat(path.c_str(), &st) != 0) {
+      if (errno != ENOENT) return false;
+      target = path;
+      return true;
+    }
+    if (!S_ISLNK(st.st_mode)) {
+      target = path;
+      return true;
+    }
+    char link[4096];
+    const ssize_t n = ::readlink(path.c_str(), link, sizeof link);
+    if (n <= 0 || static_cast<std::size_t>(n) >= sizeof link) return false;
+    const std::string next(link, static_cast<std::size_t>(n));
+    path = next.front() == '/' ? next : DirectoryOf(path) + next;
+  }
+  errno = ELOOP;
+  return false;
+}
+
+// Root may write anything, but a file whose owner made it read-only stays so.
+bool MayWrite(const std::string& path, const struct stat& st) {
+  return (st.st_mode & 0222) != 0 && ::faccessat(AT_FDCWD, path.c_str(), W_OK, AT_EACCESS) == 0;
+}
+
+std::string Hex(uint64_t value, int digits) {
+  std::string out(static_cast<std::size_t>(digits), '0');
+  for (int i = digits - 1; i >= 0; --i, value >>= 4) out[static_cast<std::size_t>(i)] = "0123456789abcdef"[value & 15];
+  return out;
+}
+
+// FNV-1a: ties a temporary name to its target without the target's (possibly
+// 255-byte) name in it.
+uint64_t NameHash(std::string_view name) {
+  uint64_t h = 14695981039346656037ull;
+  for (char c : name) h = (h ^ static_cast<unsigned char>(c)) * 1099511628211ull;
+  return h;
+}
+
+uint64_t NextRandom() {
+  static std::atomic<uint64_t> counter{0};
+  uint64_t x = (static_cast<uint64_t>(::getpid()) << 32) ^ counter.fetch_add(1) ^
+               static_cast<uint64_t>(std::chrono::steady_clock::now().time_since_epoch().count());
+  // splitmix64 finaliser
+  x = (x ^ (x >> 30)) * 0xbf58476d1ce4e5b9ull;
+  x = (x ^ (x >> 27)) * 0x94d049bb133111ebull;
+  return x ^ (x >> 31);
+}
+
+constexpr std::size_t kRandomDigits = 8;
+
+std::string TemporaryPrefix(const std::string& base) { return ".tessaro-" + Hex(NameHash(base), 16) + "-"; }
+
+// Ours: the current temporary names for this target, and the names earlier
+// versions of the game used for saved games (base.saving-XXXXXX).
+bool IsOurTemporary(std::string_view name, const std::string& prefix, const std::string& base) {
+  const auto allOf = [](std::string_view s, bool (*ok)(char)) {
+    for (char c : s)
+      if (!ok(c)) return false;
+    return true;
+  };
+  if (name.size() == prefix.size() + kRandomDigits && name.substr(0, prefix.size()) == prefix)
+    return allOf(name.substr(prefix.size()), [](char c) { return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'f'); });
+  const std::string legacy = base + ".saving-";
+  if (name.size() == legacy.size() + 6 && name.substr(0, legacy.size()) == legacy)
+    return allOf(name.substr(legacy.size()), [](char c) {
+      return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
+    });
+  return false;
+}
+
+// The file stays locked until it is renamed or removed, so that a clean-up
+// running meanwhile in another game can tell it from an abandoned one.
+int CreateTemporary(const std::string& dir, const std::string& prefix, std::string& temp) {
+  for (int attempt = 0; attempt < 100; ++attempt) {
+    temp = dir + prefix + Hex(NextRandom(), kRandomDigits);
+    const int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
+    if (fd < 0) {
+      if (errno == EEXIST) continue;
+      return -1;
+    }
+    (void)::flock(fd, LOCK_EX);
+    struct stat st {};
+    // Removed by a clean-up between creation and lock: take another name.
+    if (::fstat(fd, &st) == 0 && st.st_nlink > 0) return fd;
+    ::close(fd);
+  }
+  errno = EEXIST;
+  return -1;
+}
+
+void RemoveLeftovers(const std::string& dir, const std::string& prefix, const std::string& base) {
+  DIR* folder = ::opendir(dir.empty() ? "." : dir.c_str());
+  if (!folder) return;
+  const int folderFd = ::dirfd(folder);
+  while (const dirent* entry = ::readdir(folder)) {
+    if (!IsOurTemporary(entry->d_name, prefix, base)) continue;
+    const int fd = ::openat(folderFd, entry->d_name, O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) continue;
+    struct stat st {};
+    if (::fstat(fd, &st) == 0 && S_ISREG(st.st_mode) && ::flock(fd, LOCK_EX | LOCK_NB) == 0)
+      ::unlinkat(folderFd, entry->d_name, 0);
+    ::close(fd);
+  }
+  ::closedir(folder);
+}
+
+bool WriteInPlace(const std::string& target, std::string_view content) {
+  const int fd = ::open(target.c_str(), O_WRONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
+  if (fd < 0) return false;
+  struct stat st {};
+  bool ok = ::fstat(fd, &st) == 0 && S_ISREG(st.st_mode) && WriteAll(fd, content) &&
+            ::ftruncate(fd, static_cast<off_t>(content.size())) == 0 && ::fsync(fd) == 0;
+  ok = ::close(fd) == 0 && ok;
+  return ok;
+}
+
+}  // namespace
+
+ReadResult ReadRegular(const std::string& path, std::size_t maxBytes, std::string& content) {
+  content.clear();
+  // O_NONBLOCK: opening a FIFO without a writer would otherwise wait for one.
+  const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+  if (fd < 0) return errno == ENOENT ? ReadResult::Missing : ReadResult::CannotOpen;
+  struct stat st {};
+  ReadResult result = ReadResult::Ok;
+  if (::fstat(fd, &st) != 0)
+    result = ReadResult::CannotOpen;
+  else if (!S_ISREG(st.st_mode))
+    result = ReadResult::NotRegular;
+  else if (st.st_size > 0)
+    content.reserve(std::min(maxBytes, static_cast<std::size_t>(st.st_size)));
+  char buffer[65536];
+  while (result == ReadResult::Ok && content.size() < maxBytes) {
+    const ssize_t n = ::read(fd, buffer, std::min(sizeof buffer, maxBytes - content.size()));
+    if (n > 0)
+      content.append(buffer, static_cast<std::size_t>(n));
+    else if (n == 0)
+      break;
+    else if (errno != EINTR)
+      result = ReadResult::CannotOpen;
+  }
+  const int saved = errno;
+  ::close(fd);
+  errno = saved;
+  return result;
+}
+
+bool Replace(const std::string& path, std::string_view content) {
+  std::string target;
+  if (!ResolveLinks(path, target)) return false;
+  struct stat st {};
+  const bool exists = ::stat(target.c_str(), &st) == 0;
+  if (!exists && errno != ENOENT) return false;
+  if (exists && (!S_ISREG(st.st_mode) || !MayWrite(target, st))) return false;
+  const std::string dir = DirectoryOf(target);
+  const std::string base = target.substr(dir.size());
+  if (base.empty()) return false;
+
+  const std::string prefix = TemporaryPrefix(base);
+  std::string temp;
+  const int fd = CreateTemporary(dir, prefix, temp);
+  if (fd < 0) return exists && WriteInPlace(target, content);
+  if (exists) {
+    // Owner first: changing it may clear set-id bits that the mode restores.
+    if (::fchown(fd, st.st_uid, st.st_gid) != 0) {
+      // Only root may give a file away; the new file then stays the writer's.
+    }
+    (void)::fchmod(fd, st.st_mode & 07777);
+  }
+  bool ok = WriteAll(fd, content) && ::fsync(fd) == 0;
+  ok = ok && ::rename(temp.c_str(), target.c_str()) == 0;
+  if (!ok) ::unlink(temp.c_str());
+  ::close(fd);  // after fsync a failing close loses nothing
+  if (!ok) return false;
+
+  const int dirFd = ::open(dir.empty() ? "." : dir.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  if (dirFd >= 0) {
+    (void)::fsync(dirFd);  // makes the rename itself durable
+    ::close(dirFd);
+  }
+  RemoveLeftovers(dir, prefix, base);
+  return true;
+}
+
+}  // namespace safefile
