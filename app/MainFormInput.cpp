@@ -120,12 +120,16 @@ void TMainForm::BindInput() {
     DrawPanelMouseMove(ShiftOf(event), event.GetX(), event.GetY());
     event.Skip();
   });
-  // The wheel is taken at the frame only: GTK passes a scroll that a child
-  // (the canvas included) leaves alone up to it. Handled here, so that it
-  // travels no further and each notch counts once.
-  Bind(wxEVT_MOUSEWHEEL, [this](wxMouseEvent& event) {
+  // The wheel is taken at the frame: GTK passes a scroll that a child of the
+  // client area (the canvas included) leaves alone up to it. The bars lie
+  // outside that area and take their own. Each is handled where it is taken,
+  // so that it travels no further and a notch counts once.
+  auto wheel = [this](wxMouseEvent& event) {
     FormMouseWheel(event.GetWheelRotation(), event.GetWheelDelta(), ShiftOf(event));
-  });
+  };
+  Bind(wxEVT_MOUSEWHEEL, wheel);
+  StatusBar->Bind(wxEVT_MOUSEWHEEL, wheel);
+  ToolBarButton->Bind(wxEVT_MOUSEWHEEL, wheel);
   // Every key of the window, whichever child has the focus; not consumed.
   Bind(wxEVT_CHAR_HOOK, [this](wxKeyEvent& event) {
     FormKeyDown(KeyCodeOf(event.GetKeyCode()), KeyShift(event));
