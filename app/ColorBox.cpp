@@ -2,6 +2,7 @@
 
 #include <wx/colordlg.h>
 #include <wx/image.h>
+#include <wx/settings.h>
 
 #include <string>
 #include <string_view>
@@ -68,6 +69,13 @@ wxBitmap Swatch(const wxWindow& window, uint32_t colorRef) {
   return wxBitmap(image);
 }
 
+// The colour the desktop uses for a system colour (its index is the low byte
+// of the identifier's value, which wxWidgets numbers the same way).
+uint32_t DesktopColor(int32_t systemColorValue) {
+  const auto index = static_cast<wxSystemColour>(systemColorValue & 0xFF);
+  return FromColour(wxSystemSettings::GetColour(index));
+}
+
 bool ToolkitColourDialog(wxWindow* parent, const wxColour& initial, wxColour& chosen) {
   wxColourData data;
   data.SetChooseFull(true);
@@ -86,8 +94,9 @@ ColorBox::ColorBox(wxWindow* parent, wxWindowID id) : ChooseColour(ToolkitColour
   colors_.push_back(0);
   for (const ColorName& entry : kPlainColors)
     InsertEntry(GetCount(), ReadableName(entry.name), static_cast<uint32_t>(entry.value) & kColorMask);
+  // A system colour is shown, and chosen, as the colour the desktop uses.
   for (const ColorName& entry : kSystemColors)
-    InsertEntry(GetCount(), ReadableName(entry.name), static_cast<uint32_t>(entry.value) & kColorMask);
+    InsertEntry(GetCount(), ReadableName(entry.name), DesktopColor(entry.value));
   SetSelectedColor(0);
   Bind(wxEVT_COMBOBOX, &ColorBox::OnSelect, this);
 }

@@ -2,7 +2,7 @@
 // system colours, a "Custom..." entry that asks the player for any colour,
 // and the custom colours chosen so far, each with a swatch and a name.
 // Colours go in and out as 0x00BBGGRR (red in the low byte); a system colour
-// stands for its low 24 bits, as everywhere in the game.
+// entry stands for the colour the desktop uses for it.
 #pragma once
 
 #include <wx/bmpcbox.h>

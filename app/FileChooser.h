@@ -4,10 +4,13 @@
 
 #include <wx/string.h>
 
+#include <functional>
+
 class wxWindow;
 
 class FileChooser {
  public:
+  FileChooser();
   virtual ~FileChooser() = default;
   // True when the player confirmed; Path then holds the chosen full path
   // (which may be empty if the dialog returned no name).
@@ -16,6 +19,10 @@ class FileChooser {
   // gets DefaultExtension.
   virtual bool ChooseSave(wxWindow* Parent, const wxString& Filter, const wxString& ProposedName,
                           const wxString& DefaultExtension, wxString& Path) = 0;
+
+  // Asks, in Russian, whether an existing file may be replaced; a message box
+  // unless replaced.
+  std::function<bool(wxWindow* Parent, const wxString& Path)> ConfirmReplace;
 };
 
 // The toolkit's file dialogs.

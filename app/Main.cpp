@@ -5,11 +5,13 @@
 #include <cstdlib>
 
 #include "app/MainForm.h"
+#include "app/Toolkit.h"
 
 namespace {
 class TessaroApp : public wxApp {
  public:
   bool OnInit() override {
+    AskToolkitForRussian();
     auto* form = new TMainForm();
     // The canvas takes an OpenGL context only once it is on screen.
     form->Show();

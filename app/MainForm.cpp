@@ -58,20 +58,35 @@ TMainForm::TMainForm(const MainFormServices& services)
   BuildMenu();
   BuildToolBar();
   StatusBar = CreateStatusBar(1);
+  // The line shows the last text set, never the (empty) help texts of the
+  // menu items and buttons under the pointer.
+  SetStatusBarPane(-1);
   BuildDrawPanel();
   SetClientSize(478, 399);
   Centre();
 
-  DrawTimer.OnTimer = [this] { DrawTimerTimer(); };
+  // The toolkit runs between animation frames; the animation alone draws then.
+  DrawTimer.OnTimer = [this] {
+    if (!Animating()) DrawTimerTimer();
+  };
   GameTimer.OnTimer = [this] { GameTimerTimer(); };
   FRTimer.OnTimer = [this] { FRTimerTimer(); };
-  Bind(wxEVT_CLOSE_WINDOW, [this](wxCloseEvent&) {
+  Bind(wxEVT_CLOSE_WINDOW, [this](wxCloseEvent& event) {
+    if (Animating()) {
+      // Asked between two frames: the turn in progress ends first, a
+      // scramble ends after it, and the window then closes as usual.
+      closePending_ = true;
+      Renderer->Cube->StopShuffle = true;
+      if (event.CanVeto()) event.Veto();
+      return;
+    }
     FormDestroy();
     Destroy();
   });
 }
 
 TMainForm::~TMainForm() {
+  wxEvtHandler::RemoveFilter(inputFilter_.get());
   // A window destroyed without being closed still writes its settings.
   FormDestroy();
 }
@@ -86,6 +101,7 @@ void TMainForm::FormCreate() {
   SetTitle(wxString::FromUTF8(ProgramName + " " + ProgramVersion));
   GameSeconds = 0;
   Renderer = std::make_unique<VEKGL>();
+  Renderer->Cube->AfterStepFrame = [this] { BetweenAnimationFrames(); };
 
   const GameSettings settings = ReadSettings(IniFile(SettingsPath));
   Renderer->Cube->BodyColor = VEKColor::FromColorRef(static_cast<uint32_t>(settings.SpaceColor));

@@ -2,6 +2,7 @@
 // puzzle), the three timers, the menu, the button bar and the status line.
 #pragma once
 
+#include <wx/eventfilter.h>
 #include <wx/frame.h>
 #include <wx/imaglist.h>
 #include <wx/menu.h>
@@ -88,6 +89,10 @@ class TMainForm : public wxFrame {
   void ToolButton7Click() { N16Click(); }
   void ToolButton9Click() { N13Click(); }
 
+  // A layer turn or a scramble is being animated: input is dropped, and the
+  // window only repaints between the frames.
+  bool Animating() const;
+
   wxString StatusText() const;
   void SetStatus(const wxString& text);
   wxString TimerText() const { return TimerLabel->GetLabel(); }
@@ -135,8 +140,17 @@ class TMainForm : public wxFrame {
   void ShowGameTitle();
   void SaveGameTo(const std::string& path, bool announceSuccess);
   uint8_t ShiftOf(const wxMouseState& state) const;
+  void BetweenAnimationFrames();
+  // Closes the window when a close request came during an animation.
+  bool CloseIfAsked();
+  void ReleaseCanvasMouse();
 
+  class InputFilter;
   MainFormServices services_;
+  std::unique_ptr<wxEventFilter> inputFilter_;
+  bool closePending_ = false;
+  // A button went up on the panel during a turn: the gesture ends after it.
+  bool releasedDuringAnimation_ = false;
   SteadyStopwatch gameClock_;
   int wheelRemainder_ = 0;
   bool attached_ = false;

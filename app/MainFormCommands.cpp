@@ -26,8 +26,12 @@ void TMainForm::N4Click() {
   ResetClock();
   gl.Cube->Build(CubeSize);
   gl.Cube->Shuffle(gl.Cube->ShuffleRotateCount);
-  GameTimer.SetEnabled(true);
+  if (CloseIfAsked()) return;
   gameClock_.Start();
+  // A fresh countdown, so that the ticks fall due just after the clock's
+  // whole seconds.
+  GameTimer.SetEnabled(false);
+  GameTimer.SetEnabled(true);
   TimerPanel->Show();
   gl.Passes = gl.DrawQuality;
   SetStatus(Text(kReady));

@@ -1,5 +1,10 @@
 // Mouse, wheel and keys, translated from the toolkit's terms into the
-// shift byte and key codes the renderer understands.
+// shift byte and key codes the renderer understands; input made during an
+// animation is dropped.
+#include <wx/app.h>
+#include <wx/eventfilter.h>
+#include <wx/evtloop.h>
+
 #include "app/GLCanvasWindow.h"
 #include "app/MainForm.h"
 #include "puzzle/VekCube.h"
@@ -27,6 +32,57 @@ uint8_t KeyShift(const wxKeyboardState& state) {
 }
 }  // namespace
 
+// Drops the user's input (mouse, wheel, keys, menu and button commands) while
+// a turn or a scramble is animated, so that none of it runs afterwards.
+class TMainForm::InputFilter : public wxEventFilter {
+ public:
+  explicit InputFilter(TMainForm& form) : form_(form) {}
+
+  int FilterEvent(wxEvent& event) override {
+    if (event.GetEventCategory() != wxEVT_CATEGORY_USER_INPUT || !form_.Animating()) {
+      return Event_Skip;
+    }
+    const wxEventType type = event.GetEventType();
+    const wxGLCanvas* canvas = form_.DrawWindow ? form_.DrawWindow->Canvas() : nullptr;
+    if ((type == wxEVT_LEFT_UP || type == wxEVT_RIGHT_UP || type == wxEVT_MIDDLE_UP) &&
+        canvas && event.GetEventObject() == canvas && canvas->HasCapture()) {
+      form_.releasedDuringAnimation_ = true;
+    }
+    return Event_Processed;
+  }
+
+ private:
+  TMainForm& form_;
+};
+
+bool TMainForm::Animating() const { return Renderer && Renderer->Cube && Renderer->Cube->Busy; }
+
+void TMainForm::BetweenAnimationFrames() {
+  // Repaints, resizes and a close request are handled here; user input is
+  // taken from the toolkit too, and dropped by the filter, rather than kept
+  // for later. Our own queued calls and idle work wait for the animation.
+  constexpr long kCategories = wxEVT_CATEGORY_UI | wxEVT_CATEGORY_USER_INPUT;
+  if (wxEventLoopBase* loop = wxEventLoopBase::GetActive()) {
+    loop->YieldFor(kCategories);
+  } else {
+    wxGUIEventLoop().YieldFor(kCategories);
+  }
+}
+
+bool TMainForm::CloseIfAsked() {
+  if (!closePending_) return false;
+  closePending_ = false;
+  Close(true);
+  return true;
+}
+
+void TMainForm::ReleaseCanvasMouse() {
+  wxGLCanvas* canvas = DrawWindow->Canvas();
+  if (canvas->HasCapture() && !wxGetMouseState().ButtonIsDown(wxMOUSE_BTN_ANY)) {
+    canvas->ReleaseMouse();
+  }
+}
+
 uint8_t TMainForm::ShiftOf(const wxMouseState& state) const {
   uint8_t shift = KeyShift(state);
   if (state.LeftIsDown()) shift |= ssLeft;
@@ -36,6 +92,8 @@ uint8_t TMainForm::ShiftOf(const wxMouseState& state) const {
 }
 
 void TMainForm::BindInput() {
+  inputFilter_ = std::make_unique<InputFilter>(*this);
+  wxEvtHandler::AddFilter(inputFilter_.get());
   wxGLCanvas* canvas = DrawWindow->Canvas();
   auto down = [this, canvas](wxMouseEvent& event) {
     // Moves outside the panel keep coming while a button is held.
@@ -44,10 +102,8 @@ void TMainForm::BindInput() {
     DrawPanelMouseDown();
     event.Skip();
   };
-  auto up = [this, canvas](wxMouseEvent& event) {
-    if (canvas->HasCapture() && !wxGetMouseState().ButtonIsDown(wxMOUSE_BTN_ANY)) {
-      canvas->ReleaseMouse();
-    }
+  auto up = [this](wxMouseEvent& event) {
+    ReleaseCanvasMouse();
     DrawPanelMouseUp();
     event.Skip();
   };
@@ -64,20 +120,16 @@ void TMainForm::BindInput() {
     DrawPanelMouseMove(ShiftOf(event), event.GetX(), event.GetY());
     event.Skip();
   });
+  // The wheel is taken at the frame: GTK passes a scroll that a child of the
+  // client area (the canvas included) leaves alone up to it. The bars lie
+  // outside that area and take their own. Each is handled where it is taken,
+  // so that it travels no further and a notch counts once.
   auto wheel = [this](wxMouseEvent& event) {
     FormMouseWheel(event.GetWheelRotation(), event.GetWheelDelta(), ShiftOf(event));
-    event.Skip();
   };
-  canvas->Bind(wxEVT_MOUSEWHEEL, wheel);
-  // Wheel events over the rest of the window; the canvas's own may travel up
-  // here too and are counted once.
-  Bind(wxEVT_MOUSEWHEEL, [this, canvas, wheel](wxMouseEvent& event) {
-    if (event.GetEventObject() == canvas) {
-      event.Skip();
-      return;
-    }
-    wheel(event);
-  });
+  Bind(wxEVT_MOUSEWHEEL, wheel);
+  StatusBar->Bind(wxEVT_MOUSEWHEEL, wheel);
+  ToolBarButton->Bind(wxEVT_MOUSEWHEEL, wheel);
   // Every key of the window, whichever child has the focus; not consumed.
   Bind(wxEVT_CHAR_HOOK, [this](wxKeyEvent& event) {
     FormKeyDown(KeyCodeOf(event.GetKeyCode()), KeyShift(event));
@@ -91,8 +143,15 @@ void TMainForm::DrawPanelMouseDown() {
 }
 
 void TMainForm::DrawPanelMouseMove(uint8_t Shift, int X, int Y) {
-  Renderer->MouseMove(X, Y, Shift);
+  Renderer->MouseMove(X, Y, Shift);  // may turn a layer, animated
+  if (CloseIfAsked()) return;
   FRTimer.SetEnabled(true);
+  if (releasedDuringAnimation_) {
+    // The button went up while the layer turned: the gesture ends now.
+    releasedDuringAnimation_ = false;
+    ReleaseCanvasMouse();
+    DrawPanelMouseUp();
+  }
 }
 
 void TMainForm::DrawPanelMouseUp() {

@@ -4,6 +4,7 @@
 
 #include "app/MainForm.h"
 #include "app/ProgramInfo.h"
+#include "app/Toolkit.h"
 
 namespace {
 enum CommandId {
@@ -56,6 +57,7 @@ void TMainForm::BuildMenu() {
   item(help, kURL, kSiblingPage, -1);
   MainMenu->Append(help, Text("Помощь"));
   SetMenuBar(MainMenu);
+  ShowMenuImages(*MainMenu);
 
   using Handler = void (TMainForm::*)();
   const std::pair<int, Handler> commands[] = {

@@ -115,4 +115,5 @@ void VEKBigCube::ApplyBodyColor() {
 
 void VEKBigCube::DrawStepFrame() {
   if (Owner) Owner->DrawFrame();
+  if (AfterStepFrame) AfterStepFrame();
 }

@@ -90,7 +90,8 @@ const VEKVector* VEKBigCube::AxisAlong(const VEKVector& n) const {
 void VEKBigCube::Shuffle(int Count) {
   vekrandom::SeedFromClock();
   Busy = true;
-  for (int move = 0; move < Count; ++move) {
+  StopShuffle = false;
+  for (int move = 0; move < Count && !StopShuffle; ++move) {
     const int c = static_cast<int>(vekrandom::Next() % static_cast<uint32_t>(CubieCount));
     const VEKSmallCube& cubie = Cubies[c];
     const VEKVector& centre = cubie.Points[0];
@@ -120,5 +121,6 @@ void VEKBigCube::Shuffle(int Count) {
   }
   ClearMarks();
   ResetDrag();
+  StopShuffle = false;
   Busy = false;
 }

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -65,8 +66,12 @@ struct VEKBigCube {
   int32_t RotateSpeed = 6;
   int32_t ShuffleRotateCount = 30;
   bool Busy = false;
+  // Set while a scramble runs: it ends after the turn in progress.
+  bool StopShuffle = false;
   bool RotateAntiAlias = false;
   VEKGL* Owner = nullptr;
+  // Runs after each animation frame (the window lets its toolkit repaint).
+  std::function<void()> AfterStepFrame;
   // RGBA texel store, image j at byte kTexelBytes * j, stored transposed.
   uint8_t Pixels[kTextureCount * kTexelBytes];
 

@@ -6,6 +6,8 @@
 
 #include <cstdio>
 
+#include "app/Toolkit.h"
+
 int main(int argc, char** argv) {
   ::testing::InitGoogleTest(&argc, argv);
   if (GTEST_FLAG_GET(list_tests)) return RUN_ALL_TESTS();
@@ -15,6 +17,8 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "gui_tests: the toolkit could not start (is DISPLAY set?)\n");
     return 1;
   }
+  // As the game does: the toolkit's own dialogs in Russian.
+  AskToolkitForRussian();
   const int result = RUN_ALL_TESTS();
   wxTheApp->OnExit();
   wxEntryCleanup();

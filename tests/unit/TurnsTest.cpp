@@ -179,6 +179,28 @@ TEST_F(SeededScramble, KMovesTurnKLayersAndLeaveTheCubeIntact) {
   }
 }
 
+TEST_F(SeededScramble, AStopRequestedBetweenFramesEndsTheScrambleAfterThatTurn) {
+  for (int speed : {5, 1}) {
+    auto renderer = HeadlessRenderer(3, speed);
+    VEKBigCube& cube = *renderer->Cube;
+    const uint64_t framesPerTurn = 90 / speed;
+    int frames = 0;
+    // Asked for in the middle of the second turn, as a close request would be.
+    cube.AfterStepFrame = [&] {
+      EXPECT_TRUE(cube.Busy);
+      if (++frames == static_cast<int>(framesPerTurn + 2)) cube.StopShuffle = true;
+    };
+    cube.Shuffle(1000);
+    EXPECT_EQ(renderer->FramesDrawn, 2 * framesPerTurn) << speed;
+    EXPECT_TRUE(CubeIsIntact(cube, 1e-3f));
+    EXPECT_FALSE(cube.Busy);
+    EXPECT_FALSE(cube.StopShuffle);  // the next scramble runs in full
+    cube.AfterStepFrame = nullptr;
+    cube.Shuffle(3);
+    EXPECT_EQ(renderer->FramesDrawn, 5 * framesPerTurn) << speed;
+  }
+}
+
 TEST_F(SeededScramble, ZeroMovesDrawNothingButStillClearTheDragState) {
   auto renderer = HeadlessRenderer(3);
   VEKBigCube& cube = *renderer->Cube;

@@ -3,6 +3,7 @@
 
 #include <wx/frame.h>
 #include <wx/image.h>
+#include <wx/settings.h>
 
 #include <cstdint>
 #include <vector>
@@ -33,6 +34,11 @@ class ColorBoxTest : public ToolkitTest {
     const wxImage image = box_->GetItemBitmap(index).ConvertToImage();
     const int x = image.GetWidth() / 2, y = image.GetHeight() / 2;
     return image.GetRed(x, y) | image.GetGreen(x, y) << 8 | image.GetBlue(x, y) << 16;
+  }
+
+  static uint32_t DesktopColour(wxSystemColour index) {
+    const wxColour c = wxSystemSettings::GetColour(index);
+    return static_cast<uint32_t>(c.Red() | c.Green() << 8 | c.Blue() << 16);
   }
 
   int IndexOf(const char* name) const { return box_->FindString(name, true); }
@@ -72,20 +78,42 @@ TEST_F(ColorBoxTest, ListsCustomEntryThenPlainThenSystemColoursByReadableName) {
     EXPECT_EQ(box_->GetString(1 + i), plain[i].name);
     EXPECT_EQ(box_->ColorAt(1 + i), plain[i].color);
   }
-  // System colours stand for their low 24 bits: a dark red of their index.
+  // System colours stand for the colours the desktop uses for them.
   EXPECT_EQ(box_->GetString(21), "Scroll Bar");
-  EXPECT_EQ(box_->ColorAt(IndexOf("Btn Face")), 0x00000Fu);
-  EXPECT_EQ(box_->ColorAt(IndexOf("3D Dk Shadow")), 0x000015u);
-  EXPECT_EQ(box_->ColorAt(IndexOf("Gradient Inactive Caption")), 0x00001Cu);
+  EXPECT_EQ(box_->ColorAt(IndexOf("Btn Face")), DesktopColour(wxSYS_COLOUR_BTNFACE));
+  EXPECT_EQ(box_->ColorAt(IndexOf("3D Dk Shadow")), DesktopColour(wxSYS_COLOUR_3DDKSHADOW));
+  EXPECT_EQ(box_->ColorAt(IndexOf("Gradient Inactive Caption")),
+            DesktopColour(wxSYS_COLOUR_GRADIENTINACTIVECAPTION));
   EXPECT_EQ(box_->GetString(50), "Menu Bar");
-  EXPECT_EQ(box_->ColorAt(50), 0x00001Eu);
+  EXPECT_EQ(box_->ColorAt(50), DesktopColour(wxSYS_COLOUR_MENUBAR));
+}
+
+TEST_F(ColorBoxTest, SystemColourSwatchesShowTheDesktopsColours) {
+  // Window, button face and highlight differ on every desktop theme; none of
+  // them is the near-black "dark red of the index" the low bits would give.
+  const struct {
+    const char* name;
+    wxSystemColour colour;
+  } entries[] = {{"Window", wxSYS_COLOUR_WINDOW}, {"Btn Face", wxSYS_COLOUR_BTNFACE},
+                 {"Highlight", wxSYS_COLOUR_HIGHLIGHT}};
+  for (const auto& entry : entries) {
+    SCOPED_TRACE(entry.name);
+    const uint32_t desktop = DesktopColour(entry.colour);
+    EXPECT_EQ(SwatchColour(IndexOf(entry.name)), desktop);
+    EXPECT_GT(desktop, 0x0000FFu) << "the desktop gives more than a dark red";
+  }
+  // Choosing one reports the colour shown.
+  PickEntry(*box_, IndexOf("Window"));
+  PumpEvents();
+  ASSERT_EQ(changes_.size(), 1u);
+  EXPECT_EQ(changes_[0], DesktopColour(wxSYS_COLOUR_WINDOW));
 }
 
 TEST_F(ColorBoxTest, SwatchesShowTheColourEachEntryStandsFor) {
   EXPECT_EQ(SwatchColour(IndexOf("Cream")), 0xF0FBFFu);
   EXPECT_EQ(SwatchColour(IndexOf("Maroon")), 0x000080u);
   EXPECT_EQ(SwatchColour(IndexOf("Navy")), 0x800000u);
-  EXPECT_EQ(SwatchColour(IndexOf("Btn Face")), 0x00000Fu);
+  EXPECT_EQ(SwatchColour(IndexOf("Btn Face")), DesktopColour(wxSYS_COLOUR_BTNFACE));
   box_->SetSelectedColor(0x123456);
   EXPECT_EQ(SwatchColour(box_->GetSelection()), 0x123456u);
 }
@@ -94,10 +122,13 @@ TEST_F(ColorBoxTest, SettingAListedColourSelectsItAndTellsNobody) {
   box_->SetSelectedColor(0xF0FBFF);
   EXPECT_EQ(box_->GetStringSelection(), "Cream");
   EXPECT_EQ(box_->SelectedColor(), 0xF0FBFFu);
-  // The high byte of a system colour is dropped: 0xFF00000F is clBtnFace.
+  // The high byte is dropped: 0xFF00000F (clBtnFace in the settings file) is
+  // the dark red 0x00000F, which no listed entry shows.
   box_->SetSelectedColor(0xFF00000F);
-  EXPECT_EQ(box_->GetStringSelection(), "Btn Face");
+  EXPECT_EQ(box_->GetStringSelection(), "#0F0000");
   EXPECT_EQ(box_->SelectedColor(), 0x00000Fu);
+  box_->SetSelectedColor(DesktopColour(wxSYS_COLOUR_INFOBK));
+  EXPECT_EQ(box_->SelectedColor(), DesktopColour(wxSYS_COLOUR_INFOBK));
   PumpEvents();
   EXPECT_TRUE(changes_.empty());
 }

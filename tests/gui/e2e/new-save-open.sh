@@ -30,7 +30,7 @@ echo "New game changed $changed per mille of the cube"
 
 game="$work/saved-game.cube"
 click "$(button 3)" "$button_y"   # Save: no game file yet, so it asks for a name
-dialog=$(xdotool search --sync --onlyvisible --name "Select a file" | head -n 1)
+dialog=$(xdotool search --sync --onlyvisible --name "Сохранить как..." | head -n 1)
 sleep 1
 # The name field holds the proposed name with its base selected; typing the
 # path without the extension ends with ".cube" whether or not the field
@@ -51,7 +51,7 @@ shot stopped
   fail "Stop did not bring the solved cube back"
 
 click "$(button 2)" "$button_y"   # Open
-dialog=$(xdotool search --sync --onlyvisible --name "Select a file" | head -n 1)
+dialog=$(xdotool search --sync --onlyvisible --name "Открыть..." | head -n 1)
 sleep 1
 xdotool key --window "$dialog" ctrl+l
 sleep 0.3

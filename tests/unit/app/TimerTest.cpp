@@ -254,3 +254,40 @@ TEST_F(TimerTest, TickOfATimerRestartedByAnEarlierTickIsDropped) {
 }
 
 }  // namespace
+
+// Ticks handled late (a loaded machine) keep falling due on the steady clock's
+// grid, so a clock showing whole seconds since its start steps by one each tick.
+TEST(TickScheduleTest, LateTicksDoNotDriftAndTheSecondsNeverSkip) {
+  using std::chrono::milliseconds;
+  const TickSchedule::TimePoint start{std::chrono::seconds(100)};
+  TickSchedule schedule;
+  schedule.Start(start, 1000);
+  TickSchedule::TimePoint now = schedule.Due();
+  int shown = 0;
+  for (int tick = 1; tick <= 120; ++tick) {
+    // Each tick runs 40 ms after it fell due and takes 25 ms.
+    now = schedule.Due() + milliseconds(40);
+    const int seconds = static_cast<int>(std::chrono::duration_cast<std::chrono::seconds>(now - start).count());
+    EXPECT_EQ(seconds, shown + 1) << "tick " << tick;
+    shown = seconds;
+    now += milliseconds(25);
+    const int delay = schedule.NextDelay(now, 1000);
+    EXPECT_EQ(delay, 1000 - 65) << "tick " << tick;
+    EXPECT_EQ(schedule.Due(), start + milliseconds(1000 * (tick + 1)));
+  }
+}
+
+TEST(TickScheduleTest, MissedTicksAreDroppedAndTheDelayIsNeverZero) {
+  using std::chrono::milliseconds;
+  const TickSchedule::TimePoint start{std::chrono::seconds(5)};
+  TickSchedule schedule;
+  schedule.Start(start, 10);
+  // Held up for 3.5 intervals (an animation): the next tick is the next one
+  // on the grid, not a burst of the missed ones.
+  EXPECT_EQ(schedule.NextDelay(start + milliseconds(45), 10), 5);
+  EXPECT_EQ(schedule.Due(), start + milliseconds(50));
+  // Handled exactly on the next due time: a full interval, never 0.
+  EXPECT_EQ(schedule.NextDelay(start + milliseconds(60), 10), 10);
+  // A sub-millisecond remainder is rounded up, so the timer never fires early.
+  EXPECT_EQ(schedule.NextDelay(start + milliseconds(80) - std::chrono::microseconds(300), 10), 1);
+}

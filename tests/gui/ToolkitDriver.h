@@ -1,0 +1,124 @@
+// Real input and real dialogs for the window tests: X events made through
+// XTest (as a player's mouse and keyboard would), and GTK dialogs found on
+// screen and answered while their modal loop runs.
+#pragma once
+
+#include <X11/Xlib.h>
+#include <X11/extensions/XTest.h>
+#include <X11/keysym.h>
+#include <gdk/gdkx.h>
+#include <gtk/gtk.h>
+#include <gtest/gtest.h>
+#include <wx/timer.h>
+#include <wx/window.h>
+
+#include <chrono>
+#include <functional>
+#include <string>
+#include <vector>
+
+inline Display* XDisplayOfToolkit() { return GDK_DISPLAY_XDISPLAY(gdk_display_get_default()); }
+
+// Once XSync returns, the events the server made for us are queued in our
+// connection: the next event loop pass (or animation frame) sees them.
+inline void SyncX() { XSync(XDisplayOfToolkit(), False); }
+
+inline void PointerTo(const wxWindow& window, const wxPoint& local) {
+  const wxPoint p = window.ClientToScreen(local);
+  XTestFakeMotionEvent(XDisplayOfToolkit(), -1, p.x, p.y, 0);
+  SyncX();
+}
+
+// Button 4 is a wheel notch away from the user, 5 towards.
+inline void ClickButton(unsigned button) {
+  XTestFakeButtonEvent(XDisplayOfToolkit(), button, True, 0);
+  XTestFakeButtonEvent(XDisplayOfToolkit(), button, False, 0);
+  SyncX();
+}
+
+inline void PressKey(KeySym key) {
+  Display* d = XDisplayOfToolkit();
+  const KeyCode code = XKeysymToKeycode(d, key);
+  XTestFakeKeyEvent(d, code, True, 0);
+  XTestFakeKeyEvent(d, code, False, 0);
+  SyncX();
+}
+
+// What the window manager sends when the player closes the window.
+inline void RequestClose(wxWindow& frame) {
+  Display* d = XDisplayOfToolkit();
+  XEvent event{};
+  event.xclient.type = ClientMessage;
+  event.xclient.window = gdk_x11_window_get_xid(gtk_widget_get_window(frame.GetHandle()));
+  event.xclient.message_type = XInternAtom(d, "WM_PROTOCOLS", False);
+  event.xclient.format = 32;
+  event.xclient.data.l[0] = static_cast<long>(XInternAtom(d, "WM_DELETE_WINDOW", False));
+  event.xclient.data.l[1] = CurrentTime;
+  XSendEvent(d, event.xclient.window, False, NoEventMask, &event);
+  SyncX();
+}
+
+// A visible GTK window of that type (a dialog of ours or of the toolkit).
+inline GtkWidget* VisibleToplevel(GType type) {
+  GList* all = gtk_window_list_toplevels();
+  GtkWidget* found = nullptr;
+  for (GList* l = all; l && !found; l = l->next) {
+    auto* w = static_cast<GtkWidget*>(l->data);
+    if (G_TYPE_CHECK_INSTANCE_TYPE(w, type) && gtk_widget_get_visible(w)) found = w;
+  }
+  g_list_free(all);
+  return found;
+}
+
+// The texts of every label inside a widget, as shown (mnemonics removed).
+inline void CollectLabels(GtkWidget* widget, std::vector<std::string>& texts) {
+  if (GTK_IS_LABEL(widget)) texts.emplace_back(gtk_label_get_text(GTK_LABEL(widget)));
+  if (GTK_IS_CONTAINER(widget)) {
+    GList* children = gtk_container_get_children(GTK_CONTAINER(widget));
+    for (GList* l = children; l; l = l->next) CollectLabels(static_cast<GtkWidget*>(l->data), texts);
+    g_list_free(children);
+  }
+}
+
+// Runs the steps in order from a timer, so also inside the modal loops of
+// dialogs; each step is tried every 20 ms until it returns true. A step that
+// never succeeds fails the test and cancels whatever dialog is open, so that
+// no test waits for ever.
+class DialogScript {
+ public:
+  explicit DialogScript(std::vector<std::function<bool()>> steps) : steps_(std::move(steps)) {
+    timer_.Bind(wxEVT_TIMER, [this](wxTimerEvent&) { Tick(); });
+    timer_.Start(20);
+  }
+  bool Finished() const { return next_ == steps_.size(); }
+
+ private:
+  void Tick() {
+    if (Finished()) return;
+    if (steps_[next_]()) {
+      ++next_;
+      tries_ = 0;
+    } else if (++tries_ > 1000) {
+      std::string open;
+      GList* all = gtk_window_list_toplevels();
+      for (GList* l = all; l; l = l->next) {
+        if (gtk_widget_get_visible(static_cast<GtkWidget*>(l->data))) {
+          open += std::string(" ") + G_OBJECT_TYPE_NAME(l->data);
+        }
+      }
+      g_list_free(all);
+      ADD_FAILURE() << "dialog step " << next_ << " never happened; open:" << open;
+      next_ = steps_.size();
+      while (GtkWidget* dialog = VisibleToplevel(GTK_TYPE_DIALOG)) {
+        gtk_dialog_response(GTK_DIALOG(dialog), GTK_RESPONSE_CANCEL);
+        gtk_widget_hide(dialog);
+      }
+    }
+    if (Finished()) timer_.Stop();
+  }
+
+  std::vector<std::function<bool()>> steps_;
+  size_t next_ = 0;
+  int tries_ = 0;
+  wxTimer timer_;
+};

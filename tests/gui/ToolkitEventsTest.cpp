@@ -1,0 +1,230 @@
+// The main window under real toolkit events: X input made through XTest, a
+// close request as the window manager sends it, and the toolkit's dialogs.
+#include <cmath>
+#include <filesystem>
+
+#include "GuiHelpers.h"
+#include "app/GLCanvasWindow.h"
+#include "ToolkitDriver.h"
+
+namespace {
+double EyeDistance(const VEKGL& gl) {
+  const VEKVector& e = gl.Camera.Eye;
+  return std::sqrt(e.X * e.X + e.Y * e.Y + e.Z * e.Z);
+}
+std::string U8(const wxString& s) { return s.ToStdString(wxConvUTF8); }
+
+class ToolkitEventsTest : public MainFormTest {
+ protected:
+  // Free rotation held off, so that only input moves the camera.
+  void StartStill(std::vector<std::string> settings = {}) {
+    settings.push_back("TimeoutRotate=1000000");
+    Start(settings);
+    form->Raise();
+    int step = 0;
+    ASSERT_TRUE(PumpUntil([&] {
+      PointerTo(*form->DrawWindow->Canvas(), wxPoint(40 + ++step % 2, 40));
+      return form->FRTimer.Enabled();
+    }, 5000)) << "the pointer is over the picture";
+  }
+  wxPoint CanvasCentre() const {
+    const wxSize size = form->DrawWindow->Canvas()->GetClientSize();
+    return wxPoint(size.x / 2, size.y / 2);
+  }
+};
+}  // namespace
+
+TEST_F(ToolkitEventsTest, OneWheelNotchZoomsOneStepOverThePictureAndElsewhere) {
+  StartStill();
+  const double start = EyeDistance(gl());
+  PointerTo(*form->DrawWindow->Canvas(), CanvasCentre());
+  ClickButton(4);  // away from the player: zoom in
+  ASSERT_TRUE(PumpUntil([&] { return std::fabs(EyeDistance(gl()) - start) > 1e-4; }, 3000));
+  Pump(150);  // a second handling of the same notch would have come by now
+  EXPECT_NEAR(EyeDistance(gl()), start / 1.01, 1e-4);
+  // Over the status line: one notch towards the player, back to the start.
+  PointerTo(*form->StatusBar, wxPoint(30, 5));
+  ClickButton(5);
+  ASSERT_TRUE(PumpUntil([&] { return std::fabs(EyeDistance(gl()) - start / 1.01) > 1e-4; }, 3000));
+  Pump(150);
+  EXPECT_NEAR(EyeDistance(gl()), start, 1e-4);
+}
+
+TEST_F(ToolkitEventsTest, InputMadeDuringAScrambleIsDroppedNotReplayed) {
+  StartStill({"RotateSpeed=10", "ShuffleRotateCount=8"});
+  const double start = EyeDistance(gl());
+  // Queued before New game runs, so that all of it arrives while the cube
+  // is scrambled: wheel notches and arrow keys over the picture...
+  PointerTo(*form->DrawWindow->Canvas(), CanvasCentre());
+  for (int i = 0; i < 3; ++i) ClickButton(5);
+  for (int i = 0; i < 3; ++i) PressKey(XK_Down);
+  // ...and a click on the Stop button of the button bar.
+  PointerTo(*form->ToolBarButton, wxPoint(4 * 44 - 20, form->ToolBarButton->GetClientSize().y / 2));
+  ClickButton(1);
+  form->N4Click();
+  Pump(300);
+  EXPECT_NEAR(EyeDistance(gl()), start, 1e-5) << "no zoom after the scramble";
+  EXPECT_TRUE(form->GameTimer.Enabled()) << "the game was not stopped";
+  EXPECT_FALSE(IsSolved(cube()));
+  // Input made after the scramble works as before.
+  PointerTo(*form->DrawWindow->Canvas(), CanvasCentre());
+  ClickButton(5);
+  EXPECT_TRUE(PumpUntil([&] { return std::fabs(EyeDistance(gl()) - start * 1.01) < 1e-4; }, 3000));
+}
+
+TEST_F(ToolkitEventsTest, TheWindowRepaintsBetweenTheFramesOfAScramble) {
+  StartStill({"RotateSpeed=2", "ShuffleRotateCount=3"});
+  bool paintedWhileBusy = false;
+  form->StatusBar->Bind(wxEVT_PAINT, [&](wxPaintEvent& event) {
+    paintedWhileBusy = paintedWhileBusy || cube().Busy;
+    event.Skip();
+  });
+  // A window over the status line goes away just before New game: its
+  // exposure has to be painted during the scramble.
+  const wxRect line = form->StatusBar->GetScreenRect();
+  auto* cover = new wxFrame(nullptr, wxID_ANY, "cover", line.GetPosition(), line.GetSize(),
+                            wxFRAME_NO_TASKBAR | wxBORDER_NONE);
+  cover->Show();
+  Pump(200);
+  cover->Hide();
+  SyncX();
+  form->N4Click();
+  cover->Destroy();
+  EXPECT_TRUE(paintedWhileBusy);
+}
+
+TEST_F(ToolkitEventsTest, ClosingDuringAScrambleEndsItAfterTheTurnAndWritesTheSettings) {
+  StartStill({"RotateSpeed=9", "ShuffleRotateCount=500"});
+  const uint64_t frames = gl().FramesDrawn;
+  RequestClose(*form);
+  form->N4Click();
+  // One quarter turn of 10 frames, then the window closed as usual.
+  EXPECT_EQ(gl().FramesDrawn - frames, 10u);
+  EXPECT_FALSE(gl().Attached());
+  EXPECT_EQ(gl().Cube, nullptr);
+  const std::string written = ReadFile(SettingsPath());
+  EXPECT_NE(written.find("ShuffleRotateCount=500\n"), std::string::npos) << written;
+  form = nullptr;  // destroyed by the toolkit
+  Pump(50);
+}
+
+TEST_F(ToolkitEventsTest, TheStatusLineKeepsItsTextUnderToolButtonsAndMenuItems) {
+  StartStill();
+  form->SetStatus(wxString::FromUTF8("Готово!"));
+  PointerTo(*form->ToolBarButton, wxPoint(20, form->ToolBarButton->GetClientSize().y / 2));
+  Pump(300);
+  PointerTo(*form->ToolBarButton, wxPoint(64, form->ToolBarButton->GetClientSize().y / 2));
+  Pump(300);
+  EXPECT_EQ(U8(form->StatusText()), "Готово!");
+  // A highlighted menu item, as the toolkit reports it to the frame.
+  wxMenu* game = form->MainMenu->GetMenu(0);
+  form->ProcessWindowEvent(*std::make_unique<wxMenuEvent>(wxEVT_MENU_OPEN, 0, game));
+  wxMenuEvent highlight(wxEVT_MENU_HIGHLIGHT, game->FindItemByPosition(0)->GetId(), game);
+  form->ProcessWindowEvent(highlight);
+  EXPECT_EQ(U8(form->StatusText()), "Готово!");
+  form->ProcessWindowEvent(*std::make_unique<wxMenuEvent>(wxEVT_MENU_CLOSE, 0, game));
+  EXPECT_EQ(U8(form->StatusText()), "Готово!");
+}
+
+TEST_F(ToolkitEventsTest, MenuItemsShowTheirImages) {
+  Start();
+  int withImage = 0;
+  for (size_t m = 0; m < form->MainMenu->GetMenuCount(); ++m) {
+    for (wxMenuItem* item : form->MainMenu->GetMenu(m)->GetMenuItems()) {
+      if (!item->GetBitmap().IsOk()) continue;
+      ++withImage;
+      G_GNUC_BEGIN_IGNORE_DEPRECATIONS
+      GtkWidget* image = gtk_image_menu_item_get_image(GTK_IMAGE_MENU_ITEM(item->GetMenuItem()));
+      G_GNUC_END_IGNORE_DEPRECATIONS
+      ASSERT_NE(image, nullptr) << U8(item->GetItemLabelText());
+      EXPECT_TRUE(gtk_widget_get_visible(image)) << U8(item->GetItemLabelText());
+    }
+  }
+  EXPECT_EQ(withImage, 8);  // the items of the Game and Help menus with a picture
+}
+
+TEST_F(ToolkitEventsTest, TheFileDialogsSpeakRussian) {
+  Start();
+  std::string title, cancel;
+  DialogScript script({[&] {
+    GtkWidget* dialog = VisibleToplevel(GTK_TYPE_FILE_CHOOSER_DIALOG);
+    if (!dialog) return false;
+    title = gtk_window_get_title(GTK_WINDOW(dialog));
+    std::vector<std::string> labels;
+    CollectLabels(gtk_dialog_get_widget_for_response(GTK_DIALOG(dialog), GTK_RESPONSE_CANCEL), labels);
+    for (const std::string& l : labels) cancel += l;
+    gtk_dialog_response(GTK_DIALOG(dialog), GTK_RESPONSE_CANCEL);
+    return true;
+  }});
+  wxString path;
+  EXPECT_FALSE(DialogFileChooser().ChooseOpen(form, "Tessaro File|*.cube", path));
+  EXPECT_TRUE(script.Finished());
+  EXPECT_EQ(title, "Открыть...");
+  EXPECT_EQ(cancel.rfind("Отмен", 0), 0u) << cancel;  // "Отмена" or "Отменить"
+}
+
+TEST_F(ToolkitEventsTest, SaveAsAsksBeforeReplacingAFileThatOnlyGetsItsExtension) {
+  Start();
+  { std::ofstream(Path("game.cube")) << "old"; }
+  std::string question, title;
+  auto typeName = [&](const char* name) {
+    // The chooser checks a typed name in the background before it accepts;
+    // the button is pressed again until the dialog has gone.
+    return [&, name, typed = false]() mutable {
+      GtkWidget* dialog = VisibleToplevel(GTK_TYPE_FILE_CHOOSER_DIALOG);
+      if (!dialog) return typed;
+      if (!typed) {
+        title = gtk_window_get_title(GTK_WINDOW(dialog));
+        gtk_file_chooser_set_current_folder(GTK_FILE_CHOOSER(dialog), folder.c_str());
+        gtk_file_chooser_set_current_name(GTK_FILE_CHOOSER(dialog), name);
+        typed = true;
+        return false;
+      }
+      gtk_button_clicked(GTK_BUTTON(gtk_dialog_get_widget_for_response(GTK_DIALOG(dialog), GTK_RESPONSE_ACCEPT)));
+      return false;
+    };
+  };
+  auto answer = [&](int response) {
+    return [&, response] {
+      GtkWidget* box = VisibleToplevel(GTK_TYPE_MESSAGE_DIALOG);
+      if (!box) return false;
+      gchar* text = nullptr;
+      g_object_get(box, "text", &text, nullptr);
+      question = text ? text : "";
+      g_free(text);
+      gtk_dialog_response(GTK_DIALOG(box), response);
+      return true;
+    };
+  };
+  auto cancelFileDialog = [&] {
+    GtkWidget* dialog = VisibleToplevel(GTK_TYPE_FILE_CHOOSER_DIALOG);
+    if (!dialog) return false;
+    gtk_dialog_response(GTK_DIALOG(dialog), GTK_RESPONSE_CANCEL);
+    return true;
+  };
+  wxString path;
+  {
+    // Not replaced: the dialog comes back; cancelling it saves nothing.
+    DialogScript script({typeName("game"), answer(GTK_RESPONSE_NO), cancelFileDialog});
+    EXPECT_FALSE(DialogFileChooser().ChooseSave(form, "Tessaro File|*.cube", "x.cube", "cube", path));
+    EXPECT_TRUE(script.Finished());
+    EXPECT_EQ(title, "Сохранить как...");
+    EXPECT_NE(question.find("«game.cube» уже существует"), std::string::npos) << question;
+  }
+  {
+    question.clear();
+    DialogScript script({typeName("game"), answer(GTK_RESPONSE_YES)});
+    ASSERT_TRUE(DialogFileChooser().ChooseSave(form, "Tessaro File|*.cube", "x.cube", "cube", path));
+    EXPECT_TRUE(script.Finished());
+    EXPECT_FALSE(question.empty());
+    EXPECT_EQ(U8(path), Path("game.cube"));
+  }
+  {
+    // A new name is not asked about.
+    question.clear();
+    DialogScript script({typeName("fresh")});
+    ASSERT_TRUE(DialogFileChooser().ChooseSave(form, "Tessaro File|*.cube", "x.cube", "cube", path));
+    EXPECT_TRUE(question.empty());
+    EXPECT_EQ(U8(path), Path("fresh.cube"));
+  }
+}
