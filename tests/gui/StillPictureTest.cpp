@@ -1,0 +1,105 @@
+// A still picture is drawn once: ticks of the frame timer draw only when
+// something in the picture changed or the window lost it. Ticks are run by
+// hand so that every count is exact.
+#include <wx/frame.h>
+
+#include "GuiHelpers.h"
+
+namespace {
+
+class StillPictureTest : public MainFormTest {
+ protected:
+  // A game in progress (nothing moves by itself then), settled: the tick
+  // after the scramble has drawn the full-quality frame.
+  void StartStillGame() {
+    Start({"RotateSpeed=90", "ShuffleRotateCount=2", "DrawQuality=4", "TimeoutRotate=0"});
+    form->N4Click();
+    Tick();
+    ASSERT_EQ(Tick(), 0) << "settled";
+  }
+  // Runs frame-timer ticks; returns the frames they drew.
+  int Tick(int ticks = 1) {
+    const uint64_t before = gl().FramesDrawn;
+    for (int i = 0; i < ticks; ++i) form->DrawTimerTimer();
+    return static_cast<int>(gl().FramesDrawn - before);
+  }
+  // The next tick draws one frame, and the one after none.
+  ::testing::AssertionResult DrawsOnce(const char* what) {
+    const int next = Tick();
+    const int after = Tick(5);
+    if (next == 1 && after == 0) return ::testing::AssertionSuccess();
+    return ::testing::AssertionFailure() << what << ": next tick drew " << next
+                                         << ", the five after it " << after;
+  }
+};
+
+}  // namespace
+
+TEST_F(StillPictureTest, AStillGameDrawsNothingTickAfterTick) {
+  StartStillGame();
+  EXPECT_EQ(Tick(200), 0);
+  EXPECT_TRUE(form->GameTimer.Enabled());
+}
+
+TEST_F(StillPictureTest, EveryChangeOfThePictureMakesTheNextTickDraw) {
+  StartStillGame();
+  form->DrawPanelMouseMove(ssRight, 40, 10);  // right-button orbit
+  form->DrawPanelMouseMove(ssRight, 50, 14);
+  EXPECT_TRUE(DrawsOnce("orbit"));
+  form->FormMouseWheelUp(0);
+  EXPECT_TRUE(DrawsOnce("zoom"));
+  form->FormKeyDown(37, ssCtrl);  // Ctrl+Left orbits too
+  EXPECT_TRUE(DrawsOnce("key orbit"));
+  gl().SetClearColor(VEKColor::FromColorRef(0x203040));
+  EXPECT_TRUE(DrawsOnce("background"));
+  cube().BodyColor = VEKColor::FromColorRef(0x00FFFF);
+  cube().ApplyBodyColor();
+  EXPECT_TRUE(DrawsOnce("body colour"));
+  form->DrawPanelMouseDown();  // one pass while the button is held
+  EXPECT_EQ(gl().Passes, 1);
+  EXPECT_TRUE(DrawsOnce("button down"));
+  form->DrawPanelMouseUp();  // and the full quality at button-up
+  EXPECT_TRUE(DrawsOnce("button up"));
+  gl().InvalidatePicture();
+  EXPECT_TRUE(DrawsOnce("expose"));
+  // The window's own timer draws what a resize shows, once.
+  const uint64_t before = gl().FramesDrawn;
+  form->SetSize(form->GetSize() + wxSize(40, 0));
+  ASSERT_TRUE(PumpUntil([&] { return gl().FramesDrawn > before; }, 5000)) << "resize not drawn";
+  EXPECT_EQ(Tick(5), 0);
+}
+
+TEST_F(StillPictureTest, CommandsThatChangeTheCubeDraw) {
+  StartStillGame();
+  form->DrawPanelMouseMove(0, 10, 10);  // the idle hold: no free rotation after Stop
+  form->N5Click();  // Stop: the solved cube again
+  EXPECT_TRUE(DrawsOnce("stop"));
+  const std::string path = Path("still.cube");
+  ASSERT_TRUE(cube().SaveToFile(path));
+  form->N4Click();
+  Tick();
+  ASSERT_EQ(Tick(), 0);
+  chooser.path = path;
+  form->N7Click();  // Open: the solved cube saved above
+  EXPECT_TRUE(DrawsOnce("open"));
+}
+
+TEST_F(StillPictureTest, FreeRotationDrawsEveryTick) {
+  Start({"TimeoutRotate=1000"});
+  EXPECT_EQ(Tick(20), 20);
+}
+
+TEST_F(StillPictureTest, AWindowClosedOverThePictureMakesItDrawAgain) {
+  StartStillGame();
+  // A window over the canvas, then gone: the canvas is exposed.
+  auto* cover = new wxFrame(nullptr, wxID_ANY, "cover", form->GetScreenPosition(), form->GetSize(),
+                            wxFRAME_NO_TASKBAR | wxBORDER_NONE);
+  cover->Show();
+  Pump(100);
+  Tick(3);
+  const uint64_t before = gl().FramesDrawn;
+  cover->Destroy();
+  // The window's own timer draws the exposed picture, once.
+  ASSERT_TRUE(PumpUntil([&] { return gl().FramesDrawn > before; }, 5000)) << "not drawn again";
+  EXPECT_EQ(Tick(5), 0);
+}
