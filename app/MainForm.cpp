@@ -169,8 +169,7 @@ void TMainForm::BuildDrawPanel() {
   DrawWindow = std::make_unique<GLCanvasWindow>(DrawPanel);
   TimerPanel = new wxPanel(DrawPanel, wxID_ANY, wxDefaultPosition, wxSize(90, 29), wxBORDER_NONE);
   TimerPanel->SetBackgroundColour(*wxBLACK);
-  TimerLabel = new wxStaticText(TimerPanel, wxID_ANY, "00:00:00", wxDefaultPosition, wxDefaultSize,
-                                wxALIGN_CENTRE_HORIZONTAL | wxST_NO_AUTORESIZE);
+  TimerLabel = new ClockCaption(TimerPanel, "00:00:00");
   TimerLabel->SetFont(FontOfSize(19));
   TimerLabel->SetForegroundColour(wxColour(0xA6, 0xCA, 0xF0));  // sky blue
   TimerLabel->SetBackgroundColour(*wxBLACK);
@@ -190,10 +189,16 @@ void TMainForm::BuildDrawPanel() {
   canvas->Bind(wxEVT_ERASE_BACKGROUND, [](wxEraseEvent&) {});
   // The frame timer redraws within 10 ms; an exposed canvas needs no frame
   // of its own (and a turn's animation is never interleaved with one), only
-  // the word that the picture on screen is gone.
+  // the word that the picture on screen is gone. The clock repaints itself
+  // every second and the toolkit reports that as an expose of the canvas
+  // beneath it; what lies under the clock is never seen, so that one does
+  // not count.
   canvas->Bind(wxEVT_PAINT, [this, canvas](wxPaintEvent&) {
     wxPaintDC dc(canvas);
-    if (Renderer) Renderer->InvalidatePicture();
+    wxRegion exposed = canvas->GetUpdateRegion();
+    if (TimerPanel->IsShown())
+      exposed.Subtract(wxRect(TimerPanel->GetPosition() - canvas->GetPosition(), TimerPanel->GetSize()));
+    if (Renderer && !exposed.IsEmpty()) Renderer->InvalidatePicture();
   });
 }
 

@@ -16,6 +16,7 @@
 #include <memory>
 #include <string>
 
+#include "app/ClockCaption.h"
 #include "app/GameClock.h"
 #include "app/SettingsFile.h"
 #include "app/Timer.h"
@@ -102,7 +103,7 @@ class TMainForm : public wxFrame {
   wxPanel* DrawPanel = nullptr;
   std::unique_ptr<GLCanvasWindow> DrawWindow;  // the renderer's window on the canvas
   wxPanel* TimerPanel = nullptr;
-  wxStaticText* TimerLabel = nullptr;
+  ClockCaption* TimerLabel = nullptr;
   wxStatusBar* StatusBar = nullptr;
   wxMenuBar* MainMenu = nullptr;
   wxImageList BigImageList{32, 32, true};
