@@ -6,6 +6,7 @@
 #include <memory>
 #include <string>
 
+#include "puzzle/MoveHistory.h"
 #include "render/VekMath.h"
 #include "resources/Resources.h"
 
@@ -16,6 +17,9 @@ constexpr int kMaxCubies = 125;
 // Ten textures (blank and 1..9) plus the numbers 10..25 of the big cubes.
 constexpr int kTextureCount = tessaro::kDigitImageCount;
 constexpr int kTexelBytes = 128 * 128 * 4;
+// How far a turned cubie may drift from the grid and still count as on it:
+// far beyond rounding, far below the 1.6 between neighbouring layers.
+constexpr float kGridTolerance = 0.1f;
 
 // Faces, in the cubie's home orientation: 0 +Z, 1 -Z, 2 -X, 3 +X, 4 +Y, 5 -Y.
 struct VEKSmallCube {
@@ -62,6 +66,9 @@ struct VEKBigCube {
   VEKGL* Owner = nullptr;
   // RGBA texel store, image j at byte kTexelBytes * j, stored transposed.
   uint8_t Pixels[kTextureCount * kTexelBytes];
+  // The player's turns since the scramble (or since Build); drags record
+  // into it, Undo and Redo walk it.
+  VEKMoveHistory History;
 
   VEKBigCube();
   VEKBigCube(const VEKBigCube&) = delete;
@@ -88,6 +95,22 @@ struct VEKBigCube {
   // 0.98), or nullptr for a slanted plane.
   const VEKVector* AxisAlong(const VEKVector& Normal) const;
 
+  // True when every visible cubie stands where one whole-cube rotation of the
+  // home arrangement puts it, turned the same way: every face then reads
+  // 1..N^2 in the home layout, upright.
+  bool IsSolved() const;
+
+  // Undo and redo of the player's turns, animated like any turn. Each does
+  // nothing and returns false while Busy or when there is nothing to do.
+  bool Undo();
+  bool Redo();
+  bool CanUndo() const { return History.CanUndo(); }
+  bool CanRedo() const { return History.CanRedo(); }
+  // The player's turns currently applied.
+  uint32_t MoveCount() const { return History.MoveCount(); }
+  // The layer coordinate along each axis of layer 0..N-1.
+  float LayerCoordinate(int Layer) const;
+
   // Saved games. SaveToFile returns false when the file could not be written
   // completely (an existing file is then left as it was).
   bool SaveToFile(const std::string& FileName) const;
@@ -110,4 +133,11 @@ struct VEKBigCube {
   void UploadTextures();
   void AssignDigits();
   void DrawStepFrame();
+  // Marks the N^2 cubies of one layer; false (nothing marked) when the cubies
+  // there are not exactly one layer.
+  bool MarkLayerAt(int AxisIndex, int Layer);
+  // The animated quarter turn of a recorded move, Sign times its own sign.
+  bool TurnMove(const VEKMove& Move, int Sign);
+  // Records the drag turn about TurnAxis (Sign +1 or -1) of the marked layer.
+  void RecordDragTurn(const VEKVector& TurnAxis, int Sign);
 };
