@@ -10,6 +10,7 @@
 #include <fstream>
 #include <vector>
 
+#include "puzzle/GameTrailer.h"
 #include "puzzle/VekCube.h"
 
 namespace {
@@ -53,7 +54,7 @@ bool WriteAll(int fd, const std::vector<uint8_t>& bytes) {
 }
 }  // namespace
 
-bool VEKBigCube::SaveToFile(const std::string& FileName) const {
+bool VEKBigCube::SaveToFile(const std::string& FileName, const std::vector<uint8_t>& Trailer) const {
   std::vector<uint8_t> bytes;
   bytes.reserve(kHeaderBytes + kCubieBytes * static_cast<std::size_t>(CubieCount));
   PutInt32(bytes, kMagic);
@@ -66,6 +67,7 @@ bool VEKBigCube::SaveToFile(const std::string& FileName) const {
       PutFloat(bytes, point.Z);
     }
   }
+  bytes.insert(bytes.end(), Trailer.begin(), Trailer.end());
 
   // Write beside the target and rename over it only when complete, so that a
   // failed save never destroys the game already in the file.
@@ -81,15 +83,15 @@ bool VEKBigCube::SaveToFile(const std::string& FileName) const {
   return ok;
 }
 
-int VEKBigCube::LoadFromFile(const std::string& FileName) {
+int VEKBigCube::LoadFromFile(const std::string& FileName, std::vector<uint8_t>* After) {
   std::ifstream in(FileName, std::ios::binary);
   if (!in) return 0;
-  std::vector<uint8_t> bytes(kMaxGameBytes);
+  std::vector<uint8_t> bytes(kMaxGameBytes + kMaxTrailerBytes);
   in.read(reinterpret_cast<char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
-  return LoadFromBytes(bytes.data(), static_cast<std::size_t>(in.gcount()));
+  return LoadFromBytes(bytes.data(), static_cast<std::size_t>(in.gcount()), After);
 }
 
-int VEKBigCube::LoadFromBytes(const uint8_t* Data, std::size_t Length) {
+int VEKBigCube::LoadFromBytes(const uint8_t* Data, std::size_t Length, std::vector<uint8_t>* After) {
   // The whole file is checked before the cube changes: a rejected file
   // leaves the game on screen as it was.
   if (Length < kHeaderBytes) return 0;
@@ -114,5 +116,6 @@ int VEKBigCube::LoadFromBytes(const uint8_t* Data, std::size_t Length) {
       point.W = 1.0f;
     }
   }
+  if (After) After->assign(p, Data + Length);
   return Size;
 }

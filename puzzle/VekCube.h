@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "puzzle/MoveHistory.h"
 #include "render/VekMath.h"
@@ -112,13 +113,16 @@ struct VEKBigCube {
   float LayerCoordinate(int Layer) const;
 
   // Saved games. SaveToFile returns false when the file could not be written
-  // completely (an existing file is then left as it was).
-  bool SaveToFile(const std::string& FileName) const;
+  // completely (an existing file is then left as it was). Trailer bytes, if
+  // any, are written after the points (puzzle/GameTrailer.h).
+  bool SaveToFile(const std::string& FileName, const std::vector<uint8_t>& Trailer = {}) const;
   // Returns the size of the loaded cube, or 0 when the file is no saved game
-  // (the cube is then unchanged).
-  int LoadFromFile(const std::string& FileName);
+  // (the cube is then unchanged). After a successful load, After (if given)
+  // holds the bytes that follow the points; the file is read up to
+  // kMaxTrailerBytes beyond the biggest game.
+  int LoadFromFile(const std::string& FileName, std::vector<uint8_t>* After = nullptr);
   // The same, on bytes in memory.
-  int LoadFromBytes(const uint8_t* Data, std::size_t Length);
+  int LoadFromBytes(const uint8_t* Data, std::size_t Length, std::vector<uint8_t>* After = nullptr);
 
   // Picking and the drag gesture.
   void Pick(int X, int Y);

@@ -6,9 +6,11 @@
 #include <cstdio>
 #include <cstring>
 #include <fstream>
+#include <optional>
 #include <string>
 #include <vector>
 
+#include "puzzle/GameTrailer.h"
 #include "puzzle/Random.h"
 #include "puzzle/VekCube.h"
 #include "render/OSMesaWindow.h"
@@ -67,6 +69,8 @@ class Snapshot {
 
   OSMesaWindow window_;
   VEKGL gl_;
+  // The clock of a loaded game, written back by --save.
+  uint32_t seconds_ = 0;
 };
 
 bool Snapshot::Run(const snapshot::Action& action) {
@@ -81,10 +85,13 @@ bool Snapshot::Run(const snapshot::Action& action) {
         std::fprintf(stderr, "cube-snapshot: %s: %s\n", action.File.c_str(), std::strerror(errno));
         return false;
       }
-      if (cube.LoadFromFile(action.File) == 0) {
+      // A trailer brings the undo history (and the clock, kept for saving).
+      std::optional<GameTrailer> trailer;
+      if (LoadGameWithTrailer(cube, action.File, trailer) == 0) {
         std::fprintf(stderr, "cube-snapshot: %s: not a saved game\n", action.File.c_str());
         return false;
       }
+      seconds_ = trailer ? trailer->Seconds : 0;
       return true;
     }
     case ActionKind::Scramble:
@@ -95,7 +102,7 @@ bool Snapshot::Run(const snapshot::Action& action) {
       vekrandom::FixClockSeed(action.Number);
       return true;
     case ActionKind::Save:
-      if (!cube.SaveToFile(action.File)) {
+      if (!SaveGameWithTrailer(cube, action.File, seconds_)) {
         std::fprintf(stderr, "cube-snapshot: %s: could not be saved\n", action.File.c_str());
         return false;
       }
@@ -128,6 +135,20 @@ bool Snapshot::Run(const snapshot::Action& action) {
       return true;
     case ActionKind::Drag:
       Drag(action.Points);
+      return true;
+    case ActionKind::Undo:
+    case ActionKind::Redo: {
+      const bool undo = action.Kind == ActionKind::Undo;
+      Moving();
+      if (!(undo ? cube.Undo() : cube.Redo())) {
+        std::fprintf(stderr, "cube-snapshot: nothing to %s\n", undo ? "undo" : "redo");
+        return false;
+      }
+      return true;
+    }
+    case ActionKind::Status:
+      std::printf("%s\n", cube.IsSolved() ? "solved" : "not solved");
+      std::fflush(stdout);
       return true;
   }
   return true;
