@@ -35,6 +35,8 @@ bool VEKBigCube::TurnMove(const VEKMove& Move, int Sign) {
   RotationAboutAxis(TurnMatrix, Axis[Move.Axis], step);
   AnimateTurn();
   ClearMarks();
+  // A drag under way would otherwise go on from a cubie that has moved.
+  ResetDrag();
   Busy = false;
   return true;
 }

@@ -133,6 +133,14 @@ TEST(Undo, DragsRecordTheirLayerByTheWorldAxes) {
   EXPECT_EQ(move.Axis, 1);
   EXPECT_EQ(move.Layer, 2);
   EXPECT_EQ(move.Sign, -1);
+  // An undo in the middle of a drag ends that drag: the next hit only records.
+  cube.RecordHit(CubieAt(cube, 0, 0, 2), 1);
+  ASSERT_TRUE(cube.Undo());
+  for (const VEKVector& p : cube.PlanePoint) EXPECT_EQ(p.X, 0.0f);
+  const uint64_t frames = renderer->FramesDrawn;
+  cube.RecordHit(CubieAt(cube, 1, 0, 2), 1);
+  EXPECT_EQ(renderer->FramesDrawn, frames);
+  EXPECT_FALSE(cube.CanUndo());
 }
 
 TEST(MoveHistory, TheOldestTurnsStopBeingUndoableButStillCount) {
