@@ -13,15 +13,20 @@ bool SamePoint(const VEKVector& a, const VEKVector& b) {
 
 // One rule of the direction table: when |d| > 0.001, the signs of the P0
 // coordinate and of d choose between +step and -step; "sameSign" is the
-// sign used when both are positive (or both negative).
-void ApplyRule(float d, float p0, int sameSign, const VEKVector& axis, float step,
-               VEKMatrix& turn) {
-  if (std::fabs(d) <= 0.001f) return;
-  if (p0 == 0.0f || d == 0.0f) return;
+// sign used when both are positive (or both negative). Returns the sign
+// applied, or 0 when the rule does not apply.
+int ApplyRule(float d, float p0, int sameSign, const VEKVector& axis, float step,
+              VEKMatrix& turn) {
+  if (std::fabs(d) <= 0.001f) return 0;
+  if (p0 == 0.0f || d == 0.0f) return 0;
   const bool same = (p0 > 0.0f) == (d > 0.0f);
   const int sign = same ? sameSign : -sameSign;
   RotationAboutAxis(turn, axis, sign > 0 ? step : -step);
+  return sign;
 }
+
+// The sign that stands after two rules: the second one's when it applied.
+int Later(int first, int second) { return second != 0 ? second : first; }
 }  // namespace
 
 void VEKGL::MouseMove(int X, int Y, uint8_t Shift) {
@@ -70,17 +75,21 @@ void VEKBigCube::DragTurn(const VEKVector& TurnAxis) {
   TurnMatrix.SetIdentity(1.0f);
   // Each sign is the one under which P0 starts to move along the drag; when
   // both rules of an axis apply, the second one stands.
+  int sign = 0;
   if (TurnAxis.X == 1.0f) {
-    ApplyRule(dz, p0.Y, +1, TurnAxis, step, TurnMatrix);
-    ApplyRule(dy, p0.Z, -1, TurnAxis, step, TurnMatrix);
+    sign = ApplyRule(dz, p0.Y, +1, TurnAxis, step, TurnMatrix);
+    sign = Later(sign, ApplyRule(dy, p0.Z, -1, TurnAxis, step, TurnMatrix));
   } else if (TurnAxis.Y == 1.0f) {
-    ApplyRule(dx, p0.Z, +1, TurnAxis, step, TurnMatrix);
-    ApplyRule(dz, p0.X, -1, TurnAxis, step, TurnMatrix);
+    sign = ApplyRule(dx, p0.Z, +1, TurnAxis, step, TurnMatrix);
+    sign = Later(sign, ApplyRule(dz, p0.X, -1, TurnAxis, step, TurnMatrix));
   } else if (TurnAxis.Z == 1.0f) {
-    ApplyRule(dx, p0.Y, -1, TurnAxis, step, TurnMatrix);
-    ApplyRule(dy, p0.X, +1, TurnAxis, step, TurnMatrix);
+    sign = ApplyRule(dx, p0.Y, -1, TurnAxis, step, TurnMatrix);
+    sign = Later(sign, ApplyRule(dy, p0.X, +1, TurnAxis, step, TurnMatrix));
   }
   AnimateTurn();
+  // A player's turn, undoable; a drag whose direction no rule decided
+  // turned nothing and is not recorded.
+  RecordDragTurn(TurnAxis, sign);
   ClearMarks();
   ResetDrag();
   Busy = false;

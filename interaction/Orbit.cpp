@@ -1,4 +1,5 @@
 // Orbit and zoom: the view moves, the cube stays at the origin.
+#include <algorithm>
 #include <cmath>
 
 #include "puzzle/VekCube.h"
@@ -11,11 +12,19 @@ constexpr int kKeyLeft = 37, kKeyUp = 38, kKeyRight = 39, kKeyDown = 40;
 constexpr double kZoomIn = 0.9900990192498218;
 constexpr double kZoomOut = 1.0099999904632568;
 
+constexpr double kStartEyeDistance = 20.0;
+constexpr double kStartCubeSize = 3.0;
+
 double Length(const VEKVector& v) {
   return std::sqrt(static_cast<double>(v.X) * v.X + static_cast<double>(v.Y) * v.Y +
                    static_cast<double>(v.Z) * v.Z);
 }
 }  // namespace
+
+float FittedEyeDistance(int CubeSize) {
+  const double fitted = kStartEyeDistance * CubeSize / kStartCubeSize;
+  return std::clamp(static_cast<float>(fitted), kMinEyeDistance, kMaxEyeDistance);
+}
 
 void VEKCamera::Orbit(int X, int Y) {
   // Without a previous position there is nothing to compare with.

@@ -68,6 +68,8 @@ void VEKBigCube::Build(int NewSize) {
   Axis[0] = VEKVector{1.0f, 0.0f, 0.0f, 1.0f};
   Axis[1] = VEKVector{0.0f, 1.0f, 0.0f, 1.0f};
   Axis[2] = VEKVector{0.0f, 0.0f, 1.0f, 1.0f};
+  // A rebuilt cube has no turns to take back.
+  History.Clear();
 }
 
 void VEKBigCube::UploadTextures() {

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "puzzle/GameTrailer.h"
 #include "puzzle/SafeFile.h"
 #include "puzzle/VekCube.h"
 
@@ -44,7 +45,7 @@ float GetFloat(const uint8_t* p) {
 constexpr float kMaxCoordinate = 100.0f;
 }  // namespace
 
-bool VEKBigCube::SaveToFile(const std::string& FileName) const {
+bool VEKBigCube::SaveToFile(const std::string& FileName, const std::vector<uint8_t>& Trailer) const {
   std::vector<uint8_t> bytes;
   bytes.reserve(kHeaderBytes + kCubieBytes * static_cast<std::size_t>(CubieCount));
   PutInt32(bytes, kMagic);
@@ -57,16 +58,18 @@ bool VEKBigCube::SaveToFile(const std::string& FileName) const {
       PutFloat(bytes, point.Z);
     }
   }
+  bytes.insert(bytes.end(), Trailer.begin(), Trailer.end());
 
   // Never in place where avoidable: a failed save keeps the game already in the file.
   return safefile::Replace(FileName, std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()));
 }
 
-int VEKBigCube::LoadFromFile(const std::string& FileName, GameFileError* Error) {
+int VEKBigCube::LoadFromFile(const std::string& FileName, GameFileError* Error,
+                             std::vector<uint8_t>* After) {
   GameFileError ignored;
   GameFileError& error = Error ? *Error : ignored;
   std::string bytes;
-  switch (safefile::ReadRegular(FileName, kMaxGameBytes, bytes)) {
+  switch (safefile::ReadRegular(FileName, kMaxGameBytes + kMaxTrailerBytes, bytes)) {
     case safefile::ReadResult::Ok:
       break;
     case safefile::ReadResult::Missing:
@@ -77,12 +80,12 @@ int VEKBigCube::LoadFromFile(const std::string& FileName, GameFileError* Error) 
       error = GameFileError::NotAGame;
       return 0;
   }
-  const int size = LoadFromBytes(reinterpret_cast<const uint8_t*>(bytes.data()), bytes.size());
+  const int size = LoadFromBytes(reinterpret_cast<const uint8_t*>(bytes.data()), bytes.size(), After);
   error = size > 0 ? GameFileError::None : GameFileError::NotAGame;
   return size;
 }
 
-int VEKBigCube::LoadFromBytes(const uint8_t* Data, std::size_t Length) {
+int VEKBigCube::LoadFromBytes(const uint8_t* Data, std::size_t Length, std::vector<uint8_t>* After) {
   // The whole file is checked before the cube changes: a rejected file
   // leaves the game on screen as it was.
   if (Length < kHeaderBytes) return 0;
@@ -107,5 +110,6 @@ int VEKBigCube::LoadFromBytes(const uint8_t* Data, std::size_t Length) {
       point.W = 1.0f;
     }
   }
+  if (After) After->assign(p, Data + Length);
   return Size;
 }

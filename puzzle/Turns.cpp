@@ -89,6 +89,8 @@ const VEKVector* VEKBigCube::AxisAlong(const VEKVector& n) const {
 
 void VEKBigCube::Shuffle(int Count) {
   vekrandom::SeedFromClock();
+  // The scramble is where the game starts from: it can never be undone.
+  History.Clear();
   Busy = true;
   StopShuffle = false;
   for (int move = 0; move < Count && !StopShuffle; ++move) {

@@ -6,7 +6,9 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <vector>
 
+#include "puzzle/MoveHistory.h"
 #include "render/VekMath.h"
 #include "resources/Resources.h"
 
@@ -24,6 +26,9 @@ constexpr int kMaxCubies = 125;
 // Ten textures (blank and 1..9) plus the numbers 10..25 of the big cubes.
 constexpr int kTextureCount = tessaro::kDigitImageCount;
 constexpr int kTexelBytes = 128 * 128 * 4;
+// How far a turned cubie may drift from the grid and still count as on it:
+// far beyond rounding, far below the 1.6 between neighbouring layers.
+constexpr float kGridTolerance = 0.1f;
 
 // Faces, in the cubie's home orientation: 0 +Z, 1 -Z, 2 -X, 3 +X, 4 +Y, 5 -Y.
 struct VEKSmallCube {
@@ -74,6 +79,9 @@ struct VEKBigCube {
   std::function<void()> AfterStepFrame;
   // RGBA texel store, image j at byte kTexelBytes * j, stored transposed.
   uint8_t Pixels[kTextureCount * kTexelBytes];
+  // The player's turns since the scramble (or since Build); drags record
+  // into it, Undo and Redo walk it.
+  VEKMoveHistory History;
 
   VEKBigCube();
   VEKBigCube(const VEKBigCube&) = delete;
@@ -100,14 +108,34 @@ struct VEKBigCube {
   // 0.98), or nullptr for a slanted plane.
   const VEKVector* AxisAlong(const VEKVector& Normal) const;
 
+  // True when every visible cubie stands where one whole-cube rotation of the
+  // home arrangement puts it, turned the same way: every face then reads
+  // 1..N^2 in the home layout, upright.
+  bool IsSolved() const;
+
+  // Undo and redo of the player's turns, animated like any turn. Each does
+  // nothing and returns false while Busy or when there is nothing to do.
+  bool Undo();
+  bool Redo();
+  bool CanUndo() const { return History.CanUndo(); }
+  bool CanRedo() const { return History.CanRedo(); }
+  // The player's turns currently applied.
+  uint32_t MoveCount() const { return History.MoveCount(); }
+  // The layer coordinate along each axis of layer 0..N-1.
+  float LayerCoordinate(int Layer) const;
+
   // Saved games. SaveToFile returns false when the file could not be written
-  // completely (an existing file is then left as it was).
-  bool SaveToFile(const std::string& FileName) const;
+  // completely (an existing file is then left as it was). Trailer bytes, if
+  // any, are written after the points (puzzle/GameTrailer.h).
+  bool SaveToFile(const std::string& FileName, const std::vector<uint8_t>& Trailer = {}) const;
   // Returns the size of the loaded cube, or 0 when the file is no saved game
-  // (the cube is then unchanged); Error, when given, tells why.
-  int LoadFromFile(const std::string& FileName, GameFileError* Error = nullptr);
+  // (the cube is then unchanged); Error, when given, tells why. After a
+  // successful load, After (if given) holds the bytes that follow the points;
+  // the file is read up to kMaxTrailerBytes beyond the biggest game.
+  int LoadFromFile(const std::string& FileName, GameFileError* Error = nullptr,
+                   std::vector<uint8_t>* After = nullptr);
   // The same, on bytes in memory.
-  int LoadFromBytes(const uint8_t* Data, std::size_t Length);
+  int LoadFromBytes(const uint8_t* Data, std::size_t Length, std::vector<uint8_t>* After = nullptr);
 
   // Picking and the drag gesture.
   void Pick(int X, int Y);
@@ -122,4 +150,11 @@ struct VEKBigCube {
   void UploadTextures();
   void AssignDigits();
   void DrawStepFrame();
+  // Marks the N^2 cubies of one layer; false (nothing marked) when the cubies
+  // there are not exactly one layer.
+  bool MarkLayerAt(int AxisIndex, int Layer);
+  // The animated quarter turn of a recorded move, Sign times its own sign.
+  bool TurnMove(const VEKMove& Move, int Sign);
+  // Records the drag turn about TurnAxis (Sign +1 or -1) of the marked layer.
+  void RecordDragTurn(const VEKVector& TurnAxis, int Sign);
 };

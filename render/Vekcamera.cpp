@@ -3,6 +3,15 @@
 #include <GL/gl.h>
 #include <GL/glu.h>
 
+#include <algorithm>
+#include <cmath>
+
+#include "render/VekGL.h"
+
+namespace {
+float WithinZoom(float distance) { return std::clamp(distance, kMinEyeDistance, kMaxEyeDistance); }
+}  // namespace
+
 VEKCamera::VEKCamera() {
   Rotation.SetIdentity(1.0f);
   RotateUp.SetIdentity(1.0f);
@@ -37,5 +46,30 @@ void VEKCamera::RotateAxis(int AxisIndex, float Angle) {
     default: break;
   }
   ApplyRotation();
+  LoadView();
+}
+
+void VEKCamera::SetDistance(float Distance) {
+  const double length = std::sqrt(static_cast<double>(Eye.X) * Eye.X +
+                                  static_cast<double>(Eye.Y) * Eye.Y +
+                                  static_cast<double>(Eye.Z) * Eye.Z);
+  if (!(length > 0.0)) return;
+  const double scale = WithinZoom(Distance) / length;
+  Eye.X = static_cast<float>(Eye.X * scale);
+  Eye.Y = static_cast<float>(Eye.Y * scale);
+  Eye.Z = static_cast<float>(Eye.Z * scale);
+}
+
+void VEKCamera::ResetView(float Distance) {
+  const VEKCamera start;
+  Rotation = start.Rotation;
+  RotateUp = start.RotateUp;
+  RotateRight = start.RotateRight;
+  RotateUpBack = start.RotateUpBack;
+  RotateRightBack = start.RotateRightBack;
+  Eye = VEKVector{0.0f, 0.0f, WithinZoom(Distance), 1.0f};
+  Right = start.Right;
+  Up = start.Up;
+  Forward = start.Forward;
   LoadView();
 }

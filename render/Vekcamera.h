@@ -27,4 +27,11 @@ struct VEKCamera {
   void Orbit(int X, int Y);
   // Replaces Eye, Right, Up and Forward by their product with Rotation.
   void ApplyRotation();
+  // Moves the eye along its line to Distance from the origin (kept within the
+  // zoom bounds of VekGL.h); the orientation stays. Like a zoom step, the
+  // next frame shows it.
+  void SetDistance(float Distance);
+  // The start orientation (eye on +Z, +Y up, +X right) at Distance (kept
+  // within the zoom bounds); the orbit's last cursor position stays.
+  void ResetView(float Distance);
 };

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Draws the facelet pictures of Tessaro 3D into resources/digits/:
 #   digit-00.png        the blank facelet, pure white;
-#   digit-01..09.png    the digits 1..9;
+#   digit-01..09.png    the digits 1..9; the 6 and the 9 carry a short bar
+#                       under the digit, so that a turned 6 cannot pass for a 9;
 #   digit-10..25.png    the numbers 10..25 used on the 4x4x4 and 5x5x5 cubes.
 # Every picture is 128x128 opaque 8-bit RGB. The glyphs are DejaVu Sans Bold,
 # black on a warm light grey, with an ink height of exactly INK_HEIGHT pixels,
@@ -17,6 +18,9 @@ SIZE=128
 INK_HEIGHT=61          # ink height of every glyph, in pixels
 DIGIT_WIDTH=40         # wanted mean ink width of the digits 2..9
 NUMBER_MAX_WIDTH=88    # widest ink allowed for the numbers 10..25
+BAR_GAP=6              # rows between the 6 or 9 and its bar
+BAR_HEIGHT=7           # thickness of the bar, about a stroke of the digits
+BAR_SHARE=80           # bar width, in percent of the digit's ink width
 BACKGROUND='rgb(241,238,234)'
 BIG_POINTS=488         # the size at which glyphs are rendered before scaling
 
@@ -61,9 +65,10 @@ done
 number_squeeze=$(awk -v s="$digit_squeeze" -v a="$widest" -v M="$NUMBER_MAX_WIDTH" \
   'BEGIN { f = M / a; if (f > s) f = s; printf "%.4f", f }')
 
-# glyph TEXT SQUEEZE FILE: draws one facelet picture.
+# glyph TEXT SQUEEZE FILE [bar]: draws one facelet picture; with "bar", a
+# bar under the glyph, and the glyph and its bar centred together.
 glyph() {
-  local text=$1 squeeze=$2 file=$3
+  local text=$1 squeeze=$2 file=$3 bar=${4:-}
   render "$text" "$work/big.png"
   local w h
   read -r w h < <("$CONVERT" "$work/big.png" -format '%w %h\n' info:)
@@ -80,6 +85,16 @@ glyph() {
     [ "$tries" -lt 4 ] || { echo "cannot reach ink height for $text" >&2; exit 1; }
     target=$((target + INK_HEIGHT - ih))
   done
+  if [ "$bar" = bar ]; then
+    local bw=$(( (iw * BAR_SHARE + 50) / 100 )) top=$((ih + BAR_GAP))
+    local left=$(( (iw - bw) / 2 ))
+    "$CONVERT" "$work/small.png" -background white -gravity north \
+      -extent "${iw}x$((top + BAR_HEIGHT))" +gravity -fill black \
+      -draw "rectangle $left,$top $((left + bw - 1)),$((top + BAR_HEIGHT - 1))" \
+      "$work/barred.png"
+    mv "$work/barred.png" "$work/small.png"
+    ih=$((top + BAR_HEIGHT))
+  fi
   local x=$(( (SIZE - iw) / 2 )) y=$(( (SIZE - ih) / 2 ))
   # Multiplying the grey glyph onto the background leaves every pixel outside
   # the ink at exactly the background colour.
@@ -93,7 +108,9 @@ glyph() {
   "PNG24:$out/digit-00.png"
 for j in $(seq 1 25); do
   if [ "$j" -le 9 ]; then squeeze=$digit_squeeze; else squeeze=$number_squeeze; fi
-  glyph "$j" "$squeeze" "$out/$(printf 'digit-%02d.png' "$j")"
+  bar=""
+  if [ "$j" -eq 6 ] || [ "$j" -eq 9 ]; then bar=bar; fi
+  glyph "$j" "$squeeze" "$out/$(printf 'digit-%02d.png' "$j")" $bar
 done
 
 # Report the ink boxes, so that a change of font or tools shows at once.

@@ -99,7 +99,7 @@ bool ParseRotation(const std::string& text, int& axis, float& degrees) {
 struct OptionInfo {
   const char* name;
   ActionKind kind;
-  const char* expects;  // for the error message
+  const char* expects;  // for the error message; nullptr: the option takes no value
 };
 
 constexpr OptionInfo kOptions[] = {
@@ -116,6 +116,9 @@ constexpr OptionInfo kOptions[] = {
     {"--rotate", ActionKind::Rotate, "AXIS,DEGREES with AXIS x, y or z"},
     {"--pick", ActionKind::Pick, "X,Y"},
     {"--drag", ActionKind::Drag, "X1,Y1:X2,Y2[:...]"},
+    {"--undo", ActionKind::Undo, nullptr},
+    {"--redo", ActionKind::Redo, nullptr},
+    {"--status", ActionKind::Status, nullptr},
 };
 
 bool ParseValue(const std::string& value, Action& action) {
@@ -140,6 +143,9 @@ bool ParseValue(const std::string& value, Action& action) {
       return true;
     }
     case ActionKind::Drag: return ParsePath(value, action.Points);
+    case ActionKind::Undo:
+    case ActionKind::Redo:
+    case ActionKind::Status: return true;
   }
   return false;
 }
@@ -149,7 +155,8 @@ bool ParseValue(const std::string& value, Action& action) {
 const char* Usage() {
   return "usage: cube-snapshot [--size N] [--load FILE] [--scramble K] [--seed S] [--save FILE] "
          "[--passes P] [--width W] [--height H] [--background 0xBBGGRR] [--body 0xBBGGRR] "
-         "[--rotate AXIS,DEGREES] [--pick X,Y] [--drag X1,Y1:X2,Y2[:...]] OUT.png";
+         "[--rotate AXIS,DEGREES] [--pick X,Y] [--drag X1,Y1:X2,Y2[:...]] [--undo] [--redo] "
+         "[--status] OUT.png";
 }
 
 bool Parse(int argc, const char* const* argv, Options& Result, std::string& Error) {
@@ -169,12 +176,16 @@ bool Parse(int argc, const char* const* argv, Options& Result, std::string& Erro
         Error = "unknown option " + word;
         return false;
       }
+      Action action;
+      action.Kind = info->kind;
+      if (!info->expects) {
+        Result.Actions.push_back(std::move(action));
+        continue;
+      }
       if (i + 1 >= argc) {
         Error = word + " needs " + info->expects;
         return false;
       }
-      Action action;
-      action.Kind = info->kind;
       const std::string value = argv[++i];
       if (!ParseValue(value, action)) {
         Error = word + " needs " + info->expects + ", not '" + value + "'";

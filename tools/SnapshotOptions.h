@@ -22,6 +22,9 @@ enum class ActionKind {
   Rotate,      // Axis, Degrees: turns the view
   Pick,        // Points: one window pixel, origin top left
   Drag,        // Points: two or more window pixels, origin top left
+  Undo,        // takes back the player's last turn
+  Redo,        // makes the last undone turn again
+  Status,      // prints "solved" or "not solved"
 };
 
 struct PixelPoint {

@@ -5,9 +5,11 @@
 #include <cmath>
 #include <cstdio>
 #include <cstring>
+#include <optional>
 #include <string>
 #include <vector>
 
+#include "puzzle/GameTrailer.h"
 #include "puzzle/Random.h"
 #include "puzzle/VekCube.h"
 #include "render/OSMesaWindow.h"
@@ -66,6 +68,8 @@ class Snapshot {
 
   OSMesaWindow window_;
   VEKGL gl_;
+  // The clock of a loaded game, written back by --save.
+  uint32_t seconds_ = 0;
 };
 
 bool Snapshot::Run(const snapshot::Action& action) {
@@ -76,8 +80,13 @@ bool Snapshot::Run(const snapshot::Action& action) {
       cube.Build(static_cast<int>(action.Number));
       return true;
     case ActionKind::Load: {
+      // A trailer brings the undo history (and the clock, kept for saving).
       GameFileError error = GameFileError::None;
-      if (cube.LoadFromFile(action.File, &error) > 0) return true;
+      std::optional<GameTrailer> trailer;
+      if (LoadGameWithTrailer(cube, action.File, trailer, &error) > 0) {
+        seconds_ = trailer ? trailer->Seconds : 0;
+        return true;
+      }
       if (error == GameFileError::CannotOpen)
         std::fprintf(stderr, "cube-snapshot: %s: %s\n", action.File.c_str(), std::strerror(errno));
       else
@@ -92,7 +101,7 @@ bool Snapshot::Run(const snapshot::Action& action) {
       vekrandom::FixClockSeed(action.Number);
       return true;
     case ActionKind::Save:
-      if (!cube.SaveToFile(action.File)) {
+      if (!SaveGameWithTrailer(cube, action.File, seconds_)) {
         std::fprintf(stderr, "cube-snapshot: %s: could not be saved\n", action.File.c_str());
         return false;
       }
@@ -125,6 +134,20 @@ bool Snapshot::Run(const snapshot::Action& action) {
       return true;
     case ActionKind::Drag:
       Drag(action.Points);
+      return true;
+    case ActionKind::Undo:
+    case ActionKind::Redo: {
+      const bool undo = action.Kind == ActionKind::Undo;
+      Moving();
+      if (!(undo ? cube.Undo() : cube.Redo())) {
+        std::fprintf(stderr, "cube-snapshot: nothing to %s\n", undo ? "undo" : "redo");
+        return false;
+      }
+      return true;
+    }
+    case ActionKind::Status:
+      std::printf("%s\n", cube.IsSolved() ? "solved" : "not solved");
+      std::fflush(stdout);
       return true;
   }
   return true;

@@ -1,10 +1,15 @@
 // Any bytes must give either a whole game or a refusal that leaves the cube
 // as it was: never a crash, a read past the data or a half-changed cube.
+// The bytes after the points are a trailer only when every check passes;
+// then they are exactly what the encoder writes for what was decoded, and
+// its history can be played back and forth on the loaded cube.
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
 #include <memory>
+#include <vector>
 
+#include "puzzle/GameTrailer.h"
 #include "puzzle/VekCube.h"
 
 namespace {
@@ -16,24 +21,52 @@ VEKBigCube& Cube() {
 void CheckOrDie(bool condition) {
   if (!condition) std::abort();
 }
+
+void CheckTrailer(const uint8_t* data, size_t size, int cubeSize, VEKBigCube* cube) {
+  GameTrailer trailer;
+  if (!DecodeGameTrailer(data, size, cubeSize, trailer)) return;
+  const std::vector<uint8_t> again = EncodeGameTrailer(trailer);
+  CheckOrDie(again.size() == size && std::memcmp(again.data(), data, size) == 0);
+  CheckOrDie(trailer.Cursor <= trailer.Moves.size() && trailer.Cursor <= trailer.MoveCount);
+  if (!cube) return;
+  CheckOrDie(RestoreGameTrailer(*cube, trailer));
+  CheckOrDie(cube->MoveCount() == trailer.MoveCount);
+  // Forged points may not form layers; then the turns simply do not happen.
+  for (int i = 0; i < 8 && cube->Redo(); ++i) {
+  }
+  for (int i = 0; i < 8 && cube->Undo(); ++i) {
+  }
+  CheckOrDie(!cube->Busy);
+}
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+  // The input as a bare trailer, for every cube size.
+  if (size >= 4 && std::memcmp(data, "T3DG", 4) == 0) {
+    for (int n = 2; n <= 5; ++n) CheckTrailer(data, size, n, nullptr);
+  }
+
   VEKBigCube& cube = Cube();
   cube.Build(3);
   const float marker = 123.25f;
   cube.Cubies[26].Points[48].X = marker;
-  const int result = cube.LoadFromBytes(data, size);
+  std::vector<uint8_t> after;
+  const int result = cube.LoadFromBytes(data, size, &after);
   if (result == 0) {
     CheckOrDie(cube.Size == 3 && cube.CubieCount == 27);
     CheckOrDie(cube.Cubies[26].Points[48].X == marker);
     return 0;
   }
   CheckOrDie(result >= 2 && result <= 5 && result == cube.Size);
-  CheckOrDie(size >= 8 + 588u * static_cast<size_t>(cube.CubieCount));
+  const size_t used = 8 + 588u * static_cast<size_t>(cube.CubieCount);
+  CheckOrDie(size >= used);
+  CheckOrDie(after.size() == size - used);
+  CheckOrDie(after.empty() || std::memcmp(after.data(), data + used, after.size()) == 0);
   // The last point read is the last twelve bytes of the game.
   float z;
-  std::memcpy(&z, data + 8 + 588u * cube.CubieCount - 4, 4);
+  std::memcpy(&z, data + used - 4, 4);
   CheckOrDie(std::memcmp(&z, &cube.Cubies[cube.CubieCount - 1].Points[48].Z, 4) == 0);
+  CheckOrDie(!cube.CanUndo() && cube.MoveCount() == 0);
+  CheckTrailer(after.data(), after.size(), result, &cube);
   return 0;
 }

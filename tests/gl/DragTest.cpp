@@ -331,3 +331,40 @@ TEST(Drag, TheRightButtonOrbitsAndNeverPicks) {
   EXPECT_EQ(cube.PlanePoint[1].Y, picked.Y);
   EXPECT_EQ(cube.PlanePoint[1].Z, picked.Z);
 }
+
+TEST(Drag, EveryDragIsTakenBackByUndoAndMadeAgainByRedo) {
+  struct Case {
+    int n;
+    bool threeFaces;
+    int face;
+    int from[3], to[3];
+  } cases[] = {
+      {3, false, kPlusZ, {1, 2, 2}, {2, 2, 2}}, {3, false, kPlusZ, {2, 1, 2}, {2, 0, 2}},
+      {3, true, kPlusX, {2, 1, 1}, {2, 2, 1}},  {3, true, kPlusY, {1, 2, 1}, {1, 2, 0}},
+      {4, false, kPlusZ, {1, 1, 3}, {2, 1, 3}}, {2, false, kPlusZ, {0, 1, 1}, {0, 0, 1}},
+  };
+  for (const Case& c : cases) {
+    Scene45 scene(c.n);
+    if (c.threeFaces) scene.ViewThreeFaces();
+    VEKBigCube& cube = scene.Cube();
+    const Vec3 first = HomeCentre(c.n, c.from[0], c.from[1], c.from[2]);
+    const Vec3 second = HomeCentre(c.n, c.to[0], c.to[1], c.to[2]);
+    const Vec3 normal = HomeFace(c.face).normal;
+    const std::vector<Vec3> start = Centres(cube);
+    const std::vector<Vec3> expected = AfterTurn(start, first, normal, second - first);
+    MoveAlong(scene, first + 0.8 * normal, second + 0.8 * normal);
+    scene.gl.MouseUp();
+    ASSERT_EQ(cube.MoveCount(), 1u);
+    ASSERT_TRUE(CentresAre(cube, expected));
+
+    const uint64_t frames = scene.gl.FramesDrawn;
+    ASSERT_TRUE(cube.Undo());
+    EXPECT_EQ(scene.gl.FramesDrawn, frames + 2) << "an animated quarter turn";
+    EXPECT_TRUE(CentresAre(cube, start));
+    EXPECT_TRUE(cube.IsSolved());
+    ASSERT_TRUE(cube.Redo());
+    EXPECT_TRUE(CentresAre(cube, expected));
+    EXPECT_FALSE(cube.IsSolved());
+    EXPECT_TRUE(DragCleared(cube));
+  }
+}

@@ -154,3 +154,47 @@ TEST(KeyInput, IgnoredWhileTheCubeIsBusy) {
   EXPECT_EQ(renderer->KeyCursorX, 0);
   ExpectVector(renderer->Camera.Eye, 0, 0, 20, 0);
 }
+
+TEST(FittedView, EverySizeFillsThePictureLikeTheStartCube) {
+  EXPECT_FLOAT_EQ(FittedEyeDistance(3), 20.0f);
+  EXPECT_NEAR(FittedEyeDistance(2), 13.3333f, 1e-3f);
+  EXPECT_NEAR(FittedEyeDistance(4), 26.6667f, 1e-3f);
+  // The 5x5x5 would want 33.33, beyond the far plane's bound.
+  EXPECT_FLOAT_EQ(FittedEyeDistance(5), kMaxEyeDistance);
+  EXPECT_FLOAT_EQ(FittedEyeDistance(1), kMinEyeDistance);
+  // Seen head on, the front face's half width over its distance from the eye
+  // (the tangent of the angle it fills) is the same as the 3x3x3's.
+  auto share = [](int n) { return 0.8 * n / (FittedEyeDistance(n) - 0.8 * n); };
+  EXPECT_NEAR(share(2), share(3), 1e-5);
+  EXPECT_NEAR(share(4), share(3), 1e-5);
+  EXPECT_GT(share(5), share(3));
+  EXPECT_LT(share(5), share(3) * 1.01);
+}
+
+TEST(FittedView, SetDistanceKeepsTheOrientationAndResetViewRestoresTheStart) {
+  VEKCamera camera;
+  camera.LastX = camera.LastY = 50;
+  for (int i = 0; i < 30; ++i) camera.Orbit(51 + i, 50 + 2 * i);
+  const VEKVector eye = camera.Eye, up = camera.Up, right = camera.Right;
+  camera.SetDistance(26.5f);
+  EXPECT_NEAR(Length(camera.Eye), 26.5, 1e-4);
+  const double scale = 26.5 / Length(eye);
+  ExpectVector(camera.Eye, static_cast<float>(eye.X * scale), static_cast<float>(eye.Y * scale),
+               static_cast<float>(eye.Z * scale));
+  ExpectVector(camera.Up, up.X, up.Y, up.Z, 0);
+  ExpectVector(camera.Right, right.X, right.Y, right.Z, 0);
+  camera.SetDistance(100.0f);
+  EXPECT_NEAR(Length(camera.Eye), kMaxEyeDistance, 1e-4);
+  camera.SetDistance(1.0f);
+  EXPECT_NEAR(Length(camera.Eye), kMinEyeDistance, 1e-4);
+
+  camera.ResetView(FittedEyeDistance(4));
+  ExpectVector(camera.Eye, 0, 0, FittedEyeDistance(4), 0);
+  ExpectVector(camera.Right, 1, 0, 0, 0);
+  ExpectVector(camera.Up, 0, 1, 0, 0);
+  ExpectVector(camera.Forward, 0, 0, 1, 0);
+  EXPECT_EQ(camera.LastX, 80);  // the orbit goes on from the cursor's last place
+  // After a reset the orbit turns as from the start view: right moves the eye to -X.
+  camera.Orbit(81, 108);
+  EXPECT_LT(camera.Eye.X, 0.0f);
+}

@@ -1,0 +1,73 @@
+// Undo and redo of the player's turns. A recorded move is replayed by
+// marking its layer by the cubie centres and turning it like any turn.
+#include <cmath>
+
+#include "puzzle/VekCube.h"
+
+float VEKBigCube::LayerCoordinate(int Layer) const {
+  return static_cast<float>((1 - Size) * 0.8 + 1.6 * Layer);
+}
+
+namespace {
+float Along(const VEKVector& p, int axis) { return axis == 0 ? p.X : axis == 1 ? p.Y : p.Z; }
+}  // namespace
+
+bool VEKBigCube::MarkLayerAt(int AxisIndex, int Layer) {
+  ClearMarks();
+  const float at = LayerCoordinate(Layer);
+  int count = 0;
+  for (int b = 0; b < CubieCount; ++b) {
+    if (std::fabs(Along(Cubies[b].Points[0], AxisIndex) - at) < kGridTolerance) {
+      Cubies[b].InTurn = true;
+      ++count;
+    }
+  }
+  if (count == LayerCubies) return true;
+  ClearMarks();
+  return false;
+}
+
+bool VEKBigCube::TurnMove(const VEKMove& Move, int Sign) {
+  if (Busy || !Move.ValidFor(Size) || !MarkLayerAt(Move.Axis, Move.Layer)) return false;
+  Busy = true;
+  const float step = static_cast<float>(StepDegrees() * Move.Sign * Sign);
+  TurnMatrix.SetIdentity(1.0f);
+  RotationAboutAxis(TurnMatrix, Axis[Move.Axis], step);
+  AnimateTurn();
+  ClearMarks();
+  // A drag under way would otherwise go on from a cubie that has moved.
+  ResetDrag();
+  Busy = false;
+  return true;
+}
+
+bool VEKBigCube::Undo() {
+  if (Busy || !History.CanUndo() || !TurnMove(History.NextUndo(), -1)) return false;
+  History.StepBack();
+  return true;
+}
+
+bool VEKBigCube::Redo() {
+  if (Busy || !History.CanRedo() || !TurnMove(History.NextRedo(), +1)) return false;
+  History.StepForward();
+  return true;
+}
+
+void VEKBigCube::RecordDragTurn(const VEKVector& TurnAxis, int Sign) {
+  if (Sign != 1 && Sign != -1) return;
+  const int axis = TurnAxis.X == 1.0f ? 0 : TurnAxis.Y == 1.0f ? 1 : TurnAxis.Z == 1.0f ? 2 : -1;
+  if (axis < 0) return;
+  for (int b = 0; b < CubieCount; ++b) {
+    if (!Cubies[b].InTurn) continue;
+    // A turn keeps its layer's coordinate along the axis.
+    const float index = (Along(Cubies[b].Points[0], axis) - LayerCoordinate(0)) / 1.6f;
+    const long layer = std::lround(index);
+    if (layer < 0 || layer >= Size) return;
+    VEKMove move;
+    move.Axis = static_cast<uint8_t>(axis);
+    move.Layer = static_cast<uint8_t>(layer);
+    move.Sign = static_cast<int8_t>(Sign);
+    History.Record(move);
+    return;
+  }
+}

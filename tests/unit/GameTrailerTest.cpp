@@ -1,0 +1,222 @@
+// The saved-game trailer: round trips through bytes and files, files of the
+// older format, and every damaged trailer falling back to the plain game.
+#include <gtest/gtest.h>
+#include <unistd.h>
+#include <zlib.h>
+
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <random>
+
+#include "puzzle/GameTrailer.h"
+#include "puzzle/Random.h"
+#include "TestCubes.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+std::vector<uint8_t> Read(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  return std::vector<uint8_t>(std::istreambuf_iterator<char>(in), {});
+}
+
+bool SamePoints(const VEKBigCube& a, const VEKBigCube& b) {
+  if (a.CubieCount != b.CubieCount) return false;
+  for (int c = 0; c < a.CubieCount; ++c) {
+    if (std::memcmp(a.Cubies[c].Points.get(), b.Cubies[c].Points.get(),
+                    sizeof(VEKVector) * kPointsPerCubie) != 0) {
+      return false;
+    }
+  }
+  return true;
+}
+
+GameTrailer SomeTrailer(int size, int moves, uint32_t seed) {
+  std::mt19937 random(seed);
+  GameTrailer t;
+  t.Seconds = 3725;
+  for (int i = 0; i < moves; ++i) {
+    t.Moves.push_back(VEKMove{static_cast<uint8_t>(random() % 3), static_cast<uint8_t>(random() % size),
+                              static_cast<int8_t>(random() % 2 ? 1 : -1)});
+  }
+  t.Cursor = static_cast<uint32_t>(moves / 2);
+  t.MoveCount = t.Cursor + 7;
+  return t;
+}
+
+void Resign(std::vector<uint8_t>& trailer) {
+  const uint32_t crc = static_cast<uint32_t>(crc32(0L, trailer.data(), static_cast<uInt>(trailer.size() - 4)));
+  for (int i = 0; i < 4; ++i) trailer[trailer.size() - 4 + i] = static_cast<uint8_t>(crc >> (8 * i));
+}
+
+class TrailerFiles : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    dir_ = fs::temp_directory_path() / ("tessaro-trailer-" + std::to_string(::getpid()));
+    fs::create_directories(dir_);
+  }
+  void TearDown() override { fs::remove_all(dir_); }
+  std::string Path(const std::string& name) const { return (dir_ / name).string(); }
+  fs::path dir_;
+};
+}  // namespace
+
+TEST(GameTrailer, BytesRoundTripForEverySize) {
+  for (int n = 2; n <= 5; ++n) {
+    const GameTrailer t = SomeTrailer(n, 40, static_cast<uint32_t>(n));
+    const std::vector<uint8_t> bytes = EncodeGameTrailer(t);
+    ASSERT_EQ(bytes.size(), kTrailerFixedBytes + 40);
+    EXPECT_EQ(std::memcmp(bytes.data(), "T3DG\x01\0\0\0", 8), 0);
+    GameTrailer back;
+    ASSERT_TRUE(DecodeGameTrailer(bytes.data(), bytes.size(), n, back)) << n;
+    EXPECT_EQ(back.Seconds, t.Seconds);
+    EXPECT_EQ(back.MoveCount, t.MoveCount);
+    EXPECT_EQ(back.Cursor, t.Cursor);
+    EXPECT_EQ(back.Moves, t.Moves);
+  }
+  GameTrailer empty;
+  const std::vector<uint8_t> bytes = EncodeGameTrailer(empty);
+  GameTrailer back;
+  back.Seconds = 9;
+  EXPECT_TRUE(DecodeGameTrailer(bytes.data(), bytes.size(), 2, back));
+  EXPECT_EQ(back.Seconds, 0u);
+  EXPECT_TRUE(back.Moves.empty());
+}
+
+TEST(GameTrailer, EveryTruncationAndEveryBitFlipIsRefused) {
+  const std::vector<uint8_t> good = EncodeGameTrailer(SomeTrailer(3, 12, 1));
+  GameTrailer out;
+  for (std::size_t length = 0; length < good.size(); ++length) {
+    EXPECT_FALSE(DecodeGameTrailer(good.data(), length, 3, out)) << length;
+  }
+  for (std::size_t i = 0; i < good.size(); ++i) {
+    for (int bit = 0; bit < 8; ++bit) {
+      std::vector<uint8_t> bad = good;
+      bad[i] ^= static_cast<uint8_t>(1 << bit);
+      EXPECT_FALSE(DecodeGameTrailer(bad.data(), bad.size(), 3, out)) << i << " bit " << bit;
+    }
+  }
+  std::vector<uint8_t> longer = good;
+  longer.push_back(0);
+  EXPECT_FALSE(DecodeGameTrailer(longer.data(), longer.size(), 3, out));
+}
+
+TEST(GameTrailer, InconsistentContentIsRefusedEvenWithAGoodChecksum) {
+  GameTrailer out;
+  // A layer that a smaller cube does not have.
+  GameTrailer big;
+  big.Moves = {VEKMove{0, 4, 1}};
+  big.Cursor = big.MoveCount = 1;
+  const std::vector<uint8_t> five = EncodeGameTrailer(big);
+  EXPECT_TRUE(DecodeGameTrailer(five.data(), five.size(), 5, out));
+  EXPECT_FALSE(DecodeGameTrailer(five.data(), five.size(), 3, out));
+
+  const std::vector<uint8_t> good = EncodeGameTrailer(SomeTrailer(3, 6, 2));
+  struct Change {
+    std::size_t at;
+    uint8_t value;
+  } changes[] = {
+      {4, 2},      // version 2
+      {16, 7},     // cursor past the six moves
+      {12, 0},     // fewer turns applied (0) than undoable (3)
+      {11, 0x80},  // clock beyond 2^31 seconds
+      {24, 3},     // axis 3
+      {25, 0x40},  // a high bit in a move
+      {20, 5},     // count says five moves, six follow
+  };
+  for (const Change& c : changes) {
+    std::vector<uint8_t> bad = good;
+    bad[c.at] = c.value;
+    Resign(bad);
+    EXPECT_FALSE(DecodeGameTrailer(bad.data(), bad.size(), 3, out)) << "byte " << c.at;
+  }
+}
+
+TEST_F(TrailerFiles, SaveAndLoadResumeTheGameAndItsHistory) {
+  vekrandom::FixClockSeed(4u);
+  std::mt19937 random(8);
+  for (int n = 2; n <= 5; ++n) {
+    auto game = HeadlessRenderer(n, 45);
+    VEKBigCube& cube = *game->Cube;
+    cube.Shuffle(6);
+    auto scrambled = HeadlessRenderer(n);
+    const std::string plain = Path("plain.cube"), full = Path("full.cube");
+    ASSERT_TRUE(cube.SaveToFile(plain));
+    for (int i = 0; i < 9; ++i) RandomDrag(cube, random);
+    ASSERT_TRUE(cube.Undo());
+    ASSERT_TRUE(cube.Undo());
+    ASSERT_TRUE(SaveGameWithTrailer(cube, full, 754));
+    ASSERT_TRUE(cube.SaveToFile(plain));
+
+    // Up to the last point the file is the designed one.
+    const std::vector<uint8_t> withTrailer = Read(full), designed = Read(plain);
+    ASSERT_EQ(withTrailer.size(), designed.size() + kTrailerFixedBytes + 9);
+    EXPECT_TRUE(std::equal(designed.begin(), designed.end(), withTrailer.begin()));
+
+    auto loaded = HeadlessRenderer(3, 45);
+    std::optional<GameTrailer> trailer;
+    ASSERT_EQ(LoadGameWithTrailer(*loaded->Cube, full, trailer), n);
+    ASSERT_TRUE(trailer.has_value());
+    EXPECT_EQ(trailer->Seconds, 754u);
+    EXPECT_TRUE(SamePoints(cube, *loaded->Cube));
+    EXPECT_EQ(loaded->Cube->MoveCount(), 7u);
+    EXPECT_EQ(loaded->Cube->History.Moves(), cube.History.Moves());
+    // The restored history plays on the loaded cube as on the saved one.
+    ASSERT_TRUE(loaded->Cube->Redo());
+    ASSERT_TRUE(cube.Redo());
+    while (loaded->Cube->Undo()) ASSERT_TRUE(cube.Undo());
+    EXPECT_FALSE(cube.CanUndo());
+    EXPECT_TRUE(CubeIsIntact(*loaded->Cube, 1e-3f));
+    for (int b = 0; b < cube.CubieCount; ++b) {
+      for (int p = 0; p < kPointsPerCubie; ++p) {
+        EXPECT_NEAR(loaded->Cube->Cubies[b].Points[p].X, cube.Cubies[b].Points[p].X, 1e-3f);
+      }
+    }
+  }
+  vekrandom::FixClockSeed(std::nullopt);
+}
+
+TEST_F(TrailerFiles, OlderFilesAndDamagedTrailersLoadAsThePlainGame) {
+  vekrandom::FixClockSeed(12u);
+  std::mt19937 random(1);
+  auto game = HeadlessRenderer(3, 45);
+  VEKBigCube& cube = *game->Cube;
+  cube.Shuffle(4);
+  for (int i = 0; i < 5; ++i) RandomDrag(cube, random);
+  const std::string older = Path("older.cube"), path = Path("damaged.cube");
+  ASSERT_TRUE(cube.SaveToFile(older));
+  const std::vector<uint8_t> designed = Read(older);
+  const std::vector<uint8_t> trailer = EncodeGameTrailer(CaptureGameTrailer(cube, 61));
+
+  auto loaded = HeadlessRenderer(2, 45);
+  std::optional<GameTrailer> resumed;
+  EXPECT_EQ(LoadGameWithTrailer(*loaded->Cube, older, resumed), 3);
+  EXPECT_FALSE(resumed.has_value());
+  EXPECT_TRUE(SamePoints(cube, *loaded->Cube));
+  EXPECT_FALSE(loaded->Cube->CanUndo());
+
+  // Every truncation and a flipped bit in every byte: the points still load.
+  auto check = [&](const std::vector<uint8_t>& tail, const std::string& what) {
+    std::vector<uint8_t> bytes = designed;
+    bytes.insert(bytes.end(), tail.begin(), tail.end());
+    std::ofstream(path, std::ios::binary).write(reinterpret_cast<const char*>(bytes.data()),
+                                                static_cast<std::streamsize>(bytes.size()));
+    loaded->Cube->Build(2);
+    ASSERT_EQ(LoadGameWithTrailer(*loaded->Cube, path, resumed), 3) << what;
+    EXPECT_FALSE(resumed.has_value()) << what;
+    EXPECT_TRUE(SamePoints(cube, *loaded->Cube)) << what;
+    EXPECT_EQ(loaded->Cube->MoveCount(), 0u) << what;
+  };
+  for (std::size_t length = 0; length < trailer.size(); ++length) {
+    check(std::vector<uint8_t>(trailer.begin(), trailer.begin() + static_cast<long>(length)),
+          "cut at " + std::to_string(length));
+  }
+  for (std::size_t i = 0; i < trailer.size(); ++i) {
+    std::vector<uint8_t> bad = trailer;
+    bad[i] ^= 0x10;
+    check(bad, "byte " + std::to_string(i));
+  }
+  vekrandom::FixClockSeed(std::nullopt);
+}
