@@ -368,3 +368,31 @@ TEST(Drag, EveryDragIsTakenBackByUndoAndMadeAgainByRedo) {
     EXPECT_TRUE(DragCleared(cube));
   }
 }
+
+TEST(Drag, OnEveryFaceOfA3And4CubeSeenAslantBothWaysTurnTheLayerHoldingBoth) {
+  for (int n : {3, 4}) {
+    for (int face = 0; face < 6; ++face) {
+      const FaceAxes axes = HomeFace(face);
+      for (const Vec3 along : {axes.right, axes.up}) {
+        Scene45 scene(n);
+        scene.LookFrom(axes.normal + 0.35 * axes.right + 0.25 * axes.up, axes.up);
+        // The facelet at grid place 1 across the face, and its neighbour.
+        int place[3] = {1, 1, 1};
+        const double normal[3] = {axes.normal.x, axes.normal.y, axes.normal.z};
+        for (int c = 0; c < 3; ++c) {
+          if (normal[c] > 0.5) place[c] = n - 1;
+          if (normal[c] < -0.5) place[c] = 0;
+        }
+        const Vec3 first = HomeCentre(n, place[0], place[1], place[2]);
+        const Vec3 second = first + 1.6 * along;
+        VEKBigCube& cube = scene.Cube();
+        const std::vector<Vec3> expected = AfterTurn(Centres(cube), first, axes.normal, second - first);
+        MoveAlong(scene, first + 0.8 * axes.normal, second + 0.8 * axes.normal);
+        scene.gl.MouseUp();
+        EXPECT_TRUE(CentresAre(cube, expected))
+            << n << "x" << n << ", face " << face << ", along (" << along.x << "," << along.y << ","
+            << along.z << ")";
+      }
+    }
+  }
+}
