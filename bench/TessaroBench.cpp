@@ -14,6 +14,7 @@
 #include <optional>
 #include <string>
 
+#include "interaction/PickHits.h"
 #include "puzzle/Random.h"
 #include "puzzle/VekCube.h"
 #include "render/OSMesaWindow.h"
@@ -140,6 +141,22 @@ void BM_Pick(benchmark::State& state) {
   if (!hit) state.SkipWithError("the pick found no facelet");
 }
 BENCHMARK(BM_Pick)->ArgName("N")->Arg(3)->Arg(5)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// The hit records of one pick alone, without the frame that follows it.
+void BM_PickHits(benchmark::State& state) {
+  Scene scene(400, static_cast<int>(state.range(0)));
+  PickRegion region;
+  region.WindowX = region.WindowY = 200;
+  region.Viewport[2] = region.Viewport[3] = 400;
+  uint32_t buffer[512];
+  int hits = 0;
+  for (auto _ : state) {
+    hits = CollectPickHits(scene.Cube(), scene.Gl().Camera, region, buffer, 512);
+    benchmark::DoNotOptimize(buffer);
+  }
+  if (hits <= 0) state.SkipWithError("the pick found nothing");
+}
+BENCHMARK(BM_PickHits)->ArgName("N")->Arg(3)->Arg(5)->Unit(benchmark::kMicrosecond);
 
 // Resident memory of this process, in bytes.
 double ResidentBytes() {
