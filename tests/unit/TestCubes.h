@@ -6,6 +6,7 @@
 
 #include <cmath>
 #include <memory>
+#include <vector>
 #include <random>
 
 #include "puzzle/VekCube.h"
@@ -99,4 +100,13 @@ inline void RandomDrag(VEKBigCube& cube, std::mt19937& random) {
   cube.ResetDrag();
   cube.RecordHit(a, FaceFacing(cube, a, normal, side));
   cube.RecordHit(b, FaceFacing(cube, b, normal, side));
+}
+
+// Every point of every cubie, in array order.
+inline std::vector<VEKVector> AllPoints(const VEKBigCube& cube) {
+  std::vector<VEKVector> points;
+  for (int b = 0; b < cube.CubieCount; ++b) {
+    for (int p = 0; p < kPointsPerCubie; ++p) points.push_back(cube.Cubies[b].Points[p]);
+  }
+  return points;
 }

@@ -6,13 +6,6 @@
 #include "TestCubes.h"
 
 namespace {
-std::vector<VEKVector> AllPoints(const VEKBigCube& cube) {
-  std::vector<VEKVector> points;
-  for (int b = 0; b < cube.CubieCount; ++b) {
-    for (int p = 0; p < kPointsPerCubie; ++p) points.push_back(cube.Cubies[b].Points[p]);
-  }
-  return points;
-}
 
 int MarkedCount(const VEKBigCube& cube) {
   int count = 0;
