@@ -1,12 +1,12 @@
 // The command icons (index 0 Start over, 1 Open, 2 Save, 3 Stop!,
-// 4 Settings, 5 Help, 6 Exit) and the application icon, from the pictures
+// 4 Settings, 5 Help, 6 Exit, 7 Undo a turn, 8 Redo a turn) and the application icon, from the pictures
 // embedded in the game.
 #pragma once
 
 #include <wx/iconbndl.h>
 #include <wx/imaglist.h>
 
-constexpr int kCommandIconCount = 7;
+constexpr int kCommandIconCount = 9;
 
 // The sets with an alpha channel on systems that report a version above
 // 4.0 (major above 4 and minor above 0), the masked sets otherwise; both

@@ -103,7 +103,9 @@ void TMainForm::FormCreate() {
   Renderer = std::make_unique<VEKGL>();
   Renderer->Cube->AfterStepFrame = [this] { BetweenAnimationFrames(); };
 
-  const GameSettings settings = ReadSettings(IniFile(SettingsPath));
+  const IniFile ini(SettingsPath);
+  const GameSettings settings = ReadSettings(ini);
+  Records = GameRecords::Read(ini);
   Renderer->Cube->BodyColor = VEKColor::FromColorRef(static_cast<uint32_t>(settings.SpaceColor));
   Renderer->ClearColor = VEKColor::FromColorRef(static_cast<uint32_t>(settings.BGColor));
   Renderer->DrawQuality = settings.DrawQuality;
@@ -119,6 +121,7 @@ void TMainForm::FormCreate() {
   DrawPanelResize();
   SetStatus(wxString::FromUTF8("Готово!"));
   Renderer->Cube->Build(CubeSize);
+  UpdateUndoRedo();
   RotatePhaseX = static_cast<int32_t>(vekrandom::Next() % 360) + 1;
   RotatePhaseY = static_cast<int32_t>(vekrandom::Next() % 360) + 1;
   RotatePhaseZ = static_cast<int32_t>(vekrandom::Next() % 360) + 1;
@@ -148,6 +151,7 @@ void TMainForm::FormDestroy() {
   settings.TimeoutRotate = FRTimer.Interval();
   CreateSettingsFolder(SettingsPath);  // an installed game's configuration folder
   IniFile ini(SettingsPath);
+  Records.Write(ini);  // saved with the settings, in the one replacement of the file
   if (!WriteSettings(ini, settings)) {
     services_.ShowError(wxString::Format("Unable to write to %s", wxString::FromUTF8(SettingsPath)));
   }
@@ -167,17 +171,28 @@ void TMainForm::SetStatus(const wxString& text) {
 void TMainForm::BuildDrawPanel() {
   DrawPanel = new wxPanel(this, wxID_ANY, wxDefaultPosition, wxDefaultSize, wxBORDER_SUNKEN);
   DrawWindow = std::make_unique<GLCanvasWindow>(DrawPanel);
-  TimerPanel = new wxPanel(DrawPanel, wxID_ANY, wxDefaultPosition, wxSize(90, 29), wxBORDER_NONE);
+  TimerPanel = new wxPanel(DrawPanel, wxID_ANY, wxDefaultPosition, wxDefaultSize, wxBORDER_NONE);
   TimerPanel->SetBackgroundColour(*wxBLACK);
+  const wxColour skyBlue(0xA6, 0xCA, 0xF0);
+  // The move counter left of the clock, wide enough for any count a game
+  // reaches, so that the panel never changes size during a game.
+  MovesLabel = new ClockCaption(TimerPanel, wxEmptyString);
+  MovesLabel->SetFont(FontOfSize(14));
+  MovesLabel->SetForegroundColour(skyBlue);
+  MovesLabel->SetBackgroundColour(*wxBLACK);
+  const int movesWidth = MovesLabel->GetTextExtent(MovesCaption(88888)).GetWidth() + 10;
   TimerLabel = new ClockCaption(TimerPanel, "00:00:00");
   TimerLabel->SetFont(FontOfSize(19));
-  TimerLabel->SetForegroundColour(wxColour(0xA6, 0xCA, 0xF0));  // sky blue
+  TimerLabel->SetForegroundColour(skyBlue);
   TimerLabel->SetBackgroundColour(*wxBLACK);
-  auto* timerSizer = new wxBoxSizer(wxVERTICAL);
-  timerSizer->AddStretchSpacer();
-  timerSizer->Add(TimerLabel, 0, wxEXPAND);
-  timerSizer->AddStretchSpacer();
+  auto* timerSizer = new wxBoxSizer(wxHORIZONTAL);
+  timerSizer->Add(MovesLabel, 0, wxEXPAND);
+  timerSizer->Add(TimerLabel, 1, wxEXPAND);
   TimerPanel->SetSizer(timerSizer);
+  MovesLabel->SetMinSize(wxSize(movesWidth, -1));
+  TimerPanel->SetSize(wxSize(movesWidth + 90, 29));
+  TimerPanel->Layout();
+  ShowMovesCount(0);
   TimerPanel->Hide();
   DrawPanel->Bind(wxEVT_SIZE, [this](wxSizeEvent& event) {
     DrawPanelResize();
@@ -219,6 +234,14 @@ void TMainForm::ResetClock() {
   GameSeconds = 0;
   TimerLabel->SetLabel("00:00:00");
 }
+
+wxString TMainForm::MovesCaption(uint32_t moves) {
+  return wxString::FromUTF8("Ходов: ") + wxString::Format("%u", moves);
+}
+
+void TMainForm::ShowMovesCount(uint32_t moves) { MovesLabel->SetLabel(MovesCaption(moves)); }
+
+void TMainForm::ShowMoves() { ShowMovesCount(Renderer ? Renderer->Cube->MoveCount() : 0); }
 
 void TMainForm::ShowGameTitle() {
   std::string title = ProgramName + " " + ProgramVersion;

@@ -18,6 +18,7 @@
 
 #include "app/ClockCaption.h"
 #include "app/GameClock.h"
+#include "app/GameRecords.h"
 #include "app/SettingsFile.h"
 #include "app/Timer.h"
 
@@ -89,6 +90,24 @@ class TMainForm : public wxFrame {
   void ToolButton6Click() { N11Click(); }
   void ToolButton7Click() { N16Click(); }
   void ToolButton9Click() { N13Click(); }
+  // Undo and redo of the player's turns, and the records box.
+  void UndoClick();
+  void RedoClick();
+  void RecordsClick();
+  void ToolButtonUndoClick() { UndoClick(); }
+  void ToolButtonRedoClick() { RedoClick(); }
+
+  // The move counter beside the clock: the player's turns now applied.
+  void ShowMoves();
+  // Greys out the undo and redo items and buttons when there is nothing to do.
+  void UpdateUndoRedo();
+  // The clock runs: a game since New game, not yet solved or stopped.
+  bool GameRunning() const { return GameTimer.Enabled(); }
+  // Menu item and button agree: both on, or both greyed out.
+  bool UndoEnabled() const;
+  bool RedoEnabled() const;
+  bool UndoDisabled() const;
+  bool RedoDisabled() const;
 
   // A layer turn or a scramble is being animated: input is dropped, and the
   // window only repaints between the frames.
@@ -97,6 +116,7 @@ class TMainForm : public wxFrame {
   wxString StatusText() const;
   void SetStatus(const wxString& text);
   wxString TimerText() const { return TimerLabel->GetLabel(); }
+  wxString MovesText() const { return MovesLabel->GetLabel(); }
 
   // Components.
   wxToolBar* ToolBarButton = nullptr;
@@ -104,6 +124,9 @@ class TMainForm : public wxFrame {
   std::unique_ptr<GLCanvasWindow> DrawWindow;  // the renderer's window on the canvas
   wxPanel* TimerPanel = nullptr;
   ClockCaption* TimerLabel = nullptr;
+  ClockCaption* MovesLabel = nullptr;
+  wxMenuItem* UndoItem = nullptr;
+  wxMenuItem* RedoItem = nullptr;
   wxStatusBar* StatusBar = nullptr;
   wxMenuBar* MainMenu = nullptr;
   wxImageList BigImageList{32, 32, true};
@@ -130,6 +153,8 @@ class TMainForm : public wxFrame {
   // file is never overwritten.
   bool SaveNeedsName = false;
   std::string SettingsPath;
+  // Best solves, read at start-up and written at exit with the settings.
+  GameRecords Records;
 
  private:
   void BuildMenu();
@@ -139,12 +164,20 @@ class TMainForm : public wxFrame {
   void PlaceTimerPanel();
   void ResetClock();
   void ShowGameTitle();
+  static wxString MovesCaption(uint32_t moves);
+  void ShowMovesCount(uint32_t moves);
   void SaveGameTo(const std::string& path, bool announceSuccess);
   uint8_t ShiftOf(const wxMouseState& state) const;
   void BetweenAnimationFrames();
   // Closes the window when a close request came during an animation.
   bool CloseIfAsked();
   void ReleaseCanvasMouse();
+  // After each of the player's turns (drag, undo, redo): the counter, the
+  // undo/redo state and the solved test.
+  void AfterPlayerTurn();
+  // The cube was solved during a running game: stops the clock, keeps a
+  // record and says so on the status line.
+  void GameSolved();
 
   class InputFilter;
   MainFormServices services_;
@@ -156,4 +189,8 @@ class TMainForm : public wxFrame {
   int wheelRemainder_ = 0;
   bool attached_ = false;
   bool destroyed_ = false;
+  // The running game was scrambled with enough turns to set a record.
+  bool recordGame_ = false;
+  // The solved text stays when the button of the solving drag goes up.
+  bool keepSolvedStatus_ = false;
 };

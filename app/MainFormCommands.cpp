@@ -27,6 +27,11 @@ void TMainForm::N4Click() {
   gl.Cube->Build(CubeSize);
   gl.Cube->Shuffle(gl.Cube->ShuffleRotateCount);
   if (CloseIfAsked()) return;
+  // A practice game of a few scrambling turns sets no record.
+  recordGame_ = gl.Cube->ShuffleRotateCount >= kRecordScrambleTurns;
+  keepSolvedStatus_ = false;
+  ShowMoves();
+  UpdateUndoRedo();
   gameClock_.Start();
   // A fresh countdown, so that the ticks fall due just after the clock's
   // whole seconds.
@@ -42,6 +47,9 @@ void TMainForm::N5Click() {
   GameTimer.SetEnabled(false);
   ResetClock();
   TimerPanel->Hide();
+  recordGame_ = false;
+  ShowMoves();
+  UpdateUndoRedo();
   GameFileName.clear();
   SaveNeedsName = false;
   ShowGameTitle();
@@ -72,6 +80,9 @@ void TMainForm::N7Click() {
   GameTimer.SetEnabled(false);
   ResetClock();
   TimerPanel->Hide();
+  recordGame_ = false;
+  ShowMoves();
+  UpdateUndoRedo();
   SetStatus(Text(kReady));
 }
 

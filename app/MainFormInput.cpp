@@ -138,13 +138,17 @@ void TMainForm::BindInput() {
 }
 
 void TMainForm::DrawPanelMouseDown() {
+  keepSolvedStatus_ = false;
   SetStatus(wxString::FromUTF8("Вращаю..."));
   if (!Renderer->Cube->RotateAntiAlias) Renderer->Passes = 1;
 }
 
 void TMainForm::DrawPanelMouseMove(uint8_t Shift, int X, int Y) {
+  // A turn made by the drag counts one more move.
+  const uint32_t moves = Renderer->Cube->MoveCount();
   Renderer->MouseMove(X, Y, Shift);  // may turn a layer, animated
   if (CloseIfAsked()) return;
+  if (Renderer->Cube->MoveCount() != moves) AfterPlayerTurn();
   FRTimer.SetEnabled(true);
   if (releasedDuringAnimation_) {
     // The button went up while the layer turned: the gesture ends now.
@@ -157,7 +161,8 @@ void TMainForm::DrawPanelMouseMove(uint8_t Shift, int X, int Y) {
 void TMainForm::DrawPanelMouseUp() {
   Renderer->MouseUp();
   Renderer->Passes = Renderer->DrawQuality;
-  SetStatus(wxString::FromUTF8("Готово!"));
+  // The solving drag's release leaves the solved text on the line.
+  if (!keepSolvedStatus_) SetStatus(wxString::FromUTF8("Готово!"));
 }
 
 void TMainForm::FormKeyDown(int Key, uint8_t Shift) { Renderer->KeyDown(Key, Shift); }

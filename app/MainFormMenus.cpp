@@ -4,12 +4,15 @@
 
 #include "app/MainForm.h"
 #include "app/ProgramInfo.h"
+#include "puzzle/VekCube.h"
+#include "render/VekGL.h"
 #include "app/Toolkit.h"
 
 namespace {
 enum CommandId {
   kN4 = wxID_HIGHEST + 1, kN5, kN7, kN8, kN9, kN11, kN13, kN14, kN15, kN16, kN18, kSite, kURL,
   kToolButton1, kToolButton2, kToolButton3, kToolButton4, kToolButton6, kToolButton7, kToolButton9,
+  kUndo, kRedo, kRecords, kToolButtonUndo, kToolButtonRedo,
 };
 
 wxString Text(const char* utf8) { return wxString::FromUTF8(utf8); }
@@ -37,6 +40,12 @@ void TMainForm::BuildMenu() {
   item(game, kN11, "Настройки...", 4);
   game->AppendSeparator();
   item(game, kN13, "Выход", 6);
+  game->AppendSeparator();
+  UndoItem = item(game, kUndo, "Отменить ход\tCtrl+Z", 7);
+  RedoItem = item(game, kRedo, "Повторить ход\tCtrl+Shift+Z", 8);
+  RedoItem->AddExtraAccel(wxAcceleratorEntry(wxACCEL_CTRL, 'Y'));
+  game->AppendSeparator();
+  item(game, kRecords, "Рекорды...", -1);
   MainMenu->Append(game, Text("Игра"));
 
   auto* view = new wxMenu();
@@ -65,6 +74,8 @@ void TMainForm::BuildMenu() {
       {kN8, &TMainForm::N8Click},   {kN9, &TMainForm::N9Click},   {kN11, &TMainForm::N11Click},
       {kN13, &TMainForm::N13Click}, {kN16, &TMainForm::N16Click}, {kN18, &TMainForm::N18Click},
       {kSite, &TMainForm::SiteMenuItemClick}, {kURL, &TMainForm::URLClick},
+      {kUndo, &TMainForm::UndoClick}, {kRedo, &TMainForm::RedoClick},
+      {kRecords, &TMainForm::RecordsClick},
   };
   for (const auto& [id, handler] : commands) {
     Bind(wxEVT_MENU, [this, handler = handler](wxCommandEvent&) { (this->*handler)(); }, id);
@@ -93,6 +104,9 @@ void TMainForm::BuildToolBar() {
       {kToolButton7, "Справка", 5, &TMainForm::ToolButton7Click},
       {0, nullptr, -1, nullptr},
       {kToolButton9, "Выход", 6, &TMainForm::ToolButton9Click},
+      {0, nullptr, -1, nullptr},
+      {kToolButtonUndo, "Отменить ход", 7, &TMainForm::ToolButtonUndoClick},
+      {kToolButtonRedo, "Повторить ход", 8, &TMainForm::ToolButtonRedoClick},
   };
   for (const Button& b : buttons) {
     if (b.id == 0) {
@@ -105,4 +119,31 @@ void TMainForm::BuildToolBar() {
     Bind(wxEVT_TOOL, [this, handler = b.handler](wxCommandEvent&) { (this->*handler)(); }, b.id);
   }
   ToolBarButton->Realize();
+  UpdateUndoRedo();
+}
+
+void TMainForm::UpdateUndoRedo() {
+  const bool undo = Renderer && Renderer->Cube->CanUndo();
+  const bool redo = Renderer && Renderer->Cube->CanRedo();
+  // Only changes: enabling a tool redraws the bar.
+  if (UndoItem && UndoItem->IsEnabled() != undo) UndoItem->Enable(undo);
+  if (RedoItem && RedoItem->IsEnabled() != redo) RedoItem->Enable(redo);
+  if (ToolBarButton->GetToolEnabled(kToolButtonUndo) != undo) ToolBarButton->EnableTool(kToolButtonUndo, undo);
+  if (ToolBarButton->GetToolEnabled(kToolButtonRedo) != redo) ToolBarButton->EnableTool(kToolButtonRedo, redo);
+}
+
+bool TMainForm::UndoEnabled() const {
+  return UndoItem->IsEnabled() && ToolBarButton->GetToolEnabled(kToolButtonUndo);
+}
+
+bool TMainForm::RedoEnabled() const {
+  return RedoItem->IsEnabled() && ToolBarButton->GetToolEnabled(kToolButtonRedo);
+}
+
+bool TMainForm::UndoDisabled() const {
+  return !UndoItem->IsEnabled() && !ToolBarButton->GetToolEnabled(kToolButtonUndo);
+}
+
+bool TMainForm::RedoDisabled() const {
+  return !RedoItem->IsEnabled() && !ToolBarButton->GetToolEnabled(kToolButtonRedo);
 }
