@@ -14,6 +14,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "app/ClockCaption.h"
@@ -27,6 +28,7 @@ class FileChooser;
 class Shell;
 class TOptionsForm;
 class TAboutForm;
+struct GameTrailer;
 
 // What the window uses from outside; tests put in their own.
 struct MainFormServices {
@@ -80,6 +82,8 @@ class TMainForm : public wxFrame {
   void N15Click();  // toggle the status line
   void N16Click();  // Help
   void N18Click();  // About
+  void ContinueClick();  // Continue the game the window was closed on
+  void HomeViewClick();  // back to the start orientation, the cube fitted
   void SiteMenuItemClick();
   void URLClick();
   void ToolButton1Click() { N4Click(); }
@@ -98,6 +102,11 @@ class TMainForm : public wxFrame {
   void SetStatus(const wxString& text);
   wxString TimerText() const { return TimerLabel->GetLabel(); }
 
+  // The game kept when the window closed during a game: whether there is one
+  // to continue, and forgetting it (a solved game, a new game).
+  bool ResumeAvailable() const;
+  void DiscardResumeFile();
+
   // Components.
   wxToolBar* ToolBarButton = nullptr;
   wxPanel* DrawPanel = nullptr;
@@ -113,6 +122,7 @@ class TMainForm : public wxFrame {
   TTimer FRTimer{10000};
   wxMenuItem* N14 = nullptr;
   wxMenuItem* N15 = nullptr;
+  wxMenuItem* ContinueItem = nullptr;
   TOptionsForm* OptionsForm = nullptr;
   TAboutForm* AboutForm = nullptr;
 
@@ -130,6 +140,8 @@ class TMainForm : public wxFrame {
   // file is never overwritten.
   bool SaveNeedsName = false;
   std::string SettingsPath;
+  // Empty: no usable data folder, nothing is kept.
+  std::string ResumePath;
 
  private:
   void BuildMenu();
@@ -138,6 +150,16 @@ class TMainForm : public wxFrame {
   void BindInput();
   void PlaceTimerPanel();
   void ResetClock();
+  // The clock and the game's figures over the picture, from the game's state.
+  void RefreshGameInfo();
+  // After a load: a game with its trailer runs on from the saved clock, any
+  // other is shown with the clock stopped.
+  void ResumeLoadedGame(const std::optional<GameTrailer>& trailer);
+  // A new size of cube: the eye moves so that it fills the picture as a
+  // 3x3x3 does; the orientation stays.
+  void FitViewToSize();
+  void SaveResumeFile();
+  void UpdateContinueItem();
   void ShowGameTitle();
   void SaveGameTo(const std::string& path, bool announceSuccess);
   uint8_t ShiftOf(const wxMouseState& state) const;
@@ -154,6 +176,7 @@ class TMainForm : public wxFrame {
   bool releasedDuringAnimation_ = false;
   SteadyStopwatch gameClock_;
   int wheelRemainder_ = 0;
+  int fittedSize_ = 0;  // the cube size the eye distance was last set for
   bool attached_ = false;
   bool destroyed_ = false;
 };

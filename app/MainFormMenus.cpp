@@ -10,6 +10,7 @@ namespace {
 enum CommandId {
   kN4 = wxID_HIGHEST + 1, kN5, kN7, kN8, kN9, kN11, kN13, kN14, kN15, kN16, kN18, kSite, kURL,
   kToolButton1, kToolButton2, kToolButton3, kToolButton4, kToolButton6, kToolButton7, kToolButton9,
+  kContinue, kHomeView,
 };
 
 wxString Text(const char* utf8) { return wxString::FromUTF8(utf8); }
@@ -37,6 +38,8 @@ void TMainForm::BuildMenu() {
   item(game, kN11, "Настройки...", 4);
   game->AppendSeparator();
   item(game, kN13, "Выход", 6);
+  game->AppendSeparator();
+  ContinueItem = item(game, kContinue, "Продолжить игру", -1);
   MainMenu->Append(game, Text("Игра"));
 
   auto* view = new wxMenu();
@@ -44,6 +47,8 @@ void TMainForm::BuildMenu() {
   N15 = view->AppendCheckItem(kN15, Text("Строка состояния"));
   N14->Check(true);
   N15->Check(true);
+  view->AppendSeparator();
+  item(view, kHomeView, "Исходный вид", -1);
   MainMenu->Append(view, Text("Вид"));
 
   auto* help = new wxMenu();
@@ -65,6 +70,7 @@ void TMainForm::BuildMenu() {
       {kN8, &TMainForm::N8Click},   {kN9, &TMainForm::N9Click},   {kN11, &TMainForm::N11Click},
       {kN13, &TMainForm::N13Click}, {kN16, &TMainForm::N16Click}, {kN18, &TMainForm::N18Click},
       {kSite, &TMainForm::SiteMenuItemClick}, {kURL, &TMainForm::URLClick},
+      {kContinue, &TMainForm::ContinueClick}, {kHomeView, &TMainForm::HomeViewClick},
   };
   for (const auto& [id, handler] : commands) {
     Bind(wxEVT_MENU, [this, handler = handler](wxCommandEvent&) { (this->*handler)(); }, id);
@@ -72,6 +78,8 @@ void TMainForm::BuildMenu() {
   // The toolkit has already flipped the mark; the handlers flip it themselves.
   Bind(wxEVT_MENU, [this](wxCommandEvent& event) { N14->Check(!event.IsChecked()); N14Click(); }, kN14);
   Bind(wxEVT_MENU, [this](wxCommandEvent& event) { N15->Check(!event.IsChecked()); N15Click(); }, kN15);
+  // Another copy of the game may have kept or continued a game meanwhile.
+  Bind(wxEVT_UPDATE_UI, [this](wxUpdateUIEvent& event) { event.Enable(ResumeAvailable()); }, kContinue);
 }
 
 void TMainForm::BuildToolBar() {
