@@ -21,7 +21,10 @@ std::string ProposedGameFileName(const std::tm& local);
 // loop, so counting timer ticks would lose the seconds they take.
 class SteadyStopwatch {
  public:
-  void Start() { start_ = std::chrono::steady_clock::now(); }
+  // Already Offset seconds on the clock at the start (a resumed game).
+  void Start(int32_t Offset = 0) {
+    start_ = std::chrono::steady_clock::now() - std::chrono::seconds(Offset < 0 ? 0 : Offset);
+  }
   int32_t Seconds() const {
     return static_cast<int32_t>(
         std::chrono::duration_cast<std::chrono::seconds>(std::chrono::steady_clock::now() - start_)

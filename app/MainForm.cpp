@@ -17,6 +17,7 @@
 #include "app/OptionsForm.h"
 #include "app/SettingsPath.h"
 #include "app/ProgramInfo.h"
+#include "app/ResumePath.h"
 #include "app/Shell.h"
 #include "puzzle/Random.h"
 #include "puzzle/VekCube.h"
@@ -50,6 +51,7 @@ TMainForm::TMainForm(const MainFormServices& services)
   SettingsPath = services_.SettingsPath.empty()
                      ? SettingsPathFromEnvironment(executable.ToStdString(wxConvUTF8))
                      : services_.SettingsPath;
+  ResumePath = ResumePathFromEnvironment();
 
   SetFont(FontOfSize(11));
   SetIcons(ApplicationIcons());
@@ -122,6 +124,8 @@ void TMainForm::FormCreate() {
   SetStatus(wxString::FromUTF8("Готово!"));
   Renderer->Cube->Build(CubeSize);
   UpdateUndoRedo();
+  FitViewToSize();
+  UpdateContinueItem();
   RotatePhaseX = static_cast<int32_t>(vekrandom::Next() % 360) + 1;
   RotatePhaseY = static_cast<int32_t>(vekrandom::Next() % 360) + 1;
   RotatePhaseZ = static_cast<int32_t>(vekrandom::Next() % 360) + 1;
@@ -136,6 +140,7 @@ void TMainForm::CreateDialogs() {
 void TMainForm::FormDestroy() {
   if (destroyed_ || !Renderer) return;
   destroyed_ = true;
+  SaveResumeFile();
   DrawTimer.SetEnabled(false);
   GameTimer.SetEnabled(false);
   FRTimer.SetEnabled(false);

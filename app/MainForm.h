@@ -14,6 +14,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "app/ClockCaption.h"
@@ -28,6 +29,7 @@ class FileChooser;
 class Shell;
 class TOptionsForm;
 class TAboutForm;
+struct GameTrailer;
 
 // What the window uses from outside; tests put in their own.
 struct MainFormServices {
@@ -81,6 +83,8 @@ class TMainForm : public wxFrame {
   void N15Click();  // toggle the status line
   void N16Click();  // Help
   void N18Click();  // About
+  void ContinueClick();  // Continue the game the window was closed on
+  void HomeViewClick();  // back to the start orientation, the cube fitted
   void SiteMenuItemClick();
   void URLClick();
   void ToolButton1Click() { N4Click(); }
@@ -118,6 +122,11 @@ class TMainForm : public wxFrame {
   wxString TimerText() const { return TimerLabel->GetLabel(); }
   wxString MovesText() const { return MovesLabel->GetLabel(); }
 
+  // The game kept when the window closed during a game: whether there is one
+  // to continue, and forgetting it (a solved game, a new game).
+  bool ResumeAvailable() const;
+  void DiscardResumeFile();
+
   // Components.
   wxToolBar* ToolBarButton = nullptr;
   wxPanel* DrawPanel = nullptr;
@@ -136,6 +145,7 @@ class TMainForm : public wxFrame {
   TTimer FRTimer{10000};
   wxMenuItem* N14 = nullptr;
   wxMenuItem* N15 = nullptr;
+  wxMenuItem* ContinueItem = nullptr;
   TOptionsForm* OptionsForm = nullptr;
   TAboutForm* AboutForm = nullptr;
 
@@ -155,6 +165,8 @@ class TMainForm : public wxFrame {
   std::string SettingsPath;
   // Best solves, read at start-up and written at exit with the settings.
   GameRecords Records;
+  // Empty: no usable data folder, nothing is kept.
+  std::string ResumePath;
 
  private:
   void BuildMenu();
@@ -163,6 +175,16 @@ class TMainForm : public wxFrame {
   void BindInput();
   void PlaceTimerPanel();
   void ResetClock();
+  // The clock and the game's figures over the picture, from the game's state.
+  void RefreshGameInfo();
+  // After a load: a game with its trailer runs on from the saved clock, any
+  // other is shown with the clock stopped.
+  void ResumeLoadedGame(const std::optional<GameTrailer>& trailer);
+  // A new size of cube: the eye moves so that it fills the picture as a
+  // 3x3x3 does; the orientation stays.
+  void FitViewToSize();
+  void SaveResumeFile();
+  void UpdateContinueItem();
   void ShowGameTitle();
   static wxString MovesCaption(uint32_t moves);
   void ShowMovesCount(uint32_t moves);
@@ -187,6 +209,7 @@ class TMainForm : public wxFrame {
   bool releasedDuringAnimation_ = false;
   SteadyStopwatch gameClock_;
   int wheelRemainder_ = 0;
+  int fittedSize_ = 0;  // the cube size the eye distance was last set for
   bool attached_ = false;
   bool destroyed_ = false;
   // The running game was scrambled with enough turns to set a record.

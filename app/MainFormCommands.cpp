@@ -10,6 +10,7 @@
 #include "app/OptionsForm.h"
 #include "app/ProgramInfo.h"
 #include "app/Shell.h"
+#include "puzzle/GameTrailer.h"
 #include "puzzle/VekCube.h"
 #include "render/VekGL.h"
 
@@ -23,8 +24,12 @@ void TMainForm::N4Click() {
   VEKGL& gl = *Renderer;
   if (!gl.Cube->RotateAntiAlias) gl.Passes = 1;
   SetStatus(Text("Перемешиваю..."));
+  DiscardResumeFile();
+  // No game runs until the scramble is done: a close during it keeps nothing.
+  GameTimer.SetEnabled(false);
   ResetClock();
   gl.Cube->Build(CubeSize);
+  FitViewToSize();
   gl.Cube->Shuffle(gl.Cube->ShuffleRotateCount);
   if (CloseIfAsked()) return;
   // A practice game of a few scrambling turns sets no record.
@@ -35,7 +40,6 @@ void TMainForm::N4Click() {
   gameClock_.Start();
   // A fresh countdown, so that the ticks fall due just after the clock's
   // whole seconds.
-  GameTimer.SetEnabled(false);
   GameTimer.SetEnabled(true);
   TimerPanel->Show();
   gl.Passes = gl.DrawQuality;
@@ -44,6 +48,7 @@ void TMainForm::N4Click() {
 
 void TMainForm::N5Click() {
   Renderer->Cube->Build(CubeSize);
+  FitViewToSize();
   GameTimer.SetEnabled(false);
   ResetClock();
   TimerPanel->Hide();
@@ -65,7 +70,8 @@ void TMainForm::N7Click() {
   }
   GameFileName = chosen.ToStdString(wxConvUTF8);
   GameFileError error = GameFileError::None;
-  const int size = Renderer->Cube->LoadFromFile(GameFileName, &error);
+  std::optional<GameTrailer> trailer;
+  const int size = LoadGameWithTrailer(*Renderer->Cube, GameFileName, trailer, &error);
   if (size <= 0) {
     // The game on screen stays as it was; Save must not overwrite the
     // rejected file with it.
@@ -77,12 +83,7 @@ void TMainForm::N7Click() {
   SaveNeedsName = false;
   CubeSize = size;
   ShowGameTitle();
-  GameTimer.SetEnabled(false);
-  ResetClock();
-  TimerPanel->Hide();
-  recordGame_ = false;
-  ShowMoves();
-  UpdateUndoRedo();
+  ResumeLoadedGame(trailer);
   SetStatus(Text(kReady));
 }
 
@@ -110,7 +111,12 @@ void TMainForm::N9Click() {
 }
 
 void TMainForm::SaveGameTo(const std::string& path, bool announceSuccess) {
-  if (!Renderer->Cube->SaveToFile(path)) {
+  // A game in play keeps its clock and history after the points; any other
+  // is written as before.
+  const bool saved = GameTimer.Enabled()
+                         ? SaveGameWithTrailer(*Renderer->Cube, path, static_cast<uint32_t>(gameClock_.Seconds()))
+                         : Renderer->Cube->SaveToFile(path);
+  if (!saved) {
     // The file that was there, if any, is untouched.
     SetStatus(Text("Ошибка: не удалось сохранить файл!"));
     return;

@@ -57,6 +57,5 @@ void TMainForm::GameSolved() {
   recordGame_ = false;
   SetStatus(text);
   keepSolvedStatus_ = true;
-  // A solved game leaves nothing to resume after closing:
-  // RemoveResumeFile();
+  DiscardResumeFile();  // a finished game is nothing to continue
 }

@@ -132,7 +132,12 @@ void TMainForm::BindInput() {
   ToolBarButton->Bind(wxEVT_MOUSEWHEEL, wheel);
   // Every key of the window, whichever child has the focus; not consumed.
   Bind(wxEVT_CHAR_HOOK, [this](wxKeyEvent& event) {
-    FormKeyDown(KeyCodeOf(event.GetKeyCode()), KeyShift(event));
+    const int key = event.GetKeyCode();
+    if (key == WXK_HOME || key == WXK_NUMPAD_HOME) {
+      HomeViewClick();
+    } else {
+      FormKeyDown(KeyCodeOf(key), KeyShift(event));
+    }
     event.Skip();
   });
 }

@@ -13,6 +13,7 @@ enum CommandId {
   kN4 = wxID_HIGHEST + 1, kN5, kN7, kN8, kN9, kN11, kN13, kN14, kN15, kN16, kN18, kSite, kURL,
   kToolButton1, kToolButton2, kToolButton3, kToolButton4, kToolButton6, kToolButton7, kToolButton9,
   kUndo, kRedo, kRecords, kToolButtonUndo, kToolButtonRedo,
+  kContinue, kHomeView,
 };
 
 wxString Text(const char* utf8) { return wxString::FromUTF8(utf8); }
@@ -46,6 +47,7 @@ void TMainForm::BuildMenu() {
   RedoItem->AddExtraAccel(wxAcceleratorEntry(wxACCEL_CTRL, 'Y'));
   game->AppendSeparator();
   item(game, kRecords, "Рекорды...", -1);
+  ContinueItem = item(game, kContinue, "Продолжить игру", -1);
   MainMenu->Append(game, Text("Игра"));
 
   auto* view = new wxMenu();
@@ -53,6 +55,8 @@ void TMainForm::BuildMenu() {
   N15 = view->AppendCheckItem(kN15, Text("Строка состояния"));
   N14->Check(true);
   N15->Check(true);
+  view->AppendSeparator();
+  item(view, kHomeView, "Исходный вид", -1);
   MainMenu->Append(view, Text("Вид"));
 
   auto* help = new wxMenu();
@@ -76,6 +80,7 @@ void TMainForm::BuildMenu() {
       {kSite, &TMainForm::SiteMenuItemClick}, {kURL, &TMainForm::URLClick},
       {kUndo, &TMainForm::UndoClick}, {kRedo, &TMainForm::RedoClick},
       {kRecords, &TMainForm::RecordsClick},
+      {kContinue, &TMainForm::ContinueClick}, {kHomeView, &TMainForm::HomeViewClick},
   };
   for (const auto& [id, handler] : commands) {
     Bind(wxEVT_MENU, [this, handler = handler](wxCommandEvent&) { (this->*handler)(); }, id);
@@ -83,6 +88,8 @@ void TMainForm::BuildMenu() {
   // The toolkit has already flipped the mark; the handlers flip it themselves.
   Bind(wxEVT_MENU, [this](wxCommandEvent& event) { N14->Check(!event.IsChecked()); N14Click(); }, kN14);
   Bind(wxEVT_MENU, [this](wxCommandEvent& event) { N15->Check(!event.IsChecked()); N15Click(); }, kN15);
+  // Another copy of the game may have kept or continued a game meanwhile.
+  Bind(wxEVT_UPDATE_UI, [this](wxUpdateUIEvent& event) { event.Enable(ResumeAvailable()); }, kContinue);
 }
 
 void TMainForm::BuildToolBar() {

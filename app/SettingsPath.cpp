@@ -29,16 +29,16 @@ std::string ChooseSettingsPath(const std::string& executable, const char* xdgCon
   const bool exists = fs::is_regular_file(beside, ec);
   if ((exists && writable(beside)) || writable(FolderOf(beside))) return beside;
 
-  // The XDG rules: a relative XDG_CONFIG_HOME is invalid and ignored.
-  fs::path config;
-  if (IsAbsolute(xdgConfigHome)) {
-    config = xdgConfigHome;
-  } else if (IsAbsolute(home)) {
-    config = fs::path(home) / ".config";
-  } else {
-    return beside;
-  }
-  return (config / "tessaro3d" / "tessaro3d.ini").string();
+  const std::string config = XdgUserFolder(xdgConfigHome, home, ".config");
+  if (config.empty()) return beside;
+  return (fs::path(config) / "tessaro3d" / "tessaro3d.ini").string();
+}
+
+std::string XdgUserFolder(const char* xdgValue, const char* home, const char* homeRelative) {
+  // The XDG rules: a relative value is invalid and ignored.
+  if (IsAbsolute(xdgValue)) return xdgValue;
+  if (IsAbsolute(home)) return (fs::path(home) / homeRelative).string();
+  return {};
 }
 
 std::string SettingsPathFromEnvironment(const std::string& executable) {

@@ -19,6 +19,10 @@ std::string ChooseSettingsPath(const std::string& executable, const char* xdgCon
                                const char* home,
                                const std::function<bool(const std::string&)>& writable = IsWritable);
 
+// A base folder of the XDG rules: xdgValue (e.g. $XDG_DATA_HOME) when it is
+// absolute, else home/homeRelative when home is absolute, else empty.
+std::string XdgUserFolder(const char* xdgValue, const char* home, const char* homeRelative);
+
 // The same with this process's environment.
 std::string SettingsPathFromEnvironment(const std::string& executable);
 

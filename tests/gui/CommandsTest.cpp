@@ -157,15 +157,17 @@ TEST_F(MainFormTest, SaveAsWritesTheGameAndOpenRestoresItBitForBit) {
   EXPECT_EQ(form->GetTitle(), wxString::FromUTF8("Tessaro 3D 1.01 >>> saved.cube"));
   EXPECT_EQ(form->GameFileName, Path("saved.cube"));
   ASSERT_TRUE(cube().SaveToFile(Path("reference.cube")));
+  // The points of the game, then the trailer of a game in play (no turns yet).
   const std::vector<uint8_t> saved = Bytes(Path("saved.cube"));
-  EXPECT_EQ(saved, Bytes(Path("reference.cube")));
-  EXPECT_EQ(saved.size(), 15884u);
+  ASSERT_EQ(saved.size(), 15884u + 28u);
+  const std::vector<uint8_t> points(saved.begin(), saved.begin() + 15884);
+  EXPECT_EQ(points, Bytes(Path("reference.cube")));
 
   form->N5Click();
   chooser.path = Path("saved.cube");
   form->N7Click();
   ASSERT_TRUE(cube().SaveToFile(Path("reopened.cube")));
-  EXPECT_EQ(Bytes(Path("reopened.cube")), saved);
+  EXPECT_EQ(Bytes(Path("reopened.cube")), points);
 }
 
 TEST_F(MainFormTest, SaveWithoutAUsableFileBehavesAsSaveAs) {
@@ -180,7 +182,8 @@ TEST_F(MainFormTest, SaveWithoutAUsableFileBehavesAsSaveAs) {
   EXPECT_EQ(chooser.saves, 1);
   EXPECT_TRUE(statuses.empty());
   ASSERT_TRUE(cube().SaveToFile(Path("reference.cube")));
-  EXPECT_EQ(Bytes(Path("first.cube")), Bytes(Path("reference.cube")));
+  const std::string first = ReadFile(Path("first.cube"));
+  EXPECT_EQ(first.substr(0, 15884), ReadFile(Path("reference.cube")));
   std::filesystem::remove(Path("first.cube"));
   chooser.path = Path("second.cube");
   form->N8Click();  // deleted meanwhile: asks again

@@ -4,15 +4,19 @@
 #pragma once
 
 #include <gtest/gtest.h>
+#include <unistd.h>
 #include <wx/evtloop.h>
 #include <wx/timer.h>
 
 #include <chrono>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "app/FileChooser.h"
@@ -71,9 +75,17 @@ class MainFormTest : public ::testing::Test {
  protected:
   void SetUp() override {
     folder = std::filesystem::temp_directory_path() /
-             ("tessaro-gui-" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
+             ("tessaro-gui-" + std::to_string(::getpid()) + "-" +
+              ::testing::UnitTest::GetInstance()->current_test_info()->name());
     std::filesystem::remove_all(folder);
     std::filesystem::create_directories(folder);
+    // A game left running at the end of a test is kept here, never in the
+    // tester's own data folder.
+    for (auto& [name, value] : savedEnvironment) {
+      const char* v = std::getenv(name.c_str());
+      value = v ? std::optional<std::string>(v) : std::nullopt;
+    }
+    setenv("XDG_DATA_HOME", DataFolder().c_str(), 1);
   }
   void TearDown() override {
     // Settings are written while the folder still exists.
@@ -82,6 +94,10 @@ class MainFormTest : public ::testing::Test {
     form = nullptr;
     Pump(20);
     std::filesystem::remove_all(folder);
+    for (const auto& [name, value] : savedEnvironment) {
+      if (value) setenv(name.c_str(), value->c_str(), 1);
+      else unsetenv(name.c_str());
+    }
   }
 
   // Settings file lines (without the section header); empty: no file at all.
@@ -108,6 +124,9 @@ class MainFormTest : public ::testing::Test {
   std::string SettingsPath() const { return settingsPath.empty() ? (folder / "tessaro3d.ini").string() : settingsPath; }
   std::string settingsPath;  // set before Start to use another file
   std::string Path(const std::string& name) const { return (folder / name).string(); }
+  // XDG_DATA_HOME of the test's window, and where it keeps a game on closing.
+  std::string DataFolder() const { return (folder / "data").string(); }
+  std::string ResumeFile() const { return (folder / "data" / "tessaro3d" / "resume.cube").string(); }
   VEKGL& gl() { return *form->Renderer; }
   VEKBigCube& cube() { return *form->Renderer->Cube; }
 
@@ -117,6 +136,9 @@ class MainFormTest : public ::testing::Test {
   std::vector<std::string> statuses;
   std::vector<std::string> errors;
   TMainForm* form = nullptr;
+  // The variables a test may change, put back afterwards.
+  std::vector<std::pair<std::string, std::optional<std::string>>> savedEnvironment{
+      {"XDG_DATA_HOME", std::nullopt}, {"HOME", std::nullopt}};
 };
 
 inline std::string ReadFile(const std::string& path) {

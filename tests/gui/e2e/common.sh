@@ -38,7 +38,8 @@ start_game() {  # settings lines...
         sleep 0.05
     done ) &
   jiggle_pid=$!
-  (cd "$work" && exec ./tessaro3d >"$work/game.log" 2>&1) &
+  # A game closed during play is kept in the data folder: a private one.
+  (cd "$work" && XDG_DATA_HOME="$work/data" exec ./tessaro3d >"$work/game.log" 2>&1) &
   game_pid=$!
   window=$(xdotool search --sync --onlyvisible --name "Tessaro 3D 1.01" | head -n 1)
   sleep 1

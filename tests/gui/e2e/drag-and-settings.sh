@@ -30,7 +30,9 @@ echo "pixels changed: top row $top per mille, bottom row $bottom per mille"
 # Close the window as a player would: Игра > Выход from the keyboard.
 xdotool key --window "$window" F10
 sleep 0.5
-xdotool key Up Return
+# Выход is the seventh item that can be chosen (the undo, redo and continue
+# items after it are greyed at this point; the keyboard skips them).
+xdotool key Down Down Down Down Down Down Down Return
 wait_for_exit
 
 ini=$(cat "$work/tessaro3d.ini")

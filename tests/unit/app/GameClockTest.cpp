@@ -42,3 +42,12 @@ TEST(SavedGameName, DayMonthYearThenTime) {
   t.tm_sec = 0;
   EXPECT_EQ(ProposedGameFileName(t), "31-12-2008--00-00-00.cube");
 }
+
+TEST(GameClock, AResumedClockStartsAtItsOffset) {
+  SteadyStopwatch clock;
+  clock.Start(3725);
+  EXPECT_GE(clock.Seconds(), 3725);
+  clock.Start(-5);  // never before zero
+  EXPECT_GE(clock.Seconds(), 0);
+  EXPECT_LT(clock.Seconds(), 3725);
+}

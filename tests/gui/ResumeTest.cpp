@@ -1,0 +1,348 @@
+// Games that go on: Save and Open keep the clock and the history, a game
+// closed during play is kept and continued, and the view fits the cube.
+#include <cmath>
+#include <filesystem>
+#include <random>
+
+#include "GuiHelpers.h"
+#include "ToolkitDriver.h"
+#include "app/GLCanvasWindow.h"
+#include "puzzle/GameTrailer.h"
+#include "tests/unit/TestCubes.h"
+
+namespace {
+namespace fs = std::filesystem;
+constexpr std::size_t kThreeCubeBytes = 15884;  // a 3x3x3 game without its trailer
+
+double Length(const VEKVector& v) { return std::sqrt(v.X * v.X + v.Y * v.Y + v.Z * v.Z); }
+
+::testing::AssertionResult SameDirection(const VEKVector& a, const VEKVector& b) {
+  const double la = Length(a), lb = Length(b);
+  const double dot = (a.X * b.X + a.Y * b.Y + a.Z * b.Z) / (la * lb);
+  if (dot > 1 - 1e-5) return ::testing::AssertionSuccess();
+  return ::testing::AssertionFailure() << "cosine " << dot;
+}
+
+std::string Utf8(const wxString& s) { return s.ToStdString(wxConvUTF8); }
+
+// The trailer of a saved 3x3x3 file; fails the test when there is none.
+GameTrailer TrailerOf(const std::string& path) {
+  const std::string bytes = ReadFile(path);
+  GameTrailer t;
+  EXPECT_GT(bytes.size(), kThreeCubeBytes);
+  if (bytes.size() <= kThreeCubeBytes) return t;
+  const auto* data = reinterpret_cast<const uint8_t*>(bytes.data());
+  EXPECT_TRUE(DecodeGameTrailer(data + kThreeCubeBytes, bytes.size() - kThreeCubeBytes, 3, t));
+  return t;
+}
+
+class ResumeTest : public MainFormTest {
+ protected:
+  // A new game with the player's turns made by drags, the last one undone.
+  void PlayThreeTurnsAndUndoOne() {
+    form->N4Click();
+    std::mt19937 random(5);
+    for (int i = 0; i < 3; ++i) RandomDrag(cube(), random);
+    ASSERT_TRUE(cube().Undo());
+    ASSERT_EQ(cube().MoveCount(), 2u);
+  }
+  // Closes the window as the player does and lets the toolkit destroy it.
+  void CloseWindow() {
+    form->Close();
+    form = nullptr;
+    Pump(20);
+  }
+  wxMenuItem* ItemOf(const char* menu, const char* caption) {
+    const int id = form->MainMenu->FindMenuItem(wxString::FromUTF8(menu), wxString::FromUTF8(caption));
+    return id == wxNOT_FOUND ? nullptr : form->MainMenu->FindItem(id);
+  }
+  bool ContinueEnabled() {
+    // As when the player opens the menu.
+    form->MainMenu->GetMenu(0)->UpdateUI(form);
+    return form->ContinueItem->IsEnabled();
+  }
+};
+}  // namespace
+
+TEST_F(ResumeTest, SaveKeepsClockMovesAndHistoryAndOpenGoesOnWithThem) {
+  Start({"RotateSpeed=45", "ShuffleRotateCount=4"});
+  PlayThreeTurnsAndUndoOne();
+  ASSERT_TRUE(PumpUntil([&] { return form->GameSeconds >= 1; }, 5000));
+  chooser.path = Path("played.cube");
+  form->N9Click();
+  ASSERT_TRUE(cube().SaveToFile(Path("points.cube")));
+  const std::string saved = ReadFile(Path("played.cube"));
+  // The points as the older format has them, then the trailer.
+  EXPECT_EQ(saved.substr(0, kThreeCubeBytes), ReadFile(Path("points.cube")));
+  const GameTrailer trailer = TrailerOf(Path("played.cube"));
+  EXPECT_GE(trailer.Seconds, 1u);
+  EXPECT_EQ(trailer.MoveCount, 2u);
+  EXPECT_EQ(trailer.Cursor, 2u);
+  EXPECT_EQ(trailer.Moves.size(), 3u);
+
+  form->N5Click();
+  form->N7Click();
+  EXPECT_EQ(Utf8(form->StatusText()), "Готово!");
+  EXPECT_EQ(form->GameSeconds, static_cast<int32_t>(trailer.Seconds));
+  EXPECT_EQ(form->TimerText(), FormatGameClock(trailer.Seconds));
+  EXPECT_TRUE(form->GameTimer.Enabled());
+  EXPECT_TRUE(form->TimerPanel->IsShown());
+  EXPECT_EQ(cube().MoveCount(), 2u);
+  ASSERT_TRUE(cube().SaveToFile(Path("reopened.cube")));
+  EXPECT_EQ(ReadFile(Path("reopened.cube")), ReadFile(Path("points.cube")));
+  // The undone turn can be made again, and all can be taken back.
+  EXPECT_TRUE(cube().Redo());
+  EXPECT_EQ(cube().MoveCount(), 3u);
+  for (int i = 0; i < 3; ++i) EXPECT_TRUE(cube().Undo());
+  EXPECT_FALSE(cube().CanUndo());
+}
+
+TEST_F(ResumeTest, OpenRunsTheClockOnFromTheSavedSeconds) {
+  Start({"RotateSpeed=45", "ShuffleRotateCount=2"});
+  form->N4Click();
+  ASSERT_TRUE(SaveGameWithTrailer(cube(), Path("late.cube"), 3725));
+  form->N5Click();
+  chooser.path = Path("late.cube");
+  form->N7Click();
+  EXPECT_EQ(form->TimerText(), "01:02:05");
+  ASSERT_TRUE(PumpUntil([&] { return form->TimerText() != "01:02:05"; }, 5000));
+  EXPECT_EQ(form->TimerText(), "01:02:06");
+}
+
+TEST_F(ResumeTest, FilesWithoutAValidTrailerOpenWithTheClockStopped) {
+  Start({"RotateSpeed=45", "ShuffleRotateCount=3"});
+  form->N4Click();
+  ASSERT_TRUE(cube().SaveToFile(Path("old.cube")));
+  const std::string points = ReadFile(Path("old.cube"));
+  ASSERT_TRUE(SaveGameWithTrailer(cube(), Path("full.cube"), 77));
+  std::string broken = ReadFile(Path("full.cube"));
+  broken[kThreeCubeBytes + 8] ^= 1;  // the seconds, against the checksum
+  {
+    std::ofstream out(Path("broken.cube"), std::ios::binary);
+    out << broken;
+  }
+  for (const char* name : {"old.cube", "broken.cube"}) {
+    form->N4Click();  // a running game before each Open
+    chooser.path = Path(name);
+    form->N7Click();
+    EXPECT_EQ(Utf8(form->StatusText()), "Готово!") << name;
+    EXPECT_FALSE(form->GameTimer.Enabled()) << name;
+    EXPECT_FALSE(form->TimerPanel->IsShown()) << name;
+    EXPECT_EQ(form->TimerText(), "00:00:00") << name;
+    EXPECT_EQ(cube().MoveCount(), 0u) << name;
+    EXPECT_FALSE(cube().CanUndo()) << name;
+    ASSERT_TRUE(cube().SaveToFile(Path("now.cube")));
+    EXPECT_EQ(ReadFile(Path("now.cube")), points) << name;
+  }
+  // With no game in play, Save writes the older format: nothing to go on with.
+  chooser.path = Path("still.cube");
+  form->N9Click();
+  EXPECT_EQ(ReadFile(Path("still.cube")), points);
+}
+
+TEST_F(ResumeTest, ClosingDuringAGameKeepsItAndContinueGoesOnWithIt) {
+  Start({"RotateSpeed=45", "ShuffleRotateCount=4"});
+  EXPECT_FALSE(ContinueEnabled());
+  form->CubeSize = 4;
+  PlayThreeTurnsAndUndoOne();
+  ASSERT_TRUE(cube().SaveToFile(Path("points.cube")));
+  chooser.path = Path("mine.cube");
+  form->N9Click();  // the player's own file, not to be confused with the kept game
+  CloseWindow();
+  ASSERT_TRUE(fs::is_regular_file(ResumeFile()));
+
+  Start({"RotateSpeed=45"});
+  EXPECT_EQ(cube().Size, 3) << "no game resumed at start";
+  EXPECT_FALSE(form->GameTimer.Enabled());
+  EXPECT_TRUE(ContinueEnabled());
+  const wxString title = form->GetTitle();
+  form->ContinueClick();
+  EXPECT_EQ(Utf8(form->StatusText()), "Готово!");
+  EXPECT_EQ(form->CubeSize, 4);
+  EXPECT_EQ(cube().MoveCount(), 2u);
+  EXPECT_TRUE(cube().CanRedo());
+  EXPECT_TRUE(form->GameTimer.Enabled());
+  EXPECT_TRUE(form->TimerPanel->IsShown());
+  EXPECT_NEAR(Length(gl().Camera.Eye), FittedEyeDistance(4), 1e-3);
+  ASSERT_TRUE(cube().SaveToFile(Path("continued.cube")));
+  EXPECT_EQ(ReadFile(Path("continued.cube")), ReadFile(Path("points.cube")));
+  EXPECT_EQ(form->GetTitle(), title);
+  EXPECT_TRUE(form->GameFileName.empty());
+  EXPECT_FALSE(fs::exists(ResumeFile()));
+  EXPECT_FALSE(ContinueEnabled());
+  // Save asks for a name: the kept game was not the player's file.
+  chooser.path = Path("named.cube");
+  form->N8Click();
+  EXPECT_EQ(chooser.saves, 2);
+  // Nothing left to continue.
+  form->ContinueClick();
+  EXPECT_EQ(form->CubeSize, 4);
+  EXPECT_TRUE(form->GameTimer.Enabled());
+}
+
+TEST_F(ResumeTest, NewGameAndDiscardForgetTheKeptGame) {
+  Start({"RotateSpeed=45", "ShuffleRotateCount=2"});
+  form->N4Click();
+  CloseWindow();
+  ASSERT_TRUE(fs::exists(ResumeFile()));
+  Start({"RotateSpeed=45", "ShuffleRotateCount=2"});
+  form->N4Click();
+  EXPECT_FALSE(fs::exists(ResumeFile()));
+  EXPECT_FALSE(ContinueEnabled());
+  CloseWindow();
+  Start({"RotateSpeed=45", "ShuffleRotateCount=2"});
+  EXPECT_TRUE(ContinueEnabled());
+  form->DiscardResumeFile();
+  EXPECT_FALSE(fs::exists(ResumeFile()));
+  EXPECT_FALSE(ContinueEnabled());
+}
+
+TEST_F(ResumeTest, NothingIsKeptWithoutAGameInPlay) {
+  chooser.path = Path("plain.cube");
+  struct Case {
+    const char* what;
+    std::function<void(TMainForm&)> play;
+  } cases[] = {
+      {"no game", [](TMainForm&) {}},
+      {"stopped", [](TMainForm& f) { f.N4Click(); f.N5Click(); }},
+      {"opened without trailer", [this](TMainForm& f) {
+         ASSERT_TRUE(f.Renderer->Cube->SaveToFile(chooser.path.ToStdString()));
+         f.N4Click();
+         f.N7Click();
+       }},
+  };
+  for (const Case& c : cases) {
+    Start({"RotateSpeed=45", "ShuffleRotateCount=2"});
+    c.play(*form);
+    CloseWindow();
+    EXPECT_FALSE(fs::exists(ResumeFile())) << c.what;
+  }
+  // A close asked during the scramble of a new game, after another game.
+  Start({"RotateSpeed=9", "ShuffleRotateCount=50"});
+  form->N4Click();
+  RequestClose(*form);  // arrives during the scramble, which ends after its turn
+  form->N4Click();
+  form = nullptr;
+  Pump(20);
+  EXPECT_FALSE(fs::exists(ResumeFile()));
+}
+
+TEST_F(ResumeTest, TheDataFolderFollowsTheXdgRules) {
+  const std::string home = Path("home");
+  const std::string inHome = home + "/.local/share/tessaro3d/resume.cube";
+  struct Case {
+    const char* xdg;  // null: unset
+    const char* home;
+    std::string kept;  // empty: nowhere
+  } cases[] = {
+      {"relative/data", home.c_str(), inHome},
+      {"", home.c_str(), inHome},
+      {nullptr, home.c_str(), inHome},
+      {"relative/data", nullptr, ""},
+      {nullptr, "not/absolute", ""},
+  };
+  const fs::path previous = fs::current_path();
+  fs::current_path(folder);
+  for (const Case& c : cases) {
+    if (c.xdg) setenv("XDG_DATA_HOME", c.xdg, 1); else unsetenv("XDG_DATA_HOME");
+    if (c.home) setenv("HOME", c.home, 1); else unsetenv("HOME");
+    Start({"RotateSpeed=45", "ShuffleRotateCount=2"});
+    EXPECT_EQ(form->ResumePath, c.kept) << (c.xdg ? c.xdg : "unset");
+    form->N4Click();
+    CloseWindow();
+    if (!c.kept.empty()) {
+      EXPECT_TRUE(fs::is_regular_file(c.kept));
+      fs::remove_all(home);
+    }
+    EXPECT_TRUE(errors.empty());
+    EXPECT_FALSE(fs::exists("relative")) << "a relative XDG_DATA_HOME is not used";
+    EXPECT_FALSE(fs::exists("not")) << "a relative HOME is not used";
+  }
+  fs::current_path(previous);
+  // A data folder that cannot be made is reported at exit.
+  setenv("XDG_DATA_HOME", Path("blocked").c_str(), 1);
+  {
+    std::ofstream file(Path("blocked"));
+  }
+  Start({"RotateSpeed=45", "ShuffleRotateCount=2"});
+  form->N4Click();
+  CloseWindow();
+  ASSERT_EQ(errors.size(), 1u);
+  EXPECT_NE(errors[0].find("blocked/tessaro3d/resume.cube"), std::string::npos) << errors[0];
+}
+
+TEST_F(ResumeTest, ANewSizeFitsTheViewAndKeepsTheOrientation) {
+  Start({"RotateSpeed=45", "ShuffleRotateCount=2"});
+  EXPECT_NEAR(Length(gl().Camera.Eye), FittedEyeDistance(3), 1e-3);
+  gl().Camera.RotateAxis(1, 30.0f);
+  gl().Camera.RotateAxis(0, 20.0f);
+  const VEKVector eye = gl().Camera.Eye, up = gl().Camera.Up;
+  form->CubeSize = 5;  // as the options leave it
+  form->N5Click();
+  EXPECT_NEAR(Length(gl().Camera.Eye), FittedEyeDistance(5), 1e-3);
+  EXPECT_TRUE(SameDirection(gl().Camera.Eye, eye));
+  EXPECT_TRUE(SameDirection(gl().Camera.Up, up));
+  // The same size again keeps the player's zoom.
+  gl().Camera.SetDistance(30.0f);
+  form->N4Click();
+  EXPECT_NEAR(Length(gl().Camera.Eye), 30.0, 1e-3);
+  // Open of another size, and a New game of another.
+  {
+    auto other = std::make_unique<VEKGL>();
+    other->Cube->Build(2);
+    ASSERT_TRUE(other->Cube->SaveToFile(Path("two.cube")));
+  }
+  chooser.path = Path("two.cube");
+  form->N7Click();
+  EXPECT_NEAR(Length(gl().Camera.Eye), FittedEyeDistance(2), 1e-3);
+  form->CubeSize = 4;
+  form->N4Click();
+  EXPECT_NEAR(Length(gl().Camera.Eye), FittedEyeDistance(4), 1e-3);
+  EXPECT_TRUE(SameDirection(gl().Camera.Eye, eye));
+}
+
+TEST_F(ResumeTest, HomeKeyAndMenuItemPutTheViewBack) {
+  Start({"RotateSpeed=45", "ShuffleRotateCount=2", "TimeoutRotate=1000000"});
+  // New items close their menus.
+  wxMenu* game = form->MainMenu->GetMenu(0);
+  wxMenu* view = form->MainMenu->GetMenu(1);
+  EXPECT_EQ(Utf8(game->FindItemByPosition(game->GetMenuItemCount() - 1)->GetItemLabelText()),
+            "Продолжить игру");
+  EXPECT_EQ(Utf8(view->FindItemByPosition(view->GetMenuItemCount() - 1)->GetItemLabelText()),
+            "Исходный вид");
+  form->CubeSize = 4;
+  form->N4Click();  // a game holds the idle rotation off
+  auto turnAway = [&] {
+    gl().Camera.RotateAxis(1, 40.0f);
+    gl().Camera.RotateAxis(2, 15.0f);
+    gl().Camera.SetDistance(33.0f);
+  };
+  auto atHome = [&] {
+    const VEKCamera& c = gl().Camera;
+    return std::fabs(c.Eye.X) < 1e-4 && std::fabs(c.Eye.Y) < 1e-4 &&
+           std::fabs(c.Eye.Z - FittedEyeDistance(4)) < 1e-3 && std::fabs(c.Up.Y - 1) < 1e-4 &&
+           std::fabs(c.Right.X - 1) < 1e-4;
+  };
+  // The key, wherever the focus is.
+  turnAway();
+  form->Raise();
+  PointerTo(*form->DrawWindow->Canvas(), wxPoint(40, 40));  // the keys go to the window under it
+  form->DrawWindow->Canvas()->SetFocus();
+  PressKey(XK_Home);
+  EXPECT_TRUE(PumpUntil(atHome, 3000));
+  turnAway();
+  form->ToolBarButton->SetFocus();
+  PressKey(XK_KP_Home);
+  EXPECT_TRUE(PumpUntil(atHome, 3000));
+  // The menu item.
+  turnAway();
+  wxCommandEvent pick(wxEVT_MENU, ItemOf("Вид", "Исходный вид")->GetId());
+  form->ProcessWindowEvent(pick);
+  EXPECT_TRUE(atHome());
+  // Not while a turn is animated.
+  turnAway();
+  cube().Busy = true;
+  form->HomeViewClick();
+  cube().Busy = false;
+  EXPECT_FALSE(atHome());
+}
