@@ -24,6 +24,7 @@
 #include "app/Timer.h"
 
 class VEKGL;
+struct VEKBigCube;
 class GLCanvasWindow;
 class FileChooser;
 class Shell;
@@ -197,6 +198,8 @@ class TMainForm : public wxFrame {
   // After each of the player's turns (drag, undo, redo): the counter, the
   // undo/redo state and the solved test.
   void AfterPlayerTurn();
+  // Undo or redo: one history step, animated, if the cube can take it.
+  void TakeHistoryStep(bool (VEKBigCube::*possible)() const, bool (VEKBigCube::*step)());
   // The cube was solved during a running game: stops the clock, keeps a
   // record and says so on the status line.
   void GameSolved();

@@ -5,24 +5,17 @@
 #include "puzzle/VekCube.h"
 #include "render/VekGL.h"
 
-void TMainForm::UndoClick() {
-  if (Animating() || !Renderer->Cube->CanUndo()) return;
+void TMainForm::UndoClick() { TakeHistoryStep(&VEKBigCube::CanUndo, &VEKBigCube::Undo); }
+
+void TMainForm::RedoClick() { TakeHistoryStep(&VEKBigCube::CanRedo, &VEKBigCube::Redo); }
+
+void TMainForm::TakeHistoryStep(bool (VEKBigCube::*possible)() const, bool (VEKBigCube::*step)()) {
   VEKGL& gl = *Renderer;
+  if (Animating() || !(gl.Cube->*possible)()) return;
   // Drawn like a drag's turn: one pass while the layer moves.
   const int32_t passes = gl.Passes;
   if (!gl.Cube->RotateAntiAlias) gl.Passes = 1;
-  const bool turned = gl.Cube->Undo();
-  gl.Passes = passes;
-  if (CloseIfAsked()) return;
-  if (turned) AfterPlayerTurn();
-}
-
-void TMainForm::RedoClick() {
-  if (Animating() || !Renderer->Cube->CanRedo()) return;
-  VEKGL& gl = *Renderer;
-  const int32_t passes = gl.Passes;
-  if (!gl.Cube->RotateAntiAlias) gl.Passes = 1;
-  const bool turned = gl.Cube->Redo();
+  const bool turned = (gl.Cube->*step)();
   gl.Passes = passes;
   if (CloseIfAsked()) return;
   if (turned) AfterPlayerTurn();
