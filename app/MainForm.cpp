@@ -154,7 +154,7 @@ void TMainForm::FormDestroy() {
   settings.ShuffleRotateCount = Renderer->Cube->ShuffleRotateCount;
   settings.CubeSize = CubeSize;
   settings.TimeoutRotate = FRTimer.Interval();
-  CreateSettingsFolder(SettingsPath);  // an installed game's configuration folder
+  CreateFolderOf(SettingsPath);  // an installed game's configuration folder
   IniFile ini(SettingsPath);
   Records.Write(ini);  // saved with the settings, in the one replacement of the file
   if (!WriteSettings(ini, settings)) {

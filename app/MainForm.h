@@ -181,6 +181,9 @@ class TMainForm : public wxFrame {
   // After a load: a game with its trailer runs on from the saved clock, any
   // other is shown with the clock stopped.
   void ResumeLoadedGame(const std::optional<GameTrailer>& trailer);
+  // Loads a saved game and goes on with it (clock, moves, history when the
+  // file keeps them); on failure says why on the status line, cube unchanged.
+  bool LoadGameFile(const std::string& path);
   // A new size of cube: the eye moves so that it fills the picture as a
   // 3x3x3 does; the orientation stays.
   void FitViewToSize();

@@ -69,21 +69,14 @@ void TMainForm::N7Click() {
     return;
   }
   GameFileName = chosen.ToStdString(wxConvUTF8);
-  GameFileError error = GameFileError::None;
-  std::optional<GameTrailer> trailer;
-  const int size = LoadGameWithTrailer(*Renderer->Cube, GameFileName, trailer, &error);
-  if (size <= 0) {
+  if (!LoadGameFile(GameFileName)) {
     // The game on screen stays as it was; Save must not overwrite the
     // rejected file with it.
     SaveNeedsName = true;
-    SetStatus(Text(error == GameFileError::CannotOpen ? "Ошибка: не удалось открыть файл!"
-                                                      : "Ошибка: неизвестный формат файла!"));
     return;
   }
   SaveNeedsName = false;
-  CubeSize = size;
   ShowGameTitle();
-  ResumeLoadedGame(trailer);
   SetStatus(Text(kReady));
 }
 

@@ -19,6 +19,20 @@ void TMainForm::RefreshGameInfo() {
   UpdateUndoRedo();
 }
 
+bool TMainForm::LoadGameFile(const std::string& path) {
+  GameFileError error = GameFileError::None;
+  std::optional<GameTrailer> trailer;
+  const int size = LoadGameWithTrailer(*Renderer->Cube, path, trailer, &error);
+  if (size <= 0) {
+    SetStatus(Text(error == GameFileError::CannotOpen ? "Ошибка: не удалось открыть файл!"
+                                                      : "Ошибка: неизвестный формат файла!"));
+    return false;
+  }
+  CubeSize = size;
+  ResumeLoadedGame(trailer);
+  return true;
+}
+
 void TMainForm::ResumeLoadedGame(const std::optional<GameTrailer>& trailer) {
   FitViewToSize();
   // How the game was scrambled is not kept: a game from a file sets no record.
@@ -66,7 +80,7 @@ void TMainForm::DiscardResumeFile() {
 void TMainForm::SaveResumeFile() {
   // Only a game in play: no clock running means no game, or a finished one.
   if (!GameTimer.Enabled() || ResumePath.empty()) return;
-  CreateSettingsFolder(ResumePath);  // the data folder exists once something is kept there
+  CreateFolderOf(ResumePath);
   if (!SaveGameWithTrailer(*Renderer->Cube, ResumePath, static_cast<uint32_t>(gameClock_.Seconds()))) {
     services_.ShowError(wxString::Format("Unable to write to %s", wxString::FromUTF8(ResumePath)));
   }
@@ -78,20 +92,11 @@ void TMainForm::ContinueClick() {
     return;
   }
   SetStatus(Text("Загружаю..."));
-  std::optional<GameTrailer> trailer;
-  GameFileError error = GameFileError::None;
-  const int size = LoadGameWithTrailer(*Renderer->Cube, ResumePath, trailer, &error);
-  if (size <= 0) {
-    SetStatus(Text(error == GameFileError::CannotOpen ? "Ошибка: не удалось открыть файл!"
-                                                      : "Ошибка: неизвестный формат файла!"));
-    return;
-  }
-  CubeSize = size;
+  if (!LoadGameFile(ResumePath)) return;
   // The kept game is not the player's file: Save asks for a name.
   GameFileName.clear();
   SaveNeedsName = false;
   ShowGameTitle();
-  ResumeLoadedGame(trailer);
   DiscardResumeFile();
   SetStatus(Text("Готово!"));
 }

@@ -45,9 +45,9 @@ std::string SettingsPathFromEnvironment(const std::string& executable) {
   return ChooseSettingsPath(executable, std::getenv("XDG_CONFIG_HOME"), std::getenv("HOME"));
 }
 
-bool CreateSettingsFolder(const std::string& settingsPath) {
+bool CreateFolderOf(const std::string& path) {
   std::error_code ec;
-  const fs::path folder = fs::path(settingsPath).parent_path();
+  const fs::path folder = fs::path(path).parent_path();
   if (folder.empty() || fs::is_directory(folder, ec)) return true;
   fs::create_directories(folder, ec);
   return !ec && fs::is_directory(folder, ec);

@@ -26,7 +26,7 @@ std::string XdgUserFolder(const char* xdgValue, const char* home, const char* ho
 // The same with this process's environment.
 std::string SettingsPathFromEnvironment(const std::string& executable);
 
-// Creates the folders above the settings file (the configuration folder of an
-// installed game exists only once something is kept there). False when they
-// cannot be made; the write that follows then reports the failure.
-bool CreateSettingsFolder(const std::string& settingsPath);
+// Creates the folders above a file the game keeps (the configuration and data
+// folders of an installed game exist only once something is kept there).
+// False when they cannot be made; the write that follows then reports it.
+bool CreateFolderOf(const std::string& path);

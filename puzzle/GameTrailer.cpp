@@ -4,21 +4,13 @@
 
 #include <limits>
 
+#include "puzzle/LittleEndian.h"
 #include "puzzle/VekCube.h"
 
 namespace {
 constexpr uint8_t kTag[4] = {'T', '3', 'D', 'G'};
 constexpr uint32_t kVersion = 1;
 constexpr uint32_t kMaxCount = std::numeric_limits<int32_t>::max();
-
-void PutUint32(std::vector<uint8_t>& out, uint32_t v) {
-  for (int shift = 0; shift < 32; shift += 8) out.push_back(static_cast<uint8_t>(v >> shift));
-}
-
-uint32_t GetUint32(const uint8_t* p) {
-  return static_cast<uint32_t>(p[0]) | static_cast<uint32_t>(p[1]) << 8 |
-         static_cast<uint32_t>(p[2]) << 16 | static_cast<uint32_t>(p[3]) << 24;
-}
 
 uint32_t Checksum(const uint8_t* data, std::size_t length) {
   return static_cast<uint32_t>(crc32(crc32(0L, Z_NULL, 0), data, static_cast<uInt>(length)));

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "puzzle/GameTrailer.h"
+#include "puzzle/LittleEndian.h"
 #include "puzzle/SafeFile.h"
 #include "puzzle/VekCube.h"
 
@@ -16,20 +17,10 @@ constexpr std::size_t kCubieBytes = kPointsPerCubie * 12;
 // The most a reader ever needs: the header and the points of a 5x5x5 cube.
 constexpr std::size_t kMaxGameBytes = kHeaderBytes + kCubieBytes * kMaxCubies;
 
-void PutInt32(std::vector<uint8_t>& out, int32_t value) {
-  const uint32_t v = static_cast<uint32_t>(value);
-  for (int shift = 0; shift < 32; shift += 8) out.push_back(static_cast<uint8_t>(v >> shift));
-}
-
 void PutFloat(std::vector<uint8_t>& out, float value) {
   uint32_t bits;
   std::memcpy(&bits, &value, sizeof bits);
-  PutInt32(out, static_cast<int32_t>(bits));
-}
-
-uint32_t GetUint32(const uint8_t* p) {
-  return static_cast<uint32_t>(p[0]) | static_cast<uint32_t>(p[1]) << 8 |
-         static_cast<uint32_t>(p[2]) << 16 | static_cast<uint32_t>(p[3]) << 24;
+  PutUint32(out, bits);
 }
 
 float GetFloat(const uint8_t* p) {
@@ -48,8 +39,8 @@ constexpr float kMaxCoordinate = 100.0f;
 bool VEKBigCube::SaveToFile(const std::string& FileName, const std::vector<uint8_t>& Trailer) const {
   std::vector<uint8_t> bytes;
   bytes.reserve(kHeaderBytes + kCubieBytes * static_cast<std::size_t>(CubieCount));
-  PutInt32(bytes, kMagic);
-  PutInt32(bytes, Size);
+  PutUint32(bytes, static_cast<uint32_t>(kMagic));
+  PutUint32(bytes, static_cast<uint32_t>(Size));
   for (int b = 0; b < CubieCount; ++b) {
     for (int p = 0; p < kPointsPerCubie; ++p) {
       const VEKVector& point = Cubies[b].Points[p];

@@ -81,13 +81,13 @@ TEST_F(SettingsLocationTest, BadEnvironmentFallsBack) {
 TEST(SettingsFolderTest, CreatedWhenMissingAndFailureIsReported) {
   TempDir dir;
   const std::string path = dir.File("a/b/tessaro3d/tessaro3d.ini");
-  EXPECT_TRUE(CreateSettingsFolder(path));
+  EXPECT_TRUE(CreateFolderOf(path));
   EXPECT_TRUE(std::filesystem::is_directory(dir.File("a/b/tessaro3d")));
-  EXPECT_TRUE(CreateSettingsFolder(path));  // already there
+  EXPECT_TRUE(CreateFolderOf(path));  // already there
   EXPECT_FALSE(std::filesystem::exists(path));
   // A file where the folder should be: no folder, no exception.
   WriteBytes(dir.File("file"), "x");
-  EXPECT_FALSE(CreateSettingsFolder(dir.File("file/tessaro3d/tessaro3d.ini")));
+  EXPECT_FALSE(CreateFolderOf(dir.File("file/tessaro3d/tessaro3d.ini")));
   EXPECT_TRUE(IsWritable(dir.File("a")));
   EXPECT_FALSE(IsWritable(dir.File("missing")));
 }

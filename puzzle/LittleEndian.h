@@ -1,0 +1,14 @@
+// Little-endian 32-bit words, as saved games store them.
+#pragma once
+
+#include <cstdint>
+#include <vector>
+
+inline void PutUint32(std::vector<uint8_t>& out, uint32_t v) {
+  for (int shift = 0; shift < 32; shift += 8) out.push_back(static_cast<uint8_t>(v >> shift));
+}
+
+inline uint32_t GetUint32(const uint8_t* p) {
+  return static_cast<uint32_t>(p[0]) | static_cast<uint32_t>(p[1]) << 8 |
+         static_cast<uint32_t>(p[2]) << 16 | static_cast<uint32_t>(p[3]) << 24;
+}
