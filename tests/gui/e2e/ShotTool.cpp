@@ -3,6 +3,7 @@
 //                                     pixels of the background colour) and of
 //                                     the cube within it: "ax ay aw ah cx cy cw ch"
 //   e2e-shot diff A.png B.png X Y W H per mille of pixels that differ in the region
+//   e2e-shot same A.png B.png X Y W H exit status 0 when no pixel of the region differs
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
@@ -52,9 +53,11 @@ int Box(const Image& image, unsigned colour) {
   return 0;
 }
 
-int Diff(const Image& a, const Image& b, int x0, int y0, int w, int h) {
+// Pixels of the region whose colours differ by more than rendering noise, or
+// -1 when the images or the region do not fit together.
+long CountDiffering(const Image& a, const Image& b, int x0, int y0, int w, int h) {
   if (a.w != b.w || a.h != b.h || x0 < 0 || y0 < 0 || x0 + w > a.w || y0 + h > a.h || w <= 0 || h <= 0) {
-    return 1;
+    return -1;
   }
   long differing = 0;
   for (int y = y0; y < y0 + h; ++y) {
@@ -63,8 +66,7 @@ int Diff(const Image& a, const Image& b, int x0, int y0, int w, int h) {
       if (std::abs(p[0] - q[0]) + std::abs(p[1] - q[1]) + std::abs(p[2] - q[2]) > 30) ++differing;
     }
   }
-  std::printf("%ld\n", differing * 1000 / (static_cast<long>(w) * h));
-  return 0;
+  return differing;
 }
 }  // namespace
 
@@ -72,9 +74,14 @@ int main(int argc, char** argv) {
   const std::string mode = argc > 1 ? argv[1] : "";
   Image a, b;
   if (mode == "box" && argc == 4 && Load(argv[2], a)) return Box(a, std::strtoul(argv[3], nullptr, 16));
-  if (mode == "diff" && argc == 8 && Load(argv[2], a) && Load(argv[3], b)) {
-    return Diff(a, b, std::atoi(argv[4]), std::atoi(argv[5]), std::atoi(argv[6]), std::atoi(argv[7]));
+  if ((mode == "diff" || mode == "same") && argc == 8 && Load(argv[2], a) && Load(argv[3], b)) {
+    const int w = std::atoi(argv[6]), h = std::atoi(argv[7]);
+    const long differing = CountDiffering(a, b, std::atoi(argv[4]), std::atoi(argv[5]), w, h);
+    if (differing < 0) return 1;
+    if (mode == "same") return differing == 0 ? 0 : 3;
+    std::printf("%ld\n", differing * 1000 / (static_cast<long>(w) * h));
+    return 0;
   }
-  std::fprintf(stderr, "usage: e2e-shot box SHOT.png RRGGBB | diff A.png B.png X Y W H\n");
+  std::fprintf(stderr, "usage: e2e-shot box SHOT.png RRGGBB | diff|same A.png B.png X Y W H\n");
   return 2;
 }

@@ -5,8 +5,7 @@
 source "$(dirname "$0")/common.sh"
 
 start_game "BGColor=clLime" "RotateSpeed=45" "ShuffleRotateCount=8" "TimeoutRotate=0"
-shot start
-measure start 00FF00
+measure start
 
 # The button bar lies just above the drawing area; buttons are 45 pixels
 # apart, with wider gaps at the two separators.
@@ -18,57 +17,60 @@ button() {  # index 1..9 as on the bar
     9) echo $((area_x + 322)) ;;
   esac
 }
-park() { xdotool mousemove $((area_x + 3)) $((area_y + area_h - 3)); sleep 0.5; }
+park() { xdotool mousemove $((area_x + 3)) $((area_y + area_h - 3)); }
 
+# The scramble has ended once the status line is back to its first text and
+# the cube, changed, stands still.
+scrambled() {
+  shot scrambled
+  ready_in scrambled && [ "$(differs start scrambled "${cube[@]}")" -ge 10 ] &&
+    shot_agrees_again scrambled "${cube[@]}"
+}
 click "$(button 1)" "$button_y"   # New game
 park
-sleep 1
-shot scrambled
-changed=$(differs start scrambled "$cube_x" "$cube_y" "$cube_w" "$cube_h")
-echo "New game changed $changed per mille of the cube"
-[ "$changed" -ge 10 ] || fail "New game did not scramble the cube"
+wait_until "New game to scramble the cube" scrambled
+echo "New game changed $(differs start scrambled "${cube[@]}") per mille of the cube"
 
 game="$work/saved-game.cube"
 click "$(button 3)" "$button_y"   # Save: no game file yet, so it asks for a name
-dialog=$(xdotool search --sync --onlyvisible --name "Сохранить как..." | head -n 1)
-sleep 1
-# The name field holds the proposed name with its base selected; typing the
-# path without the extension ends with ".cube" whether or not the field
-# kept it, since the game adds the default extension to a bare name.
-xdotool key --window "$dialog" ctrl+a
+wait_for_dialog "Сохранить как..."
+# The name field holds the proposed name; the path is typed over all of it
+# without the extension, which the game adds to a bare name.
+xdotool key ctrl+a
 xdotool type --delay 20 "${game%.cube}"
 xdotool key Return
-for _ in $(seq 50); do [ -s "$game" ] && break; sleep 0.1; done
-[ -s "$game" ] || fail "Save as wrote no file"
+# The game writes a temporary file and renames it: the name appears whole.
+wait_until "Save as to write $game" test -s "$game"
 # The points of the 3x3x3, then the trailer of a game in play with no turns
 # (its clock may differ between two saves).
 [ "$(stat -c %s "$game")" = $((15884 + 28)) ] || fail "the saved game has $(stat -c %s "$game") bytes"
 cp "$game" "$work/first-save.cube"
 park
 
+solved_again() {
+  shot stopped
+  ready_in stopped && [ "$(differs start stopped "${cube[@]}")" -le 1 ]
+}
 click "$(button 4)" "$button_y"   # Stop
 park
-shot stopped
-[ "$(differs start stopped "$cube_x" "$cube_y" "$cube_w" "$cube_h")" -le 1 ] ||
-  fail "Stop did not bring the solved cube back"
+wait_until "Stop to bring the solved cube back" solved_again
 
 click "$(button 2)" "$button_y"   # Open
-dialog=$(xdotool search --sync --onlyvisible --name "Открыть..." | head -n 1)
-sleep 1
-xdotool key --window "$dialog" ctrl+l
-sleep 0.3
+wait_for_dialog "Открыть..."
+# A typed "/" opens the dialog's location field.
 xdotool type --delay 20 "$game"
 xdotool key Return
-sleep 1.5
 park
-shot reopened
-[ "$(differs scrambled reopened "$cube_x" "$cube_y" "$cube_w" "$cube_h")" -le 1 ] ||
-  fail "the opened game does not look like the saved one"
+reopened() {
+  shot reopened
+  ready_in reopened && [ "$(differs scrambled reopened "${cube[@]}")" -le 1 ]
+}
+wait_until "the opened game to look like the saved one" reopened
 
 inode=$(stat -c %i "$game")
+saved_again() { [ "$(stat -c %i "$game")" != "$inode" ]; }
 click "$(button 3)" "$button_y"   # Save: the opened file, in place
-sleep 1
-[ "$(stat -c %i "$game")" != "$inode" ] || fail "Save did not write the opened game again"
+wait_until "Save to write the opened game again" saved_again
 [ "$(stat -c %s "$game")" = $((15884 + 28)) ] || fail "the reopened game was saved without its trailer"
 cmp -s -n 15884 "$game" "$work/first-save.cube" || fail "saving the reopened game gave other points"
 
