@@ -4,6 +4,7 @@
 //                                     the cube within it: "ax ay aw ah cx cy cw ch"
 //   e2e-shot diff A.png B.png X Y W H per mille of pixels that differ in the region
 //   e2e-shot same A.png B.png X Y W H exit status 0 when no pixel of the region differs
+//   e2e-shot plain SHOT.png X Y W H   exit status 0 when the region is all one colour
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
@@ -68,12 +69,27 @@ long CountDiffering(const Image& a, const Image& b, int x0, int y0, int w, int h
   }
   return differing;
 }
+// Nothing drawn in the region yet: every pixel has the colour of its first.
+bool IsPlain(const Image& image, int x0, int y0, int w, int h) {
+  if (x0 < 0 || y0 < 0 || x0 + w > image.w || y0 + h > image.h || w <= 0 || h <= 0) return false;
+  const uint8_t* first = image.At(x0, y0);
+  for (int y = y0; y < y0 + h; ++y) {
+    for (int x = x0; x < x0 + w; ++x) {
+      const uint8_t* p = image.At(x, y);
+      if (p[0] != first[0] || p[1] != first[1] || p[2] != first[2]) return false;
+    }
+  }
+  return true;
+}
 }  // namespace
 
 int main(int argc, char** argv) {
   const std::string mode = argc > 1 ? argv[1] : "";
   Image a, b;
   if (mode == "box" && argc == 4 && Load(argv[2], a)) return Box(a, std::strtoul(argv[3], nullptr, 16));
+  if (mode == "plain" && argc == 7 && Load(argv[2], a)) {
+    return IsPlain(a, std::atoi(argv[3]), std::atoi(argv[4]), std::atoi(argv[5]), std::atoi(argv[6])) ? 0 : 3;
+  }
   if ((mode == "diff" || mode == "same") && argc == 8 && Load(argv[2], a) && Load(argv[3], b)) {
     const int w = std::atoi(argv[6]), h = std::atoi(argv[7]);
     const long differing = CountDiffering(a, b, std::atoi(argv[4]), std::atoi(argv[5]), w, h);
@@ -82,6 +98,6 @@ int main(int argc, char** argv) {
     std::printf("%ld\n", differing * 1000 / (static_cast<long>(w) * h));
     return 0;
   }
-  std::fprintf(stderr, "usage: e2e-shot box SHOT.png RRGGBB | diff|same A.png B.png X Y W H\n");
+  std::fprintf(stderr, "usage: e2e-shot box SHOT.png RRGGBB | diff|same A.png B.png X Y W H | plain SHOT.png X Y W H\n");
   return 2;
 }

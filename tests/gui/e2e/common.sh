@@ -122,9 +122,11 @@ start_game() {  # settings lines...
   xdotool windowfocus --sync "$window" 2>/dev/null || true
 }
 
+# The drawing area and the status line's first text are on the screen.
 drawing_area_shown() {
   shot start
-  "$shot_tool" box "$work/start.png" "$background" >/dev/null && measure start
+  "$shot_tool" box "$work/start.png" "$background" >/dev/null && measure start &&
+    ! "$shot_tool" plain "$work/start.png" "${status[@]}"
 }
 
 status_same_as() {  # name
