@@ -2,6 +2,7 @@
 
 #include <zlib.h>
 
+#include <algorithm>
 #include <limits>
 
 #include "puzzle/LittleEndian.h"
@@ -9,11 +10,17 @@
 
 namespace {
 constexpr uint8_t kTag[4] = {'T', '3', 'D', 'G'};
-constexpr uint32_t kVersion = 1;
+constexpr uint32_t kVersion = 2;
 constexpr uint32_t kMaxCount = std::numeric_limits<int32_t>::max();
+constexpr std::size_t kCountOffset = 24;
+constexpr std::size_t kMovesOffset = 28;
 
-uint32_t Checksum(const uint8_t* data, std::size_t length) {
-  return static_cast<uint32_t>(crc32(crc32(0L, Z_NULL, 0), data, static_cast<uInt>(length)));
+// The game's bytes, then the trailer's: a trailer checks out only behind
+// the points it was written with.
+uint32_t Checksum(const std::vector<uint8_t>& game, const uint8_t* data, std::size_t length) {
+  uLong crc = crc32(0L, Z_NULL, 0);
+  crc = crc32(crc, game.data(), static_cast<uInt>(game.size()));
+  return static_cast<uint32_t>(crc32(crc, data, static_cast<uInt>(length)));
 }
 
 uint8_t PackMove(const VEKMove& m) {
@@ -29,46 +36,54 @@ bool UnpackMove(uint8_t byte, int cubeSize, VEKMove& m) {
 }
 }  // namespace
 
-std::vector<uint8_t> EncodeGameTrailer(const GameTrailer& Trailer) {
+std::vector<uint8_t> EncodeGameTrailer(const GameTrailer& Trailer, const std::vector<uint8_t>& Game) {
   std::vector<uint8_t> out(kTag, kTag + 4);
   PutUint32(out, kVersion);
   PutUint32(out, Trailer.Seconds);
   PutUint32(out, Trailer.MoveCount);
   PutUint32(out, Trailer.Cursor);
+  PutUint32(out, Trailer.ScrambleTurns);
   PutUint32(out, static_cast<uint32_t>(Trailer.Moves.size()));
   for (const VEKMove& m : Trailer.Moves) out.push_back(PackMove(m));
-  PutUint32(out, Checksum(out.data(), out.size()));
+  PutUint32(out, Checksum(Game, out.data(), out.size()));
   return out;
 }
 
-bool DecodeGameTrailer(const uint8_t* Data, std::size_t Length, int CubeSize, GameTrailer& Result) {
+bool LooksLikeTrailer(const uint8_t* Data, std::size_t Length) {
+  return Length > 0 && std::equal(Data, Data + std::min<std::size_t>(Length, 4), kTag);
+}
+
+bool DecodeGameTrailer(const uint8_t* Data, std::size_t Length, int CubeSize,
+                       const std::vector<uint8_t>& Game, GameTrailer& Result) {
   if (Length < kTrailerFixedBytes || Length > kMaxTrailerBytes) return false;
-  for (int i = 0; i < 4; ++i) {
-    if (Data[i] != kTag[i]) return false;
-  }
+  if (!std::equal(kTag, kTag + 4, Data)) return false;
   if (GetUint32(Data + 4) != kVersion) return false;
-  const uint32_t count = GetUint32(Data + 20);
+  const uint32_t count = GetUint32(Data + kCountOffset);
   if (count > VEKMoveHistory::kMaxMoves || Length != kTrailerFixedBytes + count) return false;
-  if (GetUint32(Data + Length - 4) != Checksum(Data, Length - 4)) return false;
+  if (GetUint32(Data + Length - 4) != Checksum(Game, Data, Length - 4)) return false;
   GameTrailer t;
   t.Seconds = GetUint32(Data + 8);
   t.MoveCount = GetUint32(Data + 12);
   t.Cursor = GetUint32(Data + 16);
-  if (t.Seconds > kMaxCount || t.MoveCount > kMaxCount) return false;
-  if (t.Cursor > count || t.Cursor > t.MoveCount) return false;
+  t.ScrambleTurns = GetUint32(Data + 20);
+  if (t.Seconds > kMaxGameSeconds || t.ScrambleTurns > kMaxScrambleTurns) return false;
+  if (t.MoveCount > kMaxCount || t.Cursor > count || t.Cursor > t.MoveCount) return false;
+  // Turns that can no longer be undone exist only once the history is full.
+  if (t.MoveCount != t.Cursor && count < VEKMoveHistory::kMaxMoves) return false;
   t.Moves.resize(count);
   for (uint32_t i = 0; i < count; ++i) {
-    if (!UnpackMove(Data[24 + i], CubeSize, t.Moves[i])) return false;
+    if (!UnpackMove(Data[kMovesOffset + i], CubeSize, t.Moves[i])) return false;
   }
   Result = std::move(t);
   return true;
 }
 
-GameTrailer CaptureGameTrailer(const VEKBigCube& Cube, uint32_t Seconds) {
+GameTrailer CaptureGameTrailer(const VEKBigCube& Cube, uint32_t Seconds, uint32_t ScrambleTurns) {
   GameTrailer t;
-  t.Seconds = Seconds;
+  t.Seconds = std::min(Seconds, kMaxGameSeconds);
   t.MoveCount = Cube.MoveCount();
   t.Cursor = static_cast<uint32_t>(Cube.History.Cursor());
+  t.ScrambleTurns = std::min(ScrambleTurns, kMaxScrambleTurns);
   t.Moves = Cube.History.Moves();
   return t;
 }
@@ -80,19 +95,27 @@ bool RestoreGameTrailer(VEKBigCube& Cube, const GameTrailer& Trailer) {
   return Cube.History.Restore(Trailer.Moves, Trailer.Cursor, Trailer.MoveCount);
 }
 
-bool SaveGameWithTrailer(const VEKBigCube& Cube, const std::string& FileName, uint32_t Seconds) {
-  return Cube.SaveToFile(FileName, EncodeGameTrailer(CaptureGameTrailer(Cube, Seconds)));
+bool SaveGameWithTrailer(const VEKBigCube& Cube, const std::string& FileName, uint32_t Seconds,
+                         uint32_t ScrambleTurns) {
+  const std::vector<uint8_t> game = Cube.GameBytes();
+  return Cube.SaveToFile(FileName, EncodeGameTrailer(CaptureGameTrailer(Cube, Seconds, ScrambleTurns), game));
 }
 
 int LoadGameWithTrailer(VEKBigCube& Cube, const std::string& FileName,
-                        std::optional<GameTrailer>& Trailer, GameFileError* Error) {
+                        std::optional<GameTrailer>& Trailer, GameFileError* Error, TrailerStatus* Outcome) {
   Trailer.reset();
+  if (Outcome) *Outcome = TrailerStatus::Absent;
   std::vector<uint8_t> after;
   const int size = Cube.LoadFromFile(FileName, Error, &after);
   if (size <= 0) return size;
+  // Floats read back bit for bit, so these are the file's own bytes.
+  const std::vector<uint8_t> game = Cube.GameBytes();
   GameTrailer t;
-  if (DecodeGameTrailer(after.data(), after.size(), size, t) && RestoreGameTrailer(Cube, t)) {
+  if (DecodeGameTrailer(after.data(), after.size(), size, game, t) && RestoreGameTrailer(Cube, t)) {
     Trailer = std::move(t);
+    if (Outcome) *Outcome = TrailerStatus::Restored;
+  } else if (Outcome && LooksLikeTrailer(after.data(), after.size())) {
+    *Outcome = TrailerStatus::Rejected;
   }
   return size;
 }

@@ -36,7 +36,7 @@ float GetFloat(const uint8_t* p) {
 constexpr float kMaxCoordinate = 100.0f;
 }  // namespace
 
-bool VEKBigCube::SaveToFile(const std::string& FileName, const std::vector<uint8_t>& Trailer) const {
+std::vector<uint8_t> VEKBigCube::GameBytes() const {
   std::vector<uint8_t> bytes;
   bytes.reserve(kHeaderBytes + kCubieBytes * static_cast<std::size_t>(CubieCount));
   PutUint32(bytes, static_cast<uint32_t>(kMagic));
@@ -49,9 +49,14 @@ bool VEKBigCube::SaveToFile(const std::string& FileName, const std::vector<uint8
       PutFloat(bytes, point.Z);
     }
   }
+  return bytes;
+}
+
+bool VEKBigCube::SaveToFile(const std::string& FileName, const std::vector<uint8_t>& Trailer) const {
+  std::vector<uint8_t> bytes = GameBytes();
   bytes.insert(bytes.end(), Trailer.begin(), Trailer.end());
 
-  // Never in place where avoidable: a failed save keeps the game already in the file.
+  // Never in place: a failed save keeps the game already in the file.
   return safefile::Replace(FileName, std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()));
 }
 

@@ -124,9 +124,11 @@ struct VEKBigCube {
   // The layer coordinate along each axis of layer 0..N-1.
   float LayerCoordinate(int Layer) const;
 
-  // Saved games. SaveToFile returns false when the file could not be written
-  // completely (an existing file is then left as it was). Trailer bytes, if
-  // any, are written after the points (puzzle/GameTrailer.h).
+  // Saved games. GameBytes is the file of the current state without a
+  // trailer. SaveToFile returns false (errno set) when the file could not be
+  // written completely (an existing file is then left as it was). Trailer
+  // bytes, if any, are written after the points (puzzle/GameTrailer.h).
+  std::vector<uint8_t> GameBytes() const;
   bool SaveToFile(const std::string& FileName, const std::vector<uint8_t>& Trailer = {}) const;
   // Returns the size of the loaded cube, or 0 when the file is no saved game
   // (the cube is then unchanged); Error, when given, tells why. After a

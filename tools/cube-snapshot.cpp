@@ -70,6 +70,8 @@ class Snapshot {
   VEKGL gl_;
   // The clock of a loaded game, written back by --save.
   uint32_t seconds_ = 0;
+  // How the game began: a loaded trailer's scramble, or this run's --scramble.
+  uint32_t scrambleTurns_ = 0;
 };
 
 bool Snapshot::Run(const snapshot::Action& action) {
@@ -85,6 +87,7 @@ bool Snapshot::Run(const snapshot::Action& action) {
       std::optional<GameTrailer> trailer;
       if (LoadGameWithTrailer(cube, action.File, trailer, &error) > 0) {
         seconds_ = trailer ? trailer->Seconds : 0;
+        scrambleTurns_ = trailer ? trailer->ScrambleTurns : 0;
         return true;
       }
       if (error == GameFileError::CannotOpen)
@@ -96,12 +99,13 @@ bool Snapshot::Run(const snapshot::Action& action) {
     case ActionKind::Scramble:
       Moving();
       cube.Shuffle(static_cast<int>(action.Number));
+      scrambleTurns_ = static_cast<uint32_t>(action.Number);
       return true;
     case ActionKind::Seed:
       vekrandom::FixClockSeed(action.Number);
       return true;
     case ActionKind::Save:
-      if (!SaveGameWithTrailer(cube, action.File, seconds_)) {
+      if (!SaveGameWithTrailer(cube, action.File, seconds_, scrambleTurns_)) {
         std::fprintf(stderr, "cube-snapshot: %s: could not be saved\n", action.File.c_str());
         return false;
       }

@@ -22,12 +22,15 @@ void CheckOrDie(bool condition) {
   if (!condition) std::abort();
 }
 
-void CheckTrailer(const uint8_t* data, size_t size, int cubeSize, VEKBigCube* cube) {
+// game: the bytes the trailer's check covers before it.
+void CheckTrailer(const uint8_t* data, size_t size, int cubeSize, const std::vector<uint8_t>& game,
+                  VEKBigCube* cube) {
   GameTrailer trailer;
-  if (!DecodeGameTrailer(data, size, cubeSize, trailer)) return;
-  const std::vector<uint8_t> again = EncodeGameTrailer(trailer);
+  if (!DecodeGameTrailer(data, size, cubeSize, game, trailer)) return;
+  const std::vector<uint8_t> again = EncodeGameTrailer(trailer, game);
   CheckOrDie(again.size() == size && std::memcmp(again.data(), data, size) == 0);
   CheckOrDie(trailer.Cursor <= trailer.Moves.size() && trailer.Cursor <= trailer.MoveCount);
+  CheckOrDie(trailer.Seconds <= kMaxGameSeconds && trailer.ScrambleTurns <= kMaxScrambleTurns);
   if (!cube) return;
   CheckOrDie(RestoreGameTrailer(*cube, trailer));
   CheckOrDie(cube->MoveCount() == trailer.MoveCount);
@@ -43,7 +46,7 @@ void CheckTrailer(const uint8_t* data, size_t size, int cubeSize, VEKBigCube* cu
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   // The input as a bare trailer, for every cube size.
   if (size >= 4 && std::memcmp(data, "T3DG", 4) == 0) {
-    for (int n = 2; n <= 5; ++n) CheckTrailer(data, size, n, nullptr);
+    for (int n = 2; n <= 5; ++n) CheckTrailer(data, size, n, {}, nullptr);
   }
 
   VEKBigCube& cube = Cube();
@@ -67,6 +70,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   std::memcpy(&z, data + used - 4, 4);
   CheckOrDie(std::memcmp(&z, &cube.Cubies[cube.CubieCount - 1].Points[48].Z, 4) == 0);
   CheckOrDie(!cube.CanUndo() && cube.MoveCount() == 0);
-  CheckTrailer(after.data(), after.size(), result, &cube);
+  // The game's bytes as written again are the file's own.
+  const std::vector<uint8_t> game = cube.GameBytes();
+  CheckOrDie(game.size() == used && std::memcmp(game.data(), data, used) == 0);
+  CheckTrailer(after.data(), after.size(), result, game, &cube);
   return 0;
 }

@@ -42,12 +42,17 @@ GameTrailer SomeTrailer(int size, int moves, uint32_t seed) {
                               static_cast<int8_t>(random() % 2 ? 1 : -1)});
   }
   t.Cursor = static_cast<uint32_t>(moves / 2);
-  t.MoveCount = t.Cursor + 7;
+  t.MoveCount = t.Cursor;
+  t.ScrambleTurns = 30;
   return t;
 }
 
-void Resign(std::vector<uint8_t>& trailer) {
-  const uint32_t crc = static_cast<uint32_t>(crc32(0L, trailer.data(), static_cast<uInt>(trailer.size() - 4)));
+// Bytes standing in for the game a trailer follows.
+std::vector<uint8_t> SomeGame(uint8_t fill) { return std::vector<uint8_t>(100, fill); }
+
+void Resign(std::vector<uint8_t>& trailer, const std::vector<uint8_t>& game) {
+  uLong crc = crc32(0L, game.data(), static_cast<uInt>(game.size()));
+  crc = crc32(crc, trailer.data(), static_cast<uInt>(trailer.size() - 4));
   for (int i = 0; i < 4; ++i) trailer[trailer.size() - 4 + i] = static_cast<uint8_t>(crc >> (8 * i));
 }
 
@@ -64,73 +69,81 @@ class TrailerFiles : public ::testing::Test {
 }  // namespace
 
 TEST(GameTrailer, BytesRoundTripForEverySize) {
+  const std::vector<uint8_t> game = SomeGame(7);
   for (int n = 2; n <= 5; ++n) {
     const GameTrailer t = SomeTrailer(n, 40, static_cast<uint32_t>(n));
-    const std::vector<uint8_t> bytes = EncodeGameTrailer(t);
+    const std::vector<uint8_t> bytes = EncodeGameTrailer(t, game);
     ASSERT_EQ(bytes.size(), kTrailerFixedBytes + 40);
-    EXPECT_EQ(std::memcmp(bytes.data(), "T3DG\x01\0\0\0", 8), 0);
+    EXPECT_EQ(std::memcmp(bytes.data(), "T3DG\x02\0\0\0", 8), 0);
     GameTrailer back;
-    ASSERT_TRUE(DecodeGameTrailer(bytes.data(), bytes.size(), n, back)) << n;
+    ASSERT_TRUE(DecodeGameTrailer(bytes.data(), bytes.size(), n, game, back)) << n;
     EXPECT_EQ(back.Seconds, t.Seconds);
     EXPECT_EQ(back.MoveCount, t.MoveCount);
     EXPECT_EQ(back.Cursor, t.Cursor);
+    EXPECT_EQ(back.ScrambleTurns, 30u);
     EXPECT_EQ(back.Moves, t.Moves);
+    // Behind other points of the same length it is not believed.
+    EXPECT_FALSE(DecodeGameTrailer(bytes.data(), bytes.size(), n, SomeGame(8), back)) << n;
   }
   GameTrailer empty;
-  const std::vector<uint8_t> bytes = EncodeGameTrailer(empty);
+  const std::vector<uint8_t> bytes = EncodeGameTrailer(empty, game);
   GameTrailer back;
   back.Seconds = 9;
-  EXPECT_TRUE(DecodeGameTrailer(bytes.data(), bytes.size(), 2, back));
+  EXPECT_TRUE(DecodeGameTrailer(bytes.data(), bytes.size(), 2, game, back));
   EXPECT_EQ(back.Seconds, 0u);
   EXPECT_TRUE(back.Moves.empty());
 }
 
 TEST(GameTrailer, EveryTruncationAndEveryBitFlipIsRefused) {
-  const std::vector<uint8_t> good = EncodeGameTrailer(SomeTrailer(3, 12, 1));
+  const std::vector<uint8_t> game = SomeGame(1);
+  const std::vector<uint8_t> good = EncodeGameTrailer(SomeTrailer(3, 12, 1), game);
   GameTrailer out;
   for (std::size_t length = 0; length < good.size(); ++length) {
-    EXPECT_FALSE(DecodeGameTrailer(good.data(), length, 3, out)) << length;
+    EXPECT_FALSE(DecodeGameTrailer(good.data(), length, 3, game, out)) << length;
   }
   for (std::size_t i = 0; i < good.size(); ++i) {
     for (int bit = 0; bit < 8; ++bit) {
       std::vector<uint8_t> bad = good;
       bad[i] ^= static_cast<uint8_t>(1 << bit);
-      EXPECT_FALSE(DecodeGameTrailer(bad.data(), bad.size(), 3, out)) << i << " bit " << bit;
+      EXPECT_FALSE(DecodeGameTrailer(bad.data(), bad.size(), 3, game, out)) << i << " bit " << bit;
     }
   }
   std::vector<uint8_t> longer = good;
   longer.push_back(0);
-  EXPECT_FALSE(DecodeGameTrailer(longer.data(), longer.size(), 3, out));
+  EXPECT_FALSE(DecodeGameTrailer(longer.data(), longer.size(), 3, game, out));
 }
 
 TEST(GameTrailer, InconsistentContentIsRefusedEvenWithAGoodChecksum) {
   GameTrailer out;
+  const std::vector<uint8_t> game = SomeGame(2);
   // A layer that a smaller cube does not have.
   GameTrailer big;
   big.Moves = {VEKMove{0, 4, 1}};
   big.Cursor = big.MoveCount = 1;
-  const std::vector<uint8_t> five = EncodeGameTrailer(big);
-  EXPECT_TRUE(DecodeGameTrailer(five.data(), five.size(), 5, out));
-  EXPECT_FALSE(DecodeGameTrailer(five.data(), five.size(), 3, out));
+  const std::vector<uint8_t> five = EncodeGameTrailer(big, game);
+  EXPECT_TRUE(DecodeGameTrailer(five.data(), five.size(), 5, game, out));
+  EXPECT_FALSE(DecodeGameTrailer(five.data(), five.size(), 3, game, out));
 
-  const std::vector<uint8_t> good = EncodeGameTrailer(SomeTrailer(3, 6, 2));
+  const std::vector<uint8_t> good = EncodeGameTrailer(SomeTrailer(3, 6, 2), game);
   struct Change {
     std::size_t at;
     uint8_t value;
   } changes[] = {
-      {4, 2},      // version 2
-      {16, 7},     // cursor past the six moves
-      {12, 0},     // fewer turns applied (0) than undoable (3)
-      {11, 0x80},  // clock beyond 2^31 seconds
-      {24, 3},     // axis 3
-      {25, 0x40},  // a high bit in a move
-      {20, 5},     // count says five moves, six follow
+      {4, 1},     // version 1: its check did not cover the points
+      {16, 7},    // cursor past the six moves
+      {12, 0},    // fewer turns applied (0) than undoable (3)
+      {12, 9},    // more turns applied than the history holds, history not full
+      {10, 0x84}, // clock 100 days and a few seconds
+      {23, 1},    // scramble of 16 million turns
+      {28, 3},    // axis 3
+      {29, 0x40}, // a high bit in a move
+      {24, 5},    // count says five moves, six follow
   };
   for (const Change& c : changes) {
     std::vector<uint8_t> bad = good;
     bad[c.at] = c.value;
-    Resign(bad);
-    EXPECT_FALSE(DecodeGameTrailer(bad.data(), bad.size(), 3, out)) << "byte " << c.at;
+    Resign(bad, game);
+    EXPECT_FALSE(DecodeGameTrailer(bad.data(), bad.size(), 3, game, out)) << "byte " << c.at;
   }
 }
 
@@ -147,7 +160,7 @@ TEST_F(TrailerFiles, SaveAndLoadResumeTheGameAndItsHistory) {
     for (int i = 0; i < 9; ++i) RandomDrag(cube, random);
     ASSERT_TRUE(cube.Undo());
     ASSERT_TRUE(cube.Undo());
-    ASSERT_TRUE(SaveGameWithTrailer(cube, full, 754));
+    ASSERT_TRUE(SaveGameWithTrailer(cube, full, 754, 45));
     ASSERT_TRUE(cube.SaveToFile(plain));
 
     // Up to the last point the file is the designed one.
@@ -160,6 +173,7 @@ TEST_F(TrailerFiles, SaveAndLoadResumeTheGameAndItsHistory) {
     ASSERT_EQ(LoadGameWithTrailer(*loaded->Cube, full, trailer), n);
     ASSERT_TRUE(trailer.has_value());
     EXPECT_EQ(trailer->Seconds, 754u);
+    EXPECT_EQ(trailer->ScrambleTurns, 45u);
     EXPECT_TRUE(SamePoints(cube, *loaded->Cube));
     EXPECT_EQ(loaded->Cube->MoveCount(), 7u);
     EXPECT_EQ(loaded->Cube->History.Moves(), cube.History.Moves());
@@ -188,12 +202,14 @@ TEST_F(TrailerFiles, OlderFilesAndDamagedTrailersLoadAsThePlainGame) {
   const std::string older = Path("older.cube"), path = Path("damaged.cube");
   ASSERT_TRUE(cube.SaveToFile(older));
   const std::vector<uint8_t> designed = Read(older);
-  const std::vector<uint8_t> trailer = EncodeGameTrailer(CaptureGameTrailer(cube, 61));
+  const std::vector<uint8_t> trailer = EncodeGameTrailer(CaptureGameTrailer(cube, 61, 30), designed);
 
   auto loaded = HeadlessRenderer(2, 45);
   std::optional<GameTrailer> resumed;
-  EXPECT_EQ(LoadGameWithTrailer(*loaded->Cube, older, resumed), 3);
+  TrailerStatus status = TrailerStatus::Restored;
+  EXPECT_EQ(LoadGameWithTrailer(*loaded->Cube, older, resumed, nullptr, &status), 3);
   EXPECT_FALSE(resumed.has_value());
+  EXPECT_EQ(status, TrailerStatus::Absent);
   EXPECT_TRUE(SamePoints(cube, *loaded->Cube));
   EXPECT_FALSE(loaded->Cube->CanUndo());
 
@@ -204,8 +220,12 @@ TEST_F(TrailerFiles, OlderFilesAndDamagedTrailersLoadAsThePlainGame) {
     std::ofstream(path, std::ios::binary).write(reinterpret_cast<const char*>(bytes.data()),
                                                 static_cast<std::streamsize>(bytes.size()));
     loaded->Cube->Build(2);
-    ASSERT_EQ(LoadGameWithTrailer(*loaded->Cube, path, resumed), 3) << what;
+    ASSERT_EQ(LoadGameWithTrailer(*loaded->Cube, path, resumed, nullptr, &status), 3) << what;
     EXPECT_FALSE(resumed.has_value()) << what;
+    // Said on the status line unless the bytes do not even begin like one.
+    EXPECT_EQ(status, LooksLikeTrailer(tail.data(), tail.size()) ? TrailerStatus::Rejected
+                                                                 : TrailerStatus::Absent)
+        << what;
     EXPECT_TRUE(SamePoints(cube, *loaded->Cube)) << what;
     EXPECT_EQ(loaded->Cube->MoveCount(), 0u) << what;
   };
@@ -218,5 +238,30 @@ TEST_F(TrailerFiles, OlderFilesAndDamagedTrailersLoadAsThePlainGame) {
     bad[i] ^= 0x10;
     check(bad, "byte " + std::to_string(i));
   }
+  vekrandom::FixClockSeed(std::nullopt);
+}
+
+TEST_F(TrailerFiles, ATrailerLeftBehindByAnotherGameWrittenInPlaceIsNotBelieved) {
+  vekrandom::FixClockSeed(3u);
+  auto game = HeadlessRenderer(3, 45);
+  VEKBigCube& cube = *game->Cube;
+  cube.Shuffle(5);
+  const std::string path = Path("kept.cube");
+  ASSERT_TRUE(SaveGameWithTrailer(cube, path, 600, 30));
+  // Another program writes a game of the same size over the first bytes.
+  cube.Shuffle(5);
+  const std::vector<uint8_t> other = cube.GameBytes();
+  {
+    std::fstream out(path, std::ios::binary | std::ios::in | std::ios::out);
+    out.write(reinterpret_cast<const char*>(other.data()), static_cast<std::streamsize>(other.size()));
+  }
+  ASSERT_GT(Read(path).size(), other.size());
+  auto loaded = HeadlessRenderer(3, 45);
+  std::optional<GameTrailer> trailer;
+  TrailerStatus status = TrailerStatus::Restored;
+  ASSERT_EQ(LoadGameWithTrailer(*loaded->Cube, path, trailer, nullptr, &status), 3);
+  EXPECT_FALSE(trailer.has_value());
+  EXPECT_EQ(status, TrailerStatus::Rejected);
+  EXPECT_TRUE(SamePoints(cube, *loaded->Cube));
   vekrandom::FixClockSeed(std::nullopt);
 }
