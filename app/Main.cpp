@@ -1,16 +1,31 @@
 // Tessaro 3D: the application object and the program's entry point.
+#include <glib-unix.h>
 #include <wx/app.h>
 
 #include <cfenv>
+#include <csignal>
 #include <cstdlib>
 
 #include "app/MainForm.h"
 #include "app/Toolkit.h"
 
 namespace {
+// A logout, a kill or Ctrl+C in a terminal closes the window as its close
+// box does, so that settings, records and the game in play are kept. GLib
+// runs this from the event loop (also between the frames of an animation),
+// not from the signal itself.
+gboolean CloseOnSignal(gpointer) {
+  if (wxWindow* top = wxTheApp ? wxTheApp->GetTopWindow() : nullptr) top->Close();
+  // No toolkit event follows a signal: idle time, where the closed window is
+  // deleted and the program ends, must be asked for.
+  wxWakeUpIdle();
+  return G_SOURCE_CONTINUE;
+}
+
 class TessaroApp : public wxApp {
  public:
   bool OnInit() override {
+    for (int signal : {SIGTERM, SIGHUP, SIGINT}) g_unix_signal_add(signal, CloseOnSignal, nullptr);
     AskToolkitForRussian();
     auto* form = new TMainForm();
     // The canvas takes an OpenGL context only once it is on screen.

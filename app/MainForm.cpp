@@ -36,12 +36,21 @@ wxFont FontOfSize(int pixels) {
 }  // namespace
 
 TMainForm::TMainForm(const MainFormServices& services)
-    : wxFrame(nullptr, wxID_ANY, wxEmptyString), services_(services) {
+    : wxFrame(nullptr, wxID_ANY, wxEmptyString),
+      KeptGames(services.ResumeFolder.empty() ? ResumeFolderFromEnvironment() : services.ResumeFolder),
+      services_(services) {
   if (!services_.Chooser) services_.Chooser = &DialogFileChooser();
   if (!services_.Desktop) services_.Desktop = &DesktopShell();
   if (!services_.ShowError) {
     services_.ShowError = [](const wxString& text) {
       wxMessageBox(text, wxString::FromUTF8(kProgramName), wxOK | wxICON_ERROR);
+    };
+  }
+  if (!services_.Ask) {
+    services_.Ask = [this](const wxString& question) {
+      wxMessageDialog dialog(this, question, wxString::FromUTF8(kProgramName), wxYES_NO | wxNO_DEFAULT | wxICON_QUESTION);
+      dialog.SetYesNoLabels(wxString::FromUTF8("Да"), wxString::FromUTF8("Нет"));
+      return dialog.ShowModal() == wxID_YES;
     };
   }
   const wxString executable = wxStandardPaths::Get().GetExecutablePath();
@@ -51,7 +60,6 @@ TMainForm::TMainForm(const MainFormServices& services)
   SettingsPath = services_.SettingsPath.empty()
                      ? SettingsPathFromEnvironment(executable.ToStdString(wxConvUTF8))
                      : services_.SettingsPath;
-  ResumePath = ResumePathFromEnvironment();
 
   SetFont(FontOfSize(11));
   SetIcons(ApplicationIcons());
@@ -82,6 +90,9 @@ TMainForm::TMainForm(const MainFormServices& services)
       if (event.CanVeto()) event.Veto();
       return;
     }
+    // A window must not go while its canvas holds the pointer.
+    if (DrawWindow && DrawWindow->Canvas()->HasCapture()) DrawWindow->Canvas()->ReleaseMouse();
+    KeepGameAtClose();
     FormDestroy();
     Destroy();
   });
@@ -115,7 +126,7 @@ void TMainForm::FormCreate() {
   Renderer->Cube->ShuffleRotateCount = settings.ShuffleRotateCount;
   Renderer->Cube->RotateAntiAlias = settings.RotateAntiAlias;
   FRTimer.SetInterval(settings.TimeoutRotate);
-  CubeSize = 3;
+  CubeSize = settings.CubeSize;
 
   DrawWindow->OnCloseRequest = [this] { Close(); };
   Renderer->Attach(DrawWindow.get());
@@ -140,11 +151,19 @@ void TMainForm::CreateDialogs() {
 void TMainForm::FormDestroy() {
   if (destroyed_ || !Renderer) return;
   destroyed_ = true;
-  SaveResumeFile();
+  // A window destroyed without being closed keeps its game all the same.
+  if (GameRunning()) SaveResumeFile();
+  KeptGames.Release();
   DrawTimer.SetEnabled(false);
   GameTimer.SetEnabled(false);
   FRTimer.SetEnabled(false);
+  WriteSettingsFile();
+  if (attached_) Renderer->Detach();
+  attached_ = false;
+}
 
+bool TMainForm::WriteSettingsFile() {
+  if (!Renderer) return false;
   GameSettings settings;
   settings.SpaceColor = static_cast<int32_t>(Renderer->Cube->BodyColor.ToColorRef());
   settings.BGColor = static_cast<int32_t>(Renderer->ClearColor.ToColorRef());
@@ -157,11 +176,9 @@ void TMainForm::FormDestroy() {
   CreateFolderOf(SettingsPath);  // an installed game's configuration folder
   IniFile ini(SettingsPath);
   Records.Write(ini);  // saved with the settings, in the one replacement of the file
-  if (!WriteSettings(ini, settings)) {
-    services_.ShowError(wxString::Format("Unable to write to %s", wxString::FromUTF8(SettingsPath)));
-  }
-  if (attached_) Renderer->Detach();
-  attached_ = false;
+  if (WriteSettings(ini, settings)) return true;
+  services_.ShowError(wxString::Format("Unable to write to %s", wxString::FromUTF8(SettingsPath)));
+  return false;
 }
 
 wxString TMainForm::StatusText() const { return StatusBar->GetStatusText(0); }

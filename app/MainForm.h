@@ -12,6 +12,7 @@
 #include <wx/toolbar.h>
 
 #include <cstdint>
+#include <deque>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -20,6 +21,7 @@
 #include "app/ClockCaption.h"
 #include "app/GameClock.h"
 #include "app/GameRecords.h"
+#include "app/ResumeStore.h"
 #include "app/SettingsFile.h"
 #include "app/Timer.h"
 
@@ -43,6 +45,11 @@ struct MainFormServices {
   // Shows an error of the window's own (the settings file that cannot be
   // written); empty: a message box.
   std::function<void(const wxString&)> ShowError;
+  // Asks the player a yes/no question; true for yes. Empty: a message box
+  // with the buttons "Да" and "Нет".
+  std::function<bool(const wxString&)> Ask;
+  // The folder of the kept games in progress; empty: the player's data folder.
+  std::string ResumeFolder;
 };
 
 class TMainForm : public wxFrame {
@@ -108,6 +115,8 @@ class TMainForm : public wxFrame {
   void UpdateUndoRedo();
   // The clock runs: a game since New game, not yet solved or stopped.
   bool GameRunning() const { return GameTimer.Enabled(); }
+  // A scramble is being shown: only Stop and Exit act (after the current turn).
+  bool Scrambling() const { return scrambling_; }
   // Menu item and button agree: both on, or both greyed out.
   bool UndoEnabled() const;
   bool RedoEnabled() const;
@@ -123,10 +132,12 @@ class TMainForm : public wxFrame {
   wxString TimerText() const { return TimerLabel->GetLabel(); }
   wxString MovesText() const { return MovesLabel->GetLabel(); }
 
-  // The game kept when the window closed during a game: whether there is one
-  // to continue, and forgetting it (a solved game, a new game).
+  // The games kept while they are played: whether there is one to continue,
+  // and forgetting this window's (a solved game, a new game).
   bool ResumeAvailable() const;
   void DiscardResumeFile();
+  // Writes the settings and records now, as at exit; false when it failed.
+  bool WriteSettingsFile();
 
   // Components.
   wxToolBar* ToolBarButton = nullptr;
@@ -164,10 +175,14 @@ class TMainForm : public wxFrame {
   // file is never overwritten.
   bool SaveNeedsName = false;
   std::string SettingsPath;
-  // Best solves, read at start-up and written at exit with the settings.
+  // Best solves, read at start-up and written with the settings when one is
+  // set and at exit.
   GameRecords Records;
-  // Empty: no usable data folder, nothing is kept.
-  std::string ResumePath;
+  // The games in progress kept in the data folder; this window's among them.
+  ResumeStore KeptGames;
+  // Quarter turns of the running game's scramble; 0 when not known (a file
+  // without it). A game scrambled with enough turns can set a record.
+  uint32_t ScrambleTurns = 0;
 
  private:
   void BuildMenu();
@@ -187,7 +202,23 @@ class TMainForm : public wxFrame {
   // A new size of cube: the eye moves so that it fills the picture as a
   // 3x3x3 does; the orientation stays.
   void FitViewToSize();
-  void SaveResumeFile();
+  // Keeps the running game in this window's kept file; false (errno set)
+  // when it could not be written.
+  bool SaveResumeFile();
+  // At close: keeps the running game, and when that fails says why and
+  // offers to save it to a file of the player's choice.
+  void KeepGameAtClose();
+  // A game with the player's moves is about to be dropped: true to go on.
+  bool ConfirmAbandon();
+  // Greys every command but Stop and Exit while a scramble is shown.
+  void SetScrambling(bool scrambling);
+  // The mouse button went up during an animation: the gesture ends now.
+  void EndReleasedGesture();
+  // Takes the undo and redo steps asked for, one after another (presses
+  // made during an animation wait their turn).
+  void RunHistorySteps();
+  // "Ошибка: не удалось сохранить файл (<why>)!" for the errno of a failed save.
+  static wxString SaveFailedText(int error);
   void UpdateContinueItem();
   void ShowGameTitle();
   static wxString MovesCaption(uint32_t moves);
@@ -202,7 +233,7 @@ class TMainForm : public wxFrame {
   // undo/redo state and the solved test.
   void AfterPlayerTurn();
   // Undo or redo: one history step, animated, if the cube can take it.
-  void TakeHistoryStep(bool (VEKBigCube::*possible)() const, bool (VEKBigCube::*step)());
+  void TakeHistoryStep(bool undo);
   // The cube was solved during a running game: stops the clock, keeps a
   // record and says so on the status line.
   void GameSolved();
@@ -218,8 +249,12 @@ class TMainForm : public wxFrame {
   int fittedSize_ = 0;  // the cube size the eye distance was last set for
   bool attached_ = false;
   bool destroyed_ = false;
-  // The running game was scrambled with enough turns to set a record.
-  bool recordGame_ = false;
-  // The solved text stays when the button of the solving drag goes up.
-  bool keepSolvedStatus_ = false;
+  bool scrambling_ = false;
+  // Stop or Exit asked for during a scramble: run once it has ended.
+  int afterScramble_ = 0;
+  // Undo (true) and redo (false) steps waiting for the animation to end.
+  std::deque<bool> historySteps_;
+  // Shown instead of "Готово!" when the button of the last drag goes up
+  // (the solved text, a kept game that could not be written).
+  wxString stickyStatus_;
 };

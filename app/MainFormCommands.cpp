@@ -1,9 +1,12 @@
 // The game's commands and what each leaves on the status line.
 #include <wx/filename.h>
 
+#include <algorithm>
+#include <cerrno>
 #include <ctime>
 
 #include "app/AboutForm.h"
+#include "app/CommandIds.h"
 #include "app/FileChooser.h"
 #include "app/HelpFile.h"
 #include "app/MainForm.h"
@@ -20,21 +23,46 @@ wxString Text(const char* utf8) { return wxString::FromUTF8(utf8); }
 const char* const kReady = "Готово!";
 }  // namespace
 
+bool TMainForm::ConfirmAbandon() {
+  const VEKBigCube& cube = *Renderer->Cube;
+  if (!GameRunning() || (cube.MoveCount() == 0 && !cube.CanRedo())) return true;
+  return services_.Ask(Text("Прервать текущую игру?"));
+}
+
 void TMainForm::N4Click() {
+  if (!ConfirmAbandon()) return;
   VEKGL& gl = *Renderer;
   if (!gl.Cube->RotateAntiAlias) gl.Passes = 1;
   SetStatus(Text("Перемешиваю..."));
   DiscardResumeFile();
+  // A new game is no opened file: Save asks for a name rather than write
+  // this game over the one that was opened.
+  GameFileName.clear();
+  SaveNeedsName = false;
+  ShowGameTitle();
   // No game runs until the scramble is done: a close during it keeps nothing.
   GameTimer.SetEnabled(false);
   ResetClock();
   gl.Cube->Build(CubeSize);
   FitViewToSize();
+  SetScrambling(true);
   gl.Cube->Shuffle(gl.Cube->ShuffleRotateCount);
+  SetScrambling(false);
+  gl.Passes = gl.DrawQuality;
   if (CloseIfAsked()) return;
-  // A practice game of a few scrambling turns sets no record.
-  recordGame_ = gl.Cube->ShuffleRotateCount >= kRecordScrambleTurns;
-  keepSolvedStatus_ = false;
+  const int after = afterScramble_;
+  afterScramble_ = 0;
+  if (IsExitCommand(after)) {
+    Close();
+    return;
+  }
+  if (IsStopCommand(after)) {
+    N5Click();
+    SetStatus(Text(kReady));
+    return;
+  }
+  ScrambleTurns = static_cast<uint32_t>(std::max(0, gl.Cube->ShuffleRotateCount));
+  stickyStatus_.clear();
   ShowMoves();
   UpdateUndoRedo();
   gameClock_.Start();
@@ -42,17 +70,17 @@ void TMainForm::N4Click() {
   // whole seconds.
   GameTimer.SetEnabled(true);
   TimerPanel->Show();
-  gl.Passes = gl.DrawQuality;
   SetStatus(Text(kReady));
 }
 
 void TMainForm::N5Click() {
+  if (!ConfirmAbandon()) return;
   Renderer->Cube->Build(CubeSize);
   FitViewToSize();
   GameTimer.SetEnabled(false);
   ResetClock();
   TimerPanel->Hide();
-  recordGame_ = false;
+  ScrambleTurns = 0;
   ShowMoves();
   UpdateUndoRedo();
   GameFileName.clear();
@@ -77,7 +105,6 @@ void TMainForm::N7Click() {
   }
   SaveNeedsName = false;
   ShowGameTitle();
-  SetStatus(Text(kReady));
 }
 
 void TMainForm::N8Click() {
@@ -106,18 +133,34 @@ void TMainForm::N9Click() {
 void TMainForm::SaveGameTo(const std::string& path, bool announceSuccess) {
   // A game in play keeps its clock and history after the points; any other
   // is written as before.
-  const bool saved = GameTimer.Enabled()
-                         ? SaveGameWithTrailer(*Renderer->Cube, path, static_cast<uint32_t>(gameClock_.Seconds()))
-                         : Renderer->Cube->SaveToFile(path);
+  const bool saved = GameRunning() ? SaveGameWithTrailer(*Renderer->Cube, path,
+                                                         static_cast<uint32_t>(gameClock_.Seconds()), ScrambleTurns)
+                                   : Renderer->Cube->SaveToFile(path);
   if (!saved) {
-    // The file that was there, if any, is untouched.
-    SetStatus(Text("Ошибка: не удалось сохранить файл!"));
+    // The file that was there, if any, is untouched; the game goes on.
+    SetStatus(SaveFailedText(errno));
     return;
   }
   GameFileName = path;
   SaveNeedsName = false;
   ShowGameTitle();
   if (announceSuccess) SetStatus(Text(kReady));
+}
+
+namespace {
+// Why a save failed, in the player's words.
+const char* WriteFailureReason(int error) {
+  switch (error) {
+    case ENOSPC: case EDQUOT: return "нет места на диске";
+    case EROFS: case EACCES: case EPERM: return "нет прав на запись";
+    case ENAMETOOLONG: return "слишком длинное имя файла";
+    default: return "ошибка записи";
+  }
+}
+}  // namespace
+
+wxString TMainForm::SaveFailedText(int error) {
+  return Text("Ошибка: не удалось сохранить файл (") + Text(WriteFailureReason(error)) + Text(")!");
 }
 
 void TMainForm::N11Click() {

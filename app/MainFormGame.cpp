@@ -1,24 +1,38 @@
 // The player's game beyond the commands: undo and redo, the move counter,
 // the solved moment and the records.
+#include <cerrno>
+
 #include "app/MainForm.h"
 #include "app/RecordsForm.h"
 #include "puzzle/VekCube.h"
 #include "render/VekGL.h"
 
-void TMainForm::UndoClick() { TakeHistoryStep(&VEKBigCube::CanUndo, &VEKBigCube::Undo); }
+void TMainForm::UndoClick() { TakeHistoryStep(true); }
 
-void TMainForm::RedoClick() { TakeHistoryStep(&VEKBigCube::CanRedo, &VEKBigCube::Redo); }
+void TMainForm::RedoClick() { TakeHistoryStep(false); }
 
-void TMainForm::TakeHistoryStep(bool (VEKBigCube::*possible)() const, bool (VEKBigCube::*step)()) {
+void TMainForm::TakeHistoryStep(bool undo) {
+  historySteps_.push_back(undo);
+  // During an animation the step waits for it; the loop below takes it then.
+  if (!Animating()) RunHistorySteps();
+}
+
+void TMainForm::RunHistorySteps() {
   VEKGL& gl = *Renderer;
-  if (Animating() || !(gl.Cube->*possible)()) return;
-  // Drawn like a drag's turn: one pass while the layer moves.
-  const int32_t passes = gl.Passes;
-  if (!gl.Cube->RotateAntiAlias) gl.Passes = 1;
-  const bool turned = (gl.Cube->*step)();
-  gl.Passes = passes;
-  if (CloseIfAsked()) return;
-  if (turned) AfterPlayerTurn();
+  while (!historySteps_.empty() && !Animating()) {
+    const bool undo = historySteps_.front();
+    historySteps_.pop_front();
+    if (undo ? !gl.Cube->CanUndo() : !gl.Cube->CanRedo()) continue;
+    // Drawn like a drag's turn: one pass while the layer moves.
+    const int32_t passes = gl.Passes;
+    if (!gl.Cube->RotateAntiAlias) gl.Passes = 1;
+    const bool turned = undo ? gl.Cube->Undo() : gl.Cube->Redo();
+    gl.Passes = passes;
+    if (turned) AfterPlayerTurn();
+    if (CloseIfAsked()) return;
+    EndReleasedGesture();
+  }
+  historySteps_.clear();
 }
 
 void TMainForm::RecordsClick() {
@@ -31,7 +45,13 @@ void TMainForm::AfterPlayerTurn() {
   // Without a running game (after Stop, Open or a solve) nothing is counted.
   if (!GameRunning()) return;
   ShowMoves();
-  if (Renderer->Cube->IsSolved()) GameSolved();
+  if (Renderer->Cube->IsSolved()) {
+    GameSolved();
+  } else if (!SaveResumeFile() && !KeptGames.Folder().empty()) {
+    // Kept after every turn, so that a crash loses at most the turn being made.
+    stickyStatus_ = wxString::FromUTF8("Не удалось сохранить игру для продолжения");
+    SetStatus(stickyStatus_);
+  }
 }
 
 void TMainForm::GameSolved() {
@@ -44,11 +64,13 @@ void TMainForm::GameSolved() {
   wxString text = wxString::FromUTF8("Собрано! ") + clock + wxString::FromUTF8(", ходов: ") +
                   wxString::Format("%u", moves);
   const SolveRecord solve{GameSeconds, static_cast<int32_t>(moves)};
-  if (recordGame_ && Records.Offer(Renderer->Cube->Size, solve)) {
+  if (ScrambleTurns >= static_cast<uint32_t>(kRecordScrambleTurns) && Records.Offer(Renderer->Cube->Size, solve)) {
     text += wxString::FromUTF8(". Новый рекорд!");
+    // Written at once: a crash or a logout later must not lose it.
+    WriteSettingsFile();
   }
-  recordGame_ = false;
+  ScrambleTurns = 0;
   SetStatus(text);
-  keepSolvedStatus_ = true;
+  stickyStatus_ = text;
   DiscardResumeFile();  // a finished game is nothing to continue
 }

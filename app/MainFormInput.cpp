@@ -5,6 +5,7 @@
 #include <wx/eventfilter.h>
 #include <wx/evtloop.h>
 
+#include "app/CommandIds.h"
 #include "app/GLCanvasWindow.h"
 #include "app/MainForm.h"
 #include "puzzle/VekCube.h"
@@ -21,6 +22,12 @@ int KeyCodeOf(int wxKey) {
     case WXK_DOWN: case WXK_NUMPAD_DOWN: return 40;
     default: return 0;  // the renderer knows only the arrows
   }
+}
+
+// Ctrl+Z, Ctrl+Shift+Z and Ctrl+Y, the menu's shortcuts for undo and redo.
+bool IsHistoryKey(const wxKeyEvent& event) {
+  const int key = event.GetKeyCode();
+  return event.RawControlDown() && !event.AltDown() && (key == 'Z' || key == 'Y');
 }
 
 uint8_t KeyShift(const wxKeyboardState& state) {
@@ -43,10 +50,27 @@ class TMainForm::InputFilter : public wxEventFilter {
       return Event_Skip;
     }
     const wxEventType type = event.GetEventType();
-    const wxGLCanvas* canvas = form_.DrawWindow ? form_.DrawWindow->Canvas() : nullptr;
+    wxGLCanvas* canvas = form_.DrawWindow ? form_.DrawWindow->Canvas() : nullptr;
     if ((type == wxEVT_LEFT_UP || type == wxEVT_RIGHT_UP || type == wxEVT_MIDDLE_UP) &&
         canvas && event.GetEventObject() == canvas && canvas->HasCapture()) {
+      // The pointer is free at once, so that the close box and the menus
+      // answer; the gesture itself ends after the animation.
+      canvas->ReleaseMouse();
       form_.releasedDuringAnimation_ = true;
+    }
+    if (type == wxEVT_MENU || type == wxEVT_TOOL) {
+      const int id = event.GetId();
+      if (form_.scrambling_ && (IsStopCommand(id) || IsExitCommand(id))) {
+        form_.afterScramble_ = id;
+        form_.Renderer->Cube->StopShuffle = true;
+      } else if (!form_.scrambling_ && (IsUndoCommand(id) || IsRedoCommand(id))) {
+        // Presses made while a turn is shown wait their turn.
+        form_.historySteps_.push_back(IsUndoCommand(id));
+      }
+    }
+    // The keys of undo and redo go on to become the menu's command above.
+    if (type == wxEVT_CHAR_HOOK && !form_.scrambling_ && IsHistoryKey(static_cast<wxKeyEvent&>(event))) {
+      return Event_Skip;
     }
     return Event_Processed;
   }
@@ -143,7 +167,7 @@ void TMainForm::BindInput() {
 }
 
 void TMainForm::DrawPanelMouseDown() {
-  keepSolvedStatus_ = false;
+  stickyStatus_.clear();
   SetStatus(wxString::FromUTF8("Вращаю..."));
   if (!Renderer->Cube->RotateAntiAlias) Renderer->Passes = 1;
 }
@@ -152,22 +176,26 @@ void TMainForm::DrawPanelMouseMove(uint8_t Shift, int X, int Y) {
   // A turn made by the drag counts one more move.
   const uint32_t moves = Renderer->Cube->MoveCount();
   Renderer->MouseMove(X, Y, Shift);  // may turn a layer, animated
-  if (CloseIfAsked()) return;
+  // Counted (and a solve kept) also when the window closes right after.
   if (Renderer->Cube->MoveCount() != moves) AfterPlayerTurn();
+  if (CloseIfAsked()) return;
   FRTimer.SetEnabled(true);
-  if (releasedDuringAnimation_) {
-    // The button went up while the layer turned: the gesture ends now.
-    releasedDuringAnimation_ = false;
-    ReleaseCanvasMouse();
-    DrawPanelMouseUp();
-  }
+  EndReleasedGesture();
+  RunHistorySteps();
+}
+
+void TMainForm::EndReleasedGesture() {
+  if (!releasedDuringAnimation_) return;
+  releasedDuringAnimation_ = false;
+  ReleaseCanvasMouse();
+  DrawPanelMouseUp();
 }
 
 void TMainForm::DrawPanelMouseUp() {
   Renderer->MouseUp();
   Renderer->Passes = Renderer->DrawQuality;
   // The solving drag's release leaves the solved text on the line.
-  if (!keepSolvedStatus_) SetStatus(wxString::FromUTF8("Готово!"));
+  SetStatus(stickyStatus_.empty() ? wxString::FromUTF8("Готово!") : stickyStatus_);
 }
 
 void TMainForm::FormKeyDown(int Key, uint8_t Shift) { Renderer->KeyDown(Key, Shift); }

@@ -2,6 +2,7 @@
 // same picture.
 #include <utility>
 
+#include "app/CommandIds.h"
 #include "app/MainForm.h"
 #include "app/ProgramInfo.h"
 #include "puzzle/VekCube.h"
@@ -9,13 +10,6 @@
 #include "app/Toolkit.h"
 
 namespace {
-enum CommandId {
-  kN4 = wxID_HIGHEST + 1, kN5, kN7, kN8, kN9, kN11, kN13, kN14, kN15, kN16, kN18, kSite, kURL,
-  kToolButton1, kToolButton2, kToolButton3, kToolButton4, kToolButton6, kToolButton7, kToolButton9,
-  kUndo, kRedo, kRecords, kToolButtonUndo, kToolButtonRedo,
-  kContinue, kHomeView,
-};
-
 wxString Text(const char* utf8) { return wxString::FromUTF8(utf8); }
 }  // namespace
 
@@ -40,14 +34,15 @@ void TMainForm::BuildMenu() {
   game->AppendSeparator();
   item(game, kN11, "Настройки...", 4);
   game->AppendSeparator();
-  item(game, kN13, "Выход", 6);
-  game->AppendSeparator();
   UndoItem = item(game, kUndo, "Отменить ход\tCtrl+Z", 7);
   RedoItem = item(game, kRedo, "Повторить ход\tCtrl+Shift+Z", 8);
   RedoItem->AddExtraAccel(wxAcceleratorEntry(wxACCEL_CTRL, 'Y'));
   game->AppendSeparator();
   item(game, kRecords, "Рекорды...", -1);
   ContinueItem = item(game, kContinue, "Продолжить игру", -1);
+  // Exit stays last, below its separator.
+  game->AppendSeparator();
+  item(game, kN13, "Выход", 6);
   MainMenu->Append(game, Text("Игра"));
 
   auto* view = new wxMenu();
@@ -89,7 +84,8 @@ void TMainForm::BuildMenu() {
   Bind(wxEVT_MENU, [this](wxCommandEvent& event) { N14->Check(!event.IsChecked()); N14Click(); }, kN14);
   Bind(wxEVT_MENU, [this](wxCommandEvent& event) { N15->Check(!event.IsChecked()); N15Click(); }, kN15);
   // Another copy of the game may have kept or continued a game meanwhile.
-  Bind(wxEVT_UPDATE_UI, [this](wxUpdateUIEvent& event) { event.Enable(ResumeAvailable()); }, kContinue);
+  Bind(wxEVT_UPDATE_UI, [this](wxUpdateUIEvent& event) { event.Enable(!scrambling_ && ResumeAvailable()); },
+       kContinue);
 }
 
 void TMainForm::BuildToolBar() {
@@ -110,10 +106,10 @@ void TMainForm::BuildToolBar() {
       {kToolButton6, "Настройки", 4, &TMainForm::ToolButton6Click},
       {kToolButton7, "Справка", 5, &TMainForm::ToolButton7Click},
       {0, nullptr, -1, nullptr},
-      {kToolButton9, "Выход", 6, &TMainForm::ToolButton9Click},
-      {0, nullptr, -1, nullptr},
       {kToolButtonUndo, "Отменить ход", 7, &TMainForm::ToolButtonUndoClick},
       {kToolButtonRedo, "Повторить ход", 8, &TMainForm::ToolButtonRedoClick},
+      {0, nullptr, -1, nullptr},
+      {kToolButton9, "Выход", 6, &TMainForm::ToolButton9Click},
   };
   for (const Button& b : buttons) {
     if (b.id == 0) {
@@ -129,9 +125,32 @@ void TMainForm::BuildToolBar() {
   UpdateUndoRedo();
 }
 
+void TMainForm::SetScrambling(bool scrambling) {
+  scrambling_ = scrambling;
+  for (size_t m = 0; m < MainMenu->GetMenuCount(); ++m) {
+    for (wxMenuItem* entry : MainMenu->GetMenu(m)->GetMenuItems()) {
+      const int id = entry->GetId();
+      if (!entry->IsSeparator() && !IsStopCommand(id) && !IsExitCommand(id)) entry->Enable(!scrambling);
+    }
+  }
+  for (size_t t = 0; t < ToolBarButton->GetToolsCount(); ++t) {
+    const wxToolBarToolBase* tool = ToolBarButton->GetToolByPos(static_cast<int>(t));
+    const int id = tool->GetId();
+    if (!tool->IsSeparator() && !IsStopCommand(id) && !IsExitCommand(id)) ToolBarButton->EnableTool(id, !scrambling);
+  }
+  // No count belongs to a cube being scrambled.
+  if (scrambling) {
+    MovesLabel->SetLabel(wxEmptyString);
+  } else {
+    ShowMoves();
+  }
+  UpdateUndoRedo();
+  UpdateContinueItem();
+}
+
 void TMainForm::UpdateUndoRedo() {
-  const bool undo = Renderer && Renderer->Cube->CanUndo();
-  const bool redo = Renderer && Renderer->Cube->CanRedo();
+  const bool undo = Renderer && !scrambling_ && Renderer->Cube->CanUndo();
+  const bool redo = Renderer && !scrambling_ && Renderer->Cube->CanRedo();
   // Only changes: enabling a tool redraws the bar.
   if (UndoItem && UndoItem->IsEnabled() != undo) UndoItem->Enable(undo);
   if (RedoItem && RedoItem->IsEnabled() != redo) RedoItem->Enable(redo);

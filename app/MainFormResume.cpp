@@ -1,10 +1,8 @@
-// Games that go on: a saved game's clock and history, the game kept when the
-// window closes during play, and the view fitted to the cube's size.
-#include <filesystem>
-#include <system_error>
+// Games that go on: a saved game's clock and history, the game kept while it
+// is played, and the view fitted to the cube's size.
+#include <cerrno>
 
 #include "app/MainForm.h"
-#include "app/SettingsPath.h"
 #include "puzzle/GameTrailer.h"
 #include "puzzle/VekCube.h"
 #include "render/VekGL.h"
@@ -21,8 +19,9 @@ void TMainForm::RefreshGameInfo() {
 
 bool TMainForm::LoadGameFile(const std::string& path) {
   GameFileError error = GameFileError::None;
+  TrailerStatus status = TrailerStatus::Absent;
   std::optional<GameTrailer> trailer;
-  const int size = LoadGameWithTrailer(*Renderer->Cube, path, trailer, &error);
+  const int size = LoadGameWithTrailer(*Renderer->Cube, path, trailer, &error, &status);
   if (size <= 0) {
     SetStatus(Text(error == GameFileError::CannotOpen ? "Ошибка: не удалось открыть файл!"
                                                       : "Ошибка: неизвестный формат файла!"));
@@ -30,21 +29,25 @@ bool TMainForm::LoadGameFile(const std::string& path) {
   }
   CubeSize = size;
   ResumeLoadedGame(trailer);
+  // The cube loads; what the file said of its clock and moves is not believed.
+  SetStatus(Text(status == TrailerStatus::Rejected ? "Готово! Файл без времени и истории ходов" : "Готово!"));
   return true;
 }
 
 void TMainForm::ResumeLoadedGame(const std::optional<GameTrailer>& trailer) {
   FitViewToSize();
-  // How the game was scrambled is not kept: a game from a file sets no record.
-  recordGame_ = false;
+  stickyStatus_.clear();
   GameTimer.SetEnabled(false);
   if (trailer) {
     GameSeconds = static_cast<int32_t>(trailer->Seconds);
+    // A file that says how its game began can set a record.
+    ScrambleTurns = trailer->ScrambleTurns;
     gameClock_.Start(GameSeconds);
     GameTimer.SetEnabled(true);
     TimerPanel->Show();
   } else {
     GameSeconds = 0;
+    ScrambleTurns = 0;
     TimerPanel->Hide();
   }
   RefreshGameInfo();
@@ -62,41 +65,59 @@ void TMainForm::HomeViewClick() {
   Renderer->Camera.ResetView(FittedEyeDistance(Renderer->Cube->Size));
 }
 
-bool TMainForm::ResumeAvailable() const {
-  std::error_code ec;
-  return !ResumePath.empty() && std::filesystem::is_regular_file(ResumePath, ec);
-}
+bool TMainForm::ResumeAvailable() const { return !KeptGames.Latest().empty(); }
 
 void TMainForm::UpdateContinueItem() {
-  if (ContinueItem) ContinueItem->Enable(ResumeAvailable());
+  if (ContinueItem) ContinueItem->Enable(!scrambling_ && ResumeAvailable());
 }
 
 void TMainForm::DiscardResumeFile() {
-  std::error_code ec;
-  if (!ResumePath.empty()) std::filesystem::remove(ResumePath, ec);
+  KeptGames.Discard();
   UpdateContinueItem();
 }
 
-void TMainForm::SaveResumeFile() {
+bool TMainForm::SaveResumeFile() {
   // Only a game in play: no clock running means no game, or a finished one.
-  if (!GameTimer.Enabled() || ResumePath.empty()) return;
-  CreateFolderOf(ResumePath);
-  if (!SaveGameWithTrailer(*Renderer->Cube, ResumePath, static_cast<uint32_t>(gameClock_.Seconds()))) {
-    services_.ShowError(wxString::Format("Unable to write to %s", wxString::FromUTF8(ResumePath)));
+  if (!GameRunning()) return true;
+  const uint32_t seconds = static_cast<uint32_t>(gameClock_.Seconds());
+  return KeptGames.Keep([&](const std::string& path) {
+    return SaveGameWithTrailer(*Renderer->Cube, path, seconds, ScrambleTurns);
+  });
+}
+
+void TMainForm::KeepGameAtClose() {
+  if (!GameRunning() || KeptGames.Folder().empty()) return;
+  if (!SaveResumeFile()) {
+    const wxString question = Text("Не удалось сохранить текущую игру для продолжения: ") +
+                              SaveFailedText(errno) + Text("\nСохранить её в файл?");
+    if (services_.Ask(question)) N9Click();
   }
+  // Kept (or offered): nothing more to keep when the window goes.
+  GameTimer.SetEnabled(false);
 }
 
 void TMainForm::ContinueClick() {
-  if (Animating() || !ResumeAvailable()) {
+  const std::string kept = KeptGames.Latest();
+  if (Animating() || kept.empty()) {
     UpdateContinueItem();
     return;
   }
   SetStatus(Text("Загружаю..."));
-  if (!LoadGameFile(ResumePath)) return;
+  // The game on screen stays kept, with its clock as it is now, for a later Continue.
+  SaveResumeFile();
+  if (!LoadGameFile(kept)) {
+    // Offered once: a kept game that cannot be loaded is moved aside, not deleted.
+    KeptGames.SetAside(kept);
+    SetStatus(Text("Ошибка: сохранённую игру не удалось загрузить, она отложена"));
+    UpdateContinueItem();
+    return;
+  }
+  // This window goes on with the kept game and keeps it from now on; the
+  // file stays until a newer turn replaces it, a solve or a new game.
+  KeptGames.Adopt(kept);
   // The kept game is not the player's file: Save asks for a name.
   GameFileName.clear();
   SaveNeedsName = false;
   ShowGameTitle();
-  DiscardResumeFile();
-  SetStatus(Text("Готово!"));
+  UpdateContinueItem();
 }

@@ -5,12 +5,12 @@
 
 #include "app/SettingsPath.h"
 
-std::string ChooseResumePath(const char* xdgDataHome, const char* home) {
+std::string ChooseResumeFolder(const char* xdgDataHome, const char* home) {
   const std::string data = XdgUserFolder(xdgDataHome, home, ".local/share");
   if (data.empty()) return {};
-  return (std::filesystem::path(data) / "tessaro3d" / "resume.cube").string();
+  return (std::filesystem::path(data) / "tessaro3d").string();
 }
 
-std::string ResumePathFromEnvironment() {
-  return ChooseResumePath(std::getenv("XDG_DATA_HOME"), std::getenv("HOME"));
+std::string ResumeFolderFromEnvironment() {
+  return ChooseResumeFolder(std::getenv("XDG_DATA_HOME"), std::getenv("HOME"));
 }

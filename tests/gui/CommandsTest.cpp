@@ -6,6 +6,7 @@
 #include "GuiHelpers.h"
 
 namespace {
+std::string Utf8(const wxString& s) { return s.ToStdString(wxConvUTF8); }
 const std::string kReady = "Готово!";
 
 std::vector<uint8_t> Bytes(const std::string& path) {
@@ -159,7 +160,7 @@ TEST_F(MainFormTest, SaveAsWritesTheGameAndOpenRestoresItBitForBit) {
   ASSERT_TRUE(cube().SaveToFile(Path("reference.cube")));
   // The points of the game, then the trailer of a game in play (no turns yet).
   const std::vector<uint8_t> saved = Bytes(Path("saved.cube"));
-  ASSERT_EQ(saved.size(), 15884u + 28u);
+  ASSERT_EQ(saved.size(), 15884u + 32u);
   const std::vector<uint8_t> points(saved.begin(), saved.begin() + 15884);
   EXPECT_EQ(points, Bytes(Path("reference.cube")));
 
@@ -177,9 +178,12 @@ TEST_F(MainFormTest, SaveWithoutAUsableFileBehavesAsSaveAs) {
   EXPECT_EQ(chooser.saves, 1);
   EXPECT_TRUE(std::filesystem::exists(Path("first.cube")));
   form->N4Click();
+  EXPECT_TRUE(form->GameFileName.empty()) << "a new game never goes over the file of the last";
+  form->N8Click();
+  EXPECT_EQ(chooser.saves, 2);
   statuses.clear();
   form->N8Click();  // the file exists: saved in place, nothing said
-  EXPECT_EQ(chooser.saves, 1);
+  EXPECT_EQ(chooser.saves, 2);
   EXPECT_TRUE(statuses.empty());
   ASSERT_TRUE(cube().SaveToFile(Path("reference.cube")));
   const std::string first = ReadFile(Path("first.cube"));
@@ -187,7 +191,7 @@ TEST_F(MainFormTest, SaveWithoutAUsableFileBehavesAsSaveAs) {
   std::filesystem::remove(Path("first.cube"));
   chooser.path = Path("second.cube");
   form->N8Click();  // deleted meanwhile: asks again
-  EXPECT_EQ(chooser.saves, 2);
+  EXPECT_EQ(chooser.saves, 3);
   EXPECT_TRUE(std::filesystem::exists(Path("second.cube")));
 }
 
@@ -205,15 +209,16 @@ TEST_F(MainFormTest, SaveAfterARejectedOpenNeverTouchesTheRejectedFile) {
 
 TEST_F(MainFormTest, AFailedSaveKeepsTheOldFileAndSaysSo) {
   Start({"RotateSpeed=45", "ShuffleRotateCount=2"});
+  form->N4Click();
   chooser.path = Path("kept.cube");
   form->N9Click();
   const std::vector<uint8_t> before = Bytes(Path("kept.cube"));
-  form->N4Click();
   // A target that cannot be replaced: a folder of that name.
   std::filesystem::create_directory(Path("folder.cube"));
   chooser.path = Path("folder.cube");
   form->N9Click();
-  EXPECT_EQ(form->StatusText(), wxString::FromUTF8("Ошибка: не удалось сохранить файл!"));
+  EXPECT_EQ(Utf8(form->StatusText()).rfind("Ошибка: не удалось сохранить файл (", 0), 0u);
+  EXPECT_TRUE(form->GameRunning()) << "the game goes on";
   EXPECT_EQ(form->GameFileName, Path("kept.cube"));
   EXPECT_EQ(Bytes(Path("kept.cube")), before);
 }

@@ -8,6 +8,7 @@
 #include <wx/evtloop.h>
 #include <wx/timer.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cstdlib>
 #include <filesystem>
@@ -114,6 +115,10 @@ class MainFormTest : public ::testing::Test {
     services.ExecutableFolder = folder.string();
     services.StatusObserver = [this](const wxString& text) { statuses.push_back(text.ToStdString(wxConvUTF8)); };
     services.ShowError = [this](const wxString& text) { errors.push_back(text.ToStdString(wxConvUTF8)); };
+    services.Ask = [this](const wxString& text) {
+      questions.push_back(text.ToStdString(wxConvUTF8));
+      return answerYes;
+    };
     form = new TMainForm(services);
     form->Show();
     form->FormCreate();
@@ -126,7 +131,18 @@ class MainFormTest : public ::testing::Test {
   std::string Path(const std::string& name) const { return (folder / name).string(); }
   // XDG_DATA_HOME of the test's window, and where it keeps a game on closing.
   std::string DataFolder() const { return (folder / "data").string(); }
-  std::string ResumeFile() const { return (folder / "data" / "tessaro3d" / "resume.cube").string(); }
+  std::string KeptFolder() const { return (folder / "data" / "tessaro3d").string(); }
+  // The games kept in the data folder (resume*.cube), sorted.
+  std::vector<std::string> KeptGames() const {
+    std::vector<std::string> found;
+    std::error_code ec;
+    for (const auto& entry : std::filesystem::directory_iterator(KeptFolder(), ec)) {
+      const std::string name = entry.path().filename().string();
+      if (name.rfind("resume", 0) == 0 && entry.path().extension() == ".cube") found.push_back(entry.path().string());
+    }
+    std::sort(found.begin(), found.end());
+    return found;
+  }
   VEKGL& gl() { return *form->Renderer; }
   VEKBigCube& cube() { return *form->Renderer->Cube; }
 
@@ -135,6 +151,8 @@ class MainFormTest : public ::testing::Test {
   FakeShell shell;
   std::vector<std::string> statuses;
   std::vector<std::string> errors;
+  std::vector<std::string> questions;  // asked of the player, answered answerYes
+  bool answerYes = true;
   TMainForm* form = nullptr;
   // The variables a test may change, put back afterwards.
   std::vector<std::pair<std::string, std::optional<std::string>>> savedEnvironment{

@@ -4,6 +4,8 @@
 #include <filesystem>
 #include <random>
 
+#include <sys/stat.h>
+
 #include "GuiHelpers.h"
 #include "ToolkitDriver.h"
 #include "app/GLCanvasWindow.h"
@@ -32,7 +34,8 @@ GameTrailer TrailerOf(const std::string& path) {
   EXPECT_GT(bytes.size(), kThreeCubeBytes);
   if (bytes.size() <= kThreeCubeBytes) return t;
   const auto* data = reinterpret_cast<const uint8_t*>(bytes.data());
-  EXPECT_TRUE(DecodeGameTrailer(data + kThreeCubeBytes, bytes.size() - kThreeCubeBytes, 3, t));
+  const std::vector<uint8_t> game(data, data + kThreeCubeBytes);
+  EXPECT_TRUE(DecodeGameTrailer(data + kThreeCubeBytes, bytes.size() - kThreeCubeBytes, 3, game, t));
   return t;
 }
 
@@ -79,6 +82,7 @@ TEST_F(ResumeTest, SaveKeepsClockMovesAndHistoryAndOpenGoesOnWithThem) {
   EXPECT_EQ(trailer.MoveCount, 2u);
   EXPECT_EQ(trailer.Cursor, 2u);
   EXPECT_EQ(trailer.Moves.size(), 3u);
+  EXPECT_EQ(trailer.ScrambleTurns, 4u);
 
   form->N5Click();
   form->N7Click();
@@ -100,7 +104,7 @@ TEST_F(ResumeTest, SaveKeepsClockMovesAndHistoryAndOpenGoesOnWithThem) {
 TEST_F(ResumeTest, OpenRunsTheClockOnFromTheSavedSeconds) {
   Start({"RotateSpeed=45", "ShuffleRotateCount=2"});
   form->N4Click();
-  ASSERT_TRUE(SaveGameWithTrailer(cube(), Path("late.cube"), 3725));
+  ASSERT_TRUE(SaveGameWithTrailer(cube(), Path("late.cube"), 3725, 0));
   form->N5Click();
   chooser.path = Path("late.cube");
   form->N7Click();
@@ -114,18 +118,22 @@ TEST_F(ResumeTest, FilesWithoutAValidTrailerOpenWithTheClockStopped) {
   form->N4Click();
   ASSERT_TRUE(cube().SaveToFile(Path("old.cube")));
   const std::string points = ReadFile(Path("old.cube"));
-  ASSERT_TRUE(SaveGameWithTrailer(cube(), Path("full.cube"), 77));
+  ASSERT_TRUE(SaveGameWithTrailer(cube(), Path("full.cube"), 77, 3));
   std::string broken = ReadFile(Path("full.cube"));
   broken[kThreeCubeBytes + 8] ^= 1;  // the seconds, against the checksum
   {
     std::ofstream out(Path("broken.cube"), std::ios::binary);
     out << broken;
   }
-  for (const char* name : {"old.cube", "broken.cube"}) {
+  struct Case {
+    const char* name;
+    const char* status;  // a trailer that is there but not believed is mentioned
+  } cases[] = {{"old.cube", "Готово!"}, {"broken.cube", "Готово! Файл без времени и истории ходов"}};
+  for (const auto& [name, status] : cases) {
     form->N4Click();  // a running game before each Open
     chooser.path = Path(name);
     form->N7Click();
-    EXPECT_EQ(Utf8(form->StatusText()), "Готово!") << name;
+    EXPECT_EQ(Utf8(form->StatusText()), status) << name;
     EXPECT_FALSE(form->GameTimer.Enabled()) << name;
     EXPECT_FALSE(form->TimerPanel->IsShown()) << name;
     EXPECT_EQ(form->TimerText(), "00:00:00") << name;
@@ -140,16 +148,27 @@ TEST_F(ResumeTest, FilesWithoutAValidTrailerOpenWithTheClockStopped) {
   EXPECT_EQ(ReadFile(Path("still.cube")), points);
 }
 
-TEST_F(ResumeTest, ClosingDuringAGameKeepsItAndContinueGoesOnWithIt) {
+TEST_F(ResumeTest, TheGameIsKeptAfterEveryTurnAndContinueGoesOnWithIt) {
   Start({"RotateSpeed=45", "ShuffleRotateCount=4"});
   EXPECT_FALSE(ContinueEnabled());
   form->CubeSize = 4;
   PlayThreeTurnsAndUndoOne();
+  // Turns made through the cube alone; the window keeps after the next one.
+  form->RedoClick();
+  form->UndoClick();
+  ASSERT_EQ(KeptGames().size(), 1u) << "kept during play, before any close";
   ASSERT_TRUE(cube().SaveToFile(Path("points.cube")));
   chooser.path = Path("mine.cube");
   form->N9Click();  // the player's own file, not to be confused with the kept game
+  // The window dies without closing: the game of the last turn is there.
+  const std::string kept = KeptGames()[0];
+  std::optional<GameTrailer> trailer;
+  auto probe = std::make_unique<VEKBigCube>();
+  ASSERT_EQ(LoadGameWithTrailer(*probe, kept, trailer), 4);
+  ASSERT_TRUE(trailer.has_value());
+  EXPECT_EQ(trailer->MoveCount, 2u);
   CloseWindow();
-  ASSERT_TRUE(fs::is_regular_file(ResumeFile()));
+  ASSERT_EQ(KeptGames(), std::vector<std::string>{kept});
 
   Start({"RotateSpeed=45"});
   EXPECT_EQ(cube().Size, 3) << "no game resumed at start";
@@ -168,32 +187,55 @@ TEST_F(ResumeTest, ClosingDuringAGameKeepsItAndContinueGoesOnWithIt) {
   EXPECT_EQ(ReadFile(Path("continued.cube")), ReadFile(Path("points.cube")));
   EXPECT_EQ(form->GetTitle(), title);
   EXPECT_TRUE(form->GameFileName.empty());
-  EXPECT_FALSE(fs::exists(ResumeFile()));
+  // A crash right after Continue loses nothing: the file stays, held by this window.
+  EXPECT_EQ(KeptGames(), std::vector<std::string>{kept});
   EXPECT_FALSE(ContinueEnabled());
   // Save asks for a name: the kept game was not the player's file.
   chooser.path = Path("named.cube");
   form->N8Click();
   EXPECT_EQ(chooser.saves, 2);
-  // Nothing left to continue.
-  form->ContinueClick();
-  EXPECT_EQ(form->CubeSize, 4);
-  EXPECT_TRUE(form->GameTimer.Enabled());
 }
 
-TEST_F(ResumeTest, NewGameAndDiscardForgetTheKeptGame) {
+TEST_F(ResumeTest, TwoWindowsKeepTwoGamesAndNewGameDropsOnlyItsOwn) {
   Start({"RotateSpeed=45", "ShuffleRotateCount=2"});
   form->N4Click();
-  CloseWindow();
-  ASSERT_TRUE(fs::exists(ResumeFile()));
+  TMainForm* first = form;
+  form = nullptr;
   Start({"RotateSpeed=45", "ShuffleRotateCount=2"});
-  form->N4Click();
-  EXPECT_FALSE(fs::exists(ResumeFile()));
-  EXPECT_FALSE(ContinueEnabled());
-  CloseWindow();
-  Start({"RotateSpeed=45", "ShuffleRotateCount=2"});
+  TMainForm* second = form;
+  second->N4Click();
+  // Closing both keeps both games.
+  first->Close();
+  Pump(20);
+  ASSERT_EQ(KeptGames().size(), 1u);
+  // The first window's game is free now and offered to the second.
   EXPECT_TRUE(ContinueEnabled());
-  form->DiscardResumeFile();
-  EXPECT_FALSE(fs::exists(ResumeFile()));
+  CloseWindow();
+  ASSERT_EQ(KeptGames().size(), 2u);
+
+  // A window that starts a new game drops its own kept game only.
+  Start({"RotateSpeed=45", "ShuffleRotateCount=2"});
+  form->ContinueClick();
+  const std::string adopted = form->KeptGames.Own();
+  form->N4Click();
+  EXPECT_FALSE(fs::exists(adopted));
+  EXPECT_EQ(KeptGames().size(), 1u);
+  EXPECT_TRUE(ContinueEnabled());
+}
+
+TEST_F(ResumeTest, ABrokenKeptGameIsSetAsideNotOfferedAgain) {
+  fs::create_directories(KeptFolder());
+  const std::string broken = KeptFolder() + "/resume.cube";
+  { std::ofstream(broken) << "not a game"; }
+  // A FIFO and a loop of links are never offered, and never block.
+  ASSERT_EQ(::mkfifo((KeptFolder() + "/resume-fifo.cube").c_str(), 0600), 0);
+  fs::create_symlink("resume-loop.cube", KeptFolder() + "/resume-loop.cube");
+  Start({"RotateSpeed=45"});
+  EXPECT_TRUE(ContinueEnabled());
+  form->ContinueClick();
+  EXPECT_EQ(Utf8(form->StatusText()), "Ошибка: сохранённую игру не удалось загрузить, она отложена");
+  EXPECT_FALSE(fs::exists(broken));
+  EXPECT_EQ(ReadFile(broken + ".bad"), "not a game");
   EXPECT_FALSE(ContinueEnabled());
 }
 
@@ -215,7 +257,7 @@ TEST_F(ResumeTest, NothingIsKeptWithoutAGameInPlay) {
     Start({"RotateSpeed=45", "ShuffleRotateCount=2"});
     c.play(*form);
     CloseWindow();
-    EXPECT_FALSE(fs::exists(ResumeFile())) << c.what;
+    EXPECT_TRUE(KeptGames().empty()) << c.what;
   }
   // A close asked during the scramble of a new game, after another game.
   Start({"RotateSpeed=9", "ShuffleRotateCount=50"});
@@ -224,12 +266,12 @@ TEST_F(ResumeTest, NothingIsKeptWithoutAGameInPlay) {
   form->N4Click();
   form = nullptr;
   Pump(20);
-  EXPECT_FALSE(fs::exists(ResumeFile()));
+  EXPECT_TRUE(KeptGames().empty());
 }
 
 TEST_F(ResumeTest, TheDataFolderFollowsTheXdgRules) {
   const std::string home = Path("home");
-  const std::string inHome = home + "/.local/share/tessaro3d/resume.cube";
+  const std::string inHome = home + "/.local/share/tessaro3d";
   struct Case {
     const char* xdg;  // null: unset
     const char* home;
@@ -247,28 +289,32 @@ TEST_F(ResumeTest, TheDataFolderFollowsTheXdgRules) {
     if (c.xdg) setenv("XDG_DATA_HOME", c.xdg, 1); else unsetenv("XDG_DATA_HOME");
     if (c.home) setenv("HOME", c.home, 1); else unsetenv("HOME");
     Start({"RotateSpeed=45", "ShuffleRotateCount=2"});
-    EXPECT_EQ(form->ResumePath, c.kept) << (c.xdg ? c.xdg : "unset");
+    EXPECT_EQ(form->KeptGames.Folder(), c.kept) << (c.xdg ? c.xdg : "unset");
     form->N4Click();
     CloseWindow();
     if (!c.kept.empty()) {
-      EXPECT_TRUE(fs::is_regular_file(c.kept));
+      EXPECT_FALSE(fs::is_empty(c.kept));
       fs::remove_all(home);
     }
-    EXPECT_TRUE(errors.empty());
+    EXPECT_TRUE(questions.empty());
     EXPECT_FALSE(fs::exists("relative")) << "a relative XDG_DATA_HOME is not used";
     EXPECT_FALSE(fs::exists("not")) << "a relative HOME is not used";
   }
   fs::current_path(previous);
-  // A data folder that cannot be made is reported at exit.
+  // A game that cannot be kept at close: said in Russian, with Save as offered.
   setenv("XDG_DATA_HOME", Path("blocked").c_str(), 1);
   {
     std::ofstream file(Path("blocked"));
   }
   Start({"RotateSpeed=45", "ShuffleRotateCount=2"});
   form->N4Click();
+  chooser.path = Path("rescued.cube");
   CloseWindow();
-  ASSERT_EQ(errors.size(), 1u);
-  EXPECT_NE(errors[0].find("blocked/tessaro3d/resume.cube"), std::string::npos) << errors[0];
+  ASSERT_EQ(questions.size(), 1u);
+  EXPECT_EQ(questions[0].rfind("Не удалось сохранить текущую игру", 0), 0u) << questions[0];
+  EXPECT_TRUE(errors.empty());
+  // Answered yes: the game went to the file the player chose, with its clock.
+  EXPECT_GT(ReadFile(Path("rescued.cube")).size(), kThreeCubeBytes);
 }
 
 TEST_F(ResumeTest, ANewSizeFitsTheViewAndKeepsTheOrientation) {
@@ -303,11 +349,15 @@ TEST_F(ResumeTest, ANewSizeFitsTheViewAndKeepsTheOrientation) {
 
 TEST_F(ResumeTest, HomeKeyAndMenuItemPutTheViewBack) {
   Start({"RotateSpeed=45", "ShuffleRotateCount=2", "TimeoutRotate=1000000"});
-  // New items close their menus.
+  // New items close the View menu; in the Game menu they stand above Exit's separator.
   wxMenu* game = form->MainMenu->GetMenu(0);
   wxMenu* view = form->MainMenu->GetMenu(1);
-  EXPECT_EQ(Utf8(game->FindItemByPosition(game->GetMenuItemCount() - 1)->GetItemLabelText()),
+  EXPECT_EQ(Utf8(game->FindItemByPosition(game->GetMenuItemCount() - 1)->GetItemLabelText()), "Выход");
+  EXPECT_TRUE(game->FindItemByPosition(game->GetMenuItemCount() - 2)->IsSeparator());
+  EXPECT_EQ(Utf8(game->FindItemByPosition(game->GetMenuItemCount() - 3)->GetItemLabelText()),
             "Продолжить игру");
+  const int lastTool = static_cast<int>(form->ToolBarButton->GetToolsCount()) - 1;
+  EXPECT_EQ(Utf8(form->ToolBarButton->GetToolByPos(lastTool)->GetShortHelp()), "Выход");
   EXPECT_EQ(Utf8(view->FindItemByPosition(view->GetMenuItemCount() - 1)->GetItemLabelText()),
             "Исходный вид");
   form->CubeSize = 4;

@@ -50,26 +50,39 @@ TEST_F(ToolkitEventsTest, OneWheelNotchZoomsOneStepOverThePictureAndElsewhere) {
   EXPECT_NEAR(EyeDistance(gl()), start, 1e-4);
 }
 
-TEST_F(ToolkitEventsTest, InputMadeDuringAScrambleIsDroppedNotReplayed) {
+TEST_F(ToolkitEventsTest, InputMadeDuringAScrambleIsDroppedNotReplayedButStopActs) {
   StartStill({"RotateSpeed=10", "ShuffleRotateCount=8"});
   const double start = EyeDistance(gl());
   // Queued before New game runs, so that all of it arrives while the cube
-  // is scrambled: wheel notches and arrow keys over the picture...
+  // is scrambled: wheel notches and arrow keys over the picture.
   PointerTo(*form->DrawWindow->Canvas(), CanvasCentre());
   for (int i = 0; i < 3; ++i) ClickButton(5);
   for (int i = 0; i < 3; ++i) PressKey(XK_Down);
-  // ...and a click on the Stop button of the button bar.
-  PointerTo(*form->ToolBarButton, wxPoint(4 * 44 - 20, form->ToolBarButton->GetClientSize().y / 2));
-  ClickButton(1);
   form->N4Click();
   Pump(300);
   EXPECT_NEAR(EyeDistance(gl()), start, 1e-5) << "no zoom after the scramble";
-  EXPECT_TRUE(form->GameTimer.Enabled()) << "the game was not stopped";
+  EXPECT_TRUE(form->GameTimer.Enabled());
   EXPECT_FALSE(IsSolved(cube()));
   // Input made after the scramble works as before.
-  PointerTo(*form->DrawWindow->Canvas(), CanvasCentre());
   ClickButton(5);
   EXPECT_TRUE(PumpUntil([&] { return std::fabs(EyeDistance(gl()) - start * 1.01) < 1e-4; }, 3000));
+
+  // The Stop button, clicked during a scramble: it ends after the current
+  // turn and Stop does what it does. Everything else is greyed meanwhile.
+  cube().ShuffleRotateCount = 200;
+  PointerTo(*form->ToolBarButton, wxPoint(4 * 44 - 20, form->ToolBarButton->GetClientSize().y / 2));
+  ClickButton(1);
+  bool greyed = false;
+  cube().AfterStepFrame = [&, next = cube().AfterStepFrame] {
+    greyed = greyed || (!form->MainMenu->FindItem(form->MainMenu->FindMenuItem(
+                             wxString::FromUTF8("Игра"), wxString::FromUTF8("Открыть...")))->IsEnabled() &&
+                        form->Scrambling());
+    next();
+  };
+  form->N4Click();
+  EXPECT_TRUE(greyed);
+  EXPECT_FALSE(form->GameTimer.Enabled()) << "stopped";
+  EXPECT_TRUE(IsSolved(cube()));
 }
 
 TEST_F(ToolkitEventsTest, TheWindowRepaintsBetweenTheFramesOfAScramble) {

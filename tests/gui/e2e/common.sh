@@ -179,14 +179,14 @@ wait_for_exit() {
   done
 }
 
-# Игра > Выход from the keyboard: Выход is the seventh item that can be
-# chosen (greyed items are skipped). The arrow keys wait until the menu shows,
-# so that none of them reaches the window under it.
+# Игра > Выход from the keyboard: Выход is the last item, one step up from
+# the first (the menu wraps round). The arrow key waits until the menu shows,
+# so that it does not reach the window under it.
 exit_from_menu() {
   shot menu-closed
   xdotool key --window "$window" F10
   wait_until "the Game menu to open" menu_shown
-  xdotool key Down Down Down Down Down Down Down Return
+  xdotool key Up Return
   wait_for_exit
 }
 

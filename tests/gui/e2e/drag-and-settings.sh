@@ -31,8 +31,7 @@ bottom=$(differs start after "$cube_x" $((cube_y + cube_h * 2 / 3 + 4)) "$cube_w
 echo "pixels changed: top row $top per mille, bottom row $bottom per mille"
 [ "$bottom" -le 1 ] || fail "the bottom of the cube changed too ($bottom per mille)"
 
-# Close the window as a player would, from the Game menu (the undo, redo and
-# continue items after Выход are greyed at this point).
+# Close the window as a player would, from the Game menu.
 exit_from_menu
 
 ini=$(cat "$work/tessaro3d.ini")

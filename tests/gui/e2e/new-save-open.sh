@@ -10,11 +10,11 @@ measure start
 # The button bar lies just above the drawing area; buttons are 45 pixels
 # apart, with wider gaps at the two separators.
 button_y=$((area_y - 26))
-button() {  # index 1..9 as on the bar
+button() {  # index 1..7 as on the bar, then undo, redo and exit
   case $1 in
     1) echo $((area_x + 24)) ;; 2) echo $((area_x + 69)) ;; 3) echo $((area_x + 114)) ;;
     4) echo $((area_x + 159)) ;; 6) echo $((area_x + 218)) ;; 7) echo $((area_x + 263)) ;;
-    9) echo $((area_x + 322)) ;;
+    undo) echo $((area_x + 322)) ;; redo) echo $((area_x + 367)) ;; exit) echo $((area_x + 426)) ;;
   esac
 }
 park() { xdotool mousemove $((area_x + 3)) $((area_y + area_h - 3)); }
@@ -43,7 +43,7 @@ xdotool key Return
 wait_until "Save as to write $game" test -s "$game"
 # The points of the 3x3x3, then the trailer of a game in play with no turns
 # (its clock may differ between two saves).
-[ "$(stat -c %s "$game")" = $((15884 + 28)) ] || fail "the saved game has $(stat -c %s "$game") bytes"
+[ "$(stat -c %s "$game")" = $((15884 + 32)) ] || fail "the saved game has $(stat -c %s "$game") bytes"
 cp "$game" "$work/first-save.cube"
 park
 
@@ -71,9 +71,9 @@ inode=$(stat -c %i "$game")
 saved_again() { [ "$(stat -c %i "$game")" != "$inode" ]; }
 click "$(button 3)" "$button_y"   # Save: the opened file, in place
 wait_until "Save to write the opened game again" saved_again
-[ "$(stat -c %s "$game")" = $((15884 + 28)) ] || fail "the reopened game was saved without its trailer"
+[ "$(stat -c %s "$game")" = $((15884 + 32)) ] || fail "the reopened game was saved without its trailer"
 cmp -s -n 15884 "$game" "$work/first-save.cube" || fail "saving the reopened game gave other points"
 
-click "$(button 9)" "$button_y"   # Exit
+click "$(button exit)" "$button_y"   # Exit, the last button
 wait_for_exit
 echo "passed"
