@@ -68,9 +68,11 @@ class TMainForm::InputFilter : public wxEventFilter {
         form_.historySteps_.push_back(IsUndoCommand(id));
       }
     }
-    // The keys of undo and redo go on to become the menu's command above.
-    if (type == wxEVT_CHAR_HOOK && !form_.scrambling_ && IsHistoryKey(static_cast<wxKeyEvent&>(event))) {
-      return Event_Skip;
+    // The menu's shortcuts would act only on a key nobody took: they are
+    // queued here, and the key goes no further.
+    if (type == wxEVT_CHAR_HOOK && !form_.scrambling_) {
+      const auto& key = static_cast<wxKeyEvent&>(event);
+      if (IsHistoryKey(key)) form_.historySteps_.push_back(key.GetKeyCode() == 'Z' && !key.ShiftDown());
     }
     return Event_Processed;
   }

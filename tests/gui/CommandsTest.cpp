@@ -223,6 +223,33 @@ TEST_F(MainFormTest, AFailedSaveKeepsTheOldFileAndSaysSo) {
   EXPECT_EQ(Bytes(Path("kept.cube")), before);
 }
 
+TEST_F(MainFormTest, NewGameAndStopAskBeforeDroppingAGameWithMoves) {
+  Start({"RotateSpeed=90", "ShuffleRotateCount=2"});
+  struct Case {
+    const char* what;
+    void (TMainForm::*command)();
+  } cases[] = {{"New game", &TMainForm::N4Click}, {"Stop", &TMainForm::N5Click}};
+  for (const Case& c : cases) {
+    form->N4Click();
+    questions.clear();
+    (form->*c.command)();  // no move made yet: nothing to ask
+    EXPECT_TRUE(questions.empty()) << c.what;
+    form->N4Click();
+    cube().History.Restore({VEKMove{0, 0, 1}}, 0, 0);
+    ASSERT_TRUE(cube().Redo());
+    ASSERT_TRUE(cube().SaveToFile(Path("played.cube")));
+    answerYes = false;
+    (form->*c.command)();
+    ASSERT_EQ(questions, std::vector<std::string>{"Прервать текущую игру?"}) << c.what;
+    EXPECT_TRUE(form->GameRunning()) << c.what;
+    ASSERT_TRUE(cube().SaveToFile(Path("after.cube")));
+    EXPECT_EQ(ReadFile(Path("after.cube")), ReadFile(Path("played.cube"))) << c.what;
+    answerYes = true;
+    (form->*c.command)();
+    EXPECT_EQ(cube().MoveCount(), 0u) << c.what;
+  }
+}
+
 TEST_F(MainFormTest, ViewTogglesHelpAndWebPages) {
   Start();
   EXPECT_TRUE(form->N14->IsChecked());

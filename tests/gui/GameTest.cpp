@@ -130,6 +130,45 @@ TEST_F(GameTest, ControlZShiftZAndYUndoAndRedoThroughTheKeyboard) {
   EXPECT_TRUE(form->RedoDisabled());
 }
 
+TEST_F(GameTest, UndoPressesDuringATurnWaitTheirTurnAndTheReleaseEndsTheDrag) {
+  // A one-turn scramble: taking every turn back leaves the cube unsolved.
+  Start({"RotateSpeed=3", "ShuffleRotateCount=1", "TimeoutRotate=1000000"});
+  form->Raise();
+  vekrandom::FixClockSeed(7);
+  form->N4Click();
+  std::vector<VEKMove> moves;
+  for (int i = 0; i < 26; ++i) moves.push_back(VEKMove{static_cast<uint8_t>(i % 3), 0, 1});
+  cube().History.Restore(moves, 0, 0);
+  cube().RotateSpeed = 90;
+  while (cube().Redo()) {
+  }
+  cube().RotateSpeed = 3;
+  form->UpdateUndoRedo();
+  ASSERT_EQ(cube().MoveCount(), 26u);
+  // The button goes down on the picture and stays down while Ctrl+Z is
+  // pressed 26 times and the button comes up: all of it queued before the
+  // first undo is taken, so everything after it arrives during its turn.
+  Display* d = XDisplayOfToolkit();
+  PointerTo(*form->DrawWindow->Canvas(), wxPoint(8, 8));
+  XTestFakeButtonEvent(d, 1, True, 0);
+  SyncX();
+  ASSERT_TRUE(PumpUntil([&] { return U8(form->StatusText()) == "Вращаю..."; }, 3000));
+  const KeyCode ctrl = XKeysymToKeycode(d, XK_Control_L), z = XKeysymToKeycode(d, XK_z);
+  XTestFakeKeyEvent(d, ctrl, True, 0);
+  for (int i = 0; i < 26; ++i) {
+    XTestFakeKeyEvent(d, z, True, 0);
+    XTestFakeKeyEvent(d, z, False, 0);
+    if (i == 0) XTestFakeButtonEvent(d, 1, False, 0);
+  }
+  XTestFakeKeyEvent(d, ctrl, False, 0);
+  SyncX();
+  EXPECT_TRUE(PumpUntil([&] { return cube().MoveCount() == 0 && !cube().Busy; }, 60000))
+      << cube().MoveCount() << " turns left";
+  EXPECT_FALSE(form->DrawWindow->Canvas()->HasCapture());
+  EXPECT_EQ(U8(form->StatusText()), "Готово!");
+  EXPECT_EQ(Moves(), "Ходов: 0");
+}
+
 TEST_F(GameTest, TurningBackAOneTurnScrambleStopsTheClockAndSaysSo) {
   const std::optional<VEKMove> solving = SolvingMove(7, 2);
   ASSERT_TRUE(solving);
@@ -182,12 +221,13 @@ TEST_F(GameTest, ASolveAfterAFullScrambleIsARecordKeptInTheSettingsFile) {
   const int32_t seconds = form->Records.Best(2)->Seconds;
   EXPECT_EQ(form->Records.Best(2)->Moves, 2);
 
-  form->FormDestroy();
+  // In the file at once, not only at exit.
   const std::string ini = ReadFile(SettingsPath());
   EXPECT_NE(ini.find("[Records]\nBest2=" + std::to_string(seconds) + ",2\n"), std::string::npos) << ini;
   EXPECT_NE(ini.find("DrawQuality=3\n"), std::string::npos);
   EXPECT_NE(ini.find("ShuffleRotateCount=20\n"), std::string::npos);
   EXPECT_LT(ini.find("TimeoutRotate="), ini.find("[Records]")) << "the eight keys stay in their section";
+  form->FormDestroy();
   form->Destroy();
   form = nullptr;
   Pump(20);
