@@ -1,6 +1,5 @@
 #include "puzzle/SafeFile.h"
 
-#include <dirent.h>
 #include <fcntl.h>
 #include <sys/file.h>
 #include <sys/stat.h>
@@ -91,26 +90,8 @@ constexpr std::size_t kRandomDigits = 8;
 
 std::string TemporaryPrefix(const std::string& base) { return ".tessaro-" + Hex(NameHash(base), 16) + "-"; }
 
-// Ours: the current temporary names for this target, and the names earlier
-// versions of the game used for saved games (base.saving-XXXXXX).
-bool IsOurTemporary(std::string_view name, const std::string& prefix, const std::string& base) {
-  const auto allOf = [](std::string_view s, bool (*ok)(char)) {
-    for (char c : s)
-      if (!ok(c)) return false;
-    return true;
-  };
-  if (name.size() == prefix.size() + kRandomDigits && name.substr(0, prefix.size()) == prefix)
-    return allOf(name.substr(prefix.size()), [](char c) { return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'f'); });
-  const std::string legacy = base + ".saving-";
-  if (name.size() == legacy.size() + 6 && name.substr(0, legacy.size()) == legacy)
-    return allOf(name.substr(legacy.size()), [](char c) {
-      return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
-    });
-  return false;
-}
-
-// The file stays locked until it is renamed or removed, so that a clean-up
-// running meanwhile in another game can tell it from an abandoned one.
+// The file stays locked until it is renamed or removed: earlier versions of
+// the game removed unlocked temporary files of the same target after a save.
 int CreateTemporary(const std::string& dir, const std::string& prefix, std::string& temp) {
   for (int attempt = 0; attempt < 100; ++attempt) {
     temp = dir + prefix + Hex(NextRandom(), kRandomDigits);
@@ -121,7 +102,7 @@ int CreateTemporary(const std::string& dir, const std::string& prefix, std::stri
     }
     (void)::flock(fd, LOCK_EX);
     struct stat st {};
-    // Removed by a clean-up between creation and lock: take another name.
+    // Removed by such a clean-up between creation and lock: take another name.
     if (::fstat(fd, &st) == 0 && st.st_nlink > 0) return fd;
     ::close(fd);
   }
@@ -129,20 +110,13 @@ int CreateTemporary(const std::string& dir, const std::string& prefix, std::stri
   return -1;
 }
 
-void RemoveLeftovers(const std::string& dir, const std::string& prefix, const std::string& base) {
-  DIR* folder = ::opendir(dir.empty() ? "." : dir.c_str());
-  if (!folder) return;
-  const int folderFd = ::dirfd(folder);
-  while (const dirent* entry = ::readdir(folder)) {
-    if (!IsOurTemporary(entry->d_name, prefix, base)) continue;
-    const int fd = ::openat(folderFd, entry->d_name, O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
-    if (fd < 0) continue;
-    struct stat st {};
-    if (::fstat(fd, &st) == 0 && S_ISREG(st.st_mode) && ::flock(fd, LOCK_EX | LOCK_NB) == 0)
-      ::unlinkat(folderFd, entry->d_name, 0);
-    ::close(fd);
-  }
-  ::closedir(folder);
+// Only the file this save made goes: the name is checked to still be ours,
+// not a file put in its place meanwhile.
+void RemoveOwnTemporary(int fd, const std::string& temp) {
+  struct stat mine {}, there {};
+  if (::fstat(fd, &mine) == 0 && ::lstat(temp.c_str(), &there) == 0 && mine.st_dev == there.st_dev &&
+      mine.st_ino == there.st_ino)
+    ::unlink(temp.c_str());
 }
 
 bool WriteInPlace(const std::string& target, std::string_view content) {
@@ -197,9 +171,8 @@ bool Replace(const std::string& path, std::string_view content) {
   const std::string base = target.substr(dir.size());
   if (base.empty()) return false;
 
-  const std::string prefix = TemporaryPrefix(base);
   std::string temp;
-  const int fd = CreateTemporary(dir, prefix, temp);
+  const int fd = CreateTemporary(dir, TemporaryPrefix(base), temp);
   if (fd < 0) return exists && WriteInPlace(target, content);
   if (exists) {
     // Owner first: changing it may clear set-id bits that the mode restores.
@@ -210,7 +183,7 @@ bool Replace(const std::string& path, std::string_view content) {
   }
   bool ok = WriteAll(fd, content) && ::fsync(fd) == 0;
   ok = ok && ::rename(temp.c_str(), target.c_str()) == 0;
-  if (!ok) ::unlink(temp.c_str());
+  if (!ok) RemoveOwnTemporary(fd, temp);
   ::close(fd);  // after fsync a failing close loses nothing
   if (!ok) return false;
 
@@ -219,7 +192,6 @@ bool Replace(const std::string& path, std::string_view content) {
     (void)::fsync(dirFd);  // makes the rename itself durable
     ::close(dirFd);
   }
-  RemoveLeftovers(dir, prefix, base);
   return true;
 }
 

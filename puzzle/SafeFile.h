@@ -26,8 +26,8 @@ ReadResult ReadRegular(const std::string& path, std::size_t maxBytes, std::strin
 // temporary file can be made (a folder without write permission), an existing
 // writable file is rewritten in place instead. False when the target is no
 // regular file, has no write permission, or could not be written completely.
-// Temporary files left beside the same target by an interrupted write are
-// removed after a successful one.
+// Only the temporary file of this call is ever removed: one left by an
+// interrupted write may be some other program's file of a similar name.
 bool Replace(const std::string& path, std::string_view content);
 
 }  // namespace safefile
