@@ -18,11 +18,17 @@ namespace {
 // The kernel's own limit on links followed in one path.
 constexpr int kMaxLinkHops = 40;
 
+bool Fail(int error) {
+  errno = error;
+  return false;
+}
+
 bool WriteAll(int fd, std::string_view data) {
   while (!data.empty()) {
     const ssize_t n = ::write(fd, data.data(), data.size());
     if (n < 0 && errno == EINTR) continue;
-    if (n <= 0) return false;
+    if (n < 0) return false;
+    if (n == 0) return Fail(EIO);
     data.remove_prefix(static_cast<std::size_t>(n));
   }
   return true;
@@ -49,7 +55,8 @@ bool ResolveLinks(std::string path, std::string& target) {
     }
     char link[4096];
     const ssize_t n = ::readlink(path.c_str(), link, sizeof link);
-    if (n <= 0 || static_cast<std::size_t>(n) >= sizeof link) return false;
+    if (n < 0) return false;
+    if (n == 0 || static_cast<std::size_t>(n) >= sizeof link) return Fail(ENAMETOOLONG);
     const std::string next(link, static_cast<std::size_t>(n));
     path = next.front() == '/' ? next : DirectoryOf(path) + next;
   }
@@ -59,7 +66,8 @@ bool ResolveLinks(std::string path, std::string& target) {
 
 // Root may write anything, but a file whose owner made it read-only stays so.
 bool MayWrite(const std::string& path, const struct stat& st) {
-  return (st.st_mode & 0222) != 0 && ::faccessat(AT_FDCWD, path.c_str(), W_OK, AT_EACCESS) == 0;
+  if ((st.st_mode & 0222) == 0) return Fail(EACCES);
+  return ::faccessat(AT_FDCWD, path.c_str(), W_OK, AT_EACCESS) == 0;
 }
 
 std::string Hex(uint64_t value, int digits) {
@@ -119,16 +127,6 @@ void RemoveOwnTemporary(int fd, const std::string& temp) {
     ::unlink(temp.c_str());
 }
 
-bool WriteInPlace(const std::string& target, std::string_view content) {
-  const int fd = ::open(target.c_str(), O_WRONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
-  if (fd < 0) return false;
-  struct stat st {};
-  bool ok = ::fstat(fd, &st) == 0 && S_ISREG(st.st_mode) && WriteAll(fd, content) &&
-            ::ftruncate(fd, static_cast<off_t>(content.size())) == 0 && ::fsync(fd) == 0;
-  ok = ::close(fd) == 0 && ok;
-  return ok;
-}
-
 }  // namespace
 
 ReadResult ReadRegular(const std::string& path, std::size_t maxBytes, std::string& content) {
@@ -140,8 +138,10 @@ ReadResult ReadRegular(const std::string& path, std::size_t maxBytes, std::strin
   ReadResult result = ReadResult::Ok;
   if (::fstat(fd, &st) != 0)
     result = ReadResult::CannotOpen;
-  else if (!S_ISREG(st.st_mode))
+  else if (!S_ISREG(st.st_mode)) {
     result = ReadResult::NotRegular;
+    errno = S_ISDIR(st.st_mode) ? EISDIR : EINVAL;
+  }
   else if (st.st_size > 0)
     content.reserve(std::min(maxBytes, static_cast<std::size_t>(st.st_size)));
   char buffer[65536];
@@ -161,19 +161,23 @@ ReadResult ReadRegular(const std::string& path, std::size_t maxBytes, std::strin
 }
 
 bool Replace(const std::string& path, std::string_view content) {
+  if (path.empty()) return Fail(ENOENT);
   std::string target;
   if (!ResolveLinks(path, target)) return false;
   struct stat st {};
   const bool exists = ::stat(target.c_str(), &st) == 0;
   if (!exists && errno != ENOENT) return false;
-  if (exists && (!S_ISREG(st.st_mode) || !MayWrite(target, st))) return false;
+  if (exists && !S_ISREG(st.st_mode)) return Fail(S_ISDIR(st.st_mode) ? EISDIR : EINVAL);
+  if (exists && !MayWrite(target, st)) return false;
   const std::string dir = DirectoryOf(target);
   const std::string base = target.substr(dir.size());
-  if (base.empty()) return false;
+  if (base.empty()) return Fail(EISDIR);
 
+  // No temporary file, no save: rewriting the file in place would leave a
+  // torn game behind on a full disk or when the game is killed meanwhile.
   std::string temp;
   const int fd = CreateTemporary(dir, TemporaryPrefix(base), temp);
-  if (fd < 0) return exists && WriteInPlace(target, content);
+  if (fd < 0) return false;
   if (exists) {
     // Owner first: changing it may clear set-id bits that the mode restores.
     if (::fchown(fd, st.st_uid, st.st_gid) != 0) {
@@ -181,11 +185,13 @@ bool Replace(const std::string& path, std::string_view content) {
     }
     (void)::fchmod(fd, st.st_mode & 07777);
   }
-  bool ok = WriteAll(fd, content) && ::fsync(fd) == 0;
-  ok = ok && ::rename(temp.c_str(), target.c_str()) == 0;
-  if (!ok) RemoveOwnTemporary(fd, temp);
+  if (!WriteAll(fd, content) || ::fsync(fd) != 0 || ::rename(temp.c_str(), target.c_str()) != 0) {
+    const int error = errno;
+    RemoveOwnTemporary(fd, temp);
+    ::close(fd);
+    return Fail(error);
+  }
   ::close(fd);  // after fsync a failing close loses nothing
-  if (!ok) return false;
 
   const int dirFd = ::open(dir.empty() ? "." : dir.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
   if (dirFd >= 0) {
@@ -193,6 +199,30 @@ bool Replace(const std::string& path, std::string_view content) {
     ::close(dirFd);
   }
   return true;
+}
+
+const char* FailureReason(int error, const std::string& path) {
+  switch (error) {
+    case ENOSPC:
+    case EDQUOT:
+      return "нет места на диске";
+    case ENAMETOOLONG:
+      return "слишком длинное имя файла";
+    case EROFS:
+      return "папка недоступна для записи";
+    case EACCES:
+    case EPERM: {
+      // The same error for the file and for its folder: look which it was.
+      std::string target;
+      struct stat st {};
+      if (ResolveLinks(path, target) && ::stat(target.c_str(), &st) == 0 && S_ISREG(st.st_mode) &&
+          !MayWrite(target, st))
+        return "файл только для чтения";
+      return "папка недоступна для записи";
+    }
+    default:
+      return "ошибка записи";
+  }
 }
 
 }  // namespace safefile
