@@ -28,5 +28,6 @@ GameSettings ReadSettings(const IniFile& ini);
 
 // Writes the eight keys in their order, in one replacement of the file (with
 // the writes of `ini` not yet saved, such as other sections). False when the
-// file cannot be written; it then keeps its old contents.
+// file cannot be written; it then keeps its old contents, and errno says why
+// (safefile::FailureReason puts that in words).
 bool WriteSettings(IniFile& ini, const GameSettings& settings);

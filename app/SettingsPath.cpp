@@ -25,9 +25,7 @@ std::string ChooseSettingsPath(const std::string& executable, const char* xdgCon
                                const char* home,
                                const std::function<bool(const std::string&)>& writable) {
   const std::string beside = SettingsPathForExecutable(executable);
-  std::error_code ec;
-  const bool exists = fs::is_regular_file(beside, ec);
-  if ((exists && writable(beside)) || writable(FolderOf(beside))) return beside;
+  if (writable(FolderOf(beside))) return beside;
 
   const std::string config = XdgUserFolder(xdgConfigHome, home, ".config");
   if (config.empty()) return beside;

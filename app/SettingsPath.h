@@ -10,8 +10,9 @@
 // the file (access(2) with W_OK).
 bool IsWritable(const std::string& path);
 
-// The executable's path with ".ini" when that file exists and is writable or
-// its folder is writable; otherwise $XDG_CONFIG_HOME/tessaro3d/tessaro3d.ini,
+// The executable's path with ".ini" when the executable's folder is writable:
+// a save replaces the file through a temporary one beside it, so a writable
+// file alone is not enough. Otherwise $XDG_CONFIG_HOME/tessaro3d/tessaro3d.ini,
 // or ~/.config/tessaro3d/tessaro3d.ini when XDG_CONFIG_HOME is unset, empty or
 // not absolute. Without a usable HOME either, the path beside the executable.
 // xdgConfigHome and home are the environment values (null when unset).
