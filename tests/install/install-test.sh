@@ -83,6 +83,9 @@ $actual"
   done
   # The help page is where the installed game looks for it, beside its bin.
   [ -f "$stage/usr/bin/../share/doc/tessaro3d/readme.htm" ] || fail "no help page"
+  # and where its manual page says it is, under the prefix of this install.
+  zcat "$stage/usr/share/man/man6/tessaro3d.6.gz" | grep -qxF ".IR /usr/share/doc/tessaro3d ." ||
+    fail "tessaro3d.6 names another help folder"
   echo "passed"
 }
 
@@ -199,6 +202,8 @@ check_package() {
 $contents"
   done
   ! grep -q '^\./usr/local' <<<"$contents" || fail "package installs into /usr/local"
+  dpkg-deb --fsys-tarfile "$deb" | tar -xO ./usr/share/man/man6/tessaro3d.6.gz | zcat |
+    grep -qxF ".IR /usr/share/doc/tessaro3d ." || fail "the package's tessaro3d.6 names another help folder"
   [ "$(dpkg-deb -f "$deb" Package)" = tessaro3d ] || fail "package name"
   local depends
   depends=$(dpkg-deb -f "$deb" Depends)
