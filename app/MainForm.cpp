@@ -115,7 +115,7 @@ void TMainForm::FormCreate() {
   Renderer->Cube->ShuffleRotateCount = settings.ShuffleRotateCount;
   Renderer->Cube->RotateAntiAlias = settings.RotateAntiAlias;
   FRTimer.SetInterval(settings.TimeoutRotate);
-  CubeSize = 3;
+  CubeSize = settings.CubeSize;
 
   DrawWindow->OnCloseRequest = [this] { Close(); };
   Renderer->Attach(DrawWindow.get());

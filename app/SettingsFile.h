@@ -15,7 +15,7 @@ struct GameSettings {
   int32_t ShuffleRotateCount = 30;
   bool RotateAntiAlias = false;
   int32_t TimeoutRotate = 10000;  // idle time, ms
-  int32_t CubeSize = 3;           // written at exit, never read
+  int32_t CubeSize = 3;           // small cubes along an edge, 2...5
 };
 
 // "/opt/t/tessaro3d" -> "/opt/t/tessaro3d.ini", "/x/game.bin" -> "/x/game.ini".
