@@ -48,7 +48,8 @@ public:
   bool WriteInteger(const std::string& section, const std::string& key, int value);
 
   // False when the file cannot be read or written; it then keeps its old
-  // contents, and the writes stay pending for another Save.
+  // contents, the writes stay pending for another Save, and errno says why
+  // (as for safefile::Replace).
   bool Save();
 
 private:

@@ -217,8 +217,8 @@ class TMainForm : public wxFrame {
   // Takes the undo and redo steps asked for, one after another (presses
   // made during an animation wait their turn).
   void RunHistorySteps();
-  // "Ошибка: не удалось сохранить файл (<why>)!" for the errno of a failed save.
-  static wxString SaveFailedText(int error);
+  // "Ошибка: не удалось сохранить файл (<why>)!" for the errno of a failed save of path.
+  static wxString SaveFailedText(int error, const std::string& path);
   void UpdateContinueItem();
   void ShowGameTitle();
   static wxString MovesCaption(uint32_t moves);

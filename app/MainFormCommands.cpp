@@ -14,6 +14,7 @@
 #include "app/ProgramInfo.h"
 #include "app/Shell.h"
 #include "puzzle/GameTrailer.h"
+#include "puzzle/SafeFile.h"
 #include "puzzle/VekCube.h"
 #include "render/VekGL.h"
 
@@ -138,7 +139,7 @@ void TMainForm::SaveGameTo(const std::string& path, bool announceSuccess) {
                                    : Renderer->Cube->SaveToFile(path);
   if (!saved) {
     // The file that was there, if any, is untouched; the game goes on.
-    SetStatus(SaveFailedText(errno));
+    SetStatus(SaveFailedText(errno, path));
     return;
   }
   GameFileName = path;
@@ -147,20 +148,8 @@ void TMainForm::SaveGameTo(const std::string& path, bool announceSuccess) {
   if (announceSuccess) SetStatus(Text(kReady));
 }
 
-namespace {
-// Why a save failed, in the player's words.
-const char* WriteFailureReason(int error) {
-  switch (error) {
-    case ENOSPC: case EDQUOT: return "нет места на диске";
-    case EROFS: case EACCES: case EPERM: return "нет прав на запись";
-    case ENAMETOOLONG: return "слишком длинное имя файла";
-    default: return "ошибка записи";
-  }
-}
-}  // namespace
-
-wxString TMainForm::SaveFailedText(int error) {
-  return Text("Ошибка: не удалось сохранить файл (") + Text(WriteFailureReason(error)) + Text(")!");
+wxString TMainForm::SaveFailedText(int error, const std::string& path) {
+  return Text("Ошибка: не удалось сохранить файл (") + Text(safefile::FailureReason(error, path)) + Text(")!");
 }
 
 void TMainForm::N11Click() {

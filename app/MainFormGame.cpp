@@ -4,6 +4,7 @@
 
 #include "app/MainForm.h"
 #include "app/RecordsForm.h"
+#include "puzzle/SafeFile.h"
 #include "puzzle/VekCube.h"
 #include "render/VekGL.h"
 
@@ -49,7 +50,8 @@ void TMainForm::AfterPlayerTurn() {
     GameSolved();
   } else if (!SaveResumeFile() && !KeptGames.Folder().empty()) {
     // Kept after every turn, so that a crash loses at most the turn being made.
-    stickyStatus_ = wxString::FromUTF8("Не удалось сохранить игру для продолжения");
+    stickyStatus_ = wxString::FromUTF8("Не удалось сохранить игру для продолжения (") +
+                    wxString::FromUTF8(safefile::FailureReason(errno, KeptGames.Own())) + ")";
     SetStatus(stickyStatus_);
   }
 }

@@ -4,6 +4,7 @@
 
 #include "app/MainForm.h"
 #include "puzzle/GameTrailer.h"
+#include "puzzle/SafeFile.h"
 #include "puzzle/VekCube.h"
 #include "render/VekGL.h"
 
@@ -88,8 +89,10 @@ bool TMainForm::SaveResumeFile() {
 void TMainForm::KeepGameAtClose() {
   if (!GameRunning() || KeptGames.Folder().empty()) return;
   if (!SaveResumeFile()) {
-    const wxString question = Text("Не удалось сохранить текущую игру для продолжения: ") +
-                              SaveFailedText(errno) + Text("\nСохранить её в файл?");
+    const int error = errno;
+    const wxString question = Text("Не удалось сохранить текущую игру для продолжения (") +
+                              Text(safefile::FailureReason(error, KeptGames.Own())) +
+                              Text(").\nСохранить её в файл?");
     if (services_.Ask(question)) N9Click();
   }
   // Kept (or offered): nothing more to keep when the window goes.

@@ -28,7 +28,7 @@ constexpr int kDefaultQualityPosition = 1;
 constexpr int kDefaultSpeedPosition = 5;
 
 const char* const kCheckBoxText =
-    "Сглаживать при вращении (не рекомедуется включать эту опцию на слабых видеокартах)";
+    "Сглаживать при вращении (не рекомендуется включать эту опцию на слабых видеокартах)";
 const char* const kNoteText = "* Изменение данной опции вступит в силу с начала новой игры!";
 
 wxString U8(const char* text) { return wxString::FromUTF8(text); }
@@ -98,7 +98,7 @@ void TOptionsForm::CreateControls() {
                                  wxSL_HORIZONTAL | wxSL_AUTOTICKS);
   TrackBarQuality->SetTickFreq(1);
   Label11 = new wxStaticText(GroupBox3, wxID_ANY, U8("Без сглаживания"));
-  Label12 = new wxStaticText(GroupBox3, wxID_ANY, U8("Выское качество"));
+  Label12 = new wxStaticText(GroupBox3, wxID_ANY, U8("Высокое качество"));
   // Labelled once the dialog knows how wide the text may be (FitTexts).
   HQRCheckBox = new wxCheckBox(GroupBox3, wxID_ANY, wxEmptyString);
   Label13 = new wxStaticText(TabSheet1, wxID_ANY, U8("*Размер кубика:"));

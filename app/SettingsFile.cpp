@@ -39,6 +39,8 @@ GameSettings ReadSettings(const IniFile& ini) {
   s.RotateAntiAlias = ini.ReadInteger(kSection, "RotateAntiAlias", 0) != 0;
   s.TimeoutRotate = ini.ReadInteger(kSection, "TimeoutRotate", 10000);
   if (s.TimeoutRotate < 0) s.TimeoutRotate = 10000;
+  s.CubeSize = ini.ReadInteger(kSection, "CubeSize", 3);
+  if (s.CubeSize < 2 || s.CubeSize > 5) s.CubeSize = 3;
   return s;
 }
 

@@ -15,7 +15,7 @@ struct GameSettings {
   int32_t ShuffleRotateCount = 30;
   bool RotateAntiAlias = false;
   int32_t TimeoutRotate = 10000;  // idle time, ms
-  int32_t CubeSize = 3;           // written at exit, never read
+  int32_t CubeSize = 3;           // small cubes along an edge, 2...5
 };
 
 // "/opt/t/tessaro3d" -> "/opt/t/tessaro3d.ini", "/x/game.bin" -> "/x/game.ini".
@@ -28,5 +28,6 @@ GameSettings ReadSettings(const IniFile& ini);
 
 // Writes the eight keys in their order, in one replacement of the file (with
 // the writes of `ini` not yet saved, such as other sections). False when the
-// file cannot be written; it then keeps its old contents.
+// file cannot be written; it then keeps its old contents, and errno says why
+// (safefile::FailureReason puts that in words).
 bool WriteSettings(IniFile& ini, const GameSettings& settings);

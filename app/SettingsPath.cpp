@@ -21,16 +21,24 @@ std::string FolderOf(const std::string& path) {
 
 bool IsWritable(const std::string& path) { return access(path.c_str(), W_OK) == 0; }
 
+bool IsInstalledFolder(const std::string& folder, const std::string& installBindir) {
+  std::error_code ec;
+  const fs::path real = fs::canonical(folder, ec);
+  if (ec) return false;
+  const fs::path bindir = fs::canonical(installBindir, ec);
+  if (!ec && real == bindir) return true;
+  const std::string text = real.string();
+  return text == "/usr" || text.rfind("/usr/", 0) == 0;
+}
+
 std::string ChooseSettingsPath(const std::string& executable, const char* xdgConfigHome,
-                               const char* home,
+                               const char* home, bool installed,
                                const std::function<bool(const std::string&)>& writable) {
   const std::string beside = SettingsPathForExecutable(executable);
-  std::error_code ec;
-  const bool exists = fs::is_regular_file(beside, ec);
-  if ((exists && writable(beside)) || writable(FolderOf(beside))) return beside;
+  if (!installed && writable(FolderOf(beside))) return beside;
 
   const std::string config = XdgUserFolder(xdgConfigHome, home, ".config");
-  if (config.empty()) return beside;
+  if (config.empty()) return installed ? std::string() : beside;
   return (fs::path(config) / "tessaro3d" / "tessaro3d.ini").string();
 }
 
@@ -42,7 +50,8 @@ std::string XdgUserFolder(const char* xdgValue, const char* home, const char* ho
 }
 
 std::string SettingsPathFromEnvironment(const std::string& executable) {
-  return ChooseSettingsPath(executable, std::getenv("XDG_CONFIG_HOME"), std::getenv("HOME"));
+  return ChooseSettingsPath(executable, std::getenv("XDG_CONFIG_HOME"), std::getenv("HOME"),
+                            IsInstalledFolder(FolderOf(executable), TESSARO_INSTALL_BINDIR));
 }
 
 bool CreateFolderOf(const std::string& path) {

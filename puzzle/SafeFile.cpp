@@ -1,6 +1,5 @@
 #include "puzzle/SafeFile.h"
 
-#include <dirent.h>
 #include <fcntl.h>
 #include <sys/file.h>
 #include <sys/stat.h>
@@ -19,11 +18,17 @@ namespace {
 // The kernel's own limit on links followed in one path.
 constexpr int kMaxLinkHops = 40;
 
+bool Fail(int error) {
+  errno = error;
+  return false;
+}
+
 bool WriteAll(int fd, std::string_view data) {
   while (!data.empty()) {
     const ssize_t n = ::write(fd, data.data(), data.size());
     if (n < 0 && errno == EINTR) continue;
-    if (n <= 0) return false;
+    if (n < 0) return false;
+    if (n == 0) return Fail(EIO);
     data.remove_prefix(static_cast<std::size_t>(n));
   }
   return true;
@@ -50,7 +55,8 @@ bool ResolveLinks(std::string path, std::string& target) {
     }
     char link[4096];
     const ssize_t n = ::readlink(path.c_str(), link, sizeof link);
-    if (n <= 0 || static_cast<std::size_t>(n) >= sizeof link) return false;
+    if (n < 0) return false;
+    if (n == 0 || static_cast<std::size_t>(n) >= sizeof link) return Fail(ENAMETOOLONG);
     const std::string next(link, static_cast<std::size_t>(n));
     path = next.front() == '/' ? next : DirectoryOf(path) + next;
   }
@@ -60,7 +66,8 @@ bool ResolveLinks(std::string path, std::string& target) {
 
 // Root may write anything, but a file whose owner made it read-only stays so.
 bool MayWrite(const std::string& path, const struct stat& st) {
-  return (st.st_mode & 0222) != 0 && ::faccessat(AT_FDCWD, path.c_str(), W_OK, AT_EACCESS) == 0;
+  if ((st.st_mode & 0222) == 0) return Fail(EACCES);
+  return ::faccessat(AT_FDCWD, path.c_str(), W_OK, AT_EACCESS) == 0;
 }
 
 std::string Hex(uint64_t value, int digits) {
@@ -91,26 +98,8 @@ constexpr std::size_t kRandomDigits = 8;
 
 std::string TemporaryPrefix(const std::string& base) { return ".tessaro-" + Hex(NameHash(base), 16) + "-"; }
 
-// Ours: the current temporary names for this target, and the names earlier
-// versions of the game used for saved games (base.saving-XXXXXX).
-bool IsOurTemporary(std::string_view name, const std::string& prefix, const std::string& base) {
-  const auto allOf = [](std::string_view s, bool (*ok)(char)) {
-    for (char c : s)
-      if (!ok(c)) return false;
-    return true;
-  };
-  if (name.size() == prefix.size() + kRandomDigits && name.substr(0, prefix.size()) == prefix)
-    return allOf(name.substr(prefix.size()), [](char c) { return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'f'); });
-  const std::string legacy = base + ".saving-";
-  if (name.size() == legacy.size() + 6 && name.substr(0, legacy.size()) == legacy)
-    return allOf(name.substr(legacy.size()), [](char c) {
-      return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
-    });
-  return false;
-}
-
-// The file stays locked until it is renamed or removed, so that a clean-up
-// running meanwhile in another game can tell it from an abandoned one.
+// The file stays locked until it is renamed or removed: earlier versions of
+// the game removed unlocked temporary files of the same target after a save.
 int CreateTemporary(const std::string& dir, const std::string& prefix, std::string& temp) {
   for (int attempt = 0; attempt < 100; ++attempt) {
     temp = dir + prefix + Hex(NextRandom(), kRandomDigits);
@@ -121,7 +110,7 @@ int CreateTemporary(const std::string& dir, const std::string& prefix, std::stri
     }
     (void)::flock(fd, LOCK_EX);
     struct stat st {};
-    // Removed by a clean-up between creation and lock: take another name.
+    // Removed by such a clean-up between creation and lock: take another name.
     if (::fstat(fd, &st) == 0 && st.st_nlink > 0) return fd;
     ::close(fd);
   }
@@ -129,30 +118,13 @@ int CreateTemporary(const std::string& dir, const std::string& prefix, std::stri
   return -1;
 }
 
-void RemoveLeftovers(const std::string& dir, const std::string& prefix, const std::string& base) {
-  DIR* folder = ::opendir(dir.empty() ? "." : dir.c_str());
-  if (!folder) return;
-  const int folderFd = ::dirfd(folder);
-  while (const dirent* entry = ::readdir(folder)) {
-    if (!IsOurTemporary(entry->d_name, prefix, base)) continue;
-    const int fd = ::openat(folderFd, entry->d_name, O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
-    if (fd < 0) continue;
-    struct stat st {};
-    if (::fstat(fd, &st) == 0 && S_ISREG(st.st_mode) && ::flock(fd, LOCK_EX | LOCK_NB) == 0)
-      ::unlinkat(folderFd, entry->d_name, 0);
-    ::close(fd);
-  }
-  ::closedir(folder);
-}
-
-bool WriteInPlace(const std::string& target, std::string_view content) {
-  const int fd = ::open(target.c_str(), O_WRONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
-  if (fd < 0) return false;
-  struct stat st {};
-  bool ok = ::fstat(fd, &st) == 0 && S_ISREG(st.st_mode) && WriteAll(fd, content) &&
-            ::ftruncate(fd, static_cast<off_t>(content.size())) == 0 && ::fsync(fd) == 0;
-  ok = ::close(fd) == 0 && ok;
-  return ok;
+// Only the file this save made goes: the name is checked to still be ours,
+// not a file put in its place meanwhile.
+void RemoveOwnTemporary(int fd, const std::string& temp) {
+  struct stat mine {}, there {};
+  if (::fstat(fd, &mine) == 0 && ::lstat(temp.c_str(), &there) == 0 && mine.st_dev == there.st_dev &&
+      mine.st_ino == there.st_ino)
+    ::unlink(temp.c_str());
 }
 
 }  // namespace
@@ -166,8 +138,10 @@ ReadResult ReadRegular(const std::string& path, std::size_t maxBytes, std::strin
   ReadResult result = ReadResult::Ok;
   if (::fstat(fd, &st) != 0)
     result = ReadResult::CannotOpen;
-  else if (!S_ISREG(st.st_mode))
+  else if (!S_ISREG(st.st_mode)) {
     result = ReadResult::NotRegular;
+    errno = S_ISDIR(st.st_mode) ? EISDIR : EINVAL;
+  }
   else if (st.st_size > 0)
     content.reserve(std::min(maxBytes, static_cast<std::size_t>(st.st_size)));
   char buffer[65536];
@@ -187,20 +161,23 @@ ReadResult ReadRegular(const std::string& path, std::size_t maxBytes, std::strin
 }
 
 bool Replace(const std::string& path, std::string_view content) {
+  if (path.empty()) return Fail(ENOENT);
   std::string target;
   if (!ResolveLinks(path, target)) return false;
   struct stat st {};
   const bool exists = ::stat(target.c_str(), &st) == 0;
   if (!exists && errno != ENOENT) return false;
-  if (exists && (!S_ISREG(st.st_mode) || !MayWrite(target, st))) return false;
+  if (exists && !S_ISREG(st.st_mode)) return Fail(S_ISDIR(st.st_mode) ? EISDIR : EINVAL);
+  if (exists && !MayWrite(target, st)) return false;
   const std::string dir = DirectoryOf(target);
   const std::string base = target.substr(dir.size());
-  if (base.empty()) return false;
+  if (base.empty()) return Fail(EISDIR);
 
-  const std::string prefix = TemporaryPrefix(base);
+  // No temporary file, no save: rewriting the file in place would leave a
+  // torn game behind on a full disk or when the game is killed meanwhile.
   std::string temp;
-  const int fd = CreateTemporary(dir, prefix, temp);
-  if (fd < 0) return exists && WriteInPlace(target, content);
+  const int fd = CreateTemporary(dir, TemporaryPrefix(base), temp);
+  if (fd < 0) return false;
   if (exists) {
     // Owner first: changing it may clear set-id bits that the mode restores.
     if (::fchown(fd, st.st_uid, st.st_gid) != 0) {
@@ -208,19 +185,44 @@ bool Replace(const std::string& path, std::string_view content) {
     }
     (void)::fchmod(fd, st.st_mode & 07777);
   }
-  bool ok = WriteAll(fd, content) && ::fsync(fd) == 0;
-  ok = ok && ::rename(temp.c_str(), target.c_str()) == 0;
-  if (!ok) ::unlink(temp.c_str());
+  if (!WriteAll(fd, content) || ::fsync(fd) != 0 || ::rename(temp.c_str(), target.c_str()) != 0) {
+    const int error = errno;
+    RemoveOwnTemporary(fd, temp);
+    ::close(fd);
+    return Fail(error);
+  }
   ::close(fd);  // after fsync a failing close loses nothing
-  if (!ok) return false;
 
   const int dirFd = ::open(dir.empty() ? "." : dir.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
   if (dirFd >= 0) {
     (void)::fsync(dirFd);  // makes the rename itself durable
     ::close(dirFd);
   }
-  RemoveLeftovers(dir, prefix, base);
   return true;
+}
+
+const char* FailureReason(int error, const std::string& path) {
+  switch (error) {
+    case ENOSPC:
+    case EDQUOT:
+      return "нет места на диске";
+    case ENAMETOOLONG:
+      return "слишком длинное имя файла";
+    case EROFS:
+      return "папка недоступна для записи";
+    case EACCES:
+    case EPERM: {
+      // The same error for the file and for its folder: look which it was.
+      std::string target;
+      struct stat st {};
+      if (ResolveLinks(path, target) && ::stat(target.c_str(), &st) == 0 && S_ISREG(st.st_mode) &&
+          !MayWrite(target, st))
+        return "файл только для чтения";
+      return "папка недоступна для записи";
+    }
+    default:
+      return "ошибка записи";
+  }
 }
 
 }  // namespace safefile

@@ -13,7 +13,7 @@ enum class ReadResult {
   Ok,
   Missing,     // no file of that name (errno is ENOENT)
   CannotOpen,  // it exists but cannot be opened or read; errno says why
-  NotRegular,  // a folder, FIFO, device or socket: never read
+  NotRegular,  // a folder (errno EISDIR), FIFO, device or socket (EINVAL): never read
 };
 
 // Reads at most maxBytes from the start of the regular file at path.
@@ -21,13 +21,27 @@ ReadResult ReadRegular(const std::string& path, std::size_t maxBytes, std::strin
 
 // Replaces the contents of the file at path, following symbolic links to the
 // file they name. The new contents are written to a temporary file beside the
-// target and renamed over it, which keeps the old file intact whatever fails;
-// the target's mode (and, where allowed, its owner) carries over. Where no
-// temporary file can be made (a folder without write permission), an existing
-// writable file is rewritten in place instead. False when the target is no
-// regular file, has no write permission, or could not be written completely.
-// Temporary files left beside the same target by an interrupted write are
-// removed after a successful one.
+// target and renamed over it; the target's mode (and, where allowed, its
+// owner) carries over. Whatever fails, the old file keeps its bytes: a save
+// that cannot make its temporary file (a read-only folder, a full disk) fails
+// and never rewrites the file in place. Only the temporary file of this call
+// is ever removed: one left by an interrupted write may be some other
+// program's file of a similar name.
+//
+// On false, errno says why, among others:
+//   ENOSPC, EDQUOT, EFBIG  no room for the new contents (disk, quota, size limit)
+//   EACCES, EPERM          the file is read-only, or its folder may not be written
+//   EROFS                  a read-only file system
+//   ENAMETOOLONG           a name too long for the file system
+//   EISDIR, EINVAL         the target is a folder, or no regular file (FIFO, device)
+//   ELOOP, ENOENT, ENOTDIR links without end, a missing folder, a file taken for one
 bool Replace(const std::string& path, std::string_view content);
+
+// Why Replace(path, ...) failed with errno `error`, in a few Russian words
+// (UTF-8) for the player: "нет места на диске", "папка недоступна для
+// записи", "файл только для чтения", "слишком длинное имя файла", or else
+// "ошибка записи". EACCES is the same for a file and its folder: the file at
+// path is looked at to tell them apart.
+const char* FailureReason(int error, const std::string& path);
 
 }  // namespace safefile

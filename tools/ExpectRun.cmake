@@ -1,9 +1,11 @@
 # Runs a command and checks what it did, for the tests of cube-snapshot:
 #   cmake -DEXPECT_EXIT=N [-DEXPECT_STDOUT=text] [-DEXPECT_STDERR=regex]
-#         [-DEXPECT_PNG=file] [-DMAKE_FIFO=path] -P ExpectRun.cmake -- command args...
+#         [-DEXPECT_PNG=file] [-DMAKE_FIFO=path] [-DREAD_ONLY=path]
+#         -P ExpectRun.cmake -- command args...
 # EXPECT_STDOUT is the whole standard output without its last line end;
 # EXPECT_PNG is removed first, so only a file written by this run counts.
-# MAKE_FIFO is made a FIFO without a writer before the run.
+# MAKE_FIFO is made a FIFO without a writer before the run. READ_ONLY is made
+# a read-only file before the run and must keep its bytes.
 set(command "")
 set(after_separator FALSE)
 math(EXPR last "${CMAKE_ARGC} - 1")
@@ -28,6 +30,12 @@ if(DEFINED MAKE_FIFO)
     message(FATAL_ERROR "mkfifo ${MAKE_FIFO} failed: ${fifo_code}")
   endif()
 endif()
+if(DEFINED READ_ONLY)
+  file(REMOVE "${READ_ONLY}")
+  file(WRITE "${READ_ONLY}" "the player's own file\n")
+  file(CHMOD "${READ_ONLY}" PERMISSIONS OWNER_READ GROUP_READ WORLD_READ)
+  file(SHA256 "${READ_ONLY}" read_only_before)
+endif()
 execute_process(COMMAND ${command} RESULT_VARIABLE code OUTPUT_VARIABLE out ERROR_VARIABLE err)
 string(REGEX REPLACE "\n$" "" out "${out}")
 
@@ -49,6 +57,13 @@ if(DEFINED EXPECT_PNG)
     if(NOT signature STREQUAL "89504e470d0a1a0a")
       string(APPEND failures "${EXPECT_PNG} is no PNG file\n")
     endif()
+  endif()
+endif()
+
+if(DEFINED READ_ONLY)
+  file(SHA256 "${READ_ONLY}" read_only_after)
+  if(NOT read_only_after STREQUAL read_only_before)
+    string(APPEND failures "${READ_ONLY} changed\n")
   endif()
 endif()
 

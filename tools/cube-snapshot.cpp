@@ -106,7 +106,9 @@ bool Snapshot::Run(const snapshot::Action& action) {
       return true;
     case ActionKind::Save:
       if (!SaveGameWithTrailer(cube, action.File, seconds_, scrambleTurns_)) {
-        std::fprintf(stderr, "cube-snapshot: %s: could not be saved\n", action.File.c_str());
+        // The file keeps its old bytes; errno says why the new ones did not go in.
+        std::fprintf(stderr, "cube-snapshot: %s: could not be saved: %s\n", action.File.c_str(),
+                     std::strerror(errno));
         return false;
       }
       return true;

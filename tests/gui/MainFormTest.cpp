@@ -52,7 +52,8 @@ TEST_F(MainFormTest, SettingsAreReadAndWrittenBackInOrder) {
   EXPECT_EQ(cube().ShuffleRotateCount, 12);
   EXPECT_TRUE(cube().RotateAntiAlias);
   EXPECT_EQ(form->FRTimer.Interval(), 10000);
-  EXPECT_EQ(form->CubeSize, 3);  // never read
+  EXPECT_EQ(form->CubeSize, 4);
+  EXPECT_EQ(cube().Size, 4);
   form->FormDestroy();
   const std::string written = ReadFile(SettingsPath());
   EXPECT_NE(written.find("; my own comment"), std::string::npos);
@@ -60,7 +61,7 @@ TEST_F(MainFormTest, SettingsAreReadAndWrittenBackInOrder) {
   // Keys already in the file keep their lines; the values are the live ones.
   for (const char* line : {"SpaceColor=0x00483535\n", "BGColor=clRed\n", "DrawQuality=16\n",
                            "RotateAntiAlias=1\n", "RotateSpeed=9\n", "ShuffleRotateCount=12\n",
-                           "CubeSize=3\n", "TimeoutRotate=10000\n"}) {
+                           "CubeSize=4\n", "TimeoutRotate=10000\n"}) {
     EXPECT_NE(written.find(line), std::string::npos) << line;
   }
   EXPECT_EQ(written.find("abc"), std::string::npos);

@@ -1,6 +1,9 @@
 // The main window under real toolkit events: X input made through XTest, a
 // close request as the window manager sends it, and the toolkit's dialogs.
 #include <cmath>
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 
 #include "GuiHelpers.h"
@@ -119,6 +122,57 @@ TEST_F(ToolkitEventsTest, ClosingDuringAScrambleEndsItAfterTheTurnAndWritesTheSe
   EXPECT_NE(written.find("ShuffleRotateCount=500\n"), std::string::npos) << written;
   form = nullptr;  // destroyed by the toolkit
   Pump(50);
+}
+
+TEST_F(ToolkitEventsTest, ClosingDuringADraggedTurnFreesThePointerAndCloses) {
+  StartStill({"RotateSpeed=2"});
+  // A toolkit assertion (a window destroyed while it holds the pointer) ends the run.
+  const wxAssertHandler_t previous = wxSetAssertHandler(
+      [](const wxString&, int, const wxString&, const wxString&, const wxString& message) {
+        std::fprintf(stderr, "toolkit assertion: %s\n", static_cast<const char*>(message.utf8_str()));
+        std::abort();
+      });
+  // A real drag along the top row of the front face in the start view; the
+  // close request comes while the layer turns and the button is still down.
+  gl().Camera = VEKCamera();
+  gl().Camera.LoadView();
+  wxGLCanvas* canvas = form->DrawWindow->Canvas();
+  const wxSize size = canvas->GetClientSize();
+  const int side = std::min(size.x, size.y);
+  const double scale = side / 2.0 / (17.6 * std::tan(15 * kDegree));
+  auto at = [&](float x, float y) {
+    return wxPoint(static_cast<int>(size.x / 2.0 + x * scale), static_cast<int>(size.y / 2.0 - y * scale));
+  };
+  // The close request is sent once the layer has begun to turn.
+  TMainForm* closing = form;
+  int frames = 0;
+  cube().AfterStepFrame = [&frames, closing, next = cube().AfterStepFrame] {
+    if (++frames == 1) RequestClose(*closing);
+    next();
+  };
+  PointerTo(*canvas, at(0, 1.6f));
+  XTestFakeButtonEvent(XDisplayOfToolkit(), 1, True, 0);
+  // Each move is seen by the window before the next is made: the toolkit
+  // would merge moves queued together into one.
+  wxPoint seen;
+  canvas->Bind(wxEVT_MOTION, [&seen](wxMouseEvent& event) {
+    seen = event.GetPosition();
+    event.Skip();
+  });
+  for (int i = 1; i <= 10 && frames == 0; ++i) {
+    PointerTo(*canvas, at(0.16f * i, 1.6f));
+    PumpUntil([&] { return seen == at(0.16f * i, 1.6f) || frames > 0; }, 5000);
+  }
+  form = nullptr;
+  const bool closed = PumpUntil([&] {
+    return std::find(wxTopLevelWindows.begin(), wxTopLevelWindows.end(), closing) == wxTopLevelWindows.end();
+  }, 20000);
+  XTestFakeButtonEvent(XDisplayOfToolkit(), 1, False, 0);
+  SyncX();
+  wxSetAssertHandler(previous);
+  EXPECT_TRUE(closed);
+  EXPECT_EQ(frames, 45) << "the turn under way was finished first";
+  EXPECT_NE(ReadFile(SettingsPath()).find("RotateSpeed=2\n"), std::string::npos) << "the settings were written";
 }
 
 TEST_F(ToolkitEventsTest, TheStatusLineKeepsItsTextUnderToolButtonsAndMenuItems) {

@@ -1,16 +1,19 @@
 #!/usr/bin/env bash
-# install-test.sh PART BUILD_DIR APP_ID
+# install-test.sh PART BUILD_DIR APP_ID BINDIR
 #   files    install into a temporary DESTDIR; the file list, the desktop entry
 #            and AppStream validators, the manual pages and the icons
 #   run      the installed game, its program folder read-only and HOME a fresh
 #            folder: it starts, shows its window, ends on Exit without a
-#            message box, and keeps its settings in ~/.config/tessaro3d/
+#            message box, and keeps its settings in ~/.config/tessaro3d/;
+#            as root also from BINDIR (the bin folder the build was
+#            configured for), where it must not write beside itself either
 #   package  the Debian package: its contents and dependencies
 set -euo pipefail
 
 part=$1
 build=$(cd "$2" && pwd)
 id=$3
+bindir=$4
 work=$(mktemp -d /tmp/tessaro-install.XXXXXX)
 game_pid=""
 finish() {
@@ -80,6 +83,9 @@ $actual"
   done
   # The help page is where the installed game looks for it, beside its bin.
   [ -f "$stage/usr/bin/../share/doc/tessaro3d/readme.htm" ] || fail "no help page"
+  # and where its manual page says it is, under the prefix of this install.
+  zcat "$stage/usr/share/man/man6/tessaro3d.6.gz" | grep -qxF ".IR /usr/share/doc/tessaro3d ." ||
+    fail "tessaro3d.6 names another help folder"
   echo "passed"
 }
 
@@ -88,22 +94,10 @@ find_window() {  # title
   xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -n 1 || true
 }
 
-check_run() {
-  [ -n "${DISPLAY:-}" ] || fail "needs DISPLAY"
-  install_to_stage
-  local bin="$stage/usr/bin" home="$work/home"
-  mkdir -p "$home"
-  chmod a-w "$bin"
-  chmod 755 "$work" "$stage"
-  # root may write anywhere: the game then runs as nobody, for whom the
-  # program folder is as read-only as for any player.
-  local as_player=()
-  if [ "$(id -u)" -eq 0 ]; then
-    chown 65534:65534 "$home"
-    as_player=(setpriv --reuid=65534 --regid=65534 --clear-groups)
-  fi
-  (cd "$home" && exec "${as_player[@]}" env -u XDG_CONFIG_HOME HOME="$home" "$bin/tessaro3d" \
-     >"$work/game.log" 2>&1) &
+# Starts the game (the command given), waits for its window and ends it from
+# the Game menu; fails unless it ends well, without a message box.
+run_game() {  # command...
+  ("$@" >"$work/game.log" 2>&1) &
   game_pid=$!
 
   local window="" i
@@ -137,15 +131,59 @@ check_run() {
   wait "$game_pid" || status=$?
   game_pid=""
   [ "$status" = 0 ] || fail "the game ended with status $status: $(cat "$work/game.log")"
+}
 
-  local ini="$home/.config/tessaro3d/tessaro3d.ini"
+# The settings the game wrote at exit into the configuration folder of home,
+# and nothing beside the installed programs.
+check_settings() {  # home bin
+  local ini="$1/.config/tessaro3d/tessaro3d.ini"
   [ -f "$ini" ] || fail "no settings in $ini; game output: $(cat "$work/game.log")"
-  [ ! -e "$bin/tessaro3d.ini" ] || fail "settings written beside the installed game"
+  [ "$(ls -A "$2" | tr '\n' ' ')" = "cube-snapshot tessaro3d " ] ||
+    fail "the game wrote beside itself: $(ls -A "$2")"
   local keys
   keys=$(grep -c -E '^(SpaceColor|BGColor|DrawQuality|RotateAntiAlias|RotateSpeed|ShuffleRotateCount|CubeSize|TimeoutRotate)=' "$ini")
   [ "$(head -n 1 "$ini")" = "[Settings]" ] && [ "$keys" = 8 ] || fail "settings file: $(cat "$ini")"
   grep -qx "SpaceColor=clCream" "$ini" || fail "settings file: $(cat "$ini")"
-  echo "passed"
+}
+
+check_run() {
+  [ -n "${DISPLAY:-}" ] || fail "needs DISPLAY"
+  install_to_stage
+  local bin="$stage/usr/bin" home="$work/home"
+  mkdir -p "$home"
+  chmod a-w "$bin"
+  chmod 755 "$work" "$stage"
+  # root may write anywhere: the game then runs as nobody, for whom the
+  # program folder is as read-only as for any player.
+  local as_player=()
+  if [ "$(id -u)" -eq 0 ]; then
+    chown 65534:65534 "$home"
+    as_player=(setpriv --reuid=65534 --regid=65534 --clear-groups)
+  fi
+  run_game sh -c 'cd "$1" && shift && exec "$@"' sh "$home" \
+    "${as_player[@]}" env -u XDG_CONFIG_HOME HOME="$home" "$bin/tessaro3d"
+  check_settings "$home" "$bin"
+  echo "passed as a player"
+
+  # As root, with its program folder writable, the game must know itself
+  # installed: it runs from the bin folder it was built for (under /usr, the
+  # system's own programs' folders aside), bound there in a mount namespace
+  # of its own so that the system stays as it was.
+  [ "$(id -u)" -eq 0 ] || return 0
+  local target=$bindir
+  case $target in /bin | /sbin | /usr/bin | /usr/sbin) target=/usr/local/bin ;; esac
+  [ -d "$target" ] || target=/usr/local/bin
+  if [ ! -d "$target" ] || ! unshare --mount --propagation private true 2>/dev/null; then
+    echo "not run as root: no mount namespace here"
+    return 0
+  fi
+  local root_home="$work/root-home"
+  mkdir -p "$root_home"
+  chmod u+w "$bin"
+  run_game env -u XDG_CONFIG_HOME HOME="$root_home" unshare --mount --propagation private \
+    sh -c 'mount --bind "$1" "$2" && cd "$3" && exec "$2/tessaro3d"' sh "$bin" "$target" "$root_home"
+  check_settings "$root_home" "$bin"
+  echo "passed as root"
 }
 
 check_package() {
@@ -164,6 +202,8 @@ check_package() {
 $contents"
   done
   ! grep -q '^\./usr/local' <<<"$contents" || fail "package installs into /usr/local"
+  dpkg-deb --fsys-tarfile "$deb" | tar -xO ./usr/share/man/man6/tessaro3d.6.gz | zcat |
+    grep -qxF ".IR /usr/share/doc/tessaro3d ." || fail "the package's tessaro3d.6 names another help folder"
   [ "$(dpkg-deb -f "$deb" Package)" = tessaro3d ] || fail "package name"
   local depends
   depends=$(dpkg-deb -f "$deb" Depends)

@@ -378,9 +378,9 @@ TEST_F(OptionsFormTest, TextsAreTheGamesOwn) {
   EXPECT_EQ(form.Label2->GetLabel(), u8("поворотов"));
   EXPECT_EQ(form.GroupBox3->GetLabel(), u8(" Качество отображения (сглаживание): "));
   EXPECT_EQ(form.Label11->GetLabel(), u8("Без сглаживания"));
-  EXPECT_EQ(form.Label12->GetLabel(), u8("Выское качество"));
+  EXPECT_EQ(form.Label12->GetLabel(), u8("Высокое качество"));
   EXPECT_EQ(Unwrapped(form.HQRCheckBox->GetLabel()),
-            u8("Сглаживать при вращении (не рекомедуется включать эту опцию на слабых "
+            u8("Сглаживать при вращении (не рекомендуется включать эту опцию на слабых "
                "видеокартах)"));
   EXPECT_EQ(form.Label13->GetLabel(), u8("*Размер кубика:"));
   ASSERT_EQ(form.ComboBoxSize->GetCount(), 4u);

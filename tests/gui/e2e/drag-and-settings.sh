@@ -1,11 +1,12 @@
 #!/usr/bin/env bash
 # A player drags the middle facelet of the cube's top row onto its right-hand
 # neighbour: the top layer turns, the rest of the cube stays. Closing the
-# window rewrites the settings file with the live values.
+# window rewrites the settings file with the live values (a cube size the
+# game has not got starts a 3x3x3).
 source "$(dirname "$0")/common.sh"
 
 start_game "; the game keeps this line" "SpaceColor=clCream" "BGColor=clLime" "DrawQuality=1" \
-  "RotateAntiAlias=0" "RotateSpeed=45" "ShuffleRotateCount=30" "CubeSize=4" "TimeoutRotate=0"
+  "RotateAntiAlias=0" "RotateSpeed=45" "ShuffleRotateCount=30" "CubeSize=9" "TimeoutRotate=0"
 measure start
 [ "$cube_w" -gt 60 ] || fail "no cube to be seen"
 

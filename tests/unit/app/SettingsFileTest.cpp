@@ -74,7 +74,7 @@ TEST_F(SettingsTest, EveryKeyIsReadAndWrittenBack) {
   EXPECT_EQ(s.ShuffleRotateCount, 0);
   EXPECT_TRUE(s.RotateAntiAlias);
   EXPECT_EQ(s.TimeoutRotate, 0);
-  EXPECT_EQ(s.CubeSize, 3) << "CubeSize is never read";
+  EXPECT_EQ(s.CubeSize, 4);
 
   GameSettings changed = s;
   changed.CubeSize = 5;
@@ -146,6 +146,8 @@ TEST_F(SettingsTest, OutOfRangeValuesAreRepairedAndInRangeValuesKept) {
       {"RotateSpeed", "45", 45},        {"ShuffleRotateCount", "-1", 0}, {"ShuffleRotateCount", "5000", 1000},
       {"ShuffleRotateCount", "0", 0},   {"ShuffleRotateCount", "1000", 1000},
       {"TimeoutRotate", "-1", 10000},   {"TimeoutRotate", "0", 0},       {"TimeoutRotate", "250", 250},
+      {"CubeSize", "1", 3},             {"CubeSize", "6", 3},            {"CubeSize", "-4", 3},
+      {"CubeSize", "2", 2},             {"CubeSize", "5", 5},            {"CubeSize", "big", 3},
   };
   for (const Case& c : cases) {
     const GameSettings s = ReadOne(c.key, c.text);
@@ -153,6 +155,7 @@ TEST_F(SettingsTest, OutOfRangeValuesAreRepairedAndInRangeValuesKept) {
     const int32_t got = key == "DrawQuality"   ? s.DrawQuality
                         : key == "RotateSpeed" ? s.RotateSpeed
                         : key == "TimeoutRotate" ? s.TimeoutRotate
+                        : key == "CubeSize"      ? s.CubeSize
                                                  : s.ShuffleRotateCount;
     EXPECT_EQ(got, c.expected) << c.key << '=' << c.text;
   }

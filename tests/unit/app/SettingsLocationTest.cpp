@@ -1,5 +1,6 @@
-// Where the settings file is kept: beside the executable when the game may
-// write there, in the player's configuration folder otherwise.
+// Where the settings file is kept: beside the executable when the game is
+// not installed and may write there, in the player's configuration folder
+// otherwise.
 
 #include <gtest/gtest.h>
 
@@ -24,7 +25,7 @@ protected:
   // counts as read-only when the test says so: root may write anywhere, so a
   // read-only folder cannot be made with permissions alone.
   std::string Choose(const char* xdg, const char* home) {
-    return ChooseSettingsPath(exe_, xdg, home, [this](const std::string& path) {
+    return ChooseSettingsPath(exe_, xdg, home, installed_, [this](const std::string& path) {
       const bool inBin = path == bin_ || path.rfind(bin_ + "/", 0) == 0;
       if (inBin && binReadOnly_) return fileWritable_ && path != bin_;
       return IsWritable(path);
@@ -37,6 +38,7 @@ protected:
   const std::string exe_ = bin_ + "/tessaro3d";
   bool binReadOnly_ = false;
   bool fileWritable_ = false;  // the file beside the executable, when the folder is read-only
+  bool installed_ = false;
 };
 
 TEST_F(SettingsLocationTest, WritableFolderKeepsTheFileBesideTheExecutable) {
@@ -44,17 +46,44 @@ TEST_F(SettingsLocationTest, WritableFolderKeepsTheFileBesideTheExecutable) {
   WriteBytes(exe_ + ".ini", "[Settings]\n");
   EXPECT_EQ(Choose("/elsewhere", home_.c_str()), exe_ + ".ini");
   // The same with the real check alone: the test made the folder, so may write it.
-  EXPECT_EQ(ChooseSettingsPath(exe_, nullptr, home_.c_str()), exe_ + ".ini");
+  EXPECT_EQ(ChooseSettingsPath(exe_, nullptr, home_.c_str(), false), exe_ + ".ini");
 }
 
-TEST_F(SettingsLocationTest, WritableFileInReadOnlyFolderIsKept) {
+// A save needs a temporary file beside the settings file.
+TEST_F(SettingsLocationTest, AWritableFileInAReadOnlyFolderIsNotKept) {
   binReadOnly_ = true;
   fileWritable_ = true;
   WriteBytes(exe_ + ".ini", "[Settings]\n");
-  EXPECT_EQ(Choose(nullptr, home_.c_str()), exe_ + ".ini");
-  // A file that is not there cannot be the writable one.
-  fs::remove(exe_ + ".ini");
   EXPECT_EQ(Choose(nullptr, home_.c_str()), home_ + "/.config/tessaro3d/tessaro3d.ini");
+}
+
+// Root may write the program folder: being installed decides alone.
+TEST_F(SettingsLocationTest, AnInstalledGameNeverKeepsItBesideItself) {
+  installed_ = true;
+  WriteBytes(exe_ + ".ini", "[Settings]\n");
+  EXPECT_EQ(Choose(nullptr, home_.c_str()), home_ + "/.config/tessaro3d/tessaro3d.ini");
+  EXPECT_EQ(Choose("/cfg", nullptr), "/cfg/tessaro3d/tessaro3d.ini");
+  EXPECT_EQ(Choose(nullptr, nullptr), "");
+}
+
+TEST_F(SettingsLocationTest, InstalledMeansTheConfiguredBinFolderOrUnderUsr) {
+  fs::create_directories(dir_.File("build"));
+  fs::create_directory_symlink(bin_, dir_.File("link"));
+  struct Case {
+    std::string folder, installBindir;
+    bool installed;
+  };
+  const Case cases[] = {
+      {bin_, bin_, true},
+      {dir_.File("link"), bin_, true},  // real paths are compared
+      {dir_.File("build/../usr/bin"), dir_.File("link"), true},
+      {dir_.File("build"), bin_, false},
+      {dir_.File("home"), dir_.File("missing"), false},
+      {dir_.File("missing"), dir_.File("missing"), false},
+      {"/usr/bin", dir_.File("missing"), true},
+      {"/usr", "", true},
+  };
+  for (const Case& c : cases) EXPECT_EQ(IsInstalledFolder(c.folder, c.installBindir), c.installed) << c.folder;
 }
 
 TEST_F(SettingsLocationTest, InstalledGameUsesTheConfigurationFolder) {
