@@ -40,6 +40,9 @@ struct VEKSmallCube {
   std::unique_ptr<VEKVector[]> Points;
   VEKColor BodyColor;
   uint32_t FaceTexture[6] = {0, 0, 0, 0, 0, 0};
+  // The number each face shows (1..N^2), 0 for a face inside the cube. Kept
+  // beside the texture names, which are 0 until a context has them.
+  int32_t FaceDigit[6] = {0, 0, 0, 0, 0, 0};
   bool OuterPlusZ = false;
   bool OuterMinusZ = false;
   bool OuterPlusY = false;
@@ -108,9 +111,11 @@ struct VEKBigCube {
   // 0.98), or nullptr for a slanted plane.
   const VEKVector* AxisAlong(const VEKVector& Normal) const;
 
-  // True when every visible cubie stands where one whole-cube rotation of the
-  // home arrangement puts it, turned the same way: every face then reads
-  // 1..N^2 in the home layout, upright.
+  // True when the cube looks solved: for one of the 24 whole-cube rotations,
+  // every facelet on the surface shows the digit the home cube shows at the
+  // rotated place, upright. Cubies that look alike (the six centres of a
+  // 3x3x3 all show 5) may have traded places; hidden faces are not read.
+  // A cubie off the grid is never solved.
   bool IsSolved() const;
 
   // Undo and redo of the player's turns, animated like any turn. Each does
