@@ -103,6 +103,9 @@ struct VEKBigCube {
   int MarkLayer(VEKVector& Normal);
   void AnimateTurn();
   void TurnMarked(const VEKVector& TurnAxis);
+  // Count random animated quarter turns, never one straight back, and more
+  // while the cube still reads solved; StopShuffle ends it after the turn in
+  // progress. Count <= 0 turns nothing.
   void Shuffle(int Count);
   // Degrees per animation step actually used: RotateSpeed when it divides 90,
   // otherwise the default 5, so a turn is always exactly a quarter turn.
@@ -155,6 +158,13 @@ struct VEKBigCube {
   void UploadTextures();
   void AssignDigits();
   void DrawStepFrame();
+  // The animated quarter turn of the marked cubies about TurnAxis, Sign +1
+  // (+step degrees) or -1.
+  void TurnMarkedBy(const VEKVector& TurnAxis, int Sign);
+  // Marks the layer through a random cubie and a random one of its planes;
+  // returns the turn axis and sets Layer's Axis and Layer, or returns nullptr
+  // when that plane is no layer.
+  const VEKVector* MarkRandomLayer(VEKMove& Layer);
   // Marks the N^2 cubies of one layer; false (nothing marked) when the cubies
   // there are not exactly one layer.
   bool MarkLayerAt(int AxisIndex, int Layer);
