@@ -103,8 +103,10 @@ void VEKBigCube::AssignDigits() {
     for (int f = 0; f < 6; ++f) {
       if (outer[f]) {
         const int c = ++counter[f];
+        cubie.FaceDigit[f] = c;
         if (c < kTextureCount) cubie.FaceTexture[f] = TextureIds[c];
       } else {
+        cubie.FaceDigit[f] = 0;
         cubie.FaceTexture[f] = TextureIds[0];
       }
     }

@@ -34,6 +34,35 @@ float GetFloat(const uint8_t* p) {
 // 4 * sqrt(3) of the centre whatever turns it makes. A huge finite value
 // would pass the other checks, and the next turn would make it infinite.
 constexpr float kMaxCoordinate = 100.0f;
+
+// How far a cubie's centre may lie from its grid place: a quarter of the 1.6
+// between layers. Turns drift by thousandths in the longest games; points
+// beyond this are no cube, and would neither turn as layers nor ever solve.
+constexpr double kMaxCentreOffset = 0.4;
+
+// True when every centre stands near a grid place of the N x N x N cube and
+// no two near the same one.
+bool CentresFormACube(const uint8_t* Points, int n) {
+  bool taken[kMaxCubies] = {};
+  const int cubies = n * n * n;
+  for (int b = 0; b < cubies; ++b) {
+    const uint8_t* centre = Points + kCubieBytes * static_cast<std::size_t>(b);
+    int place = 0;
+    for (int a = 0; a < 3; ++a) {
+      // Finite and within kMaxCoordinate, so the layer fits an int.
+      const double v = GetFloat(centre + 4 * a);
+      const double first = (1 - n) * 0.8;
+      const long layer = std::lround((v - first) / 1.6);
+      if (layer < 0 || layer >= n || std::fabs(v - (first + 1.6 * layer)) > kMaxCentreOffset) {
+        return false;
+      }
+      place = place * n + static_cast<int>(layer);
+    }
+    if (taken[place]) return false;
+    taken[place] = true;
+  }
+  return true;
+}
 }  // namespace
 
 std::vector<uint8_t> VEKBigCube::GameBytes() const {
@@ -94,6 +123,7 @@ int VEKBigCube::LoadFromBytes(const uint8_t* Data, std::size_t Length, std::vect
   for (std::size_t offset = 0; offset < kCubieBytes * cubies; offset += 4) {
     if (!(std::fabs(GetFloat(Data + kHeaderBytes + offset)) <= kMaxCoordinate)) return 0;
   }
+  if (!CentresFormACube(Data + kHeaderBytes, n)) return 0;
 
   Build(n);
   const uint8_t* p = Data + kHeaderBytes;

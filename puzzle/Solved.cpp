@@ -1,80 +1,154 @@
-// The solved test. Turns never snap points to the grid, so every comparison
-// allows kGridTolerance of drift.
+// The solved test, by sight: the surface must show the home picture turned by
+// one whole-cube rotation. The player sees digits, not cubies, so look-alike
+// cubies may stand in each other's places. Turns never snap points to the
+// grid, so every comparison allows kGridTolerance of drift.
+#include <array>
 #include <cmath>
 
 #include "puzzle/VekCube.h"
 
 namespace {
-struct Vec {
-  float x, y, z;
-};
+using Int3 = std::array<int, 3>;
 
-Vec Offset(const VEKSmallCube& cubie, int faceNumber) {
-  VEKVector face;
-  cubie.FaceCenter(faceNumber, face);
-  const VEKVector& c = cubie.Points[0];
-  return {face.X - c.X, face.Y - c.Y, face.Z - c.Z};
+// Directions are numbered like the faces of a cubie at home:
+// 0 +Z, 1 -Z, 2 -X, 3 +X, 4 +Y, 5 -Y.
+constexpr Int3 kDirections[6] = {{0, 0, 1}, {0, 0, -1}, {-1, 0, 0},
+                                 {1, 0, 0}, {0, 1, 0},  {0, -1, 0}};
+
+int DirectionOf(const Int3& v) {
+  for (int d = 0; d < 6; ++d) {
+    if (kDirections[d] == v) return d;
+  }
+  return -1;
 }
 
-bool Near(const Vec& a, const Vec& b) {
-  return std::fabs(a.x - b.x) < kGridTolerance && std::fabs(a.y - b.y) < kGridTolerance &&
-         std::fabs(a.z - b.z) < kGridTolerance;
-}
-
-// The axis direction (unit, along one world axis) that v/length points along,
-// or false when it points along none.
-bool SnapToAxis(const Vec& v, float length, Vec& unit) {
-  const Vec candidates[6] = {{1, 0, 0}, {-1, 0, 0}, {0, 1, 0}, {0, -1, 0}, {0, 0, 1}, {0, 0, -1}};
-  for (const Vec& c : candidates) {
-    if (Near(v, {c.x * length, c.y * length, c.z * length})) {
-      unit = c;
-      return true;
+// The direction that (x, y, z) points along, as a vector of the given length,
+// or -1 when it points along none.
+int Snap(float x, float y, float z, float length) {
+  for (int d = 0; d < 6; ++d) {
+    const Int3& u = kDirections[d];
+    if (std::fabs(x - u[0] * length) < kGridTolerance &&
+        std::fabs(y - u[1] * length) < kGridTolerance &&
+        std::fabs(z - u[2] * length) < kGridTolerance) {
+      return d;
     }
   }
-  return false;
+  return -1;
 }
 
-Vec Cross(const Vec& a, const Vec& b) {
-  return {a.y * b.z - a.z * b.y, a.z * b.x - a.x * b.z, a.x * b.y - a.y * b.x};
+// Where the digit's texture t coordinate grows on a face: from octagon point 1
+// to point 4, the same way on every face (render/CubieDraw.cpp).
+int TextureDirection(const VEKSmallCube& cubie, int face) {
+  const VEKVector& from = cubie.Points[1 + 8 * face];
+  const VEKVector& to = cubie.Points[4 + 8 * face];
+  return Snap(to.X - from.X, to.Y - from.Y, to.Z - from.Z, 2.0f * cubie.FaceHalfWidth);
 }
 
-// R * (x, y, z) for the rotation whose columns are the images of the axes.
-Vec Apply(const Vec (&columns)[3], float x, float y, float z) {
-  return {columns[0].x * x + columns[1].x * y + columns[2].x * z,
-          columns[0].y * x + columns[1].y * y + columns[2].y * z,
-          columns[0].z * x + columns[1].z * y + columns[2].z * z};
+// The 24 whole-cube rotations: signed permutation matrices of determinant 1.
+struct Rotation {
+  int m[3][3];
+  int image[6];  // the directions they take the six directions to
+
+  Int3 Apply(const Int3& v) const {
+    Int3 out{};
+    for (int row = 0; row < 3; ++row) {
+      out[row] = m[row][0] * v[0] + m[row][1] * v[1] + m[row][2] * v[2];
+    }
+    return out;
+  }
+};
+std::array<Rotation, 24> WholeCubeRotations() {
+  std::array<Rotation, 24> out{};
+  int count = 0;
+  const int perms[6][3] = {{0, 1, 2}, {1, 2, 0}, {2, 0, 1}, {0, 2, 1}, {2, 1, 0}, {1, 0, 2}};
+  for (int p = 0; p < 6; ++p) {
+    const int parity = p < 3 ? 1 : -1;
+    for (int signs = 0; signs < 8; ++signs) {
+      const int s[3] = {signs & 1 ? -1 : 1, signs & 2 ? -1 : 1, signs & 4 ? -1 : 1};
+      // A mirror image is no way of holding the cube.
+      if (parity * s[0] * s[1] * s[2] != 1) continue;
+      Rotation& r = out[count++];
+      for (int row = 0; row < 3; ++row) {
+        for (int col = 0; col < 3; ++col) r.m[row][col] = perms[p][col] == row ? s[col] : 0;
+      }
+      for (int d = 0; d < 6; ++d) r.image[d] = DirectionOf(r.Apply(kDirections[d]));
+    }
+  }
+  return out;
 }
+
+// What one facelet of the surface shows: the digit and where its texture's t
+// direction points; digit -1 when no face of a cubie lies flat there.
+struct Shown {
+  int digit = -1;
+  int up = -1;
+};
 }  // namespace
 
 bool VEKBigCube::IsSolved() const {
-  if (CubieCount <= 0) return false;
-  const VEKSmallCube& first = Cubies[0];
-  const float reach = first.FaceHalfWidth + first.Bevel;  // face centre from cubie centre
-  // Every cubie turns the way the whole cube did; cubie 0 tells which of the
-  // 24 rotations that is (its +Y and +Z faces fix it).
-  Vec columns[3];
-  if (!SnapToAxis(Offset(first, 5), reach, columns[1]) ||
-      !SnapToAxis(Offset(first, 1), reach, columns[2])) {
-    return false;
-  }
-  columns[0] = Cross(columns[1], columns[2]);
   const int n = Size;
-  for (int i = 0; i < n; ++i) {
-    for (int j = 0; j < n; ++j) {
-      for (int k = 0; k < n; ++k) {
-        // Hidden cubies show nothing; the player sees the cube solved without them.
-        const bool visible = i == 0 || j == 0 || k == 0 || i == n - 1 || j == n - 1 || k == n - 1;
-        if (!visible) continue;
-        const VEKSmallCube& cubie = Cubies[(i * n + j) * n + k];
-        const VEKVector& c = cubie.Points[0];
-        if (!Near({c.X, c.Y, c.Z},
-                  Apply(columns, LayerCoordinate(i), LayerCoordinate(j), LayerCoordinate(k))) ||
-            !Near(Offset(cubie, 1), Apply(columns, 0, 0, reach)) ||
-            !Near(Offset(cubie, 5), Apply(columns, 0, reach, 0))) {
-          return false;
-        }
+  if (CubieCount <= 0 || n < 2) return false;
+  static const std::array<Rotation, 24> rotations = WholeCubeRotations();
+  // The texture direction of each face at home, from the shape of a cubie.
+  static const std::array<int, 6> homeUp = [] {
+    VEKSmallCube home;
+    home.Setup(0.0f, 0.0f, 0.0f, 0.7f, 0.1f);
+    std::array<int, 6> up{};
+    for (int f = 0; f < 6; ++f) up[f] = TextureDirection(home, f);
+    return up;
+  }();
+
+  // Grid places are integers centred on the cube: 2i - (N - 1) along each axis.
+  auto placeIndex = [n](const Int3& p) {
+    return (((p[0] + n - 1) / 2) * n + (p[1] + n - 1) / 2) * n + (p[2] + n - 1) / 2;
+  };
+  std::array<bool, kMaxCubies> taken{};
+  std::array<Shown, kMaxCubies * 6> shown{};
+  for (int b = 0; b < CubieCount; ++b) {
+    const VEKSmallCube& cubie = Cubies[b];
+    const VEKVector& c = cubie.Points[0];
+    Int3 place{};
+    const float along[3] = {c.X, c.Y, c.Z};
+    for (int a = 0; a < 3; ++a) {
+      const long rounded = std::lround((along[a] - LayerCoordinate(0)) / 1.6f);
+      const int layer = static_cast<int>(rounded);
+      if (rounded < 0 || rounded >= n ||
+          std::fabs(along[a] - LayerCoordinate(layer)) >= kGridTolerance) {
+        return false;
       }
+      place[a] = 2 * layer - (n - 1);
+    }
+    const int at = placeIndex(place);
+    if (taken[at]) return false;
+    taken[at] = true;
+    // Only faces flat on the surface are seen; a hidden cubie may stand askew.
+    const float reach = cubie.FaceHalfWidth + cubie.Bevel;
+    for (int f = 0; f < 6; ++f) {
+      VEKVector centre;
+      cubie.FaceCenter(f + 1, centre);
+      const int d = Snap(centre.X - c.X, centre.Y - c.Y, centre.Z - c.Z, reach);
+      if (d < 0) continue;
+      const Int3& u = kDirections[d];
+      if (place[0] * u[0] + place[1] * u[1] + place[2] * u[2] != n - 1) continue;
+      shown[at * 6 + d] = {cubie.FaceDigit[f], TextureDirection(cubie, f)};
     }
   }
-  return true;
+
+  for (const Rotation& r : rotations) {
+    bool matches = true;
+    // Every facelet of the home cube must be seen where the rotation takes it.
+    for (int b = 0; b < CubieCount && matches; ++b) {
+      const Int3 home{2 * (b / (n * n)) - (n - 1), 2 * (b / n % n) - (n - 1),
+                      2 * (b % n) - (n - 1)};
+      const int at = placeIndex(r.Apply(home));
+      for (int f = 0; f < 6 && matches; ++f) {
+        const int digit = Cubies[b].FaceDigit[f];
+        if (digit == 0) continue;  // inside the cube
+        const Shown& seen = shown[at * 6 + r.image[f]];
+        matches = seen.digit == digit && seen.up == r.image[homeUp[f]];
+      }
+    }
+    if (matches) return true;
+  }
+  return false;
 }

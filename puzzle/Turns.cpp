@@ -67,10 +67,13 @@ void VEKBigCube::AnimateTurn() {
 }
 
 void VEKBigCube::TurnMarked(const VEKVector& TurnAxis) {
-  const uint32_t direction = vekrandom::Next() % 2;
+  TurnMarkedBy(TurnAxis, vekrandom::Next() % 2 == 0 ? 1 : -1);
+}
+
+void VEKBigCube::TurnMarkedBy(const VEKVector& TurnAxis, int Sign) {
   const float degrees = static_cast<float>(StepDegrees());
   TurnMatrix.SetIdentity(1.0f);
-  RotationAboutAxis(TurnMatrix, TurnAxis, direction == 0 ? degrees : -degrees);
+  RotationAboutAxis(TurnMatrix, TurnAxis, Sign > 0 ? degrees : -degrees);
   AnimateTurn();
 }
 
@@ -87,39 +90,64 @@ const VEKVector* VEKBigCube::AxisAlong(const VEKVector& n) const {
   return nullptr;
 }
 
+const VEKVector* VEKBigCube::MarkRandomLayer(VEKMove& Layer) {
+  const int c = static_cast<int>(vekrandom::Next() % static_cast<uint32_t>(CubieCount));
+  const VEKSmallCube& cubie = Cubies[c];
+  const VEKVector& centre = cubie.Points[0];
+  PlanePoint[0].X = centre.X;
+  PlanePoint[0].Y = centre.Y;
+  PlanePoint[0].Z = centre.Z;
+  // The plane through the centre and two face centres of the cubie is the
+  // layer perpendicular to its third axis, wherever turns have taken it.
+  switch (vekrandom::Next() % 3) {
+    case 0:
+      cubie.FaceCenter(1, PlanePoint[1]);
+      cubie.FaceCenter(3, PlanePoint[2]);
+      break;
+    case 1:
+      cubie.FaceCenter(1, PlanePoint[1]);
+      cubie.FaceCenter(5, PlanePoint[2]);
+      break;
+    default:
+      cubie.FaceCenter(5, PlanePoint[1]);
+      cubie.FaceCenter(3, PlanePoint[2]);
+      break;
+  }
+  ClearMarks();
+  VEKVector normal;
+  if (MarkLayer(normal) != LayerCubies) return nullptr;
+  const VEKVector* axis = AxisAlong(normal);
+  if (!axis) return nullptr;
+  const int index = static_cast<int>(axis - Axis);
+  const float along = index == 0 ? centre.X : index == 1 ? centre.Y : centre.Z;
+  Layer.Axis = static_cast<uint8_t>(index);
+  Layer.Layer = static_cast<uint8_t>(std::lround((along - LayerCoordinate(0)) / 1.6f));
+  return axis;
+}
+
 void VEKBigCube::Shuffle(int Count) {
   vekrandom::SeedFromClock();
   // The scramble is where the game starts from: it can never be undone.
   History.Clear();
   Busy = true;
   StopShuffle = false;
-  for (int move = 0; move < Count && !StopShuffle; ++move) {
-    const int c = static_cast<int>(vekrandom::Next() % static_cast<uint32_t>(CubieCount));
-    const VEKSmallCube& cubie = Cubies[c];
-    const VEKVector& centre = cubie.Points[0];
-    PlanePoint[0].X = centre.X;
-    PlanePoint[0].Y = centre.Y;
-    PlanePoint[0].Z = centre.Z;
-    // The plane through the centre and two face centres of the cubie is the
-    // layer perpendicular to its third axis, wherever turns have taken it.
-    switch (vekrandom::Next() % 3) {
-      case 0:
-        cubie.FaceCenter(1, PlanePoint[1]);
-        cubie.FaceCenter(3, PlanePoint[2]);
-        break;
-      case 1:
-        cubie.FaceCenter(1, PlanePoint[1]);
-        cubie.FaceCenter(5, PlanePoint[2]);
-        break;
-      default:
-        cubie.FaceCenter(5, PlanePoint[1]);
-        cubie.FaceCenter(3, PlanePoint[2]);
-        break;
-    }
-    ClearMarks();
-    VEKVector normal;
-    if (MarkLayer(normal) != LayerCubies) continue;
-    if (const VEKVector* axis = AxisAlong(normal)) TurnMarked(*axis);
+  VEKMove last;
+  bool turned = false;
+  // Count turns, and more while the cube still reads solved: a scramble that
+  // happened to come home would start a game that is already won.
+  for (int move = 0; !StopShuffle && (move < Count || (Count > 0 && IsSolved())); ++move) {
+    VEKMove turn;
+    const VEKVector* axis = nullptr;
+    // A turn straight back would waste two turns of the count: draw again.
+    do {
+      axis = MarkRandomLayer(turn);
+      if (axis) turn.Sign = static_cast<int8_t>(vekrandom::Next() % 2 == 0 ? 1 : -1);
+    } while (axis && turned && turn.Axis == last.Axis && turn.Layer == last.Layer &&
+             turn.Sign == -last.Sign);
+    if (!axis) continue;
+    TurnMarkedBy(*axis, turn.Sign);
+    last = turn;
+    turned = true;
   }
   ClearMarks();
   ResetDrag();

@@ -40,6 +40,9 @@ struct VEKSmallCube {
   std::unique_ptr<VEKVector[]> Points;
   VEKColor BodyColor;
   uint32_t FaceTexture[6] = {0, 0, 0, 0, 0, 0};
+  // The number each face shows (1..N^2), 0 for a face inside the cube. Kept
+  // beside the texture names, which are 0 until a context has them.
+  int32_t FaceDigit[6] = {0, 0, 0, 0, 0, 0};
   bool OuterPlusZ = false;
   bool OuterMinusZ = false;
   bool OuterPlusY = false;
@@ -100,6 +103,9 @@ struct VEKBigCube {
   int MarkLayer(VEKVector& Normal);
   void AnimateTurn();
   void TurnMarked(const VEKVector& TurnAxis);
+  // Count random animated quarter turns, never one straight back, and more
+  // while the cube still reads solved; StopShuffle ends it after the turn in
+  // progress. Count <= 0 turns nothing.
   void Shuffle(int Count);
   // Degrees per animation step actually used: RotateSpeed when it divides 90,
   // otherwise the default 5, so a turn is always exactly a quarter turn.
@@ -108,9 +114,11 @@ struct VEKBigCube {
   // 0.98), or nullptr for a slanted plane.
   const VEKVector* AxisAlong(const VEKVector& Normal) const;
 
-  // True when every visible cubie stands where one whole-cube rotation of the
-  // home arrangement puts it, turned the same way: every face then reads
-  // 1..N^2 in the home layout, upright.
+  // True when the cube looks solved: for one of the 24 whole-cube rotations,
+  // every facelet on the surface shows the digit the home cube shows at the
+  // rotated place, upright. Cubies that look alike (the six centres of a
+  // 3x3x3 all show 5) may have traded places; hidden faces are not read.
+  // A cubie off the grid is never solved.
   bool IsSolved() const;
 
   // Undo and redo of the player's turns, animated like any turn. Each does
@@ -152,6 +160,13 @@ struct VEKBigCube {
   void UploadTextures();
   void AssignDigits();
   void DrawStepFrame();
+  // The animated quarter turn of the marked cubies about TurnAxis, Sign +1
+  // (+step degrees) or -1.
+  void TurnMarkedBy(const VEKVector& TurnAxis, int Sign);
+  // Marks the layer through a random cubie and a random one of its planes;
+  // returns the turn axis and sets Layer's Axis and Layer, or returns nullptr
+  // when that plane is no layer.
+  const VEKVector* MarkRandomLayer(VEKMove& Layer);
   // Marks the N^2 cubies of one layer; false (nothing marked) when the cubies
   // there are not exactly one layer.
   bool MarkLayerAt(int AxisIndex, int Layer);
