@@ -76,6 +76,7 @@ void TMainForm::N4Click() {
 
 void TMainForm::N5Click() {
   if (!ConfirmAbandon()) return;
+  DiscardResumeFile();  // the game was given up: nothing to continue
   Renderer->Cube->Build(CubeSize);
   FitViewToSize();
   GameTimer.SetEnabled(false);
