@@ -227,25 +227,25 @@ TEST_F(MainFormTest, NewGameAndStopAskBeforeDroppingAGameWithMoves) {
   Start({"RotateSpeed=90", "ShuffleRotateCount=2"});
   struct Case {
     const char* what;
-    void (TMainForm::*command)();
-  } cases[] = {{"New game", &TMainForm::N4Click}, {"Stop", &TMainForm::N5Click}};
+    std::function<void(TMainForm&)> command;
+  } cases[] = {{"New game", [](TMainForm& f) { f.N4Click(); }}, {"Stop", [](TMainForm& f) { f.N5Click(); }}};
   for (const Case& c : cases) {
     form->N4Click();
     questions.clear();
-    (form->*c.command)();  // no move made yet: nothing to ask
+    c.command(*form);  // no move made yet: nothing to ask
     EXPECT_TRUE(questions.empty()) << c.what;
     form->N4Click();
     cube().History.Restore({VEKMove{0, 0, 1}}, 0, 0);
     ASSERT_TRUE(cube().Redo());
     ASSERT_TRUE(cube().SaveToFile(Path("played.cube")));
     answerYes = false;
-    (form->*c.command)();
+    c.command(*form);
     ASSERT_EQ(questions, std::vector<std::string>{"Прервать текущую игру?"}) << c.what;
     EXPECT_TRUE(form->GameRunning()) << c.what;
     ASSERT_TRUE(cube().SaveToFile(Path("after.cube")));
     EXPECT_EQ(ReadFile(Path("after.cube")), ReadFile(Path("played.cube"))) << c.what;
     answerYes = true;
-    (form->*c.command)();
+    c.command(*form);
     EXPECT_EQ(cube().MoveCount(), 0u) << c.what;
   }
 }
