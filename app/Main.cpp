@@ -6,8 +6,8 @@
 #include <csignal>
 #include <cstdlib>
 
-#include "app/MainForm.h"
-#include "app/Toolkit.h"
+#include "app/window/MainForm.h"
+#include "app/toolkit/Toolkit.h"
 
 namespace {
 // A logout, a kill or Ctrl+C in a terminal closes the window as its close

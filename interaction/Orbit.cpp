@@ -2,6 +2,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "interaction/Orbit.h"
 #include "puzzle/VekCube.h"
 #include "render/VekGL.h"
 
@@ -24,6 +25,11 @@ double Length(const VEKVector& v) {
 float FittedEyeDistance(int CubeSize) {
   const double fitted = kStartEyeDistance * CubeSize / kStartCubeSize;
   return std::clamp(static_cast<float>(fitted), kMinEyeDistance, kMaxEyeDistance);
+}
+
+int32_t AdvancePhase(int32_t phase) {
+  ++phase;
+  return phase > 360 ? 1 : phase;
 }
 
 void VEKCamera::Orbit(int X, int Y) {

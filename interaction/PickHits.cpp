@@ -229,3 +229,30 @@ int CollectPickHits(const VEKBigCube& Cube, const VEKCamera& Camera, const PickR
   }
   return hits.Result();
 }
+
+bool NearestFacelet(int HitCount, const uint32_t* Buffer, int CubieCount, int& CubieNumber,
+                    int& FaceNumber) {
+  if (HitCount <= 0) return false;
+  const int maxHits = kPickBufferWords / kPickWordsPerHit;
+  if (HitCount > maxHits) HitCount = maxHits;
+  uint32_t nearestDepth = Buffer[1];
+  uint32_t name = Buffer[3];
+  for (int k = 1; k < HitCount; ++k) {
+    const uint32_t* record = Buffer + kPickWordsPerHit * k;
+    if (record[1] < nearestDepth) {
+      nearestDepth = record[1];
+      name = record[3];
+    }
+  }
+  // Names read in decimal: cubie number, face number 1..6, then a 1; bevels
+  // end in 0 and pick nothing, even with a facelet behind them. A face digit
+  // above 6 names no face (a cubie has six) and would read past its points.
+  const int32_t value = static_cast<int32_t>(name);
+  const int32_t cubie = value / 100;
+  const int32_t face = (value % 100) / 10;
+  const int32_t units = value % 10;
+  if (cubie < 1 || cubie > CubieCount || face < 1 || face > 6 || units < 1) return false;
+  CubieNumber = cubie;
+  FaceNumber = face;
+  return true;
+}

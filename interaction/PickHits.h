@@ -8,6 +8,11 @@
 struct VEKBigCube;
 struct VEKCamera;
 
+// The selection buffer of a pick, and the words of one record in it (name
+// count, minimum depth, maximum depth, one name).
+constexpr int kPickBufferWords = 512;
+constexpr int kPickWordsPerHit = 4;
+
 // The pick region: a 1x1 pixel square centred on (WindowX, WindowY), in window
 // coordinates (origin at the bottom left), inside Viewport (x, y, w, h).
 struct PickRegion {

@@ -7,7 +7,7 @@
 
 #include "puzzle/GameTrailer.h"
 #include "puzzle/LittleEndian.h"
-#include "puzzle/SafeFile.h"
+#include "files/SafeFile.h"
 #include "puzzle/VekCube.h"
 
 namespace {

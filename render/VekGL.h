@@ -24,12 +24,6 @@ extern const double kJitter[kMaxPasses][2];
 constexpr float kMinEyeDistance = 8.93f;
 constexpr float kMaxEyeDistance = 33.07f;
 
-// The eye distance at which a cube of CubeSize fills the same share of the
-// picture as the 3x3x3 does from the start distance 20: the picture scales
-// with size / distance, so 20 * size / 3, within the zoom bounds (a 5x5x5
-// would want 33.33; it gets 33.07).
-float FittedEyeDistance(int CubeSize);
-
 // Shift byte of mouse and key events.
 enum : uint8_t {
   ssShift = 1,

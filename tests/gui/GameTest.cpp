@@ -5,7 +5,7 @@
 
 #include "GuiHelpers.h"
 #include "ToolkitDriver.h"
-#include "app/GLCanvasWindow.h"
+#include "app/toolkit/GLCanvasWindow.h"
 #include "puzzle/Random.h"
 
 namespace {

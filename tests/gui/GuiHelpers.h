@@ -20,9 +20,9 @@
 #include <utility>
 #include <vector>
 
-#include "app/FileChooser.h"
-#include "app/MainForm.h"
-#include "app/Shell.h"
+#include "app/dialogs/FileChooser.h"
+#include "app/window/MainForm.h"
+#include "app/toolkit/Shell.h"
 #include "puzzle/VekCube.h"
 #include "render/VekGL.h"
 

@@ -6,7 +6,7 @@
 
 #include <cstdio>
 
-#include "app/Toolkit.h"
+#include "app/toolkit/Toolkit.h"
 
 int main(int argc, char** argv) {
   ::testing::InitGoogleTest(&argc, argv);

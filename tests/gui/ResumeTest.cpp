@@ -8,7 +8,8 @@
 
 #include "GuiHelpers.h"
 #include "ToolkitDriver.h"
-#include "app/GLCanvasWindow.h"
+#include "app/toolkit/GLCanvasWindow.h"
+#include "interaction/Orbit.h"
 #include "puzzle/GameTrailer.h"
 #include "tests/unit/TestCubes.h"
 

@@ -7,7 +7,7 @@
 #include <filesystem>
 
 #include "GuiHelpers.h"
-#include "app/GLCanvasWindow.h"
+#include "app/toolkit/GLCanvasWindow.h"
 #include "ToolkitDriver.h"
 
 namespace {

@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "TestCubes.h"
+#include "interaction/Orbit.h"
 
 namespace {
 double Length(const VEKVector& v) { return std::sqrt(v.X * v.X + v.Y * v.Y + v.Z * v.Z); }
@@ -197,4 +198,17 @@ TEST(FittedView, SetDistanceKeepsTheOrientationAndResetViewRestoresTheStart) {
   // After a reset the orbit turns as from the start view: right moves the eye to -X.
   camera.Orbit(81, 108);
   EXPECT_LT(camera.Eye.X, 0.0f);
+}
+
+TEST(FreeRotation, PhasesStayWithinOneTo360) {
+  EXPECT_EQ(AdvancePhase(1), 2);
+  EXPECT_EQ(AdvancePhase(359), 360);
+  EXPECT_EQ(AdvancePhase(360), 1);
+  int phase = 17;
+  for (int i = 0; i < 1000; ++i) {
+    phase = AdvancePhase(phase);
+    ASSERT_GE(phase, 1);
+    ASSERT_LE(phase, 360);
+  }
+  EXPECT_EQ(phase, (17 + 1000 - 1) % 360 + 1);
 }

@@ -10,7 +10,7 @@
 #include <cerrno>
 #include <functional>
 
-#include "puzzle/SafeFile.h"
+#include "files/SafeFile.h"
 #include "tests/unit/app/TestFiles.h"
 
 namespace {

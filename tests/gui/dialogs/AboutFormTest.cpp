@@ -7,9 +7,9 @@
 #include <vector>
 
 #include "DialogTestSupport.h"
-#include "app/AboutForm.h"
-#include "app/ProgramInfo.h"
-#include "app/Shell.h"
+#include "app/dialogs/AboutForm.h"
+#include "app/toolkit/ProgramInfo.h"
+#include "app/toolkit/Shell.h"
 
 namespace {
 

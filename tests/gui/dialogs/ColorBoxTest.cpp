@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "DialogTestSupport.h"
-#include "app/ColorBox.h"
+#include "app/dialogs/ColorBox.h"
 
 namespace {
 

@@ -12,11 +12,11 @@
 #include <vector>
 
 #include "DialogTestSupport.h"
-#include "app/AboutForm.h"
-#include "app/OptionsForm.h"
-#include "app/ProgramInfo.h"
-#include "app/Shell.h"
-#include "app/Timer.h"
+#include "app/dialogs/AboutForm.h"
+#include "app/dialogs/OptionsForm.h"
+#include "app/toolkit/ProgramInfo.h"
+#include "app/toolkit/Shell.h"
+#include "app/toolkit/Timer.h"
 #include "puzzle/VekCube.h"
 #include "render/VekGL.h"
 

@@ -9,9 +9,9 @@
 #include <vector>
 
 #include "DialogTestSupport.h"
-#include "app/ColorBox.h"
-#include "app/OptionsForm.h"
-#include "app/Timer.h"
+#include "app/dialogs/ColorBox.h"
+#include "app/dialogs/OptionsForm.h"
+#include "app/toolkit/Timer.h"
 #include "puzzle/VekCube.h"
 #include "render/VekGL.h"
 

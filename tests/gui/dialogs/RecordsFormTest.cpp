@@ -6,7 +6,7 @@
 #include <wx/frame.h>
 
 #include "DialogTestSupport.h"
-#include "app/RecordsForm.h"
+#include "app/dialogs/RecordsForm.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 
 #include <set>
 
-#include "app/ColorText.h"
+#include "app/settings/ColorText.h"
 
 namespace {
 

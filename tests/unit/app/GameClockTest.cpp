@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "app/GameClock.h"
+#include "game/GameClock.h"
 
 TEST(GameClock, FieldsHaveTwoDigitsAndHoursGrowPastNinetyNine) {
   EXPECT_EQ(FormatGameClock(0), "00:00:00");
@@ -11,19 +11,6 @@ TEST(GameClock, FieldsHaveTwoDigitsAndHoursGrowPastNinetyNine) {
   EXPECT_EQ(FormatGameClock(3725), "01:02:05");
   EXPECT_EQ(FormatGameClock(359999), "99:59:59");
   EXPECT_EQ(FormatGameClock(360000), "100:00:00");
-}
-
-TEST(FreeRotation, PhasesStayWithinOneTo360) {
-  EXPECT_EQ(AdvancePhase(1), 2);
-  EXPECT_EQ(AdvancePhase(359), 360);
-  EXPECT_EQ(AdvancePhase(360), 1);
-  int phase = 17;
-  for (int i = 0; i < 1000; ++i) {
-    phase = AdvancePhase(phase);
-    ASSERT_GE(phase, 1);
-    ASSERT_LE(phase, 360);
-  }
-  EXPECT_EQ(phase, (17 + 1000 - 1) % 360 + 1);
 }
 
 TEST(SavedGameName, DayMonthYearThenTime) {

@@ -2,8 +2,8 @@
 // values are read, and that writing them leaves every other line alone.
 #include <gtest/gtest.h>
 
-#include "app/GameRecords.h"
-#include "app/SettingsFile.h"
+#include "game/GameRecords.h"
+#include "app/settings/SettingsFile.h"
 #include "tests/unit/app/TestFiles.h"
 
 namespace {

@@ -5,7 +5,7 @@
 
 #include <filesystem>
 
-#include "app/HelpFile.h"
+#include "app/settings/HelpFile.h"
 #include "tests/unit/app/TestFiles.h"
 
 namespace {

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "app/IniFile.h"
+#include "files/IniFile.h"
 #include "tests/unit/app/TestFiles.h"
 
 namespace {

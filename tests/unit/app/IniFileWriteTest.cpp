@@ -7,7 +7,7 @@
 
 #include <cerrno>
 
-#include "app/IniFile.h"
+#include "files/IniFile.h"
 #include "tests/unit/app/TestFiles.h"
 
 namespace {

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "app/SettingsFile.h"
+#include "app/settings/SettingsFile.h"
 #include "tests/unit/app/TestFiles.h"
 
 namespace {

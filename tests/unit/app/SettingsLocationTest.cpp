@@ -6,7 +6,7 @@
 #include <filesystem>
 #include <string>
 
-#include "app/SettingsPath.h"
+#include "app/settings/SettingsPath.h"
 #include "tests/unit/app/TestFiles.h"
 
 namespace {

@@ -14,7 +14,7 @@
 #include <wx/init.h>
 #include <wx/timer.h>
 
-#include "app/Timer.h"
+#include "app/toolkit/Timer.h"
 
 namespace {
 

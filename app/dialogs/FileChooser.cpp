@@ -1,0 +1,58 @@
+#include "app/dialogs/FileChooser.h"
+
+#include <wx/filedlg.h>
+#include <wx/filename.h>
+#include <wx/msgdlg.h>
+
+namespace {
+wxString Text(const char* utf8) { return wxString::FromUTF8(utf8); }
+
+bool ToolkitConfirmReplace(wxWindow* Parent, const wxString& Path) {
+  wxMessageDialog question(
+      Parent,
+      wxString::Format(Text("Файл «%s» уже существует.\nЗаменить его?"),
+                       wxFileName(Path).GetFullName()),
+      Text("Сохранить как..."), wxYES_NO | wxNO_DEFAULT | wxICON_QUESTION);
+  question.SetYesNoLabels(Text("Заменить"), Text("Отмена"));
+  return question.ShowModal() == wxID_YES;
+}
+
+class ToolkitFileChooser : public FileChooser {
+ public:
+  bool ChooseOpen(wxWindow* Parent, const wxString& Filter, wxString& Path) override {
+    wxFileDialog dialog(Parent, Text("Открыть..."), wxEmptyString, wxEmptyString, Filter,
+                        wxFD_OPEN);
+    if (dialog.ShowModal() != wxID_OK) return false;
+    Path = dialog.GetPath();
+    return true;
+  }
+
+  bool ChooseSave(wxWindow* Parent, const wxString& Filter, const wxString& ProposedName,
+                  const wxString& DefaultExtension, wxString& Path) override {
+    wxString folder, name = ProposedName;
+    for (;;) {
+      // The dialog asks about the name as typed; a name that only gets its
+      // extension afterwards is asked about here.
+      wxFileDialog dialog(Parent, Text("Сохранить как..."), folder, name, Filter,
+                          wxFD_SAVE | wxFD_OVERWRITE_PROMPT);
+      if (dialog.ShowModal() != wxID_OK) return false;
+      Path = dialog.GetPath();
+      wxFileName chosen(Path);
+      if (Path.empty() || chosen.HasExt()) return true;
+      chosen.SetExt(DefaultExtension);
+      Path = chosen.GetFullPath();
+      if (!chosen.Exists() || ConfirmReplace(Parent, Path)) return true;
+      // Not replaced: the dialog comes back with the name as typed.
+      folder = chosen.GetPath();
+      name = wxFileName(dialog.GetPath()).GetFullName();
+    }
+  }
+};
+}  // namespace
+
+FileChooser::FileChooser() : ConfirmReplace(ToolkitConfirmReplace) {}
+
+FileChooser& DialogFileChooser() {
+  static ToolkitFileChooser chooser;
+  return chooser;
+}

@@ -1,0 +1,33 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "files/IniFile.h"
+
+// The game's settings, kept in section [Settings] of an INI file next to the
+// executable.
+struct GameSettings {
+  int32_t SpaceColor = 0xF0FBFF;  // body colour of the cubies, 0x00BBGGRR
+  int32_t BGColor = 0x000000;     // background
+  int32_t DrawQuality = 1;        // antialiasing passes of a still frame
+  int32_t RotateSpeed = 5;        // degrees per animation frame
+  int32_t ShuffleRotateCount = 30;
+  bool RotateAntiAlias = false;
+  int32_t TimeoutRotate = 10000;  // idle time, ms
+  int32_t CubeSize = 3;           // small cubes along an edge, 2...5
+};
+
+// "/opt/t/tessaro3d" -> "/opt/t/tessaro3d.ini", "/x/game.bin" -> "/x/game.ini".
+// Dots in folder names and a leading dot of the file name are no extension.
+std::string SettingsPathForExecutable(const std::string& exePath);
+
+// Missing or unreadable values give the defaults; values outside what the game
+// can use are replaced by the defaults (or clamped) without a message.
+GameSettings ReadSettings(const IniFile& ini);
+
+// Writes the eight keys in their order, in one replacement of the file (with
+// the writes of `ini` not yet saved, such as other sections). False when the
+// file cannot be written; it then keeps its old contents, and errno says why
+// (safefile::FailureReason puts that in words).
+bool WriteSettings(IniFile& ini, const GameSettings& settings);

@@ -1,0 +1,156 @@
+#include "game/ResumeStore.h"
+
+#include <dirent.h>
+#include <fcntl.h>
+#include <sys/file.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <chrono>
+#include <cstdio>
+#include <string>
+
+#include "app/settings/SettingsPath.h"
+
+namespace {
+constexpr const char* kPrefix = "resume";
+constexpr const char* kGameExtension = ".cube";
+constexpr const char* kLockExtension = ".lock";
+
+bool EndsWith(const std::string& s, const std::string& tail) {
+  return s.size() >= tail.size() && s.compare(s.size() - tail.size(), tail.size(), tail) == 0;
+}
+
+// resume.cube (kept by earlier versions) and resume-<id>.cube.
+bool IsKeptGameName(const std::string& name) {
+  const std::string prefix = kPrefix;
+  return name.compare(0, prefix.size(), prefix) == 0 && EndsWith(name, kGameExtension) &&
+         (name.size() == prefix.size() + 5 || name[prefix.size()] == '-');
+}
+
+std::string LockOf(const std::string& game) {
+  return game.substr(0, game.size() - std::char_traits<char>::length(kGameExtension)) + kLockExtension;
+}
+
+// The lock file's descriptor with the lock held, or -1 (errno EWOULDBLOCK
+// when another process holds it).
+int TakeLock(const std::string& lock) {
+  const int fd = ::open(lock.c_str(), O_RDWR | O_CREAT | O_NOFOLLOW | O_CLOEXEC, 0600);
+  if (fd < 0) return -1;
+  if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
+    const int saved = errno;
+    ::close(fd);
+    errno = saved;
+    return -1;
+  }
+  return fd;
+}
+
+bool HeldElsewhere(const std::string& game) {
+  const int fd = ::open(LockOf(game).c_str(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC);
+  if (fd < 0) return false;  // never locked: a game kept by an earlier run
+  const bool held = ::flock(fd, LOCK_SH | LOCK_NB) != 0 && errno == EWOULDBLOCK;
+  ::close(fd);
+  return held;
+}
+
+std::string NewOwnName(const std::string& folder) {
+  static int counter = 0;
+  const auto now = std::chrono::system_clock::now().time_since_epoch();
+  char id[80];
+  std::snprintf(id, sizeof id, "-%lld-%ld-%d", static_cast<long long>(
+                    std::chrono::duration_cast<std::chrono::milliseconds>(now).count()),
+                static_cast<long>(::getpid()), ++counter);
+  return folder + "/" + kPrefix + id + kGameExtension;
+}
+}  // namespace
+
+ResumeStore::ResumeStore(std::string folder) : folder_(std::move(folder)) {}
+
+ResumeStore::~ResumeStore() { Release(); }
+
+void ResumeStore::Release() {
+  if (lockFd_ >= 0) ::close(lockFd_);
+  lockFd_ = -1;
+  own_.clear();
+}
+
+std::string ResumeStore::Latest() const {
+  if (folder_.empty()) return {};
+  DIR* dir = ::opendir(folder_.c_str());
+  if (!dir) return {};
+  std::string best;
+  struct timespec bestTime {};
+  while (const dirent* entry = ::readdir(dir)) {
+    const std::string name = entry->d_name;
+    if (!IsKeptGameName(name)) continue;
+    const std::string path = folder_ + "/" + name;
+    struct stat st {};
+    // A link, a folder or a FIFO is never offered; loading it would be refused anyway.
+    if (path == own_ || ::lstat(path.c_str(), &st) != 0 || !S_ISREG(st.st_mode)) continue;
+    if (HeldElsewhere(path)) continue;
+    const bool newer = best.empty() || st.st_mtim.tv_sec > bestTime.tv_sec ||
+                       (st.st_mtim.tv_sec == bestTime.tv_sec && st.st_mtim.tv_nsec > bestTime.tv_nsec);
+    if (newer) {
+      best = path;
+      bestTime = st.st_mtim;
+    }
+  }
+  ::closedir(dir);
+  return best;
+}
+
+bool ResumeStore::Keep(const std::function<bool(const std::string& path)>& write) {
+  if (folder_.empty()) {
+    errno = ENOENT;
+    return false;
+  }
+  if (own_.empty()) {
+    if (!CreateFolderOf(folder_ + "/")) return false;
+    for (int attempt = 0; attempt < 10 && own_.empty(); ++attempt) {
+      const std::string name = NewOwnName(folder_);
+      struct stat st {};
+      if (::lstat(name.c_str(), &st) == 0) continue;
+      const int fd = TakeLock(LockOf(name));
+      if (fd < 0 && errno == EWOULDBLOCK) continue;
+      if (fd < 0) return false;
+      own_ = name;
+      lockFd_ = fd;
+    }
+    if (own_.empty()) {
+      errno = EEXIST;
+      return false;
+    }
+  }
+  return write(own_);
+}
+
+bool ResumeStore::Adopt(const std::string& path) {
+  if (path == own_) return true;
+  const int fd = TakeLock(LockOf(path));
+  if (fd < 0) return false;
+  Release();
+  own_ = path;
+  lockFd_ = fd;
+  return true;
+}
+
+void ResumeStore::Discard() {
+  if (own_.empty()) return;
+  ::unlink(own_.c_str());
+  // Removed while still held: a copy that opened it meanwhile finds the game gone.
+  ::unlink(LockOf(own_).c_str());
+  Release();
+}
+
+bool ResumeStore::SetAside(const std::string& path) {
+  if (path == own_) Release();
+  // A link and an unlink rather than a rename: an earlier .bad is never replaced.
+  for (int n = 1; n < 100; ++n) {
+    const std::string aside = path + ".bad" + (n == 1 ? "" : "-" + std::to_string(n));
+    if (::link(path.c_str(), aside.c_str()) == 0) return ::unlink(path.c_str()) == 0;
+    if (errno != EEXIST) return false;
+  }
+  return false;
+}

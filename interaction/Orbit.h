@@ -1,0 +1,14 @@
+// How the view moves by itself: the eye distance fitted to a cube's size and
+// the phases of the free rotation of an idle window.
+#pragma once
+
+#include <cstdint>
+
+// The eye distance at which a cube of CubeSize fills the same share of the
+// picture as the 3x3x3 does from the start distance 20: the picture scales
+// with size / distance, so 20 * size / 3, within the zoom bounds (a 5x5x5
+// would want 33.33; it gets 33.07).
+float FittedEyeDistance(int CubeSize);
+
+// A free-rotation phase in degrees 1..360 advanced by one degree; 361 wraps to 1.
+int32_t AdvancePhase(int32_t phase);
