@@ -9,6 +9,14 @@ std::string TwoDigits(int32_t value) {
 }
 }  // namespace
 
+const SteadyClock& SteadyClock::Real() {
+  struct RealClock final : SteadyClock {
+    std::chrono::steady_clock::time_point Now() const override { return std::chrono::steady_clock::now(); }
+  };
+  static const RealClock clock;
+  return clock;
+}
+
 std::string FormatGameClock(int32_t seconds) {
   const int32_t h = seconds / 3600;
   const int32_t m = (seconds % 3600) / 60;

@@ -14,20 +14,27 @@ std::string FormatGameClock(int32_t seconds);
 // "dd-mm-yyyy--hh-mm-ss.cube" for the given local time.
 std::string ProposedGameFileName(const std::tm& local);
 
+// Where the game reads the time: the real steady clock, or a test's.
+class SteadyClock {
+ public:
+  virtual ~SteadyClock() = default;
+  virtual std::chrono::steady_clock::time_point Now() const = 0;
+  // The process's std::chrono::steady_clock.
+  static const SteadyClock& Real();
+};
+
 // Whole seconds on a steady clock since Start; turn animations hold the event
 // loop, so counting timer ticks would lose the seconds they take.
 class SteadyStopwatch {
  public:
+  explicit SteadyStopwatch(const SteadyClock& clock = SteadyClock::Real()) : clock_(clock) {}
   // Already Offset seconds on the clock at the start (a resumed game).
-  void Start(int32_t Offset = 0) {
-    start_ = std::chrono::steady_clock::now() - std::chrono::seconds(Offset < 0 ? 0 : Offset);
-  }
+  void Start(int32_t Offset = 0) { start_ = clock_.Now() - std::chrono::seconds(Offset < 0 ? 0 : Offset); }
   int32_t Seconds() const {
-    return static_cast<int32_t>(
-        std::chrono::duration_cast<std::chrono::seconds>(std::chrono::steady_clock::now() - start_)
-            .count());
+    return static_cast<int32_t>(std::chrono::duration_cast<std::chrono::seconds>(clock_.Now() - start_).count());
   }
 
  private:
-  std::chrono::steady_clock::time_point start_ = std::chrono::steady_clock::now();
+  const SteadyClock& clock_;
+  std::chrono::steady_clock::time_point start_ = clock_.Now();
 };

@@ -125,7 +125,7 @@ const VEKVector* VEKBigCube::MarkRandomLayer(VEKMove& Layer) {
   return axis;
 }
 
-void VEKBigCube::Shuffle(int Count) {
+bool VEKBigCube::Shuffle(int Count) {
   vekrandom::SeedFromClock();
   // The scramble is where the game starts from: it can never be undone.
   History.Clear();
@@ -151,6 +151,8 @@ void VEKBigCube::Shuffle(int Count) {
   }
   ClearMarks();
   ResetDrag();
+  const bool ranToEnd = !StopShuffle;
   StopShuffle = false;
   Busy = false;
+  return ranToEnd;
 }

@@ -105,8 +105,8 @@ struct VEKBigCube {
   void TurnMarked(const VEKVector& TurnAxis);
   // Count random animated quarter turns, never one straight back, and more
   // while the cube still reads solved; StopShuffle ends it after the turn in
-  // progress. Count <= 0 turns nothing.
-  void Shuffle(int Count);
+  // progress. Count <= 0 turns nothing. False when StopShuffle ended it early.
+  bool Shuffle(int Count);
   // Degrees per animation step actually used: RotateSpeed when it divides 90,
   // otherwise the default 5, so a turn is always exactly a quarter turn.
   int32_t StepDegrees() const;

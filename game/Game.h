@@ -1,0 +1,137 @@
+// The game in play, without a window: how a game starts (New game, Open,
+// Continue), its clock, the move counter, undo and redo, the solved moment
+// and the records, what is kept while it is played, and the file it is saved
+// in. The cube animates its own turns; the game tells its view what to show.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+
+#include "game/GameClock.h"
+
+struct VEKBigCube;
+class GameRecords;
+class ResumeStore;
+
+// What the game asks of the window that shows it.
+class GameView {
+ public:
+  virtual ~GameView() = default;
+  // The status line's text.
+  virtual void ShowStatus(const std::string& text) = 0;
+  // The clock, the counter, undo/redo, the file name, the kept games or the
+  // cube's size may have changed: show them anew from the game.
+  virtual void ShowGame() = 0;
+  // The clock starts from Seconds(): the ticks that refresh it start over,
+  // so that they fall just after its whole seconds.
+  virtual void ClockStarted() = 0;
+  // A scramble begins (true) or ends: only Stop and Exit act meanwhile.
+  virtual void ShowScrambling(bool scrambling) = 0;
+  // A new record was set: it is written at once, so that a crash or a
+  // logout later cannot lose it.
+  virtual void KeepRecords() = 0;
+};
+
+class Game {
+ public:
+  enum class Phase {
+    None,        // no game: start-up, Stop, a file opened without its clock
+    Scrambling,  // New game's scramble is shown
+    Playing,     // the clock runs and the player's turns count
+    Solved,      // the clock stopped at the solving turn
+  };
+
+  Game(VEKBigCube& cube, GameView& view, ResumeStore& kept, GameRecords& records,
+       const SteadyClock& clock = SteadyClock::Real());
+
+  Phase State() const { return phase_; }
+  bool Running() const { return phase_ == Phase::Playing; }
+  bool Scrambling() const { return phase_ == Phase::Scrambling; }
+  // The clock is shown from the start of a game's clock (New game, a file
+  // with its clock, Continue) until Stop or a file without one; a solved
+  // game shows its final time, a new scramble the reset clock.
+  bool ClockShown() const { return clockShown_; }
+  // Seconds shown by the clock, refreshed by Tick and at the solve.
+  int32_t Seconds() const { return seconds_; }
+  // The counter beside the clock: the turns counted when it last counted;
+  // nothing while a scramble is shown.
+  std::optional<uint32_t> MovesShown() const;
+  bool CanUndo() const;
+  bool CanRedo() const;
+  // Quarter turns of the running game's scramble; 0 when not known (a file
+  // without it). A game scrambled with enough turns can set a record.
+  uint32_t ScrambleTurns() const { return scrambleTurns_; }
+  // A game with the player's turns in it: dropping it needs the player's word.
+  bool HasPlayerMoves() const;
+  // A kept game that this window could continue.
+  bool ResumeAvailable() const;
+  // The file the game was opened from or saved to; empty for none.
+  const std::string& FileName() const { return fileName_; }
+  // Save writes FileName() over itself; otherwise it asks for a name (there
+  // is none, it is gone, or it was refused by Open and must not be
+  // overwritten).
+  bool CanSaveInPlace() const;
+
+  // New game: a cube of size, scrambled (the cube animates it); the clock
+  // starts once it is done. False when the scramble was stopped: no game runs.
+  bool NewGame(int size);
+  // Ends a running scramble after the turn in progress.
+  void StopScramble();
+  // Stop: a cube of size at home, no game.
+  void Stop(int size);
+  // Opens a saved game; on failure the status says why, the cube is
+  // unchanged and Save will ask for a name.
+  bool Open(const std::string& path);
+  // Goes on with the newest kept game; the game on screen stays kept. False
+  // when there was none or it could not be loaded (it is then set aside).
+  bool Continue();
+  // Saves to path: with the clock and history while a game runs. False
+  // (status says why) when it failed; the old file is then untouched.
+  bool SaveTo(const std::string& path, bool announceSuccess);
+
+  // The clock's timer ticked: the seconds are read anew.
+  void Tick();
+  // A drag begins and ends: the status says so, and at its end shows what
+  // the drag's turns brought (the solve, a game that could not be kept).
+  void BeginGesture();
+  void EndGesture();
+  // After each of the player's turns (drag, undo, redo): counted, kept, and
+  // judged solved.
+  void PlayerTurned();
+  // One undo (true) or redo step, animated; false when there was none.
+  bool Step(bool undo);
+
+  // Keeps the running game now. True when kept or nothing is to be kept;
+  // false (errno set) when it could not be written.
+  bool Keep();
+  // The window goes: a running game is kept (unless keep is false: the
+  // caller has just kept it), the clock stops, and the kept game is left for
+  // any copy of the game to continue.
+  void Leave(bool keep = true);
+
+ private:
+  bool Load(const std::string& path);
+  void StartClock(int32_t seconds);
+  void Solve();
+  void Count() { counted_ = MovesNow(); }
+  uint32_t MovesNow() const;
+
+  VEKBigCube& cube_;
+  GameView& view_;
+  ResumeStore& kept_;
+  GameRecords& records_;
+  SteadyStopwatch stopwatch_;
+  Phase phase_ = Phase::None;
+  int32_t seconds_ = 0;
+  bool clockShown_ = false;
+  uint32_t counted_ = 0;
+  uint32_t scrambleTurns_ = 0;
+  std::string fileName_;
+  // Set by a rejected Open: Save then asks for a name, so that the rejected
+  // file is never overwritten.
+  bool saveNeedsName_ = false;
+  // Shown when the drag's button goes up instead of "Готово!": the solve, or
+  // a game that could not be kept.
+  std::string restingStatus_;
+};

@@ -1,0 +1,111 @@
+// The game's files: saved games with their clock and history, and the game
+// kept while it is played.
+#include <cerrno>
+#include <filesystem>
+
+#include "game/Game.h"
+#include "game/GameTexts.h"
+#include "game/ResumeStore.h"
+#include "puzzle/GameTrailer.h"
+#include "puzzle/VekCube.h"
+
+bool Game::Load(const std::string& path) {
+  GameFileError error = GameFileError::None;
+  TrailerStatus status = TrailerStatus::Absent;
+  std::optional<GameTrailer> trailer;
+  if (LoadGameWithTrailer(cube_, path, trailer, &error, &status) <= 0) {
+    view_.ShowStatus(error == GameFileError::CannotOpen ? gametext::kCannotOpen : gametext::kUnknownFormat);
+    return false;
+  }
+  restingStatus_.clear();
+  Count();
+  if (trailer) {
+    // A file that says how its game began can set a record.
+    scrambleTurns_ = trailer->ScrambleTurns;
+    StartClock(static_cast<int32_t>(trailer->Seconds));
+  } else {
+    // Any other is shown with the clock stopped.
+    phase_ = Phase::None;
+    seconds_ = 0;
+    scrambleTurns_ = 0;
+    clockShown_ = false;
+    view_.ShowGame();
+  }
+  // The cube loads; what the file said of its clock and moves is not believed.
+  view_.ShowStatus(status == TrailerStatus::Rejected ? gametext::kReadyWithoutTrailer : gametext::kReady);
+  return true;
+}
+
+bool Game::Open(const std::string& path) {
+  if (!Load(path)) {
+    // The game on screen stays as it was; Save must not overwrite the
+    // refused file with it, nor the one opened before.
+    saveNeedsName_ = true;
+    return false;
+  }
+  fileName_ = path;
+  saveNeedsName_ = false;
+  view_.ShowGame();
+  return true;
+}
+
+bool Game::Continue() {
+  const std::string kept = kept_.Latest();
+  if (Scrambling() || kept.empty()) {
+    view_.ShowGame();
+    return false;
+  }
+  view_.ShowStatus(gametext::kLoading);
+  // The game on screen stays kept, with its clock as it is now, for a later Continue.
+  Keep();
+  if (!Load(kept)) {
+    // Offered once: a kept game that cannot be loaded is moved aside, not deleted.
+    kept_.SetAside(kept);
+    view_.ShowStatus(gametext::kKeptGameSetAside);
+    view_.ShowGame();
+    return false;
+  }
+  // This window goes on with the kept game and keeps it from now on; the
+  // file stays until a newer turn replaces it, a solve or a new game.
+  kept_.Adopt(kept);
+  // The kept game is not the player's file: Save asks for a name.
+  fileName_.clear();
+  saveNeedsName_ = false;
+  view_.ShowGame();
+  return true;
+}
+
+bool Game::CanSaveInPlace() const {
+  std::error_code error;
+  return !saveNeedsName_ && !fileName_.empty() && std::filesystem::is_regular_file(fileName_, error);
+}
+
+bool Game::SaveTo(const std::string& path, bool announceSuccess) {
+  // A game in play keeps its clock and history after the points; any other
+  // is written as before.
+  const bool saved = Running() ? SaveGameWithTrailer(cube_, path, static_cast<uint32_t>(stopwatch_.Seconds()), scrambleTurns_)
+                               : cube_.SaveToFile(path);
+  if (!saved) {
+    // The file that was there, if any, is untouched; the game goes on.
+    view_.ShowStatus(gametext::SaveFailed(errno, path));
+    return false;
+  }
+  fileName_ = path;
+  saveNeedsName_ = false;
+  view_.ShowGame();
+  if (announceSuccess) view_.ShowStatus(gametext::kReady);
+  return true;
+}
+
+bool Game::Keep() {
+  // Only a game in play: a finished one is nothing to continue.
+  if (!Running() || kept_.Folder().empty()) return true;
+  const uint32_t seconds = static_cast<uint32_t>(stopwatch_.Seconds());
+  return kept_.Keep([&](const std::string& path) { return SaveGameWithTrailer(cube_, path, seconds, scrambleTurns_); });
+}
+
+void Game::Leave(bool keep) {
+  if (keep) Keep();
+  if (Running()) phase_ = Phase::None;
+  kept_.Release();
+}

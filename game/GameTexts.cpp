@@ -1,0 +1,29 @@
+#include "game/GameTexts.h"
+
+#include "files/SafeFile.h"
+#include "game/GameClock.h"
+
+namespace gametext {
+
+std::string MovesCaption(uint32_t moves) { return "Ходов: " + std::to_string(moves); }
+
+std::string Solved(int32_t seconds, uint32_t moves, bool record) {
+  std::string text = "Собрано! " + FormatGameClock(seconds) + ", ходов: " + std::to_string(moves);
+  if (record) text += ". Новый рекорд!";
+  return text;
+}
+
+std::string SaveFailed(int error, const std::string& path) {
+  return std::string("Ошибка: не удалось сохранить файл (") + safefile::FailureReason(error, path) + ")!";
+}
+
+std::string KeepFailed(int error, const std::string& path) {
+  return std::string("Не удалось сохранить игру для продолжения (") + safefile::FailureReason(error, path) + ")";
+}
+
+std::string KeepFailedAtCloseQuestion(int error, const std::string& path) {
+  return std::string("Не удалось сохранить текущую игру для продолжения (") + safefile::FailureReason(error, path) +
+         ").\nСохранить её в файл?";
+}
+
+}  // namespace gametext

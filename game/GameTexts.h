@@ -1,0 +1,34 @@
+// Every text the game puts on the status line, the clock panel or in a
+// question, in one place (UTF-8).
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+namespace gametext {
+
+inline constexpr char kReady[] = "Готово!";
+inline constexpr char kReadyWithoutTrailer[] = "Готово! Файл без времени и истории ходов";
+inline constexpr char kScrambling[] = "Перемешиваю...";
+inline constexpr char kLoading[] = "Загружаю...";
+inline constexpr char kSaving[] = "Сохраняю...";
+inline constexpr char kConfiguring[] = "Настраиваю...";
+inline constexpr char kTurning[] = "Вращаю...";
+inline constexpr char kNoFileName[] = "Ошибка: не указано имя файла!";
+inline constexpr char kCannotOpen[] = "Ошибка: не удалось открыть файл!";
+inline constexpr char kUnknownFormat[] = "Ошибка: неизвестный формат файла!";
+inline constexpr char kKeptGameSetAside[] = "Ошибка: сохранённую игру не удалось загрузить, она отложена";
+inline constexpr char kAbandonQuestion[] = "Прервать текущую игру?";
+
+// "Ходов: 42", the counter beside the clock.
+std::string MovesCaption(uint32_t moves);
+// "Собрано! 00:01:57, ходов: 42", with ". Новый рекорд!" after a record.
+std::string Solved(int32_t seconds, uint32_t moves, bool record);
+// "Ошибка: не удалось сохранить файл (<why>)!" for the errno of a failed save of path.
+std::string SaveFailed(int error, const std::string& path);
+// The game could not be kept after a turn (errno error, kept file path).
+std::string KeepFailed(int error, const std::string& path);
+// Asked at close when the game could not be kept.
+std::string KeepFailedAtCloseQuestion(int error, const std::string& path);
+
+}  // namespace gametext
