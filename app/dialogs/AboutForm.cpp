@@ -1,22 +1,15 @@
 #include "app/dialogs/AboutForm.h"
 
-#include <wx/fontenum.h>
 #include <wx/sizer.h>
 
 #include <string>
 
+#include "app/toolkit/Fonts.h"
 #include "app/toolkit/ProgramInfo.h"
 #include "app/toolkit/Shell.h"
+#include "app/toolkit/Text.h"
 
 namespace {
-
-wxString U8(const char* text) { return wxString::FromUTF8(text); }
-
-// Tahoma 8 pt where the desktop has it, else the desktop's own dialog font.
-void UseDialogFont(wxWindow& window) {
-  if (wxFontEnumerator::IsValidFacename("Tahoma"))
-    window.SetFont(wxFont(wxFontInfo(8).FaceName("Tahoma")));
-}
 
 // GTK measures a label in its new font only once it is on screen, too late
 // for a dialog of fixed size: reserve the room the text takes in that font.
@@ -36,22 +29,22 @@ void MakeLink(wxStaticText& label) {
 }  // namespace
 
 TAboutForm::TAboutForm(wxWindow* parent, Shell& shell) : shell_(shell) {
-  Create(parent, wxID_ANY, U8("О программе..."), wxDefaultPosition, wxDefaultSize,
+  Create(parent, wxID_ANY, Text("О программе..."), wxDefaultPosition, wxDefaultSize,
          wxCAPTION | wxSYSTEM_MENU | wxCLOSE_BOX);
   UseDialogFont(*this);  // before the children, which inherit it
 
   // The name and version come with FormShow; until then the label holds
   // them already, so that the layout reserves their width.
-  Label1 = new wxStaticText(this, wxID_ANY, U8(kProgramName) + " " + U8(kProgramVersion));
+  Label1 = new wxStaticText(this, wxID_ANY, Text(kProgramName) + " " + Text(kProgramVersion));
   Label1->SetFont(Label1->GetFont().Bold());
   ReserveTextWidth(*Label1);
-  Label5 = new wxStaticText(this, wxID_ANY, U8("Трехмерная модель головоломки"));
-  Label2 = new wxStaticText(this, wxID_ANY, U8(kWebPage));
-  Label3 = new wxStaticText(this, wxID_ANY, U8(kMailAddress));
+  Label5 = new wxStaticText(this, wxID_ANY, Text("Трехмерная модель головоломки"));
+  Label2 = new wxStaticText(this, wxID_ANY, Text(kWebPage));
+  Label3 = new wxStaticText(this, wxID_ANY, Text(kMailAddress));
   MakeLink(*Label2);
   MakeLink(*Label3);
   // "ОК" in Cyrillic letters.
-  Button1 = new wxButton(this, wxID_OK, U8("ОК"));
+  Button1 = new wxButton(this, wxID_OK, Text("ОК"));
   Button1->SetDefault();
 
   const int gap = FromDIP(6);
@@ -75,7 +68,7 @@ TAboutForm::TAboutForm(wxWindow* parent, Shell& shell) : shell_(shell) {
   Button1->Bind(wxEVT_BUTTON, [this](wxCommandEvent&) { Button1Click(); });
 }
 
-void TAboutForm::FormShow() { Label1->SetLabel(U8(kProgramName) + " " + U8(kProgramVersion)); }
+void TAboutForm::FormShow() { Label1->SetLabel(Text(kProgramName) + " " + Text(kProgramVersion)); }
 
 bool TAboutForm::Show(bool show) {
   if (show && !IsShown()) {

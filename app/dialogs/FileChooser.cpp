@@ -4,8 +4,9 @@
 #include <wx/filename.h>
 #include <wx/msgdlg.h>
 
+#include "app/toolkit/Text.h"
+
 namespace {
-wxString Text(const char* utf8) { return wxString::FromUTF8(utf8); }
 
 bool ToolkitConfirmReplace(wxWindow* Parent, const wxString& Path) {
   wxMessageDialog question(

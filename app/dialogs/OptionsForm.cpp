@@ -1,12 +1,13 @@
 #include "app/dialogs/OptionsForm.h"
 
-#include <wx/fontenum.h>
 #include <wx/sizer.h>
 
 #include <algorithm>
 #include <iterator>
 
 #include "app/dialogs/ColorBox.h"
+#include "app/toolkit/Fonts.h"
+#include "app/toolkit/Text.h"
 #include "app/toolkit/Timer.h"
 #include "puzzle/VekCube.h"
 #include "render/VekGL.h"
@@ -31,8 +32,6 @@ const char* const kCheckBoxText =
     "Сглаживать при вращении (не рекомендуется включать эту опцию на слабых видеокартах)";
 const char* const kNoteText = "* Изменение данной опции вступит в силу с начала новой игры!";
 
-wxString U8(const char* text) { return wxString::FromUTF8(text); }
-
 template <size_t N>
 int PositionOf(const int32_t (&table)[N], int32_t value) {
   const auto* found = std::find(std::begin(table), std::end(table), value);
@@ -42,12 +41,6 @@ int PositionOf(const int32_t (&table)[N], int32_t value) {
 template <size_t N>
 int32_t ValueAt(const int32_t (&table)[N], int position) {
   return table[std::clamp(position, 1, static_cast<int>(N)) - 1];
-}
-
-// Tahoma 8 pt where the desktop has it, else the desktop's own dialog font.
-void UseDialogFont(wxWindow& window) {
-  if (wxFontEnumerator::IsValidFacename("Tahoma"))
-    window.SetFont(wxFont(wxFontInfo(8).FaceName("Tahoma")));
 }
 
 // Breaks text at spaces into lines no wider than `width` pixels in the
@@ -70,7 +63,7 @@ wxString WrapText(const wxWindow& window, const wxString& text, int width) {
 
 TOptionsForm::TOptionsForm(wxWindow* parent, const Targets& targets)
     : targets_(targets) {
-  Create(parent, wxID_ANY, U8("Параметры..."), wxDefaultPosition, wxDefaultSize,
+  Create(parent, wxID_ANY, Text("Параметры..."), wxDefaultPosition, wxDefaultSize,
          wxCAPTION | wxSYSTEM_MENU | wxCLOSE_BOX);
   UseDialogFont(*this);  // before the children, which inherit it
   CreateControls();
@@ -87,21 +80,21 @@ void TOptionsForm::CreateControls() {
 
   // "Игра"
   TabSheet1 = new wxPanel(PageControl1);
-  Label1 = new wxStaticText(TabSheet1, wxID_ANY, U8("Перемешивать на"));
+  Label1 = new wxStaticText(TabSheet1, wxID_ANY, Text("Перемешивать на"));
   UpDownShuffle = new wxSpinCtrl(TabSheet1, wxID_ANY, wxEmptyString, wxDefaultPosition,
                                  wxDefaultSize, wxSP_ARROW_KEYS, 1, 1000, kDefaultShuffle);
   EditShuffle = UpDownShuffle;
-  Label2 = new wxStaticText(TabSheet1, wxID_ANY, U8("поворотов"));
-  GroupBox3 = new wxStaticBox(TabSheet1, wxID_ANY, U8(" Качество отображения (сглаживание): "));
+  Label2 = new wxStaticText(TabSheet1, wxID_ANY, Text("поворотов"));
+  GroupBox3 = new wxStaticBox(TabSheet1, wxID_ANY, Text(" Качество отображения (сглаживание): "));
   TrackBarQuality = new wxSlider(GroupBox3, wxID_ANY, kDefaultQualityPosition, 1, 10,
                                  wxDefaultPosition, wxDefaultSize,
                                  wxSL_HORIZONTAL | wxSL_AUTOTICKS);
   TrackBarQuality->SetTickFreq(1);
-  Label11 = new wxStaticText(GroupBox3, wxID_ANY, U8("Без сглаживания"));
-  Label12 = new wxStaticText(GroupBox3, wxID_ANY, U8("Высокое качество"));
+  Label11 = new wxStaticText(GroupBox3, wxID_ANY, Text("Без сглаживания"));
+  Label12 = new wxStaticText(GroupBox3, wxID_ANY, Text("Высокое качество"));
   // Labelled once the dialog knows how wide the text may be (FitTexts).
   HQRCheckBox = new wxCheckBox(GroupBox3, wxID_ANY, wxEmptyString);
-  Label13 = new wxStaticText(TabSheet1, wxID_ANY, U8("*Размер кубика:"));
+  Label13 = new wxStaticText(TabSheet1, wxID_ANY, Text("*Размер кубика:"));
   ComboBoxSize = new wxChoice(TabSheet1, wxID_ANY);
   for (const char* name : kSizeNames) ComboBoxSize->Append(name);
   ComboBoxSize->SetSelection(3 - kMinSize);
@@ -129,9 +122,9 @@ void TOptionsForm::CreateControls() {
 
   // "Цвета"
   TabSheet2 = new wxPanel(PageControl1);
-  Label9 = new wxStaticText(TabSheet2, wxID_ANY, U8("Корпус:"));
+  Label9 = new wxStaticText(TabSheet2, wxID_ANY, Text("Корпус:"));
   ColorBoxSpace = new ColorBox(TabSheet2);
-  Label10 = new wxStaticText(TabSheet2, wxID_ANY, U8("Фон:"));
+  Label10 = new wxStaticText(TabSheet2, wxID_ANY, Text("Фон:"));
   ColorBoxBG = new ColorBox(TabSheet2);
   auto* colours = new wxFlexGridSizer(2, gap, gap);
   colours->AddGrowableCol(1);
@@ -145,16 +138,16 @@ void TOptionsForm::CreateControls() {
 
   // "Вращение"
   TabSheet3 = new wxPanel(PageControl1);
-  GroupBox2 = new wxStaticBox(TabSheet3, wxID_ANY, U8(" Скорость вращения граней: "));
+  GroupBox2 = new wxStaticBox(TabSheet3, wxID_ANY, Text(" Скорость вращения граней: "));
   TrackBarRSpeed = new wxSlider(GroupBox2, wxID_ANY, kDefaultSpeedPosition, 1, 9,
                                 wxDefaultPosition, wxDefaultSize,
                                 wxSL_HORIZONTAL | wxSL_AUTOTICKS);
   TrackBarRSpeed->SetTickFreq(1);
-  GroupBox1 = new wxStaticBox(TabSheet3, wxID_ANY, U8(" Свободное вращение кубика через: "));
+  GroupBox1 = new wxStaticBox(TabSheet3, wxID_ANY, Text(" Свободное вращение кубика через: "));
   FRUpDown = new wxSpinCtrl(GroupBox1, wxID_ANY, wxEmptyString, wxDefaultPosition, wxDefaultSize,
                             wxSP_ARROW_KEYS, 0, 1000, 0);
   FREdit = FRUpDown;
-  Label15 = new wxStaticText(GroupBox1, wxID_ANY, U8("секунд"));
+  Label15 = new wxStaticText(GroupBox1, wxID_ANY, Text("секунд"));
   auto* speed = new wxStaticBoxSizer(GroupBox2, wxVERTICAL);
   speed->Add(TrackBarRSpeed, wxSizerFlags().Expand().Border(wxALL, gap));
   auto* idle = new wxStaticBoxSizer(GroupBox1, wxHORIZONTAL);
@@ -165,9 +158,9 @@ void TOptionsForm::CreateControls() {
   rotation->Add(idle, wxSizerFlags().Expand().Border(wxLEFT | wxRIGHT | wxBOTTOM, gap));
   TabSheet3->SetSizer(rotation);
 
-  PageControl1->AddPage(TabSheet1, U8("Игра"));
-  PageControl1->AddPage(TabSheet2, U8("Цвета"));
-  PageControl1->AddPage(TabSheet3, U8("Вращение"));
+  PageControl1->AddPage(TabSheet1, Text("Игра"));
+  PageControl1->AddPage(TabSheet2, Text("Цвета"));
+  PageControl1->AddPage(TabSheet3, Text("Вращение"));
 
   // Filled in by FitTexts, like the check box.
   Label14 = new wxStaticText(this, wxID_ANY, wxEmptyString);
@@ -204,9 +197,9 @@ void TOptionsForm::FitTexts() {
   };
 
   const int indicator = HQRCheckBox->GetBestSize().x;  // the box, with no label yet
-  HQRCheckBox->SetLabel(WrapText(*HQRCheckBox, U8(kCheckBoxText), widthFor(*HQRCheckBox) - indicator));
+  HQRCheckBox->SetLabel(WrapText(*HQRCheckBox, Text(kCheckBoxText), widthFor(*HQRCheckBox) - indicator));
   const int noteWidth = widthFor(*Label14);
-  Label14->SetLabel(U8(kNoteText));
+  Label14->SetLabel(Text(kNoteText));
   Label14->Wrap(noteWidth);
 
   wxSize client = top->GetMinSize();

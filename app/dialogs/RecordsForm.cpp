@@ -3,10 +3,10 @@
 #include <wx/button.h>
 #include <wx/sizer.h>
 
+#include "app/toolkit/Text.h"
 #include "game/GameClock.h"
 
 namespace {
-wxString Text(const char* utf8) { return wxString::FromUTF8(utf8); }
 const char* const kNone = "—";
 }  // namespace
 

@@ -1,175 +1,172 @@
-// The game's commands and what each leaves on the status line.
-#include <wx/filename.h>
+// The game's commands: each asks the game or a dialog, and the game says
+// what to show.
+#include <wx/filefn.h>
 
-#include <algorithm>
 #include <cerrno>
 #include <ctime>
+#include <utility>
 
 #include "app/dialogs/AboutForm.h"
-#include "app/window/CommandIds.h"
 #include "app/dialogs/FileChooser.h"
-#include "app/settings/HelpFile.h"
-#include "app/window/MainForm.h"
 #include "app/dialogs/OptionsForm.h"
+#include "app/dialogs/RecordsForm.h"
+#include "app/settings/HelpFile.h"
 #include "app/toolkit/ProgramInfo.h"
 #include "app/toolkit/Shell.h"
-#include "puzzle/GameTrailer.h"
-#include "files/SafeFile.h"
+#include "app/toolkit/Text.h"
+#include "app/window/AnimationInput.h"
+#include "app/window/CommandIds.h"
+#include "app/window/MainForm.h"
+#include "app/window/TurnQuality.h"
+#include "game/GameTexts.h"
 #include "puzzle/VekCube.h"
 #include "render/VekGL.h"
 
 namespace {
 const char* const kGameFilter = "Tessaro File|*.cube";
-wxString Text(const char* utf8) { return wxString::FromUTF8(utf8); }
-const char* const kReady = "Готово!";
+
 }  // namespace
 
+void TMainForm::BindCommands() {
+  using Handler = void (TMainForm::*)();
+  const std::pair<int, Handler> commands[] = {
+      {kN4, &TMainForm::N4Click},   {kN5, &TMainForm::N5Click},   {kN7, &TMainForm::N7Click},
+      {kN8, &TMainForm::N8Click},   {kN9, &TMainForm::N9Click},   {kN11, &TMainForm::N11Click},
+      {kN13, &TMainForm::N13Click}, {kN16, &TMainForm::N16Click}, {kN18, &TMainForm::N18Click},
+      {kSite, &TMainForm::SiteMenuItemClick}, {kURL, &TMainForm::URLClick},
+      {kUndo, &TMainForm::UndoClick}, {kRedo, &TMainForm::RedoClick}, {kRecords, &TMainForm::RecordsClick},
+      {kContinue, &TMainForm::ContinueClick}, {kHomeView, &TMainForm::HomeViewClick},
+  };
+  for (const auto& [id, handler] : commands) {
+    Bars->BindCommand(*this, id, [this, handler = handler] { (this->*handler)(); });
+  }
+  // The toolkit has already flipped the mark; the handlers flip it themselves.
+  Bind(wxEVT_MENU, [this](wxCommandEvent& event) { Bars->N14->Check(!event.IsChecked()); N14Click(); }, kN14);
+  Bind(wxEVT_MENU, [this](wxCommandEvent& event) { Bars->N15->Check(!event.IsChecked()); N15Click(); }, kN15);
+  // Another copy of the game may have kept or continued a game meanwhile.
+  Bind(wxEVT_UPDATE_UI, [this](wxUpdateUIEvent& event) { event.Enable(game_ && game_->ResumeAvailable()); },
+       kContinue);
+}
+
 bool TMainForm::ConfirmAbandon() {
-  const VEKBigCube& cube = *Renderer->Cube;
-  if (!GameRunning() || (cube.MoveCount() == 0 && !cube.CanRedo())) return true;
-  return services_.Ask(Text("Прервать текущую игру?"));
+  return !game_->HasPlayerMoves() || services_.Ask(Text(gametext::kAbandonQuestion));
 }
 
 void TMainForm::N4Click() {
   if (!ConfirmAbandon()) return;
-  VEKGL& gl = *Renderer;
-  if (!gl.Cube->RotateAntiAlias) gl.Passes = 1;
-  SetStatus(Text("Перемешиваю..."));
-  DiscardResumeFile();
-  // A new game is no opened file: Save asks for a name rather than write
-  // this game over the one that was opened.
-  GameFileName.clear();
-  SaveNeedsName = false;
-  ShowGameTitle();
-  // No game runs until the scramble is done: a close during it keeps nothing.
-  GameTimer.SetEnabled(false);
-  ResetClock();
-  gl.Cube->Build(CubeSize);
-  FitViewToSize();
-  SetScrambling(true);
-  gl.Cube->Shuffle(gl.Cube->ShuffleRotateCount);
-  SetScrambling(false);
-  gl.Passes = gl.DrawQuality;
-  if (CloseIfAsked()) return;
-  const int after = afterScramble_;
-  afterScramble_ = 0;
+  bool started = false;
+  {
+    TurnQuality quality(*Renderer);
+    started = game_->NewGame(CubeSize);
+  }
+  Renderer->Passes = Renderer->DrawQuality;
+  if (started || CloseIfAsked()) return;
+  // Stopped during the scramble: the command that stopped it runs now.
+  const int after = animationInput_->TakeCommandAfterScramble();
   if (IsExitCommand(after)) {
     Close();
-    return;
-  }
-  if (IsStopCommand(after)) {
+  } else if (IsStopCommand(after)) {
     N5Click();
-    SetStatus(Text(kReady));
-    return;
+    SetStatus(Text(gametext::kReady));
   }
-  ScrambleTurns = static_cast<uint32_t>(std::max(0, gl.Cube->ShuffleRotateCount));
-  stickyStatus_.clear();
-  ShowMoves();
-  UpdateUndoRedo();
-  gameClock_.Start();
-  // A fresh countdown, so that the ticks fall due just after the clock's
-  // whole seconds.
-  GameTimer.SetEnabled(true);
-  TimerPanel->Show();
-  SetStatus(Text(kReady));
 }
 
 void TMainForm::N5Click() {
-  if (!ConfirmAbandon()) return;
-  DiscardResumeFile();  // the game was given up: nothing to continue
-  Renderer->Cube->Build(CubeSize);
-  FitViewToSize();
-  GameTimer.SetEnabled(false);
-  ResetClock();
-  TimerPanel->Hide();
-  ScrambleTurns = 0;
-  ShowMoves();
-  UpdateUndoRedo();
-  GameFileName.clear();
-  SaveNeedsName = false;
-  ShowGameTitle();
+  if (ConfirmAbandon()) game_->Stop(CubeSize);
 }
 
 void TMainForm::N7Click() {
-  SetStatus(Text("Загружаю..."));
+  SetStatus(Text(gametext::kLoading));
   wxString chosen;
   if (!services_.Chooser->ChooseOpen(this, kGameFilter, chosen)) return;
   if (chosen.empty()) {
-    SetStatus(Text("Ошибка: не указано имя файла!"));
+    SetStatus(Text(gametext::kNoFileName));
     return;
   }
-  GameFileName = chosen.ToStdString(wxConvUTF8);
-  if (!LoadGameFile(GameFileName)) {
-    // The game on screen stays as it was; Save must not overwrite the
-    // rejected file with it.
-    SaveNeedsName = true;
-    return;
-  }
-  SaveNeedsName = false;
-  ShowGameTitle();
+  if (game_->Open(chosen.ToStdString(wxConvUTF8))) CubeSize = Renderer->Cube->Size;
 }
 
 void TMainForm::N8Click() {
-  if (!SaveNeedsName && !GameFileName.empty() &&
-      wxFileName::FileExists(wxString::FromUTF8(GameFileName))) {
-    SaveGameTo(GameFileName, false);
-    return;
+  if (game_->CanSaveInPlace()) {
+    game_->SaveTo(game_->FileName(), false);
+  } else {
+    N9Click();
   }
-  N9Click();
 }
 
 void TMainForm::N9Click() {
-  SetStatus(Text("Сохраняю..."));
+  SetStatus(Text(gametext::kSaving));
   const std::time_t now = std::time(nullptr);
   std::tm local{};
   localtime_r(&now, &local);
   wxString chosen;
   if (services_.Chooser->ChooseSave(this, kGameFilter, ProposedGameFileName(local), "cube", chosen) &&
       !chosen.empty()) {
-    SaveGameTo(chosen.ToStdString(wxConvUTF8), true);
+    game_->SaveTo(chosen.ToStdString(wxConvUTF8), true);
     return;
   }
-  SetStatus(Text(kReady));
+  SetStatus(Text(gametext::kReady));
 }
 
-void TMainForm::SaveGameTo(const std::string& path, bool announceSuccess) {
-  // A game in play keeps its clock and history after the points; any other
-  // is written as before.
-  const bool saved = GameRunning() ? SaveGameWithTrailer(*Renderer->Cube, path,
-                                                         static_cast<uint32_t>(gameClock_.Seconds()), ScrambleTurns)
-                                   : Renderer->Cube->SaveToFile(path);
-  if (!saved) {
-    // The file that was there, if any, is untouched; the game goes on.
-    SetStatus(SaveFailedText(errno, path));
-    return;
+void TMainForm::ContinueClick() {
+  if (!Animating() && game_->Continue()) CubeSize = Renderer->Cube->Size;
+}
+
+void TMainForm::KeepGameAtClose() {
+  if (!game_->Keep()) {
+    const int error = errno;
+    if (services_.Ask(Text(gametext::KeepFailedAtCloseQuestion(error, KeptGames.Own())))) N9Click();
   }
-  GameFileName = path;
-  SaveNeedsName = false;
-  ShowGameTitle();
-  if (announceSuccess) SetStatus(Text(kReady));
+  // Kept (or offered): nothing more to keep when the window goes.
+  game_->Leave(false);
 }
 
-wxString TMainForm::SaveFailedText(int error, const std::string& path) {
-  return Text("Ошибка: не удалось сохранить файл (") + Text(safefile::FailureReason(error, path)) + Text(")!");
+void TMainForm::UndoClick() { TakeHistoryStep(true); }
+
+void TMainForm::RedoClick() { TakeHistoryStep(false); }
+
+void TMainForm::TakeHistoryStep(bool undo) {
+  animationInput_->QueueHistoryStep(undo);
+  // During an animation the step waits for it; the loop below takes it then.
+  if (!Animating()) RunHistorySteps();
+}
+
+void TMainForm::RunHistorySteps() {
+  bool undo = false;
+  while (!Animating() && animationInput_->NextHistoryStep(undo)) {
+    {
+      // Drawn like a drag's turn: one pass while the layer moves.
+      TurnQuality quality(*Renderer);
+      game_->Step(undo);
+    }
+    if (CloseIfAsked()) return;
+    EndReleasedGesture();
+  }
+  animationInput_->ClearHistorySteps();
+}
+
+void TMainForm::RecordsClick() {
+  TRecordsForm form(this, Records);
+  form.ShowModal();
 }
 
 void TMainForm::N11Click() {
-  SetStatus(Text("Настраиваю..."));
+  SetStatus(Text(gametext::kConfiguring));
   if (OptionsForm) OptionsForm->ShowModal();
-  SetStatus(Text(kReady));
+  SetStatus(Text(gametext::kReady));
 }
 
 void TMainForm::N13Click() { Close(); }
 
 void TMainForm::N14Click() {
-  N14->Check(!N14->IsChecked());
-  ToolBarButton->Show(N14->IsChecked());
+  Bars->N14->Check(!Bars->N14->IsChecked());
+  Bars->ToolBarButton->Show(Bars->N14->IsChecked());
   SendSizeEvent();
 }
 
 void TMainForm::N15Click() {
-  N15->Check(!N15->IsChecked());
-  StatusBar->Show(N15->IsChecked());
+  Bars->N15->Check(!Bars->N15->IsChecked());
+  StatusBar->Show(Bars->N15->IsChecked());
   SendSizeEvent();
 }
 

@@ -30,8 +30,8 @@ void TMainForm::DrawTimerTimer() {
 }
 
 void TMainForm::GameTimerTimer() {
-  GameSeconds = gameClock_.Seconds();
-  TimerLabel->SetLabel(FormatGameClock(GameSeconds));
+  game_->Tick();
+  TimerPanel->ShowFigures(game_->Seconds(), game_->MovesShown());
 }
 
 void TMainForm::FRTimerTimer() { FRTimer.SetEnabled(false); }

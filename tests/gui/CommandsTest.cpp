@@ -37,14 +37,14 @@ TEST_F(MainFormTest, NewGameScramblesAndStartsTheClock) {
   // A second new game starts the clock again from zero.
   form->N4Click();
   EXPECT_EQ(form->TimerText(), "00:00:00");
-  EXPECT_EQ(form->GameSeconds, 0);
+  EXPECT_EQ(form->CurrentGame().Seconds(), 0);
   EXPECT_EQ(form->GetTitle(), "Tessaro 3D 1.01");
 }
 
 TEST_F(MainFormTest, StopPutsTheSolvedCubeBack) {
   Start({"RotateSpeed=45", "ShuffleRotateCount=3"});
   form->N4Click();
-  form->GameFileName = Path("x.cube");
+  ASSERT_TRUE(form->CurrentGame().SaveTo(Path("x.cube"), false));
   form->SetTitle("something else");
   form->SetStatus("unchanged");
   form->N5Click();
@@ -53,7 +53,7 @@ TEST_F(MainFormTest, StopPutsTheSolvedCubeBack) {
   EXPECT_FALSE(form->GameTimer.Enabled());
   EXPECT_EQ(form->TimerText(), "00:00:00");
   EXPECT_EQ(form->GetTitle(), "Tessaro 3D 1.01");
-  EXPECT_TRUE(form->GameFileName.empty());
+  EXPECT_TRUE(form->CurrentGame().FileName().empty());
   EXPECT_EQ(form->StatusText(), "unchanged");
 }
 
@@ -142,7 +142,7 @@ TEST_F(MainFormTest, SaveAsWritesTheGameAndOpenRestoresItBitForBit) {
   form->N9Click();
   EXPECT_EQ(form->StatusText(), wxString::FromUTF8(kReady));
   EXPECT_EQ(form->GetTitle(), "Tessaro 3D 1.01");
-  EXPECT_TRUE(form->GameFileName.empty());
+  EXPECT_TRUE(form->CurrentGame().FileName().empty());
   ASSERT_EQ(chooser.proposed.size(), 1u);
   // dd-mm-yyyy--hh-mm-ss.cube
   const std::string proposed = chooser.proposed[0].ToStdString();
@@ -156,7 +156,7 @@ TEST_F(MainFormTest, SaveAsWritesTheGameAndOpenRestoresItBitForBit) {
   form->N9Click();
   EXPECT_EQ((std::vector<std::string>{"Сохраняю...", kReady}), statuses);
   EXPECT_EQ(form->GetTitle(), wxString::FromUTF8("Tessaro 3D 1.01 >>> saved.cube"));
-  EXPECT_EQ(form->GameFileName, Path("saved.cube"));
+  EXPECT_EQ(form->CurrentGame().FileName(), Path("saved.cube"));
   ASSERT_TRUE(cube().SaveToFile(Path("reference.cube")));
   // The points of the game, then the trailer of a game in play (no turns yet).
   const std::vector<uint8_t> saved = Bytes(Path("saved.cube"));
@@ -178,7 +178,7 @@ TEST_F(MainFormTest, SaveWithoutAUsableFileBehavesAsSaveAs) {
   EXPECT_EQ(chooser.saves, 1);
   EXPECT_TRUE(std::filesystem::exists(Path("first.cube")));
   form->N4Click();
-  EXPECT_TRUE(form->GameFileName.empty()) << "a new game never goes over the file of the last";
+  EXPECT_TRUE(form->CurrentGame().FileName().empty()) << "a new game never goes over the file of the last";
   form->N8Click();
   EXPECT_EQ(chooser.saves, 2);
   statuses.clear();
@@ -219,7 +219,7 @@ TEST_F(MainFormTest, AFailedSaveKeepsTheOldFileAndSaysSo) {
   form->N9Click();
   EXPECT_EQ(Utf8(form->StatusText()).rfind("Ошибка: не удалось сохранить файл (", 0), 0u);
   EXPECT_TRUE(form->GameRunning()) << "the game goes on";
-  EXPECT_EQ(form->GameFileName, Path("kept.cube"));
+  EXPECT_EQ(form->CurrentGame().FileName(), Path("kept.cube"));
   EXPECT_EQ(Bytes(Path("kept.cube")), before);
 }
 
@@ -252,12 +252,12 @@ TEST_F(MainFormTest, NewGameAndStopAskBeforeDroppingAGameWithMoves) {
 
 TEST_F(MainFormTest, ViewTogglesHelpAndWebPages) {
   Start();
-  EXPECT_TRUE(form->N14->IsChecked());
+  EXPECT_TRUE(form->Bars->N14->IsChecked());
   form->N14Click();
-  EXPECT_FALSE(form->N14->IsChecked());
-  EXPECT_FALSE(form->ToolBarButton->IsShown());
+  EXPECT_FALSE(form->Bars->N14->IsChecked());
+  EXPECT_FALSE(form->Bars->ToolBarButton->IsShown());
   form->N14Click();
-  EXPECT_TRUE(form->ToolBarButton->IsShown());
+  EXPECT_TRUE(form->Bars->ToolBarButton->IsShown());
   form->N15Click();
   EXPECT_FALSE(form->StatusBar->IsShown());
   form->N15Click();

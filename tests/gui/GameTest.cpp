@@ -62,30 +62,30 @@ class GameTest : public MainFormTest {
 
 TEST_F(GameTest, TheCounterCountsDragsUndosAndRedosButNotTheScramble) {
   Start({"RotateSpeed=90", "ShuffleRotateCount=6", "TimeoutRotate=1000000"});
-  EXPECT_TRUE(form->UndoDisabled());
-  EXPECT_TRUE(form->RedoDisabled());
+  EXPECT_TRUE(form->Bars->UndoDisabled());
+  EXPECT_TRUE(form->Bars->RedoDisabled());
   form->N4Click();
   EXPECT_EQ(Moves(), "Ходов: 0");
-  EXPECT_TRUE(form->UndoDisabled()) << "the scramble cannot be undone";
+  EXPECT_TRUE(form->Bars->UndoDisabled()) << "the scramble cannot be undone";
   form->UndoClick();
   EXPECT_FALSE(IsSolved(cube()));
 
   DragTopRow();
   EXPECT_EQ(Moves(), "Ходов: 1");
-  EXPECT_TRUE(form->UndoEnabled());
-  EXPECT_TRUE(form->RedoDisabled());
+  EXPECT_TRUE(form->Bars->UndoEnabled());
+  EXPECT_TRUE(form->Bars->RedoDisabled());
   DragTopRow();
   EXPECT_EQ(Moves(), "Ходов: 2");
   form->UndoClick();
   EXPECT_EQ(Moves(), "Ходов: 1");
-  EXPECT_TRUE(form->RedoEnabled());
+  EXPECT_TRUE(form->Bars->RedoEnabled());
   form->RedoClick();
   EXPECT_EQ(Moves(), "Ходов: 2");
-  EXPECT_TRUE(form->RedoDisabled());
+  EXPECT_TRUE(form->Bars->RedoDisabled());
   form->UndoClick();
   DragTopRow();  // a new turn drops the redo tail
   EXPECT_EQ(Moves(), "Ходов: 2");
-  EXPECT_TRUE(form->RedoDisabled());
+  EXPECT_TRUE(form->Bars->RedoDisabled());
 
   // Nothing happens while a turn is animated.
   cube().Busy = true;
@@ -95,13 +95,13 @@ TEST_F(GameTest, TheCounterCountsDragsUndosAndRedosButNotTheScramble) {
 
   form->N5Click();  // Stop: back to nothing to count or undo
   EXPECT_EQ(Moves(), "Ходов: 0");
-  EXPECT_TRUE(form->UndoDisabled());
-  EXPECT_TRUE(form->RedoDisabled());
+  EXPECT_TRUE(form->Bars->UndoDisabled());
+  EXPECT_TRUE(form->Bars->RedoDisabled());
   form->N4Click();
   DragTopRow();
   form->N4Click();  // New game forgets the old game's turns
   EXPECT_EQ(Moves(), "Ходов: 0");
-  EXPECT_TRUE(form->UndoDisabled());
+  EXPECT_TRUE(form->Bars->UndoDisabled());
 }
 
 TEST_F(GameTest, ControlZShiftZAndYUndoAndRedoThroughTheKeyboard) {
@@ -130,7 +130,7 @@ TEST_F(GameTest, ControlZShiftZAndYUndoAndRedoThroughTheKeyboard) {
   chord({XK_Control_L, XK_y});
   ASSERT_TRUE(PumpUntil([&] { return cube().MoveCount() == 2; }, 3000)) << "Ctrl+Y";
   EXPECT_EQ(Moves(), "Ходов: 2");
-  EXPECT_TRUE(form->RedoDisabled());
+  EXPECT_TRUE(form->Bars->RedoDisabled());
   EXPECT_TRUE(form->GameRunning());
 }
 
@@ -185,7 +185,7 @@ TEST_F(GameTest, TurningBackAOneTurnScrambleStopsTheClockAndSaysSo) {
   // The player turned the layer back, undid it and makes it again.
   cube().History.Restore({*solving}, 0, 0);
   form->UpdateUndoRedo();
-  ASSERT_TRUE(form->RedoEnabled());
+  ASSERT_TRUE(form->Bars->RedoEnabled());
   form->RedoClick();
   EXPECT_TRUE(cube().IsSolved());
   EXPECT_FALSE(form->GameRunning()) << "the clock stops";

@@ -57,13 +57,13 @@ class ResumeTest : public MainFormTest {
     Pump(20);
   }
   wxMenuItem* ItemOf(const char* menu, const char* caption) {
-    const int id = form->MainMenu->FindMenuItem(wxString::FromUTF8(menu), wxString::FromUTF8(caption));
-    return id == wxNOT_FOUND ? nullptr : form->MainMenu->FindItem(id);
+    const int id = form->Bars->MainMenu->FindMenuItem(wxString::FromUTF8(menu), wxString::FromUTF8(caption));
+    return id == wxNOT_FOUND ? nullptr : form->Bars->MainMenu->FindItem(id);
   }
   bool ContinueEnabled() {
     // As when the player opens the menu.
-    form->MainMenu->GetMenu(0)->UpdateUI(form);
-    return form->ContinueItem->IsEnabled();
+    form->Bars->MainMenu->GetMenu(0)->UpdateUI(form);
+    return form->Bars->ContinueItem->IsEnabled();
   }
 };
 }  // namespace
@@ -71,7 +71,7 @@ class ResumeTest : public MainFormTest {
 TEST_F(ResumeTest, SaveKeepsClockMovesAndHistoryAndOpenGoesOnWithThem) {
   Start({"RotateSpeed=45", "ShuffleRotateCount=4"});
   PlayThreeTurnsAndUndoOne();
-  ASSERT_TRUE(PumpUntil([&] { return form->GameSeconds >= 1; }, 5000));
+  ASSERT_TRUE(PumpUntil([&] { return form->CurrentGame().Seconds() >= 1; }, 5000));
   chooser.path = Path("played.cube");
   form->N9Click();
   ASSERT_TRUE(cube().SaveToFile(Path("points.cube")));
@@ -88,7 +88,7 @@ TEST_F(ResumeTest, SaveKeepsClockMovesAndHistoryAndOpenGoesOnWithThem) {
   form->N5Click();
   form->N7Click();
   EXPECT_EQ(Utf8(form->StatusText()), "Готово!");
-  EXPECT_EQ(form->GameSeconds, static_cast<int32_t>(trailer.Seconds));
+  EXPECT_EQ(form->CurrentGame().Seconds(), static_cast<int32_t>(trailer.Seconds));
   EXPECT_EQ(form->TimerText(), FormatGameClock(trailer.Seconds));
   EXPECT_TRUE(form->GameTimer.Enabled());
   EXPECT_TRUE(form->TimerPanel->IsShown());
@@ -181,7 +181,7 @@ TEST_F(ResumeTest, TheGameIsKeptAfterEveryTurnAndContinueGoesOnWithIt) {
   ASSERT_TRUE(cube().SaveToFile(Path("continued.cube")));
   EXPECT_EQ(ReadFile(Path("continued.cube")), ReadFile(Path("points.cube")));
   EXPECT_EQ(form->GetTitle(), title);
-  EXPECT_TRUE(form->GameFileName.empty());
+  EXPECT_TRUE(form->CurrentGame().FileName().empty());
   // A crash right after Continue loses nothing: the file stays, held by this window.
   EXPECT_EQ(KeptGames(), std::vector<std::string>{kept});
   EXPECT_FALSE(ContinueEnabled());
@@ -350,14 +350,14 @@ TEST_F(ResumeTest, ANewSizeFitsTheViewAndKeepsTheOrientation) {
 TEST_F(ResumeTest, HomeKeyAndMenuItemPutTheViewBack) {
   Start({"RotateSpeed=45", "ShuffleRotateCount=2", "TimeoutRotate=1000000"});
   // New items close the View menu; in the Game menu they stand above Exit's separator.
-  wxMenu* game = form->MainMenu->GetMenu(0);
-  wxMenu* view = form->MainMenu->GetMenu(1);
+  wxMenu* game = form->Bars->MainMenu->GetMenu(0);
+  wxMenu* view = form->Bars->MainMenu->GetMenu(1);
   EXPECT_EQ(Utf8(game->FindItemByPosition(game->GetMenuItemCount() - 1)->GetItemLabelText()), "Выход");
   EXPECT_TRUE(game->FindItemByPosition(game->GetMenuItemCount() - 2)->IsSeparator());
   EXPECT_EQ(Utf8(game->FindItemByPosition(game->GetMenuItemCount() - 3)->GetItemLabelText()),
             "Продолжить игру");
-  const int lastTool = static_cast<int>(form->ToolBarButton->GetToolsCount()) - 1;
-  EXPECT_EQ(Utf8(form->ToolBarButton->GetToolByPos(lastTool)->GetShortHelp()), "Выход");
+  const int lastTool = static_cast<int>(form->Bars->ToolBarButton->GetToolsCount()) - 1;
+  EXPECT_EQ(Utf8(form->Bars->ToolBarButton->GetToolByPos(lastTool)->GetShortHelp()), "Выход");
   EXPECT_EQ(Utf8(view->FindItemByPosition(view->GetMenuItemCount() - 1)->GetItemLabelText()),
             "Исходный вид");
   form->CubeSize = 4;
@@ -381,7 +381,7 @@ TEST_F(ResumeTest, HomeKeyAndMenuItemPutTheViewBack) {
   PressKey(XK_Home);
   EXPECT_TRUE(PumpUntil(atHome, 3000));
   turnAway();
-  form->ToolBarButton->SetFocus();
+  form->Bars->ToolBarButton->SetFocus();
   PressKey(XK_KP_Home);
   EXPECT_TRUE(PumpUntil(atHome, 3000));
   // The menu item.

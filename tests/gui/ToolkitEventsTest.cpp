@@ -73,11 +73,11 @@ TEST_F(ToolkitEventsTest, InputMadeDuringAScrambleIsDroppedNotReplayedButStopAct
   // The Stop button, clicked during a scramble: it ends after the current
   // turn and Stop does what it does. Everything else is greyed meanwhile.
   cube().ShuffleRotateCount = 200;
-  PointerTo(*form->ToolBarButton, wxPoint(4 * 44 - 20, form->ToolBarButton->GetClientSize().y / 2));
+  PointerTo(*form->Bars->ToolBarButton, wxPoint(4 * 44 - 20, form->Bars->ToolBarButton->GetClientSize().y / 2));
   ClickButton(1);
   bool greyed = false;
   cube().AfterStepFrame = [&, next = cube().AfterStepFrame] {
-    greyed = greyed || (!form->MainMenu->FindItem(form->MainMenu->FindMenuItem(
+    greyed = greyed || (!form->Bars->MainMenu->FindItem(form->Bars->MainMenu->FindMenuItem(
                              wxString::FromUTF8("Игра"), wxString::FromUTF8("Открыть...")))->IsEnabled() &&
                         form->Scrambling());
     next();
@@ -178,13 +178,13 @@ TEST_F(ToolkitEventsTest, ClosingDuringADraggedTurnFreesThePointerAndCloses) {
 TEST_F(ToolkitEventsTest, TheStatusLineKeepsItsTextUnderToolButtonsAndMenuItems) {
   StartStill();
   form->SetStatus(wxString::FromUTF8("Готово!"));
-  PointerTo(*form->ToolBarButton, wxPoint(20, form->ToolBarButton->GetClientSize().y / 2));
+  PointerTo(*form->Bars->ToolBarButton, wxPoint(20, form->Bars->ToolBarButton->GetClientSize().y / 2));
   Pump(300);
-  PointerTo(*form->ToolBarButton, wxPoint(64, form->ToolBarButton->GetClientSize().y / 2));
+  PointerTo(*form->Bars->ToolBarButton, wxPoint(64, form->Bars->ToolBarButton->GetClientSize().y / 2));
   Pump(300);
   EXPECT_EQ(U8(form->StatusText()), "Готово!");
   // A highlighted menu item, as the toolkit reports it to the frame.
-  wxMenu* game = form->MainMenu->GetMenu(0);
+  wxMenu* game = form->Bars->MainMenu->GetMenu(0);
   form->ProcessWindowEvent(*std::make_unique<wxMenuEvent>(wxEVT_MENU_OPEN, 0, game));
   wxMenuEvent highlight(wxEVT_MENU_HIGHLIGHT, game->FindItemByPosition(0)->GetId(), game);
   form->ProcessWindowEvent(highlight);
@@ -196,8 +196,8 @@ TEST_F(ToolkitEventsTest, TheStatusLineKeepsItsTextUnderToolButtonsAndMenuItems)
 TEST_F(ToolkitEventsTest, MenuItemsShowTheirImages) {
   Start();
   int withImage = 0;
-  for (size_t m = 0; m < form->MainMenu->GetMenuCount(); ++m) {
-    for (wxMenuItem* item : form->MainMenu->GetMenu(m)->GetMenuItems()) {
+  for (size_t m = 0; m < form->Bars->MainMenu->GetMenuCount(); ++m) {
+    for (wxMenuItem* item : form->Bars->MainMenu->GetMenu(m)->GetMenuItems()) {
       if (!item->GetBitmap().IsOk()) continue;
       ++withImage;
       G_GNUC_BEGIN_IGNORE_DEPRECATIONS

@@ -1,0 +1,24 @@
+#include "app/settings/RendererSettings.h"
+
+#include "puzzle/VekCube.h"
+#include "render/VekGL.h"
+
+void ApplySettings(const GameSettings& settings, VEKGL& gl) {
+  gl.Cube->BodyColor = VEKColor::FromColorRef(static_cast<uint32_t>(settings.SpaceColor));
+  gl.ClearColor = VEKColor::FromColorRef(static_cast<uint32_t>(settings.BGColor));
+  gl.DrawQuality = settings.DrawQuality;
+  gl.Cube->RotateSpeed = settings.RotateSpeed;
+  gl.Cube->ShuffleRotateCount = settings.ShuffleRotateCount;
+  gl.Cube->RotateAntiAlias = settings.RotateAntiAlias;
+}
+
+GameSettings SettingsOf(const VEKGL& gl) {
+  GameSettings settings;
+  settings.SpaceColor = static_cast<int32_t>(gl.Cube->BodyColor.ToColorRef());
+  settings.BGColor = static_cast<int32_t>(gl.ClearColor.ToColorRef());
+  settings.DrawQuality = gl.DrawQuality;
+  settings.RotateAntiAlias = gl.Cube->RotateAntiAlias;
+  settings.RotateSpeed = gl.Cube->RotateSpeed;
+  settings.ShuffleRotateCount = gl.Cube->ShuffleRotateCount;
+  return settings;
+}

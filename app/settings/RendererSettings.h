@@ -1,0 +1,11 @@
+// The settings the renderer and the cube hold while the game runs.
+#pragma once
+
+#include "app/settings/SettingsFile.h"
+
+class VEKGL;
+
+// Colours, quality, speed, scramble turns and antialiasing while turning.
+void ApplySettings(const GameSettings& settings, VEKGL& gl);
+// The same values read back; the idle time and the cube size are the window's.
+GameSettings SettingsOf(const VEKGL& gl);

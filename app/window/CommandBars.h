@@ -1,0 +1,36 @@
+// The main menu and the button bar of the main window; each button shows the
+// picture of the menu item it runs.
+#pragma once
+
+#include <wx/frame.h>
+#include <wx/imaglist.h>
+#include <wx/menu.h>
+#include <wx/toolbar.h>
+
+#include <functional>
+
+class CommandBars {
+ public:
+  // Puts the menu bar and the button bar on frame; the images are the
+  // command pictures (16 and 32 pixels).
+  CommandBars(wxFrame& frame, const wxImageList& small, const wxImageList& big);
+
+  // Runs command when its menu item, or the button with its picture, is chosen.
+  void BindCommand(wxEvtHandler& frame, int menuId, std::function<void()> command);
+  // Greys (or brings back) every command but Stop and Exit.
+  void EnableAllButStopAndExit(bool enable);
+  // Undo and redo, menu item and button alike.
+  void EnableUndoRedo(bool undo, bool redo);
+  bool UndoEnabled() const;
+  bool RedoEnabled() const;
+  bool UndoDisabled() const;
+  bool RedoDisabled() const;
+
+  wxMenuBar* MainMenu = nullptr;
+  wxToolBar* ToolBarButton = nullptr;
+  wxMenuItem* UndoItem = nullptr;
+  wxMenuItem* RedoItem = nullptr;
+  wxMenuItem* ContinueItem = nullptr;
+  wxMenuItem* N14 = nullptr;  // the button bar shown
+  wxMenuItem* N15 = nullptr;  // the status line shown
+};

@@ -1,0 +1,32 @@
+// What the main window uses from outside; tests put in their own.
+#pragma once
+
+#include <wx/string.h>
+
+#include <functional>
+#include <string>
+
+class FileChooser;
+class Shell;
+class wxWindow;
+
+struct MainFormServices {
+  std::string SettingsPath;  // empty: beside the executable
+  FileChooser* Chooser = nullptr;  // null: the toolkit's dialogs
+  Shell* Desktop = nullptr;        // null: the desktop's "open"
+  std::string ExecutableFolder;    // empty: the folder of the running executable
+  // Told every text the status line shows, in order.
+  std::function<void(const wxString&)> StatusObserver;
+  // Shows an error of the window's own (the settings file that cannot be
+  // written); empty: a message box.
+  std::function<void(const wxString&)> ShowError;
+  // Asks the player a yes/no question; true for yes. Empty: a message box
+  // with the buttons "Да" and "Нет".
+  std::function<bool(const wxString&)> Ask;
+  // The folder of the kept games in progress; empty: the player's data folder.
+  std::string ResumeFolder;
+};
+
+// The services with every empty one filled in with the desktop's own; the
+// message boxes are modal over parent.
+MainFormServices CompleteServices(MainFormServices services, wxWindow& parent);

@@ -1,0 +1,55 @@
+// What the game shows through the window: status line, clock, counter,
+// undo/redo, title and the view fitted to the cube's size.
+#include <wx/filename.h>
+
+#include "app/toolkit/Text.h"
+#include "app/window/MainForm.h"
+#include "interaction/Orbit.h"
+#include "puzzle/VekCube.h"
+#include "render/VekGL.h"
+
+void TMainForm::ShowStatus(const std::string& text) { SetStatus(Text(text)); }
+
+void TMainForm::ShowGame() {
+  const Game& game = *game_;
+  if (!game.Running()) GameTimer.SetEnabled(false);
+  TimerPanel->ShowFigures(game.Seconds(), game.MovesShown());
+  TimerPanel->Show(game.ClockShown());
+  UpdateUndoRedo();
+  UpdateContinueItem();
+  FitViewToSize();
+  wxString title = Text(ProgramName + " " + ProgramVersion);
+  if (!game.FileName().empty()) title += " >>> " + wxFileName(Text(game.FileName())).GetFullName();
+  if (GetTitle() != title) SetTitle(title);
+}
+
+void TMainForm::ClockStarted() {
+  // A fresh countdown, so that the ticks fall due just after the clock's
+  // whole seconds.
+  GameTimer.SetEnabled(false);
+  GameTimer.SetEnabled(true);
+}
+
+void TMainForm::ShowScrambling(bool scrambling) { Bars->EnableAllButStopAndExit(!scrambling); }
+
+void TMainForm::KeepRecords() { WriteSettingsFile(); }
+
+void TMainForm::UpdateUndoRedo() {
+  if (Bars) Bars->EnableUndoRedo(game_ && game_->CanUndo(), game_ && game_->CanRedo());
+}
+
+void TMainForm::UpdateContinueItem() {
+  if (Bars) Bars->ContinueItem->Enable(game_ && game_->ResumeAvailable());
+}
+
+void TMainForm::FitViewToSize() {
+  const int size = Renderer->Cube->Size;
+  if (size == fittedSize_) return;
+  fittedSize_ = size;
+  Renderer->Camera.SetDistance(FittedEyeDistance(size));
+}
+
+void TMainForm::HomeViewClick() {
+  if (Animating()) return;
+  Renderer->Camera.ResetView(FittedEyeDistance(Renderer->Cube->Size));
+}

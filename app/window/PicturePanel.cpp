@@ -1,0 +1,59 @@
+#include "app/window/PicturePanel.h"
+
+#include <wx/dcclient.h>
+
+#include "app/window/InputKeys.h"
+
+PicturePanel::PicturePanel(wxWindow* parent, Handlers handlers)
+    : wxPanel(parent, wxID_ANY, wxDefaultPosition, wxDefaultSize, wxBORDER_SUNKEN), handlers_(std::move(handlers)) {
+  Window = std::make_unique<GLCanvasWindow>(this);
+  Clock = new ClockPanel(this);
+  wxGLCanvas* canvas = Window->Canvas();
+  Bind(wxEVT_SIZE, [this](wxSizeEvent& event) {
+    handlers_.Resized();
+    event.Skip();
+  });
+
+  auto down = [this, canvas](wxMouseEvent& event) {
+    // Moves outside the panel keep coming while a button is held.
+    if (!canvas->HasCapture()) canvas->CaptureMouse();
+    canvas->SetFocus();
+    handlers_.MouseDown();
+    event.Skip();
+  };
+  auto up = [this](wxMouseEvent& event) {
+    ReleaseMouseIfUp();
+    handlers_.MouseUp();
+    event.Skip();
+  };
+  using MouseEventType = wxEventTypeTag<wxMouseEvent>;
+  for (const MouseEventType& type : {wxEVT_LEFT_DOWN, wxEVT_RIGHT_DOWN, wxEVT_MIDDLE_DOWN, wxEVT_LEFT_DCLICK,
+                                     wxEVT_RIGHT_DCLICK, wxEVT_MIDDLE_DCLICK}) {
+    canvas->Bind(type, down);
+  }
+  for (const MouseEventType& type : {wxEVT_LEFT_UP, wxEVT_RIGHT_UP, wxEVT_MIDDLE_UP}) canvas->Bind(type, up);
+  canvas->Bind(wxEVT_MOUSE_CAPTURE_LOST, [](wxMouseCaptureLostEvent&) {});
+  canvas->Bind(wxEVT_MOTION, [this](wxMouseEvent& event) {
+    handlers_.MouseMove(MouseShift(event), event.GetX(), event.GetY());
+    event.Skip();
+  });
+
+  canvas->Bind(wxEVT_ERASE_BACKGROUND, [](wxEraseEvent&) {});
+  // The frame timer redraws within 10 ms; an exposed canvas needs no frame
+  // of its own (and a turn's animation is never interleaved with one), only
+  // the word that the picture on screen is gone. The clock repaints itself
+  // every second and the toolkit reports that as an expose of the canvas
+  // beneath it; what lies under the clock is never seen, so that one does
+  // not count.
+  canvas->Bind(wxEVT_PAINT, [this, canvas](wxPaintEvent&) {
+    wxPaintDC dc(canvas);
+    wxRegion exposed = canvas->GetUpdateRegion();
+    if (Clock->IsShown()) exposed.Subtract(wxRect(Clock->GetPosition() - canvas->GetPosition(), Clock->GetSize()));
+    if (!exposed.IsEmpty()) handlers_.Exposed();
+  });
+}
+
+void PicturePanel::ReleaseMouseIfUp() {
+  wxGLCanvas* canvas = Window->Canvas();
+  if (canvas->HasCapture() && !wxGetMouseState().ButtonIsDown(wxMOUSE_BTN_ANY)) canvas->ReleaseMouse();
+}

@@ -1,0 +1,37 @@
+// The picture: the OpenGL canvas filling a sunken panel, the clock over its
+// top right corner, and the mouse over the canvas handed on in the
+// renderer's terms (the shift byte, client coordinates).
+#pragma once
+
+#include <wx/panel.h>
+
+#include <cstdint>
+#include <functional>
+#include <memory>
+
+#include "app/toolkit/GLCanvasWindow.h"
+#include "app/window/ClockPanel.h"
+
+class PicturePanel : public wxPanel {
+ public:
+  struct Handlers {
+    std::function<void()> MouseDown;
+    std::function<void(uint8_t shift, int x, int y)> MouseMove;
+    std::function<void()> MouseUp;
+    // The picture on screen is gone (an expose not just under the clock).
+    std::function<void()> Exposed;
+    // The panel has a new client size.
+    std::function<void()> Resized;
+  };
+
+  PicturePanel(wxWindow* parent, Handlers handlers);
+
+  // Lets the pointer go unless a button is still held.
+  void ReleaseMouseIfUp();
+
+  std::unique_ptr<GLCanvasWindow> Window;
+  ClockPanel* Clock = nullptr;
+
+ private:
+  Handlers handlers_;
+};
