@@ -1,8 +1,10 @@
-// The eight settings: defaults, reading rules, range repairs and writing.
+// The eight settings: defaults, reading rules, range repairs and writing,
+// also with the records beside them.
 
 #include <gtest/gtest.h>
 
 #include "app/settings/SettingsFile.h"
+#include "game/GameRecords.h"
 #include "tests/unit/app/TestFiles.h"
 
 namespace {
@@ -245,6 +247,38 @@ TEST_F(SettingsTest, TheEightKeysAreWrittenInOneReplacement) {
   EXPECT_EQ(ReadBytes(ini_.Path()),
             "[Settings]\nSpaceColor=clCream\nBGColor=clBlack\nDrawQuality=1\nRotateAntiAlias=0\n"
             "RotateSpeed=5\nShuffleRotateCount=30\nCubeSize=3\nTimeoutRotate=10000\n");
+}
+
+TEST_F(SettingsTest, RecordsAndSettingsWrittenTogetherKeepEveryOtherLine) {
+  const std::string before =
+      "; my notes\n[Settings]\nDrawQuality=4\nRotateSpeed=10\nUnknown=x\n"
+      "[Records]\nBest2=-3,4\nBest3=117,42\nBest4=fast\nComment=kept\n[Other]\na=b\n";
+  WriteBytes(ini_.Path(), before);
+  GameRecords records = GameRecords::Read(IniFile(ini_.Path()));
+  EXPECT_FALSE(records.Best(2));
+  ASSERT_TRUE(records.Best(3));
+  EXPECT_EQ(records.Best(3)->Seconds, 117);
+  EXPECT_FALSE(records.Best(4));
+  EXPECT_FALSE(records.Best(5));
+
+  EXPECT_FALSE(records.Offer(3, {200, 5}));
+  EXPECT_TRUE(records.Offer(4, {300, 80}));
+  IniFile ini(ini_.Path());
+  GameSettings settings;
+  settings.DrawQuality = 4;
+  settings.RotateSpeed = 10;
+  records.Write(ini);
+  ASSERT_TRUE(WriteSettings(ini, settings));
+  const std::string after = ReadBytes(ini_.Path());
+  // Best4 replaces the invalid value in place; nothing else moves.
+  std::string expected = before;
+  expected.replace(expected.find("Best4=fast"), 10, "Best4=300,80");
+  EXPECT_EQ(after.substr(after.find("[Records]")), expected.substr(expected.find("[Records]")));
+  EXPECT_EQ(after.substr(0, 12), "; my notes\n[");
+  const GameSettings read = ReadSettings(IniFile(ini_.Path()));
+  EXPECT_EQ(read.DrawQuality, 4);
+  EXPECT_EQ(read.RotateSpeed, 10);
+  EXPECT_EQ(read.ShuffleRotateCount, 30);
 }
 
 }  // namespace

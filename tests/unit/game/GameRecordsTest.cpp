@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "game/GameRecords.h"
-#include "app/settings/SettingsFile.h"
+#include "files/IniFile.h"
 #include "tests/unit/app/TestFiles.h"
 
 namespace {
@@ -42,38 +42,6 @@ class RecordsFileTest : public ::testing::Test {
   TempDir dir_;
   std::string path_ = dir_.File("tessaro3d.ini");
 };
-
-TEST_F(RecordsFileTest, ReadSkipsInvalidValuesAndWriteKeepsEveryOtherLine) {
-  const std::string before =
-      "; my notes\n[Settings]\nDrawQuality=4\nRotateSpeed=10\nUnknown=x\n"
-      "[Records]\nBest2=-3,4\nBest3=117,42\nBest4=fast\nComment=kept\n[Other]\na=b\n";
-  WriteBytes(path_, before);
-  GameRecords records = GameRecords::Read(IniFile(path_));
-  EXPECT_FALSE(records.Best(2));
-  ASSERT_TRUE(records.Best(3));
-  EXPECT_EQ(records.Best(3)->Seconds, 117);
-  EXPECT_FALSE(records.Best(4));
-  EXPECT_FALSE(records.Best(5));
-
-  EXPECT_FALSE(records.Offer(3, {200, 5}));
-  EXPECT_TRUE(records.Offer(4, {300, 80}));
-  IniFile ini(path_);
-  GameSettings settings;
-  settings.DrawQuality = 4;
-  settings.RotateSpeed = 10;
-  records.Write(ini);
-  ASSERT_TRUE(WriteSettings(ini, settings));
-  const std::string after = ReadBytes(path_);
-  // Best4 replaces the invalid value in place; nothing else moves.
-  std::string expected = before;
-  expected.replace(expected.find("Best4=fast"), 10, "Best4=300,80");
-  EXPECT_EQ(after.substr(after.find("[Records]")), expected.substr(expected.find("[Records]")));
-  EXPECT_EQ(after.substr(0, 12), "; my notes\n[");
-  const GameSettings read = ReadSettings(IniFile(path_));
-  EXPECT_EQ(read.DrawQuality, 4);
-  EXPECT_EQ(read.RotateSpeed, 10);
-  EXPECT_EQ(read.ShuffleRotateCount, 30);
-}
 
 TEST_F(RecordsFileTest, ABetterRecordWrittenMeanwhileByAnotherRunSurvives) {
   WriteBytes(path_, "[Records]\nBest3=117,42\n");
