@@ -9,9 +9,9 @@
 #include <cerrno>
 #include <chrono>
 #include <cstdio>
+#include <filesystem>
 #include <string>
-
-#include "app/settings/SettingsPath.h"
+#include <system_error>
 
 namespace {
 constexpr const char* kPrefix = "resume";
@@ -53,6 +53,17 @@ bool HeldElsewhere(const std::string& game) {
   const bool held = ::flock(fd, LOCK_SH | LOCK_NB) != 0 && errno == EWOULDBLOCK;
   ::close(fd);
   return held;
+}
+
+// The data folder of an installed game exists only once something is kept
+// there. False (errno set) when it cannot be made.
+bool MakeFolder(const std::string& folder) {
+  std::error_code error;
+  if (std::filesystem::is_directory(folder, error)) return true;
+  std::filesystem::create_directories(folder, error);
+  if (!error && std::filesystem::is_directory(folder, error)) return true;
+  errno = error ? error.value() : ENOTDIR;
+  return false;
 }
 
 std::string NewOwnName(const std::string& folder) {
@@ -107,7 +118,7 @@ bool ResumeStore::Keep(const std::function<bool(const std::string& path)>& write
     return false;
   }
   if (own_.empty()) {
-    if (!CreateFolderOf(folder_ + "/")) return false;
+    if (!MakeFolder(folder_)) return false;
     for (int attempt = 0; attempt < 10 && own_.empty(); ++attempt) {
       const std::string name = NewOwnName(folder_);
       struct stat st {};
