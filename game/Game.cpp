@@ -36,10 +36,14 @@ bool Game::NewGame(int size) {
   // No game runs until the scramble is done: a close during it keeps nothing.
   phase_ = Phase::Scrambling;
   seconds_ = 0;
+  cube_.StopShuffle = false;
   cube_.Build(size);
   view_.ShowScrambling(true);
   view_.ShowGame();
-  const bool ranToEnd = cube_.Shuffle(cube_.ShuffleRotateCount);
+  // A stop asked for while the view showed the scramble's start ends it
+  // before its first turn (the scramble itself starts with the flag clear).
+  const bool ranToEnd = !cube_.StopShuffle && cube_.Shuffle(cube_.ShuffleRotateCount);
+  cube_.StopShuffle = false;
   phase_ = Phase::None;
   Count();
   view_.ShowScrambling(false);
