@@ -11,28 +11,6 @@
 namespace {
 std::string U8(const wxString& s) { return s.ToStdString(wxConvUTF8); }
 
-// The player's move that solves a cube scrambled by one turn from `seed`,
-// found on a cube of its own scrambled the same way.
-std::optional<VEKMove> SolvingMove(uint32_t seed, int size) {
-  VEKBigCube cube;
-  cube.RotateSpeed = 90;
-  cube.Build(size);
-  vekrandom::FixClockSeed(seed);
-  cube.Shuffle(1);
-  for (uint8_t axis = 0; axis < 3; ++axis) {
-    for (uint8_t layer = 0; layer < size; ++layer) {
-      for (int8_t sign : {1, -1}) {
-        const VEKMove move{axis, layer, sign};
-        cube.History.Restore({move}, 0, 0);
-        cube.Redo();
-        if (cube.IsSolved()) return move;
-        cube.Undo();
-      }
-    }
-  }
-  return std::nullopt;
-}
-
 class GameTest : public MainFormTest {
  protected:
   void TearDown() override {
@@ -170,40 +148,6 @@ TEST_F(GameTest, UndoPressesDuringATurnWaitTheirTurnAndTheReleaseEndsTheDrag) {
       << cube().MoveCount() << " turns left";
   EXPECT_FALSE(form->DrawWindow->Canvas()->HasCapture());
   EXPECT_EQ(U8(form->StatusText()), "Готово!");
-  EXPECT_EQ(Moves(), "Ходов: 0");
-}
-
-TEST_F(GameTest, TurningBackAOneTurnScrambleStopsTheClockAndSaysSo) {
-  const std::optional<VEKMove> solving = SolvingMove(7, 2);
-  ASSERT_TRUE(solving);
-  Start({"RotateSpeed=90", "ShuffleRotateCount=1", "TimeoutRotate=1000000"});
-  form->CubeSize = 2;
-  vekrandom::FixClockSeed(7);
-  form->N4Click();
-  ASSERT_FALSE(cube().IsSolved());
-  ASSERT_TRUE(form->GameRunning());
-  // The player turned the layer back, undid it and makes it again.
-  cube().History.Restore({*solving}, 0, 0);
-  form->UpdateUndoRedo();
-  ASSERT_TRUE(form->Bars->RedoEnabled());
-  form->RedoClick();
-  EXPECT_TRUE(cube().IsSolved());
-  EXPECT_FALSE(form->GameRunning()) << "the clock stops";
-  EXPECT_TRUE(form->TimerPanel->IsShown()) << "and keeps showing the final time";
-  const std::string text = U8(form->StatusText());
-  EXPECT_EQ(text, "Собрано! " + U8(form->TimerText()) + ", ходов: 1") << "a practice game sets no record";
-  EXPECT_EQ(Moves(), "Ходов: 1");
-  EXPECT_FALSE(form->Records.Best(2));
-
-  // The clock stays stopped, and a further undo counts nothing.
-  const wxString clock = form->TimerText();
-  form->UndoClick();
-  EXPECT_EQ(form->TimerText(), clock);
-  EXPECT_EQ(Moves(), "Ходов: 1");
-  EXPECT_FALSE(form->GameRunning());
-  // New game starts the clock again, as designed.
-  form->N4Click();
-  EXPECT_TRUE(form->GameRunning());
   EXPECT_EQ(Moves(), "Ходов: 0");
 }
 

@@ -102,18 +102,6 @@ TEST_F(ResumeTest, SaveKeepsClockMovesAndHistoryAndOpenGoesOnWithThem) {
   EXPECT_FALSE(cube().CanUndo());
 }
 
-TEST_F(ResumeTest, OpenRunsTheClockOnFromTheSavedSeconds) {
-  Start({"RotateSpeed=45", "ShuffleRotateCount=2"});
-  form->N4Click();
-  ASSERT_TRUE(SaveGameWithTrailer(cube(), Path("late.cube"), 3725, 0));
-  form->N5Click();
-  chooser.path = Path("late.cube");
-  form->N7Click();
-  EXPECT_EQ(form->TimerText(), "01:02:05");
-  ASSERT_TRUE(PumpUntil([&] { return form->TimerText() != "01:02:05"; }, 5000));
-  EXPECT_EQ(form->TimerText(), "01:02:06");
-}
-
 TEST_F(ResumeTest, FilesWithoutAValidTrailerOpenWithTheClockStopped) {
   Start({"RotateSpeed=45", "ShuffleRotateCount=3"});
   form->N4Click();
