@@ -1,7 +1,6 @@
 // The game in the window: the move counter, undo and redo (commands, greyed
 // state, real keys), the solved moment and the records it keeps.
 #include <cmath>
-#include <optional>
 
 #include "GuiHelpers.h"
 #include "ToolkitDriver.h"
