@@ -43,22 +43,6 @@ int32_t ValueAt(const int32_t (&table)[N], int position) {
   return table[std::clamp(position, 1, static_cast<int>(N)) - 1];
 }
 
-// Breaks text at spaces into lines no wider than `width` pixels in the
-// window's font (for a check box, whose label the toolkit does not wrap).
-wxString WrapText(const wxWindow& window, const wxString& text, int width) {
-  wxString result, line;
-  for (const wxString& word : wxSplit(text, ' ', '\0')) {
-    const wxString candidate = line.empty() ? word : line + ' ' + word;
-    if (!line.empty() && window.GetTextExtent(candidate).x > width) {
-      result += line + '\n';
-      line = word;
-    } else {
-      line = candidate;
-    }
-  }
-  return result + line;
-}
-
 }  // namespace
 
 TOptionsForm::TOptionsForm(wxWindow* parent, const Targets& targets)
