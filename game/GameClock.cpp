@@ -24,6 +24,13 @@ std::string FormatGameClock(int32_t seconds) {
   return TwoDigits(h) + ":" + TwoDigits(m) + ":" + TwoDigits(s);
 }
 
+std::string ProposedGameFileName() {
+  const std::time_t now = std::time(nullptr);
+  std::tm local{};
+  localtime_r(&now, &local);
+  return ProposedGameFileName(local);
+}
+
 std::string ProposedGameFileName(const std::tm& local) {
   char text[64];
   std::snprintf(text, sizeof text, "%02d-%02d-%04d--%02d-%02d-%02d.cube", local.tm_mday,

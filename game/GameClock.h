@@ -13,6 +13,8 @@ std::string FormatGameClock(int32_t seconds);
 
 // "dd-mm-yyyy--hh-mm-ss.cube" for the given local time.
 std::string ProposedGameFileName(const std::tm& local);
+// The same for the local time now.
+std::string ProposedGameFileName();
 
 // Where the game reads the time: the real steady clock, or a test's.
 class SteadyClock {

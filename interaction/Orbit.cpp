@@ -32,6 +32,15 @@ int32_t AdvancePhase(int32_t phase) {
   return phase > 360 ? 1 : phase;
 }
 
+void FreeRotationStep(VEKCamera& camera, int32_t& phaseX, int32_t& phaseY, int32_t& phaseZ) {
+  camera.RotateAxis(0, static_cast<float>(std::sin(phaseX * kDegree)));
+  camera.RotateAxis(1, static_cast<float>(std::sin(phaseY * kDegree)));
+  camera.RotateAxis(2, static_cast<float>(std::sin(phaseZ * kDegree)));
+  phaseX = AdvancePhase(phaseX);
+  phaseY = AdvancePhase(phaseY);
+  phaseZ = AdvancePhase(phaseZ);
+}
+
 void VEKCamera::Orbit(int X, int Y) {
   // Without a previous position there is nothing to compare with.
   if (!(LastX == 0 && LastY == 0)) {

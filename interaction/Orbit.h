@@ -12,3 +12,9 @@ float FittedEyeDistance(int CubeSize);
 
 // A free-rotation phase in degrees 1..360 advanced by one degree; 361 wraps to 1.
 int32_t AdvancePhase(int32_t phase);
+
+struct VEKCamera;
+// One tick of the free rotation of an idle window: the rate about each world
+// axis swings between -1 and +1 degree per tick, out of step by the random
+// start phases, which advance by a degree.
+void FreeRotationStep(VEKCamera& camera, int32_t& phaseX, int32_t& phaseY, int32_t& phaseZ);

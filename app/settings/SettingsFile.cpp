@@ -3,6 +3,8 @@
 #include <algorithm>
 
 #include "app/settings/ColorText.h"
+#include "app/settings/SettingsPath.h"
+#include "game/GameRecords.h"
 
 namespace {
 
@@ -55,4 +57,17 @@ bool WriteSettings(IniFile& ini, const GameSettings& s) {
   ini.WriteInteger(kSection, "CubeSize", s.CubeSize);
   ini.WriteInteger(kSection, "TimeoutRotate", s.TimeoutRotate);
   return ini.Save();
+}
+
+GameSettings ReadSettingsFile(const std::string& path, GameRecords& records) {
+  const IniFile ini(path);
+  records = GameRecords::Read(ini);
+  return ReadSettings(ini);
+}
+
+bool SaveSettingsFile(const std::string& path, const GameSettings& settings, const GameRecords& records) {
+  CreateFolderOf(path);
+  IniFile ini(path);
+  records.Write(ini);  // saved with the settings, in the one replacement of the file
+  return WriteSettings(ini, settings);
 }

@@ -5,6 +5,8 @@
 
 #include "files/IniFile.h"
 
+class GameRecords;
+
 // The game's settings, kept in section [Settings] of an INI file next to the
 // executable.
 struct GameSettings {
@@ -31,3 +33,11 @@ GameSettings ReadSettings(const IniFile& ini);
 // file cannot be written; it then keeps its old contents, and errno says why
 // (safefile::FailureReason puts that in words).
 bool WriteSettings(IniFile& ini, const GameSettings& settings);
+
+// The settings and the records of the file at path (defaults for a missing
+// or unreadable file).
+GameSettings ReadSettingsFile(const std::string& path, GameRecords& records);
+// Writes the settings and the records in one replacement of the file at
+// path, making its folder first (an installed game's configuration folder).
+// False, with errno set, when it could not be written.
+bool SaveSettingsFile(const std::string& path, const GameSettings& settings, const GameRecords& records);

@@ -1,5 +1,6 @@
 #include "app/window/AnimationInput.h"
 
+#include <wx/evtloop.h>
 #include <wx/glcanvas.h>
 
 #include "app/window/CommandIds.h"
@@ -39,6 +40,16 @@ int AnimationInput::FilterEvent(wxEvent& event) {
     if (IsHistoryKey(key)) QueueHistoryStep(key.GetKeyCode() == 'Z' && !key.ShiftDown());
   }
   return Event_Processed;
+}
+
+void AnimationInput::YieldBetweenFrames() {
+  // Our own queued calls and idle work wait for the animation.
+  constexpr long kCategories = wxEVT_CATEGORY_UI | wxEVT_CATEGORY_USER_INPUT;
+  if (wxEventLoopBase* loop = wxEventLoopBase::GetActive()) {
+    loop->YieldFor(kCategories);
+  } else {
+    wxGUIEventLoop().YieldFor(kCategories);
+  }
 }
 
 bool AnimationInput::NextHistoryStep(bool& undo) {

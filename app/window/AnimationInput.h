@@ -23,6 +23,9 @@ class AnimationInput : public wxEventFilter {
   ~AnimationInput() override;
 
   int FilterEvent(wxEvent& event) override;
+  // Between two frames of an animation: repaints, resizes and a close
+  // request are handled; user input is taken too, and dropped by the filter.
+  static void YieldBetweenFrames();
 
   // Undo (true) or redo asked for; taken in order after the animation.
   void QueueHistoryStep(bool undo) { historySteps_.push_back(undo); }

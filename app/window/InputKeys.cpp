@@ -1,5 +1,7 @@
 #include "app/window/InputKeys.h"
 
+#include <wx/frame.h>
+
 #include "render/VekGL.h"
 
 int KeyCodeOf(int wxKey) {
@@ -31,4 +33,33 @@ uint8_t MouseShift(const wxMouseState& state) {
 bool IsHistoryKey(const wxKeyEvent& event) {
   const int key = event.GetKeyCode();
   return event.RawControlDown() && !event.AltDown() && (key == 'Z' || key == 'Y');
+}
+
+int WheelNotches::Add(int rotation, int delta) {
+  if (delta <= 0) delta = 120;
+  remainder_ += rotation;
+  const int notches = remainder_ / delta;  // towards zero: a part notch waits
+  remainder_ -= notches * delta;
+  return notches;
+}
+
+void BindFrameInput(wxFrame& frame, std::initializer_list<wxWindow*> bars, FrameInput input) {
+  // The wheel is taken at the frame: GTK passes a scroll that a child of the
+  // client area (the canvas included) leaves alone up to it. The bars lie
+  // outside that area and take their own. Each is handled where it is taken,
+  // so that it travels no further and a notch counts once.
+  auto wheel = [wheel = input.Wheel](wxMouseEvent& event) {
+    wheel(event.GetWheelRotation(), event.GetWheelDelta(), MouseShift(event));
+  };
+  frame.Bind(wxEVT_MOUSEWHEEL, wheel);
+  for (wxWindow* bar : bars) bar->Bind(wxEVT_MOUSEWHEEL, wheel);
+  frame.Bind(wxEVT_CHAR_HOOK, [input](wxKeyEvent& event) {
+    const int key = event.GetKeyCode();
+    if (key == WXK_HOME || key == WXK_NUMPAD_HOME) {
+      input.Home();
+    } else {
+      input.Key(KeyCodeOf(key), KeyShift(event));
+    }
+    event.Skip();
+  });
 }

@@ -6,6 +6,11 @@
 #include <wx/mousestate.h>
 
 #include <cstdint>
+#include <functional>
+#include <initializer_list>
+
+class wxFrame;
+class wxWindow;
 
 // The arrows (plain or on the keypad) as 37..40; 0 for any other key.
 int KeyCodeOf(int wxKey);
@@ -15,3 +20,23 @@ uint8_t KeyShift(const wxKeyboardState& state);
 uint8_t MouseShift(const wxMouseState& state);
 // Ctrl+Z, Ctrl+Shift+Z and Ctrl+Y, the menu's shortcuts for undo and redo.
 bool IsHistoryKey(const wxKeyEvent& event);
+
+// Sums wheel amounts; each full delta (120 when the toolkit gives none) is
+// one notch, towards the screen for a positive sum.
+class WheelNotches {
+ public:
+  // The notches completed by this amount: positive up, negative down.
+  int Add(int rotation, int delta);
+
+ private:
+  int remainder_ = 0;
+};
+
+// What the frame hands on: every key of the window, whichever child has the
+// focus (not consumed), and the wheel over the frame and over bars.
+struct FrameInput {
+  std::function<void(int key, uint8_t shift)> Key;  // key: 37..40, or 0 for another
+  std::function<void()> Home;                        // Home, plain or on the keypad
+  std::function<void(int rotation, int delta, uint8_t shift)> Wheel;
+};
+void BindFrameInput(wxFrame& frame, std::initializer_list<wxWindow*> bars, FrameInput input);

@@ -6,7 +6,6 @@
 #include "app/dialogs/OptionsForm.h"
 #include "app/settings/RendererSettings.h"
 #include "app/settings/ResumePath.h"
-#include "app/settings/SettingsPath.h"
 #include "app/toolkit/Fonts.h"
 #include "app/toolkit/Icons.h"
 #include "app/toolkit/ProgramInfo.h"
@@ -83,12 +82,10 @@ void TMainForm::FormCreate() {
 #endif
   SetTitle(Text(ProgramName + " " + ProgramVersion));
   Renderer = std::make_unique<VEKGL>();
-  Renderer->Cube->AfterStepFrame = [this] { BetweenAnimationFrames(); };
+  Renderer->Cube->AfterStepFrame = &AnimationInput::YieldBetweenFrames;
   game_ = std::make_unique<Game>(*Renderer->Cube, static_cast<GameView&>(*this), KeptGames, Records);
 
-  const IniFile ini(SettingsPath);
-  const GameSettings settings = ReadSettings(ini);
-  Records = GameRecords::Read(ini);
+  const GameSettings settings = ReadSettingsFile(SettingsPath, Records);
   ApplySettings(settings, *Renderer);
   FRTimer.SetInterval(settings.TimeoutRotate);
   CubeSize = settings.CubeSize;
@@ -129,10 +126,7 @@ bool TMainForm::WriteSettingsFile() {
   GameSettings settings = SettingsOf(*Renderer);
   settings.CubeSize = CubeSize;
   settings.TimeoutRotate = FRTimer.Interval();
-  CreateFolderOf(SettingsPath);  // an installed game's configuration folder
-  IniFile ini(SettingsPath);
-  Records.Write(ini);  // saved with the settings, in the one replacement of the file
-  if (WriteSettings(ini, settings)) return true;
+  if (SaveSettingsFile(SettingsPath, settings, Records)) return true;
   services_.ShowError(wxString::Format("Unable to write to %s", Text(SettingsPath)));
   return false;
 }

@@ -14,6 +14,7 @@
 
 #include "app/toolkit/Timer.h"
 #include "app/window/CommandBars.h"
+#include "app/window/InputKeys.h"
 #include "app/window/MainFormServices.h"
 #include "app/window/PicturePanel.h"
 #include "game/Game.h"
@@ -145,7 +146,6 @@ class TMainForm : public wxFrame, private GameView {
   void RunHistorySteps();
   // The mouse button went up during an animation: the gesture ends now.
   void EndReleasedGesture();
-  void BetweenAnimationFrames();
   // Closes the window when a close request came during an animation.
   bool CloseIfAsked();
 
@@ -153,7 +153,7 @@ class TMainForm : public wxFrame, private GameView {
   std::unique_ptr<Game> game_;
   std::unique_ptr<AnimationInput> animationInput_;
   bool closePending_ = false;
-  int wheelRemainder_ = 0;
+  WheelNotches wheel_;
   int fittedSize_ = 0;  // the cube size the eye distance was last set for
   bool attached_ = false;
   bool destroyed_ = false;

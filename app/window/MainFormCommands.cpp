@@ -3,7 +3,6 @@
 #include <wx/filefn.h>
 
 #include <cerrno>
-#include <ctime>
 #include <utility>
 
 #include "app/dialogs/AboutForm.h"
@@ -96,11 +95,8 @@ void TMainForm::N8Click() {
 
 void TMainForm::N9Click() {
   SetStatus(Text(gametext::kSaving));
-  const std::time_t now = std::time(nullptr);
-  std::tm local{};
-  localtime_r(&now, &local);
   wxString chosen;
-  if (services_.Chooser->ChooseSave(this, kGameFilter, ProposedGameFileName(local), "cube", chosen) &&
+  if (services_.Chooser->ChooseSave(this, kGameFilter, ProposedGameFileName(), "cube", chosen) &&
       !chosen.empty()) {
     game_->SaveTo(chosen.ToStdString(wxConvUTF8), true);
     return;

@@ -1,6 +1,4 @@
 // The frame loop, the game clock and the idle countdown.
-#include <cmath>
-
 #include "app/window/MainForm.h"
 #include "puzzle/VekCube.h"
 #include "interaction/Orbit.h"
@@ -14,15 +12,8 @@ void TMainForm::DrawTimerTimer() {
     // exposes change what PictureChanged sees.
     if (gl.Cube && gl.PictureChanged()) gl.DrawFrame();
   } else {
-    // Free rotation: the rate about each world axis swings between -1 and +1
-    // degree per tick, out of step by the random start phases.
     if (gl.Cube && !gl.Cube->RotateAntiAlias) gl.Passes = 1;
-    gl.Camera.RotateAxis(0, static_cast<float>(std::sin(RotatePhaseX * kDegree)));
-    gl.Camera.RotateAxis(1, static_cast<float>(std::sin(RotatePhaseY * kDegree)));
-    gl.Camera.RotateAxis(2, static_cast<float>(std::sin(RotatePhaseZ * kDegree)));
-    RotatePhaseX = AdvancePhase(RotatePhaseX);
-    RotatePhaseY = AdvancePhase(RotatePhaseY);
-    RotatePhaseZ = AdvancePhase(RotatePhaseZ);
+    FreeRotationStep(gl.Camera, RotatePhaseX, RotatePhaseY, RotatePhaseZ);
     if (gl.Cube && gl.PictureChanged()) gl.DrawFrame();
     gl.Passes = gl.DrawQuality;
   }
