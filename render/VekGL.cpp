@@ -125,6 +125,7 @@ void VEKGL::AccPerspective(double Fovy, double Aspect, double Near, double Far, 
 
 void VEKGL::DrawFrame() {
   ++FramesDrawn;
+  accumulatedPasses_ = 0;  // whatever the buffer held is not this picture's
   if (!Attached() || !Cube) return;
   Light.SetPosition(Camera.Eye);
   GLint viewport[4];
@@ -158,6 +159,43 @@ void VEKGL::DrawFrame() {
   Window->SwapBuffers();
   CapturePicture(shownPicture_);
   pictureShown_ = true;
+}
+
+bool VEKGL::DrawNextPass() {
+  if (!Attached() || !Cube) return false;
+  CapturePicture(candidatePicture_);
+  if (pictureShown_ && candidatePicture_ == shownPicture_) return false;
+  const int passes = std::min(Passes, kMaxPasses);
+  GLint viewport[4];
+  glGetIntegerv(GL_VIEWPORT, viewport);
+  if (passes <= 1 || viewport[2] <= 0 || viewport[3] <= 0) {
+    DrawFrame();
+    return true;
+  }
+  if (accumulatedPasses_ == 0 || accumulatedPasses_ >= passes || candidatePicture_ != accumulatingPicture_) {
+    accumulatingPicture_ = candidatePicture_;
+    accumulatedPasses_ = 0;
+    glClear(GL_ACCUM_BUFFER_BIT);
+  }
+  ++FramesDrawn;
+  Light.SetPosition(Camera.Eye);
+  // The same pass, with the same weight, as DrawFrame's pass of this number.
+  const double aspect = static_cast<double>(viewport[2]) / viewport[3];
+  glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+  AccPerspective(30.0, aspect, 2.0, 40.0, kJitter[accumulatedPasses_][0], kJitter[accumulatedPasses_][1], 0.0, 0.0,
+                 1.0);
+  Cube->Draw(false);
+  glAccum(GL_ACCUM, 1.0f / static_cast<GLfloat>(passes));
+  ++accumulatedPasses_;
+  const bool finished = accumulatedPasses_ == passes;
+  // The running average until the last pass, then exactly DrawFrame's return.
+  glAccum(GL_RETURN, finished ? 1.0f : static_cast<GLfloat>(passes) / static_cast<GLfloat>(accumulatedPasses_));
+  Window->SwapBuffers();
+  if (finished) {
+    shownPicture_ = candidatePicture_;
+    pictureShown_ = true;
+  }
+  return true;
 }
 
 namespace {

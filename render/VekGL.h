@@ -81,6 +81,16 @@ class VEKGL {
   // viewport), or whether the window lost it (InvalidatePicture, on expose).
   bool PictureChanged();
   void InvalidatePicture() { pictureShown_ = false; }
+  // The still picture, one step per tick of the frame timer: nothing while
+  // the finished picture is on screen; otherwise, at more than one pass, the
+  // next jittered pass is added to the accumulation and the running average
+  // shown, so that no tick draws more than one pass. Any change of the
+  // picture starts the accumulation again; after the last pass the picture
+  // is DrawFrame's, pixel for pixel. At one pass it is DrawFrame. Returns
+  // whether it drew.
+  bool DrawNextPass();
+  // Passes added so far to the still picture being built.
+  int AccumulatedPasses() const { return accumulatedPasses_; }
 
  private:
   // Everything a frame depends on, as bytes.
@@ -89,4 +99,8 @@ class VEKGL {
   std::vector<uint8_t> shownPicture_;
   std::vector<uint8_t> candidatePicture_;
   bool pictureShown_ = false;
+  // The picture the accumulation buffer is being filled for, and how many
+  // of its passes it holds.
+  std::vector<uint8_t> accumulatingPicture_;
+  int accumulatedPasses_ = 0;
 };

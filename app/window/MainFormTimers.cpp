@@ -9,8 +9,9 @@ void TMainForm::DrawTimerTimer() {
   VEKGL& gl = *Renderer;
   if (GameTimer.Enabled() || FRTimer.Enabled()) {
     // A still picture is not drawn again; turns, orbits, zooms, options and
-    // exposes change what PictureChanged sees.
-    if (gl.Cube && gl.PictureChanged()) gl.DrawFrame();
+    // exposes change it. Its passes come one a tick, so input is answered
+    // between them.
+    gl.DrawNextPass();
   } else {
     if (gl.Cube && !gl.Cube->RotateAntiAlias) gl.Passes = 1;
     FreeRotationStep(gl.Camera, RotatePhaseX, RotatePhaseY, RotatePhaseZ);

@@ -1,0 +1,71 @@
+// The still picture built a pass per tick: the finished picture is the
+// frame drawn at once, byte for byte, and no tick draws more than one pass.
+#include "GLFixture.h"
+#include "puzzle/Random.h"
+
+using namespace gltest;
+
+namespace {
+
+double MeanLevel(const Picture& p) {
+  double sum = 0.0;
+  for (std::size_t i = 0; i < p.rgba.size(); ++i) {
+    if (i % 4 != 3) sum += p.rgba[i];
+  }
+  return sum / (p.rgba.size() * 3 / 4);
+}
+
+// Ticks until the finished picture is on screen; the number of ticks that drew.
+int SettleByTicks(Scene& s) {
+  int drawn = 0;
+  while (s.gl.DrawNextPass()) ++drawn;
+  return drawn;
+}
+
+TEST(ProgressiveFrame, FinishedPictureIsTheFrameDrawnAtOnce) {
+  for (int size : {3, 5}) {
+    Scene s(160, 120, size);
+    s.ViewThreeFaces();
+    s.Cube().RotateSpeed = 90;
+    vekrandom::FixClockSeed(5);
+    s.Cube().Shuffle(4);
+    vekrandom::FixClockSeed(std::nullopt);
+    for (int passes : {1, 4, 16}) {
+      s.gl.Passes = passes;
+      s.gl.DrawFrame();
+      const Picture atOnce = TakePicture(s);
+      s.gl.InvalidatePicture();
+      const uint64_t frames = s.gl.FramesDrawn;
+      EXPECT_EQ(SettleByTicks(s), passes) << "size " << size << ", " << passes << " passes";
+      EXPECT_EQ(s.gl.FramesDrawn - frames, static_cast<uint64_t>(passes)) << "one pass a tick";
+      EXPECT_EQ(TakePicture(s).rgba, atOnce.rgba) << "size " << size << ", " << passes << " passes";
+    }
+  }
+}
+
+TEST(ProgressiveFrame, AChangedPictureStartsAgainAndTheRunningAverageIsShown) {
+  Scene s(120, 120);
+  s.ViewThreeFaces();
+  s.gl.Passes = 8;
+  for (int i = 0; i < 3; ++i) ASSERT_TRUE(s.gl.DrawNextPass());
+  EXPECT_EQ(s.gl.AccumulatedPasses(), 3);
+  // Three passes shown as their own average: as bright as one pass, not 3/8 of it.
+  const Picture partial = TakePicture(s);
+  s.gl.Passes = 1;
+  s.gl.DrawFrame();
+  const Picture onePass = TakePicture(s);
+  EXPECT_NEAR(MeanLevel(partial), MeanLevel(onePass), 0.02 * MeanLevel(onePass)) << "the average, not a dimmed sum";
+
+  s.gl.Passes = 8;
+  ASSERT_TRUE(s.gl.DrawNextPass());
+  ASSERT_TRUE(s.gl.DrawNextPass());
+  s.gl.Camera.RotateAxis(1, 5.0f);  // the player turns the view
+  ASSERT_TRUE(s.gl.DrawNextPass());
+  EXPECT_EQ(s.gl.AccumulatedPasses(), 1);
+  EXPECT_EQ(SettleByTicks(s), 7);
+  EXPECT_FALSE(s.gl.DrawNextPass()) << "a finished still picture is not drawn again";
+  s.gl.InvalidatePicture();  // exposed
+  EXPECT_EQ(SettleByTicks(s), 8);
+}
+
+}  // namespace
