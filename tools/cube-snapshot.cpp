@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "interaction/Orbit.h"
 #include "puzzle/GameTrailer.h"
 #include "puzzle/Random.h"
 #include "puzzle/VekCube.h"
@@ -62,6 +63,12 @@ class Snapshot {
  private:
   void Pick(int x, int y);
   void Drag(const std::vector<snapshot::PixelPoint>& points);
+  // The eye at the distance the game takes for this size of cube; the
+  // orientation stays.
+  void FitViewToSize() { gl_.Camera.SetDistance(FittedEyeDistance(gl_.Cube->Size)); }
+  // The game's scramble (the same turns for the same seed), its animation
+  // not drawn: each turn is taken in one step, off screen.
+  void Scramble(int turns);
   // Frames drawn while something moves have one pass, as in the game with
   // antialiasing while moving off; only the still picture gets DrawQuality.
   void Moving() { gl_.Passes = 1; }
@@ -80,6 +87,7 @@ bool Snapshot::Run(const snapshot::Action& action) {
   switch (action.Kind) {
     case ActionKind::Size:
       cube.Build(static_cast<int>(action.Number));
+      FitViewToSize();
       return true;
     case ActionKind::Load: {
       // A trailer brings the undo history (and the clock, kept for saving).
@@ -88,6 +96,7 @@ bool Snapshot::Run(const snapshot::Action& action) {
       if (LoadGameWithTrailer(cube, action.File, trailer, &error) > 0) {
         seconds_ = trailer ? trailer->Seconds : 0;
         scrambleTurns_ = trailer ? trailer->ScrambleTurns : 0;
+        FitViewToSize();
         return true;
       }
       if (error == GameFileError::CannotOpen)
@@ -97,9 +106,7 @@ bool Snapshot::Run(const snapshot::Action& action) {
       return false;
     }
     case ActionKind::Scramble:
-      Moving();
-      cube.Shuffle(static_cast<int>(action.Number));
-      scrambleTurns_ = static_cast<uint32_t>(action.Number);
+      Scramble(static_cast<int>(action.Number));
       return true;
     case ActionKind::Seed:
       vekrandom::FixClockSeed(action.Number);
@@ -206,6 +213,18 @@ void Snapshot::Drag(const std::vector<snapshot::PixelPoint>& points) {
     }
   }
   gl_.MouseUp();
+}
+
+void Snapshot::Scramble(int turns) {
+  VEKBigCube& cube = *gl_.Cube;
+  VEKGL* const owner = cube.Owner;
+  const int32_t speed = cube.RotateSpeed;
+  cube.Owner = nullptr;  // no frames
+  cube.RotateSpeed = 90;
+  cube.Shuffle(turns);
+  cube.RotateSpeed = speed;
+  cube.Owner = owner;
+  scrambleTurns_ = static_cast<uint32_t>(turns);
 }
 
 bool Snapshot::Write(const std::string& path) {

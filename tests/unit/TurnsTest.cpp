@@ -215,6 +215,18 @@ TEST_F(SeededScramble, TheSameSeedGivesTheSameScramble) {
   EXPECT_EQ(AllPoints(*a->Cube).back().X, AllPoints(*b->Cube).back().X);
   const std::vector<VEKVector> pa = AllPoints(*a->Cube), pb = AllPoints(*b->Cube);
   for (size_t i = 0; i < pa.size(); ++i) ASSERT_EQ(pa[i].Z, pb[i].Z);
+  // Each turn taken in one step and no frame drawn (as the picture tool
+  // scrambles): the same cube, within the turn tolerance.
+  auto c = HeadlessRenderer(3, 90);
+  c->Cube->Owner = nullptr;
+  c->Cube->Shuffle(20);
+  EXPECT_EQ(c->FramesDrawn, 0u);
+  const std::vector<VEKVector> pc = AllPoints(*c->Cube);
+  for (size_t i = 0; i < pa.size(); ++i) {
+    ASSERT_NEAR(pa[i].X, pc[i].X, 1e-3f);
+    ASSERT_NEAR(pa[i].Y, pc[i].Y, 1e-3f);
+    ASSERT_NEAR(pa[i].Z, pc[i].Z, 1e-3f);
+  }
   // And it actually scrambled: some cubie is away from home.
   auto home = HeadlessRenderer(3);
   const std::vector<VEKVector> ph = AllPoints(*home->Cube);
