@@ -13,7 +13,9 @@ AnimationInput::AnimationInput(wxGLCanvas& canvas, Hooks hooks) : canvas_(canvas
 AnimationInput::~AnimationInput() { wxEvtHandler::RemoveFilter(this); }
 
 int AnimationInput::FilterEvent(wxEvent& event) {
-  if (event.GetEventCategory() != wxEVT_CATEGORY_USER_INPUT || !hooks_.Animating()) return Event_Skip;
+  if (event.GetEventCategory() != wxEVT_CATEGORY_USER_INPUT) return Event_Skip;
+  hooks_.Input();
+  if (!hooks_.Animating()) return Event_Skip;
   const wxEventType type = event.GetEventType();
   if ((type == wxEVT_LEFT_UP || type == wxEVT_RIGHT_UP || type == wxEVT_MIDDLE_UP) &&
       event.GetEventObject() == &canvas_ && canvas_.HasCapture()) {

@@ -17,6 +17,8 @@ class AnimationInput : public wxEventFilter {
     std::function<bool()> Animating;
     std::function<bool()> Scrambling;
     std::function<void()> StopScramble;
+    // Any input at all (here or in a dialog) may change the picture.
+    std::function<void()> Input;
   };
   // Filters the whole application's events from now until destroyed.
   AnimationInput(wxGLCanvas& canvas, Hooks hooks);

@@ -34,7 +34,10 @@ TMainForm::TMainForm(const MainFormServices& services)
   DrawPanel = new PicturePanel(this, {[this] { DrawPanelMouseDown(); },
                                      [this](uint8_t shift, int x, int y) { DrawPanelMouseMove(shift, x, y); },
                                      [this] { DrawPanelMouseUp(); },
-                                     [this] { if (Renderer) Renderer->InvalidatePicture(); },
+                                     [this] {
+                                       if (Renderer) Renderer->InvalidatePicture();
+                                       WakeFrameTimer();
+                                     },
                                      [this] { DrawPanelResize(); }});
   DrawWindow = DrawPanel->Window.get();
   TimerPanel = DrawPanel->Clock;
@@ -145,4 +148,5 @@ void TMainForm::DrawPanelResize() {
   DrawWindow->Canvas()->SetSize(client);
   TimerPanel->PlaceIn(client);
   if (attached_ && Renderer) Renderer->Resize(client.GetWidth(), client.GetHeight());
+  WakeFrameTimer();
 }

@@ -130,6 +130,8 @@ class TMainForm : public wxFrame, private GameView {
   void ShowScrambling(bool scrambling) override;
   void KeepRecords() override;
 
+  // Starts the frame timer again after it slept over a finished still picture.
+  void WakeFrameTimer();
   void BindCommands();
   void BindInput();
   void UpdateContinueItem();

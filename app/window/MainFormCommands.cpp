@@ -149,6 +149,7 @@ void TMainForm::RecordsClick() {
 void TMainForm::N11Click() {
   SetStatus(Text(gametext::kConfiguring));
   if (OptionsForm) OptionsForm->ShowModal();
+  WakeFrameTimer();
   SetStatus(Text(gametext::kReady));
 }
 

@@ -19,18 +19,20 @@ bool TMainForm::CloseIfAsked() {
 void TMainForm::BindInput() {
   animationInput_ = std::make_unique<AnimationInput>(
       *DrawWindow->Canvas(), AnimationInput::Hooks{[this] { return Animating(); }, [this] { return Scrambling(); },
-                                                   [this] { game_->StopScramble(); }});
+                                                   [this] { game_->StopScramble(); }, [this] { WakeFrameTimer(); }});
   BindFrameInput(*this, {StatusBar, Bars->ToolBarButton},
                  {[this](int key, uint8_t shift) { FormKeyDown(key, shift); }, [this] { HomeViewClick(); },
                   [this](int rotation, int delta, uint8_t shift) { FormMouseWheel(rotation, delta, shift); }});
 }
 
 void TMainForm::DrawPanelMouseDown() {
+  WakeFrameTimer();
   game_->BeginGesture();
   if (!Renderer->Cube->RotateAntiAlias) Renderer->Passes = 1;
 }
 
 void TMainForm::DrawPanelMouseMove(uint8_t Shift, int X, int Y) {
+  WakeFrameTimer();
   // A turn made by the drag counts one more move.
   const uint32_t moves = Renderer->Cube->MoveCount();
   Renderer->MouseMove(X, Y, Shift);  // may turn a layer, animated
@@ -49,17 +51,21 @@ void TMainForm::EndReleasedGesture() {
 }
 
 void TMainForm::DrawPanelMouseUp() {
+  WakeFrameTimer();
   Renderer->MouseUp();
   Renderer->Passes = Renderer->DrawQuality;
   // The solving drag's release leaves the solved text on the line.
   game_->EndGesture();
 }
 
-void TMainForm::FormKeyDown(int Key, uint8_t Shift) { Renderer->KeyDown(Key, Shift); }
+void TMainForm::FormKeyDown(int Key, uint8_t Shift) {
+  WakeFrameTimer();
+  Renderer->KeyDown(Key, Shift);
+}
 
-void TMainForm::FormMouseWheelDown(uint8_t Shift) { Renderer->KeyDown(40, Shift); }
+void TMainForm::FormMouseWheelDown(uint8_t Shift) { FormKeyDown(40, Shift); }
 
-void TMainForm::FormMouseWheelUp(uint8_t Shift) { Renderer->KeyDown(38, Shift); }
+void TMainForm::FormMouseWheelUp(uint8_t Shift) { FormKeyDown(38, Shift); }
 
 void TMainForm::FormMouseWheel(int Rotation, int Delta, uint8_t Shift) {
   const int notches = wheel_.Add(Rotation, Delta);

@@ -10,8 +10,9 @@ void TMainForm::DrawTimerTimer() {
   if (GameTimer.Enabled() || FRTimer.Enabled()) {
     // A still picture is not drawn again; turns, orbits, zooms, options and
     // exposes change it. Its passes come one a tick, so input is answered
-    // between them.
-    gl.DrawNextPass();
+    // between them. Once it is finished the timer sleeps until something
+    // that can change the picture wakes it.
+    if (!gl.DrawNextPass()) return;
   } else {
     if (gl.Cube && !gl.Cube->RotateAntiAlias) gl.Passes = 1;
     FreeRotationStep(gl.Camera, RotatePhaseX, RotatePhaseY, RotatePhaseZ);
@@ -21,9 +22,17 @@ void TMainForm::DrawTimerTimer() {
   DrawTimer.SetEnabled(true);
 }
 
+void TMainForm::WakeFrameTimer() {
+  if (Renderer && !destroyed_ && !DrawTimer.Enabled()) DrawTimer.SetEnabled(true);
+}
+
 void TMainForm::GameTimerTimer() {
+  WakeFrameTimer();
   game_->Tick();
   TimerPanel->ShowFigures(game_->Seconds(), game_->MovesShown());
 }
 
-void TMainForm::FRTimerTimer() { FRTimer.SetEnabled(false); }
+void TMainForm::FRTimerTimer() {
+  FRTimer.SetEnabled(false);
+  WakeFrameTimer();  // the free rotation begins
+}

@@ -11,6 +11,7 @@
 void TMainForm::ShowStatus(const std::string& text) { SetStatus(Text(text)); }
 
 void TMainForm::ShowGame() {
+  WakeFrameTimer();  // the cube, its size or the view may have changed
   const Game& game = *game_;
   if (!game.Running()) GameTimer.SetEnabled(false);
   TimerPanel->ShowFigures(game.Seconds(), game.MovesShown());
@@ -51,5 +52,6 @@ void TMainForm::FitViewToSize() {
 
 void TMainForm::HomeViewClick() {
   if (Animating()) return;
+  WakeFrameTimer();
   Renderer->Camera.ResetView(FittedEyeDistance(Renderer->Cube->Size));
 }

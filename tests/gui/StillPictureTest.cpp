@@ -4,6 +4,9 @@
 // so that every count is exact however busy the machine is.
 #include <wx/frame.h>
 
+#include <functional>
+#include <utility>
+
 #include "GuiHelpers.h"
 
 namespace {
@@ -50,6 +53,21 @@ TEST_F(StillPictureTest, AStillGameDrawsNothingTickAfterTick) {
   StartStillGame();
   EXPECT_EQ(Tick(200), 0);
   EXPECT_TRUE(form->GameTimer.Enabled());
+  // Nor does its frame timer wake the process until something may change.
+  EXPECT_FALSE(form->DrawTimer.Enabled());
+  const std::pair<const char*, std::function<void()>> wakers[] = {
+      {"mouse", [&] { form->DrawPanelMouseMove(0, 12, 12); }},
+      {"key", [&] { form->FormKeyDown(37, 0); }},
+      {"clock", [&] { form->GameTimerTimer(); }},
+      {"idle countdown", [&] { form->FRTimerTimer(); }},
+      {"expose and resize", [&] { form->DrawPanelResize(); }},
+  };
+  for (const auto& [what, wake] : wakers) {
+    Tick(16);
+    ASSERT_FALSE(form->DrawTimer.Enabled()) << what;
+    wake();
+    EXPECT_TRUE(form->DrawTimer.Enabled()) << what;
+  }
 }
 
 TEST_F(StillPictureTest, EveryChangeOfThePictureMakesTheNextTickDraw) {
