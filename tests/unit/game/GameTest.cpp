@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <functional>
 #include <random>
+#include <utility>
 
 #include "game/Game.h"
 #include "game/GameRecords.h"
@@ -20,17 +21,18 @@
 namespace {
 
 using Strings = std::vector<std::string>;
+using std::chrono::hours;
+using std::chrono::seconds;
 
 struct FakeView final : GameView {
   void ShowStatus(const std::string& text) override { statuses.push_back(text); }
-  void ShowGame() override { ++shown; Meanwhile(); }
+  void ShowGame() override { ++shown; if (meanwhile) meanwhile(); }
   void ClockStarted() override { ++clockStarts; }
-  void ShowScrambling(bool on) override { scrambling.push_back(on); Meanwhile(); }
+  void ShowScrambling(bool on) override { scrambling.push_back(on); if (meanwhile) meanwhile(); }
   void KeepRecords() override { ++recordsKept; }
-  // Runs while the view is called, as a click handled in a repaint would.
-  void Meanwhile() const { if (meanwhile) meanwhile(); }
-  std::function<void()> meanwhile;
-
+  // The status shown last (back 1) or before it.
+  std::string Status(std::size_t back = 1) const { return statuses.size() < back ? "" : statuses.end()[-back]; }
+  std::function<void()> meanwhile;  // runs while the view is called, as a click handled in a repaint would
   Strings statuses;
   std::vector<bool> scrambling;
   int shown = 0, clockStarts = 0, recordsKept = 0;
@@ -38,8 +40,7 @@ struct FakeView final : GameView {
 
 struct FakeClock final : SteadyClock {
   std::chrono::steady_clock::time_point Now() const override { return now; }
-  void Advance(std::chrono::seconds by) { now += by; }
-  std::chrono::steady_clock::time_point now{std::chrono::hours(7000)};
+  std::chrono::steady_clock::time_point now{hours(7000)};
 };
 
 // The +Z facelet of the top row's column `from` dragged to column `to`: a
@@ -51,38 +52,33 @@ void DragTopRow(VEKBigCube& cube, int from, int to) {
   cube.RecordHit(b, FaceFacing(cube, b, 2, +1));
 }
 
-std::string Status(const FakeView& view) { return view.statuses.empty() ? "" : view.statuses.back(); }
+// The cube's points, as a file without a trailer holds them.
+std::string Points(const VEKBigCube& cube) { const auto bytes = cube.GameBytes(); return {bytes.begin(), bytes.end()}; }
+
+// The clock, the counter and undo/redo as the window shows them, in one line.
+std::string Shown(const Game& game) {
+  static const char* const phases[] = {"None", "Scrambling", "Playing", "Solved"};
+  const std::optional<uint32_t> moves = game.MovesShown();
+  return std::string(phases[static_cast<int>(game.State())]) + (game.ClockShown() ? ", clock " : ", no clock ") +
+         std::to_string(game.Seconds()) + ", moves " + (moves ? std::to_string(*moves) : "-") + ", scramble " +
+         std::to_string(game.ScrambleTurns()) + (game.CanUndo() ? ", undo" : "") + (game.CanRedo() ? ", redo" : "");
+}
 
 class GameTest : public ::testing::Test {
  protected:
-  GameTest() {
-    vekrandom::FixClockSeed(11u);
-    cube.ShuffleRotateCount = 3;
-  }
+  GameTest() { vekrandom::FixClockSeed(11u); cube.ShuffleRotateCount = 3; }
   ~GameTest() override { vekrandom::FixClockSeed(std::nullopt); }
 
   // The player's drags, each followed by what the window then tells the game.
   void Turn(int drags = 1) {
-    for (int i = 0; i < drags; ++i) {
-      RandomDrag(cube, random);
-      game.PlayerTurned();
-    }
+    for (int i = 0; i < drags; ++i) { RandomDrag(cube, random); game.PlayerTurned(); }
   }
-  // A 3x3x3 one top-row turn from home with a history of that turn.
-  std::string OneTurnFromHome(const std::string& name, uint32_t seconds, uint32_t scrambleTurns) {
-    auto other = HeadlessRenderer(3, 90);
-    DragTopRow(*other->Cube, 1, 2);
-    EXPECT_TRUE(SaveGameWithTrailer(*other->Cube, dir.File(name), seconds, scrambleTurns));
-    return dir.File(name);
-  }
-  // The trailer of this window's kept game.
-  std::optional<GameTrailer> KeptTrailer() const {
+  // The trailer of this window's kept game; the test fails when there is none.
+  GameTrailer KeptTrailer() const {
     std::optional<GameTrailer> trailer;
-    auto reader = HeadlessRenderer(3, 90);
-    EXPECT_EQ(LoadGameWithTrailer(*reader->Cube, kept.Own(), trailer), 3);
-    return trailer;
+    EXPECT_TRUE(LoadGameWithTrailer(*HeadlessRenderer(3, 90)->Cube, kept.Own(), trailer) == 3 && trailer);
+    return trailer.value_or(GameTrailer{});
   }
-  // The kept games in the folder, by name.
   Strings KeptFiles() const {
     Strings names;
     std::error_code error;
@@ -103,296 +99,212 @@ class GameTest : public ::testing::Test {
   std::mt19937 random{7};
 };
 
-TEST_F(GameTest, ANewGameScramblesThenStartsItsClockFromZero) {
-  ASSERT_TRUE(game.SaveTo(dir.File("before.cube"), false));
-  int frames = 0;
-  cube.AfterStepFrame = [&] {
-    frames += game.Scrambling() && !game.MovesShown();  // no count belongs to a cube being scrambled
-  };
-  ASSERT_TRUE(game.NewGame(3));
-  EXPECT_GE(frames, 3);
-  EXPECT_EQ(game.State(), Game::Phase::Playing);
-  EXPECT_TRUE(game.ClockShown());
-  EXPECT_EQ(game.Seconds(), 0);
-  EXPECT_EQ(game.ScrambleTurns(), 3u);
-  EXPECT_EQ(game.MovesShown(), 0u);
-  EXPECT_FALSE(game.CanUndo());
-  EXPECT_EQ(game.FileName(), "");  // Save asks for a name
-  EXPECT_EQ(view.statuses, (Strings{gametext::kScrambling, gametext::kReady}));
-  EXPECT_EQ(view.scrambling, (std::vector<bool>{true, false}));
-  EXPECT_EQ(view.clockStarts, 1);
-
-  // The game that ran is given up: its kept file goes with the next new game.
-  Turn();
-  ASSERT_EQ(KeptFiles().size(), 1u);
-  ASSERT_TRUE(game.NewGame(3));
-  EXPECT_EQ(KeptFiles(), Strings{});
-  EXPECT_EQ(view.clockStarts, 2);
-}
-
-TEST_F(GameTest, AScrambleStoppedAnywhereStartsNoGame) {
-  const std::function<void()> stop = [&] {
-    if (game.Scrambling()) game.StopScramble();
-  };
+TEST_F(GameTest, AScrambleStoppedAnywhereStartsNoGameAndTheNextStartsTheClockFromZero) {
+  ASSERT_TRUE(game.SaveTo(dir.File("before.cube"), false));  // a file name for the new game to forget
+  const std::function<void()> stop = [&] { game.StopScramble(); };
   // Stop chosen while the view shows the scramble's start, or between its frames.
   for (const bool inView : {true, false}) {
     view.meanwhile = inView ? stop : nullptr;
     cube.AfterStepFrame = inView ? nullptr : stop;
-    view.scrambling.clear();
+    view.statuses.clear();
     EXPECT_FALSE(game.NewGame(3)) << inView;
-    EXPECT_EQ(game.State(), Game::Phase::None) << inView;
-    EXPECT_EQ(view.scrambling, (std::vector<bool>{true, false})) << inView;
-    EXPECT_EQ(view.clockStarts, 0) << inView;
-    EXPECT_NE(Status(view), gametext::kReady) << inView;
+    EXPECT_EQ(Shown(game), "None, no clock 0, moves 0, scramble 0") << inView;
+    EXPECT_EQ(view.statuses, Strings{gametext::kScrambling}) << inView;
     Turn();  // the player's turns on a stopped scramble count for nothing
     EXPECT_EQ(game.MovesShown(), 0u) << inView;
     EXPECT_EQ(KeptFiles(), Strings{}) << inView;
   }
   // The stop is spent: the next scramble runs to its end.
   view.meanwhile = nullptr;
-  cube.AfterStepFrame = nullptr;
-  EXPECT_TRUE(game.NewGame(3));
-  EXPECT_TRUE(game.Running());
+  int frames = 0;
+  cube.AfterStepFrame = [&] { frames += game.Scrambling() && !game.MovesShown(); };
+  view.statuses.clear();
+  ASSERT_TRUE(game.NewGame(3));
+  EXPECT_GE(frames, 3);  // no count belongs to a cube being scrambled
+  EXPECT_EQ(Shown(game), "Playing, clock 0, moves 0, scramble 3");
+  EXPECT_EQ(game.FileName(), "");  // Save asks for a name
+  EXPECT_EQ(view.statuses, (Strings{gametext::kScrambling, gametext::kReady}));
+  EXPECT_EQ(view.scrambling, (std::vector<bool>{true, false, true, false, true, false}));
+  EXPECT_EQ(view.clockStarts, 1);
+  // The game that ran is given up: its kept file goes with the next new game.
+  Turn();
+  ASSERT_EQ(KeptFiles().size(), 1u);
+  ASSERT_TRUE(game.NewGame(3));
+  EXPECT_EQ(KeptFiles(), Strings{});
 }
 
-TEST_F(GameTest, TheTurnsOfARunningGameCountAndAreKeptForAnotherCopy) {
+TEST_F(GameTest, ALeftGameGoesOnInAnotherWindowAndABrokenKeptGameIsSetAside) {
   ASSERT_TRUE(game.NewGame(3));
   Turn(2);
-  EXPECT_EQ(game.MovesShown(), 2u);
-  EXPECT_TRUE(game.HasPlayerMoves());
-  ASSERT_EQ(KeptFiles().size(), 1u);
   const std::string keptGame = kept.Own();
-  ASSERT_TRUE(KeptTrailer());
-  EXPECT_EQ(KeptTrailer()->MoveCount, 2u);
-
-  ResumeStore other(folder);
-  EXPECT_EQ(other.Latest(), "");  // held while this window lives
+  auto otherRenderer = HeadlessRenderer(2, 90);
+  FakeView otherView;
+  ResumeStore otherKept(folder);
+  Game other(*otherRenderer->Cube, otherView, otherKept, records, clock);
+  EXPECT_FALSE(other.ResumeAvailable());  // held while this window lives
+  ASSERT_TRUE(other.SaveTo(dir.File("other.cube"), false));  // a file name for Continue to forget
+  clock.now += seconds(65);
   game.Leave();
-  EXPECT_EQ(other.Latest(), keptGame);
+  game.Tick();
   EXPECT_EQ(game.State(), Game::Phase::None);
-
-  // No game runs after Leave or Stop: turns are neither counted nor kept.
-  Turn();
-  EXPECT_EQ(game.MovesShown(), 2u);
+  EXPECT_EQ(game.Seconds(), 0);  // the clock stopped with the window
+  ASSERT_TRUE(other.Continue());
+  EXPECT_EQ(otherKept.Own(), keptGame);
+  EXPECT_EQ(Shown(other), "Playing, clock 65, moves 2, scramble 3, undo");
+  EXPECT_EQ(other.FileName(), "");  // Save asks for a name
+  EXPECT_EQ(otherView.statuses, (Strings{gametext::kLoading, gametext::kReady}));
+  EXPECT_EQ(otherView.clockStarts, 1);
+  // That game is no longer offered here, and Stop here leaves it alone.
+  EXPECT_FALSE(game.ResumeAvailable());
+  EXPECT_FALSE(game.Continue());
   game.Stop(3);
-  EXPECT_EQ(game.MovesShown(), 0u);
-  EXPECT_FALSE(game.ClockShown());
+  EXPECT_EQ(Shown(game), "None, no clock 0, moves 0, scramble 0");
   Turn();
   EXPECT_EQ(game.MovesShown(), 0u);
   EXPECT_FALSE(game.HasPlayerMoves());
-  EXPECT_EQ(kept.Own(), "");
-  EXPECT_EQ(KeptFiles().size(), 1u);
+  EXPECT_EQ(KeptFiles(), Strings{std::filesystem::path(keptGame).filename()});
+
+  // A kept game (here in the older name) that cannot be loaded is set aside,
+  // not deleted, and not offered again; the game on screen stays as it was.
+  const std::string broken = folder + "/resume.cube";
+  WriteBytes(broken, "no cube at all");
+  EXPECT_TRUE(game.ResumeAvailable());
+  const std::string points = Points(cube), shown = Shown(game);
+  EXPECT_FALSE(game.Continue());
+  EXPECT_EQ(view.Status(), gametext::kKeptGameSetAside);
+  EXPECT_EQ(ReadBytes(broken + ".bad"), "no cube at all");
+  EXPECT_FALSE(game.ResumeAvailable());
+  EXPECT_EQ(Points(cube), points);
+  EXPECT_EQ(Shown(game), shown);
 }
 
 TEST_F(GameTest, AGameThatCannotBeKeptSaysSoWhenTheDragEnds) {
-  WriteBytes(dir.File("file"), "");
-  ResumeStore nowhere(dir.File("file/kept"));
-  Game unkept(cube, view, nowhere, records, clock);
-  ASSERT_TRUE(unkept.NewGame(3));
-  unkept.BeginGesture();
-  RandomDrag(cube, random);
-  unkept.PlayerTurned();
-  unkept.EndGesture();
-  const std::string failed = view.statuses.end()[-2];
-  EXPECT_EQ(failed.rfind("Не удалось сохранить игру для продолжения (", 0), 0u) << failed;
-  EXPECT_EQ(view.statuses.end()[-3], gametext::kTurning);
-  EXPECT_EQ(Status(view), failed);  // also when the drag ends
-  EXPECT_EQ(unkept.MovesShown(), 1u);  // the game goes on
+  WriteBytes(folder, "");  // a file where the kept games' folder would be
+  ASSERT_TRUE(game.NewGame(3));
+  game.BeginGesture();
+  Turn();
+  game.EndGesture();
+  EXPECT_EQ(view.Status(3), gametext::kTurning);
+  EXPECT_EQ(view.Status(2).rfind("Не удалось сохранить игру для продолжения (", 0), 0u) << view.Status(2);
+  EXPECT_EQ(view.Status(), view.Status(2));  // also when the drag ends
+  EXPECT_EQ(game.MovesShown(), 1u);  // the game goes on
 }
 
 TEST_F(GameTest, UndoAndRedoWalkTheHistoryAndTheCounterFollows) {
-  EXPECT_FALSE(game.Step(true));
-  EXPECT_FALSE(game.Step(false));
   ASSERT_TRUE(game.NewGame(3));
   EXPECT_FALSE(game.Step(true));  // the scramble is no turn of the player's
   Turn(3);
   const int shown = view.shown;
-  const struct {
-    bool undo, turns;
-    uint32_t moves;
-  } steps[] = {{true, true, 2}, {true, true, 1}, {true, true, 0}, {true, false, 0},
-               {false, true, 1}, {false, true, 2}, {false, true, 3}, {false, false, 3}};
+  const struct { bool undo, turns; uint32_t moves; } steps[] = {
+      {true, true, 2}, {true, true, 1}, {true, true, 0}, {true, false, 0},
+      {false, true, 1}, {false, true, 2}, {false, true, 3}, {false, false, 3}};
   for (const auto& s : steps) {
     EXPECT_EQ(game.Step(s.undo), s.turns) << s.undo << " to " << s.moves;
     EXPECT_EQ(game.MovesShown(), s.moves);
     EXPECT_TRUE(game.HasPlayerMoves());  // also at 0 with the turns to redo
+    // The kept game follows each step, with the whole history.
+    EXPECT_EQ(KeptTrailer().MoveCount, s.moves);
+    EXPECT_EQ(KeptTrailer().Moves.size(), 3u);
   }
   EXPECT_EQ(view.shown, shown + 6);
-  // The kept game follows each step.
-  ASSERT_TRUE(game.Step(true));
-  const std::optional<GameTrailer> trailer = KeptTrailer();
-  ASSERT_TRUE(trailer);
-  EXPECT_EQ(trailer->MoveCount, 2u);
-  EXPECT_EQ(trailer->Moves.size(), 3u);
 }
 
 TEST_F(GameTest, TheSolvingTurnStopsTheClockAndSetsARecordOnlyAfterAFullScramble) {
-  const struct {
-    uint32_t scrambleTurns, fileSeconds;
-    int played;
-    bool record;
-    const char* status;
-    int bestSeconds;  // after the solve
-  } cases[] = {
+  const struct { uint32_t scrambleTurns, fileSeconds, played; bool record; std::string status; int bestSeconds; } cases[] = {
       {20, 100, 5, true, "Собрано! 00:01:45, ходов: 2. Новый рекорд!", 105},  // the first
       {20, 100, 10, false, "Собрано! 00:01:50, ходов: 2", 105},
       {19, 0, 1, false, "Собрано! 00:00:01, ходов: 2", 105},  // too short a scramble
       {25, 3590, 10, false, "Собрано! 01:00:00, ходов: 2", 105},
       {20, 50, 0, true, "Собрано! 00:00:50, ходов: 2. Новый рекорд!", 50},
   };
-  int recordsKept = 0;
   for (const auto& c : cases) {
-    ASSERT_TRUE(game.Open(OneTurnFromHome("near.cube", c.fileSeconds, c.scrambleTurns)));
-    ASSERT_TRUE(game.Keep() && KeptFiles().size() == 1u);
-    clock.Advance(std::chrono::seconds(c.played));
+    auto near = HeadlessRenderer(3, 90);  // one top-row turn from home, with that turn's history
+    DragTopRow(*near->Cube, 1, 2);
+    ASSERT_TRUE(SaveGameWithTrailer(*near->Cube, dir.File("near.cube"), c.fileSeconds, c.scrambleTurns));
+    ASSERT_TRUE(game.Open(dir.File("near.cube")) && game.Keep() && KeptFiles().size() == 1u);
+    clock.now += seconds(c.played);
     game.BeginGesture();
     DragTopRow(cube, 2, 1);
-    game.PlayerTurned();
+    game.PlayerTurned();  // the final time is read without waiting for a tick
     game.EndGesture();
-    ASSERT_TRUE(cube.IsSolved());
-    EXPECT_EQ(game.State(), Game::Phase::Solved) << c.status;
-    EXPECT_EQ(Status(view), c.status);
-    EXPECT_EQ(view.statuses.end()[-2], c.status);  // shown at the turn and when the drag ends
-    recordsKept += c.record;
-    EXPECT_EQ(view.recordsKept, recordsKept) << c.status;
-    ASSERT_TRUE(records.Best(3));
-    EXPECT_EQ(records.Best(3)->Seconds, c.bestSeconds);
-    EXPECT_EQ(game.ScrambleTurns(), 0u);
+    const std::string solved = Shown(game);
+    EXPECT_EQ(solved, "Solved, clock " + std::to_string(c.fileSeconds + c.played) + ", moves 2, scramble 0, undo");
+    EXPECT_EQ(view.Status(), c.status);
+    EXPECT_EQ(view.Status(2), c.status);  // shown at the turn and when the drag ends
+    EXPECT_EQ(std::exchange(view.recordsKept, 0), c.record ? 1 : 0) << c.status;
+    EXPECT_EQ(records.Best(3).value_or(SolveRecord{}).Seconds, c.bestSeconds);
     EXPECT_EQ(KeptFiles(), Strings{}) << c.status;  // a finished game is nothing to continue
     // The clock stands and nothing more is counted; the next drag ends as any other.
-    clock.Advance(std::chrono::hours(1));
+    clock.now += hours(1);
     game.Tick();
     game.BeginGesture();
     Turn();
     game.EndGesture();
-    EXPECT_EQ(Status(view), gametext::kReady);
-    EXPECT_EQ(gametext::Solved(game.Seconds(), *game.MovesShown(), c.record), c.status);
+    EXPECT_EQ(view.Status(), gametext::kReady);
+    EXPECT_EQ(Shown(game), solved);
   }
-}
-
-TEST_F(GameTest, AKeptGameGoesOnInAnotherWindowWithItsClockAndTurns) {
-  ASSERT_TRUE(game.NewGame(3));
-  Turn(2);
-  clock.Advance(std::chrono::seconds(65));
-  game.Leave();
-
-  auto otherRenderer = HeadlessRenderer(2, 90);
-  FakeView otherView;
-  ResumeStore otherKept(folder);
-  Game other(*otherRenderer->Cube, otherView, otherKept, records, clock);
-  EXPECT_TRUE(other.ResumeAvailable());
-  ASSERT_TRUE(other.Continue());
-  EXPECT_TRUE(other.Running());
-  EXPECT_EQ(otherRenderer->Cube->Size, 3);
-  EXPECT_EQ(other.Seconds(), 65);
-  EXPECT_EQ(other.MovesShown(), 2u);
-  EXPECT_EQ(other.ScrambleTurns(), 3u);
-  EXPECT_EQ(other.FileName(), "");  // Save asks for a name
-  EXPECT_EQ(otherView.statuses, (Strings{gametext::kLoading, gametext::kReady}));
-  EXPECT_EQ(otherView.clockStarts, 1);
-
-  // The game the other window goes on with is no longer offered here; a kept
-  // file that cannot be loaded is set aside, not deleted.
-  EXPECT_FALSE(game.ResumeAvailable());
-  EXPECT_FALSE(game.Continue());
-  WriteBytes(folder + "/resume-1-2-3.cube", "no cube at all");
-  const std::vector<uint8_t> before = cube.GameBytes();
-  EXPECT_FALSE(game.Continue());
-  EXPECT_EQ(Status(view), gametext::kKeptGameSetAside);
-  EXPECT_EQ(ReadBytes(folder + "/resume-1-2-3.cube.bad"), "no cube at all");
-  EXPECT_FALSE(game.ResumeAvailable());
-  EXPECT_EQ(cube.GameBytes(), before);
-  EXPECT_FALSE(game.Running());
-}
-
-TEST_F(GameTest, OpenSaysWhatTheFileHeldAndARefusedFileIsNeverSavedOver) {
-  const std::string withClock = OneTurnFromHome("clock.cube", 120, 20);
-  const std::string damaged = OneTurnFromHome("damaged.cube", 120, 20);
-  std::string bytes = ReadBytes(damaged);
-  bytes.back() ^= 1;  // the trailer's check
-  WriteBytes(damaged, bytes);
-  auto plainRenderer = HeadlessRenderer(4, 90);
-  ASSERT_TRUE(plainRenderer->Cube->SaveToFile(dir.File("plain.cube")));
-  WriteBytes(dir.File("garbage.cube"), "not a saved game");
-
-  const struct {
-    std::string path;
-    bool opened, running;
-    const char* status;
-    int size;
-  } cases[] = {
-      {withClock, true, true, gametext::kReady, 3},
-      {dir.File("plain.cube"), true, false, gametext::kReady, 4},
-      {damaged, true, false, gametext::kReadyWithoutTrailer, 3},
-      {dir.File("missing.cube"), false, false, gametext::kCannotOpen, 3},
-      {withClock, true, true, gametext::kReady, 3},
-      {dir.File("garbage.cube"), false, true, gametext::kUnknownFormat, 3},
-  };
-  for (const auto& c : cases) {
-    const std::vector<uint8_t> before = cube.GameBytes();
-    const std::string file = game.FileName();
-    EXPECT_EQ(game.Open(c.path), c.opened) << c.path;
-    EXPECT_EQ(Status(view), c.status) << c.path;
-    EXPECT_EQ(game.Running(), c.running) << c.path;
-    EXPECT_EQ(game.ClockShown(), c.running) << c.path;
-    EXPECT_EQ(cube.Size, c.size) << c.path;
-    EXPECT_EQ(game.CanSaveInPlace(), c.opened) << c.path;
-    if (c.opened) {
-      EXPECT_EQ(game.FileName(), c.path);
-      EXPECT_EQ(game.Seconds(), c.running ? 120 : 0) << c.path;
-      EXPECT_EQ(game.MovesShown(), c.running ? 1u : 0u) << c.path;
-    } else {
-      EXPECT_EQ(cube.GameBytes(), before) << c.path;
-      EXPECT_EQ(game.FileName(), file) << c.path;
-    }
-  }
-  // A file without its clock is no game: turns on it count for nothing.
-  ASSERT_TRUE(game.Open(dir.File("plain.cube")));
-  Turn();
-  EXPECT_EQ(game.MovesShown(), 0u);
-  EXPECT_EQ(KeptFiles(), Strings{});
 }
 
 // A suspend holds the process for hours: the clock reads them at its next
-// tick, and what is kept or saved then holds them.
-TEST_F(GameTest, TheClockCountsTheHoursOfASuspendAndSavedGamesKeepThem) {
+// tick, and what is kept or saved then holds them. Open goes on with such a
+// file, says what any other held, and never lets Save overwrite one it refused.
+TEST_F(GameTest, SavedGamesHoldTheHoursOfASuspendAndOpenSaysWhatAFileHeld) {
   ASSERT_TRUE(game.NewGame(3));
   Turn(2);
-  const struct {
-    std::chrono::seconds by;
-    int32_t before, after;  // a tick
-  } steps[] = {{std::chrono::seconds(2), 0, 2}, {std::chrono::hours(3), 2, 10802}};
-  for (const auto& s : steps) {
-    clock.Advance(s.by);
-    EXPECT_EQ(game.Seconds(), s.before);
+  for (const auto& [by, after] : {std::pair{seconds(2), 2}, std::pair{seconds(hours(3)), 10802}}) {
+    const int32_t before = game.Seconds();
+    clock.now += by;
+    EXPECT_EQ(game.Seconds(), before);  // until the tick
     game.Tick();
-    EXPECT_EQ(game.Seconds(), s.after);
+    EXPECT_EQ(game.Seconds(), after);
   }
   ASSERT_TRUE(game.Keep());
-  ASSERT_TRUE(KeptTrailer());
-  EXPECT_EQ(KeptTrailer()->Seconds, 10802u);
-
-  const std::string path = dir.File("saved.cube");
-  ASSERT_TRUE(game.SaveTo(path, true));
-  EXPECT_EQ(Status(view), gametext::kReady);
-  EXPECT_EQ(game.FileName(), path);
+  EXPECT_EQ(KeptTrailer().Seconds, 10802u);
+  const std::string saved = dir.File("saved.cube");
+  ASSERT_TRUE(game.SaveTo(saved, true));
+  EXPECT_EQ(view.Status(), gametext::kReady);
   EXPECT_TRUE(game.CanSaveInPlace());
+  EXPECT_EQ(ReadBytes(saved), ReadBytes(kept.Own()));  // the clock and the history, as kept
   EXPECT_FALSE(game.SaveTo(dir.File("no-such-folder/saved.cube"), true));
-  EXPECT_EQ(Status(view).rfind("Ошибка: не удалось сохранить файл (", 0), 0u) << Status(view);
-  EXPECT_EQ(game.FileName(), path);
+  EXPECT_EQ(view.Status().rfind("Ошибка: не удалось сохранить файл (", 0), 0u) << view.Status();
+  EXPECT_EQ(game.FileName(), saved);  // the file last written, also after a failed Save
 
-  // A window that goes stops its clock; the saved game starts it again.
-  game.Leave();
-  clock.Advance(std::chrono::hours(1));
-  game.Tick();
-  EXPECT_EQ(game.Seconds(), 10802);
-  game.Stop(2);
-  ASSERT_TRUE(game.Open(path));
-  EXPECT_TRUE(game.Running());
-  EXPECT_EQ(game.Seconds(), 10802);
-  EXPECT_EQ(game.MovesShown(), 2u);
-  EXPECT_EQ(game.ScrambleTurns(), 3u);
-  EXPECT_TRUE(game.CanUndo());
+  const std::string bytes = ReadBytes(saved), damaged = dir.File("damaged.cube"), plain = dir.File("plain.cube");
+  WriteBytes(damaged, bytes.substr(0, bytes.size() - 1) + char(bytes.back() ^ 1));  // the trailer's check
+  ASSERT_TRUE(HeadlessRenderer(4, 90)->Cube->SaveToFile(plain));
+  WriteBytes(dir.File("garbage.cube"), "not a saved game");
+  const char* const running = "Playing, clock 10802, moves 2, scramble 3, undo";
+  const char* const stopped = "None, no clock 0, moves 0, scramble 0";
+  const struct { std::string path; bool opened; const char* status; const char* shown; } cases[] = {
+      {plain, true, gametext::kReady, stopped},  // a 4x4x4
+      {saved, true, gametext::kReady, running},
+      {damaged, true, gametext::kReadyWithoutTrailer, stopped},
+      {dir.File("missing.cube"), false, gametext::kCannotOpen, stopped},
+      {saved, true, gametext::kReady, running},
+      {dir.File("garbage.cube"), false, gametext::kUnknownFormat, running},
+  };
+  for (const auto& c : cases) {
+    const std::string before = Points(cube), file = game.FileName();
+    EXPECT_EQ(game.Open(c.path), c.opened) << c.path;
+    EXPECT_EQ(view.Status(), c.status) << c.path;
+    EXPECT_EQ(Shown(game), c.shown) << c.path;
+    // Opened: the file's size and points, whatever follows them; refused: nothing changes.
+    const std::string now = Points(cube);
+    EXPECT_EQ(now, c.opened ? ReadBytes(c.path).substr(0, now.size()) : before) << c.path;
+    EXPECT_EQ(game.FileName(), c.opened ? c.path : file) << c.path;
+    EXPECT_EQ(game.CanSaveInPlace(), c.opened) << c.path;
+  }
+  // A file without its clock is no game: Save writes its points alone, and
+  // turns on it count for nothing (the game saved above is given up first).
+  game.Stop(3);
+  for (const std::string& path : {plain, damaged}) {
+    ASSERT_TRUE(game.Open(path));
+    ASSERT_TRUE(game.SaveTo(dir.File("still.cube"), false));
+    EXPECT_EQ(ReadBytes(dir.File("still.cube")), Points(cube)) << path;
+    Turn();
+    EXPECT_EQ(game.MovesShown(), 0u) << path;
+    EXPECT_EQ(KeptFiles(), Strings{}) << path;
+  }
 }
 
 }  // namespace
