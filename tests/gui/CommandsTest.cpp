@@ -117,13 +117,16 @@ TEST_F(MainFormTest, OpenAFourCubeThenNewGameAndStopKeepTheSize) {
     ASSERT_TRUE(other->Cube->SaveToFile(Path("four.cube")));
   }
   form->N4Click();
+  ASSERT_TRUE(form->TimerPanel->IsShown());
   chooser.path = Path("four.cube");
   form->N7Click();
   EXPECT_EQ(form->StatusText(), wxString::FromUTF8(kReady));
   EXPECT_EQ(form->CubeSize, 4);
   EXPECT_EQ(cube().Size, 4);
   EXPECT_EQ(form->GetTitle(), wxString::FromUTF8("Tessaro 3D 1.01 >>> four.cube"));
+  // A file without its clock stops the game's clock and hides it.
   EXPECT_FALSE(form->GameTimer.Enabled());
+  EXPECT_FALSE(form->TimerPanel->IsShown());
   EXPECT_EQ(form->TimerText(), "00:00:00");
   form->N4Click();
   EXPECT_EQ(cube().Size, 4);

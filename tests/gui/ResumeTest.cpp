@@ -4,8 +4,6 @@
 #include <filesystem>
 #include <random>
 
-#include <sys/stat.h>
-
 #include "GuiHelpers.h"
 #include "ToolkitDriver.h"
 #include "app/toolkit/GLCanvasWindow.h"
@@ -102,41 +100,6 @@ TEST_F(ResumeTest, SaveKeepsClockMovesAndHistoryAndOpenGoesOnWithThem) {
   EXPECT_FALSE(cube().CanUndo());
 }
 
-TEST_F(ResumeTest, FilesWithoutAValidTrailerOpenWithTheClockStopped) {
-  Start({"RotateSpeed=45", "ShuffleRotateCount=3"});
-  form->N4Click();
-  ASSERT_TRUE(cube().SaveToFile(Path("old.cube")));
-  const std::string points = ReadFile(Path("old.cube"));
-  ASSERT_TRUE(SaveGameWithTrailer(cube(), Path("full.cube"), 77, 3));
-  std::string broken = ReadFile(Path("full.cube"));
-  broken[kThreeCubeBytes + 8] ^= 1;  // the seconds, against the checksum
-  {
-    std::ofstream out(Path("broken.cube"), std::ios::binary);
-    out << broken;
-  }
-  struct Case {
-    const char* name;
-    const char* status;  // a trailer that is there but not believed is mentioned
-  } cases[] = {{"old.cube", "Готово!"}, {"broken.cube", "Готово! Файл без времени и истории ходов"}};
-  for (const auto& [name, status] : cases) {
-    form->N4Click();  // a running game before each Open
-    chooser.path = Path(name);
-    form->N7Click();
-    EXPECT_EQ(Utf8(form->StatusText()), status) << name;
-    EXPECT_FALSE(form->GameTimer.Enabled()) << name;
-    EXPECT_FALSE(form->TimerPanel->IsShown()) << name;
-    EXPECT_EQ(form->TimerText(), "00:00:00") << name;
-    EXPECT_EQ(cube().MoveCount(), 0u) << name;
-    EXPECT_FALSE(cube().CanUndo()) << name;
-    ASSERT_TRUE(cube().SaveToFile(Path("now.cube")));
-    EXPECT_EQ(ReadFile(Path("now.cube")), points) << name;
-  }
-  // With no game in play, Save writes the older format: nothing to go on with.
-  chooser.path = Path("still.cube");
-  form->N9Click();
-  EXPECT_EQ(ReadFile(Path("still.cube")), points);
-}
-
 TEST_F(ResumeTest, TheGameIsKeptAfterEveryTurnAndContinueGoesOnWithIt) {
   Start({"RotateSpeed=45", "ShuffleRotateCount=4"});
   EXPECT_FALSE(ContinueEnabled());
@@ -204,22 +167,6 @@ TEST_F(ResumeTest, TwoWindowsKeepTwoGamesAndNewGameDropsOnlyItsOwn) {
   EXPECT_FALSE(fs::exists(adopted));
   EXPECT_EQ(KeptGames().size(), 1u);
   EXPECT_TRUE(ContinueEnabled());
-}
-
-TEST_F(ResumeTest, ABrokenKeptGameIsSetAsideNotOfferedAgain) {
-  fs::create_directories(KeptFolder());
-  const std::string broken = KeptFolder() + "/resume.cube";
-  { std::ofstream(broken) << "not a game"; }
-  // A FIFO and a loop of links are never offered, and never block.
-  ASSERT_EQ(::mkfifo((KeptFolder() + "/resume-fifo.cube").c_str(), 0600), 0);
-  fs::create_symlink("resume-loop.cube", KeptFolder() + "/resume-loop.cube");
-  Start({"RotateSpeed=45"});
-  EXPECT_TRUE(ContinueEnabled());
-  form->ContinueClick();
-  EXPECT_EQ(Utf8(form->StatusText()), "Ошибка: сохранённую игру не удалось загрузить, она отложена");
-  EXPECT_FALSE(fs::exists(broken));
-  EXPECT_EQ(ReadFile(broken + ".bad"), "not a game");
-  EXPECT_FALSE(ContinueEnabled());
 }
 
 TEST_F(ResumeTest, NothingIsKeptWithoutAGameInPlay) {
