@@ -4,6 +4,7 @@
 #include <wx/intl.h>
 #include <wx/menu.h>
 #include <wx/translation.h>
+#include <wx/window.h>
 
 #include <clocale>
 
@@ -36,4 +37,12 @@ void ShowImages(wxMenu& menu) {
 
 void ShowMenuImages(wxMenuBar& bar) {
   for (size_t i = 0; i < bar.GetMenuCount(); ++i) ShowImages(*bar.GetMenu(i));
+}
+
+bool WindowCanBeSeen(wxWindow& window) {
+  GtkWidget* widget = window.GetHandle();
+  GdkWindow* gdk = widget ? gtk_widget_get_window(widget) : nullptr;
+  if (!gdk || !gdk_window_is_viewable(gdk)) return false;
+  const GdkWindowState state = gdk_window_get_state(gdk_window_get_toplevel(gdk));
+  return (state & (GDK_WINDOW_STATE_ICONIFIED | GDK_WINDOW_STATE_WITHDRAWN)) == 0;
 }

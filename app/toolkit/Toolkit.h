@@ -2,6 +2,7 @@
 #pragma once
 
 class wxMenuBar;
+class wxWindow;
 
 // Asks the toolkit for Russian texts in its own dialogs and buttons (the
 // catalogues of wxWidgets and GTK) when the system has a Russian locale.
@@ -12,3 +13,8 @@ bool AskToolkitForRussian();
 // GTK 3 hides the images of menu items unless asked; shows them on every
 // item of the bar that has one.
 void ShowMenuImages(wxMenuBar& bar);
+
+// Whether any of the window can be on screen: false while its top-level
+// window is minimised, withdrawn or unmapped (the toolkit's own flags miss
+// a minimise done by the window manager).
+bool WindowCanBeSeen(wxWindow& window);

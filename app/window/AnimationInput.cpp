@@ -14,9 +14,11 @@ AnimationInput::~AnimationInput() { wxEvtHandler::RemoveFilter(this); }
 
 int AnimationInput::FilterEvent(wxEvent& event) {
   if (event.GetEventCategory() != wxEVT_CATEGORY_USER_INPUT) return Event_Skip;
-  hooks_.Input();
-  if (!hooks_.Animating()) return Event_Skip;
   const wxEventType type = event.GetEventType();
+  // The toolkit asks for the state of commands whenever it is idle: that is
+  // no input, and waking for it would keep the frame timer awake.
+  if (type != wxEVT_UPDATE_UI) hooks_.Input();
+  if (!hooks_.Animating()) return Event_Skip;
   if ((type == wxEVT_LEFT_UP || type == wxEVT_RIGHT_UP || type == wxEVT_MIDDLE_UP) &&
       event.GetEventObject() == &canvas_ && canvas_.HasCapture()) {
     // The pointer is free at once, so that the close box and the menus

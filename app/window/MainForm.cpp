@@ -53,6 +53,14 @@ TMainForm::TMainForm(const MainFormServices& services)
   };
   GameTimer.OnTimer = [this] { GameTimerTimer(); };
   FRTimer.OnTimer = [this] { FRTimerTimer(); };
+  Bind(wxEVT_ICONIZE, [this](wxIconizeEvent& event) {
+    WakeFrameTimer();
+    event.Skip();
+  });
+  Bind(wxEVT_SHOW, [this](wxShowEvent& event) {
+    WakeFrameTimer();
+    event.Skip();
+  });
   Bind(wxEVT_CLOSE_WINDOW, [this](wxCloseEvent& event) {
     if (Animating()) {
       // Asked between two frames: the turn in progress ends first, a

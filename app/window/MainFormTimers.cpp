@@ -1,4 +1,6 @@
 // The frame loop, the game clock and the idle countdown.
+#include "app/toolkit/GLCanvasWindow.h"
+#include "app/toolkit/Toolkit.h"
 #include "app/window/MainForm.h"
 #include "puzzle/VekCube.h"
 #include "interaction/Orbit.h"
@@ -14,6 +16,9 @@ void TMainForm::DrawTimerTimer() {
     // that can change the picture wakes it.
     if (!gl.DrawNextPass()) return;
   } else {
+    // Nobody sees a minimised or hidden window turn: the rotation waits,
+    // where it was, until the window is shown again.
+    if (!WindowCanBeSeen(*DrawWindow->Canvas())) return;
     if (gl.Cube && !gl.Cube->RotateAntiAlias) gl.Passes = 1;
     FreeRotationStep(gl.Camera, RotatePhaseX, RotatePhaseY, RotatePhaseZ);
     if (gl.Cube && gl.PictureChanged()) gl.DrawFrame();
