@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# CPU time the real game spends on a still 5x5x5 game (16 antialiasing
-# passes), and on the idle tumbling, each over a number of seconds.
+# CPU time the real game spends on the idle tumbling (shown and minimised)
+# and on a still 5x5x5 game (16 antialiasing passes), each over a number of
+# seconds.
 # Usage: bench/idle-cpu.sh GAME CUBE-SNAPSHOT [SECONDS]
 # Needs DISPLAY (an X server with GLX, e.g. Xvfb) and xdotool; prints the
 # percentage of one core and the resident memory at the end.
@@ -8,7 +9,7 @@ set -euo pipefail
 game=$1 snapshot=$2 seconds=${3:-30}
 work=$(mktemp -d /tmp/tessaro-cpu.XXXXXX)
 pid=""
-trap '[ -n "$pid" ] && kill "$pid" 2>/dev/null; rm -rf "$work"' EXIT
+trap '[ -n "$pid" ] && { kill "$pid" 2>/dev/null; wait "$pid" 2>/dev/null; }; rm -rf "$work"' EXIT
 
 ticks() { awk '{print $14 + $15}' "/proc/$pid/stat"; }
 rss_kb() { awk '/VmRSS/ {print $2}' "/proc/$pid/status"; }
@@ -30,6 +31,12 @@ pid=$!
 window=$(xdotool search --sync --onlyvisible --name "Tessaro 3D" | head -n 1)
 sleep 2
 measure "idle tumbling, 3x3x3"
+xdotool windowminimize "$window"
+sleep 2
+measure "idle and minimised, 3x3x3"
+xdotool windowmap "$window"
+xdotool windowactivate --sync "$window"
+sleep 2
 
 # Game > Open... the 5x5x5, then Game > New game: a scrambled 5x5x5 whose
 # clock runs; the pointer stays off the picture, nothing moves.
