@@ -28,11 +28,7 @@ void MakeLinkLoop(const std::string& path) { fs::create_symlink(fs::path(path).f
 
 TEST(ResumeStoreTest, OnlyAPlainFileNamedAsAKeptGameIsOffered) {
   const auto plain = [](const std::string& path) { WriteBytes(path, "a game"); };
-  const struct {
-    const char* name;
-    std::function<void(const std::string&)> make;
-    bool offered;
-  } cases[] = {
+  const struct { const char* name; std::function<void(const std::string&)> make; bool offered; } cases[] = {
       {"resume.cube", plain, true},  // kept by earlier versions
       {"resume-1-2-3.cube", plain, true},
       {"resumes.cube", plain, false},
