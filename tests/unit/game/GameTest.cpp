@@ -26,12 +26,13 @@ using std::chrono::seconds;
 
 struct FakeView final : GameView {
   void ShowStatus(const std::string& text) override { statuses.push_back(text); }
-  void ShowGame() override { ++shown; if (meanwhile) meanwhile(); }
+  void ShowGame() override { ++shown, Meanwhile(); }
   void ClockStarted() override { ++clockStarts; }
-  void ShowScrambling(bool on) override { scrambling.push_back(on); if (meanwhile) meanwhile(); }
+  void ShowScrambling(bool on) override { scrambling.push_back(on), Meanwhile(); }
   void KeepRecords() override { ++recordsKept; }
   // The status shown last (back 1) or before it.
   std::string Status(std::size_t back = 1) const { return statuses.size() < back ? "" : statuses.end()[-back]; }
+  void Meanwhile() const { if (meanwhile) meanwhile(); }
   std::function<void()> meanwhile;  // runs while the view is called, as a click handled in a repaint would
   Strings statuses;
   std::vector<bool> scrambling;
@@ -46,10 +47,8 @@ struct FakeClock final : SteadyClock {
 // The +Z facelet of the top row's column `from` dragged to column `to`: a
 // quarter turn of the top layer, and its inverse the other way.
 void DragTopRow(VEKBigCube& cube, int from, int to) {
-  const int a = CubieAt(cube, from, 2, 2), b = CubieAt(cube, to, 2, 2);
   cube.ResetDrag();
-  cube.RecordHit(a, FaceFacing(cube, a, 2, +1));
-  cube.RecordHit(b, FaceFacing(cube, b, 2, +1));
+  for (int b : {CubieAt(cube, from, 2, 2), CubieAt(cube, to, 2, 2)}) cube.RecordHit(b, FaceFacing(cube, b, 2, +1));
 }
 
 // The cube's points, as a file without a trailer holds them.
@@ -71,7 +70,7 @@ class GameTest : public ::testing::Test {
 
   // The player's drags, each followed by what the window then tells the game.
   void Turn(int drags = 1) {
-    for (int i = 0; i < drags; ++i) { RandomDrag(cube, random); game.PlayerTurned(); }
+    for (int i = 0; i < drags; ++i) RandomDrag(cube, random), game.PlayerTurned();
   }
   // The trailer of this window's kept game; the test fails when there is none.
   GameTrailer KeptTrailer() const {
@@ -82,8 +81,9 @@ class GameTest : public ::testing::Test {
   Strings KeptFiles() const {
     Strings names;
     std::error_code error;
-    for (const auto& entry : std::filesystem::directory_iterator(folder, error))
-      if (entry.path().extension() == ".cube") names.push_back(entry.path().filename());
+    for (const auto& e : std::filesystem::directory_iterator(folder, error)) {
+      if (e.path().extension() == ".cube") names.push_back(e.path().filename());
+    }
     return names;
   }
 
@@ -140,7 +140,7 @@ TEST_F(GameTest, ALeftGameGoesOnInAnotherWindowAndABrokenKeptGameIsSetAside) {
   auto otherRenderer = HeadlessRenderer(2, 90);
   FakeView otherView;
   ResumeStore otherKept(folder);
-  Game other(*otherRenderer->Cube, otherView, otherKept, records, clock);
+  Game other(*otherRenderer->Cube, otherView, otherKept, records, clock);  // another window
   EXPECT_FALSE(other.ResumeAvailable());  // held while this window lives
   ASSERT_TRUE(other.SaveTo(dir.File("other.cube"), false));  // a file name for Continue to forget
   clock.now += seconds(65);
@@ -172,8 +172,7 @@ TEST_F(GameTest, ALeftGameGoesOnInAnotherWindowAndABrokenKeptGameIsSetAside) {
   const std::string points = Points(cube), shown = Shown(game);
   EXPECT_FALSE(game.Continue());
   EXPECT_EQ(view.Status(), gametext::kKeptGameSetAside);
-  EXPECT_EQ(ReadBytes(broken + ".bad"), "no cube at all");
-  EXPECT_FALSE(game.ResumeAvailable());
+  EXPECT_FALSE(game.ResumeAvailable());  // set aside (its renaming is the store's own test)
   EXPECT_EQ(Points(cube), points);
   EXPECT_EQ(Shown(game), shown);
 }
@@ -251,13 +250,10 @@ TEST_F(GameTest, TheSolvingTurnStopsTheClockAndSetsARecordOnlyAfterAFullScramble
 TEST_F(GameTest, SavedGamesHoldTheHoursOfASuspendAndOpenSaysWhatAFileHeld) {
   ASSERT_TRUE(game.NewGame(3));
   Turn(2);
-  for (const auto& [by, after] : {std::pair{seconds(2), 2}, std::pair{seconds(hours(3)), 10802}}) {
-    const int32_t before = game.Seconds();
-    clock.now += by;
-    EXPECT_EQ(game.Seconds(), before);  // until the tick
-    game.Tick();
-    EXPECT_EQ(game.Seconds(), after);
-  }
+  clock.now += hours(3) + seconds(2);
+  EXPECT_EQ(game.Seconds(), 0);  // until the tick
+  game.Tick();
+  EXPECT_EQ(game.Seconds(), 10802);
   ASSERT_TRUE(game.Keep());
   EXPECT_EQ(KeptTrailer().Seconds, 10802u);
   const std::string saved = dir.File("saved.cube");
