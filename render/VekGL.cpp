@@ -141,17 +141,14 @@ void VEKGL::DrawFrame() {
   const double aspect = static_cast<double>(viewport[2]) / viewport[3];
   // A pass count beyond the jitter table is drawn with the whole table.
   const int passes = std::min(Passes, kMaxPasses);
+  mesh_.Build(*Cube);
   if (passes <= 1) {
-    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
-    AccPerspective(30.0, aspect, 2.0, 40.0, kJitter[0][0], kJitter[0][1], 0.0, 0.0, 1.0);
-    Cube->Draw(false);
+    DrawPass(0, aspect);
   } else {
     const GLfloat weight = 1.0f / static_cast<GLfloat>(passes);
     glClear(GL_ACCUM_BUFFER_BIT);
     for (int i = 0; i < passes; ++i) {
-      glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
-      AccPerspective(30.0, aspect, 2.0, 40.0, kJitter[i][0], kJitter[i][1], 0.0, 0.0, 1.0);
-      Cube->Draw(false);
+      DrawPass(i, aspect);
       glAccum(GL_ACCUM, weight);
     }
     glAccum(GL_RETURN, 1.0f);
@@ -176,15 +173,12 @@ bool VEKGL::DrawNextPass() {
     accumulatingPicture_ = candidatePicture_;
     accumulatedPasses_ = 0;
     glClear(GL_ACCUM_BUFFER_BIT);
+    mesh_.Build(*Cube);
   }
   ++FramesDrawn;
   Light.SetPosition(Camera.Eye);
   // The same pass, with the same weight, as DrawFrame's pass of this number.
-  const double aspect = static_cast<double>(viewport[2]) / viewport[3];
-  glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
-  AccPerspective(30.0, aspect, 2.0, 40.0, kJitter[accumulatedPasses_][0], kJitter[accumulatedPasses_][1], 0.0, 0.0,
-                 1.0);
-  Cube->Draw(false);
+  DrawPass(accumulatedPasses_, static_cast<double>(viewport[2]) / viewport[3]);
   glAccum(GL_ACCUM, 1.0f / static_cast<GLfloat>(passes));
   ++accumulatedPasses_;
   const bool finished = accumulatedPasses_ == passes;
@@ -196,6 +190,12 @@ bool VEKGL::DrawNextPass() {
     pictureShown_ = true;
   }
   return true;
+}
+
+void VEKGL::DrawPass(int Pass, double Aspect) {
+  glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+  AccPerspective(30.0, Aspect, 2.0, 40.0, kJitter[Pass][0], kJitter[Pass][1], 0.0, 0.0, 1.0);
+  mesh_.Draw();
 }
 
 namespace {

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <vector>
 
+#include "render/CubeMesh.h"
 #include "render/VekMath.h"
 #include "render/VekWindow.h"
 #include "render/Vekcamera.h"
@@ -93,6 +94,8 @@ class VEKGL {
   int AccumulatedPasses() const { return accumulatedPasses_; }
 
  private:
+  // One jittered pass of the cube as gathered in mesh_.
+  void DrawPass(int Pass, double Aspect);
   // Everything a frame depends on, as bytes.
   void CapturePicture(std::vector<uint8_t>& Out) const;
 
@@ -103,4 +106,5 @@ class VEKGL {
   // of its passes it holds.
   std::vector<uint8_t> accumulatingPicture_;
   int accumulatedPasses_ = 0;
+  CubeMesh mesh_;
 };
