@@ -1,5 +1,6 @@
 // The renderer: owns the OpenGL context, the camera, the light and the puzzle,
-// and draws frames of 1..16 jittered passes averaged in the accumulation buffer.
+// and draws frames of 1..16 jittered passes averaged in the accumulation
+// buffer.
 #pragma once
 
 #include <cstdint>
@@ -37,11 +38,11 @@ enum : uint8_t {
 };
 
 class VEKGL {
- public:
-  VEKWindow* Window = nullptr;
+public:
+  VEKWindow *Window = nullptr;
   VEKContextHandle Context = nullptr;
   // Our bindings draw through the window itself; DC marks that it is held.
-  VEKWindow* DC = nullptr;
+  VEKWindow *DC = nullptr;
   int32_t KeyCursorX = 0;
   int32_t KeyCursorY = 0;
   int32_t Passes = 1;
@@ -49,25 +50,27 @@ class VEKGL {
   VEKCamera Camera;
   VEKLight Light;
   VEKColor ClearColor;
-  VEKBigCube* Cube = nullptr;
+  VEKBigCube *Cube = nullptr;
   // Frames asked for since construction (drawn or not); lets callers and
   // tests see how many frames an animation produced.
   uint64_t FramesDrawn = 0;
 
   VEKGL();
   ~VEKGL();
-  VEKGL(const VEKGL&) = delete;
-  VEKGL& operator=(const VEKGL&) = delete;
+  VEKGL(const VEKGL &) = delete;
+  VEKGL &operator=(const VEKGL &) = delete;
 
-  void Attach(VEKWindow* NewWindow);
-  int SetupPixelFormat(VEKWindow* DeviceContext);
+  void Attach(VEKWindow *NewWindow);
+  int SetupPixelFormat(VEKWindow *DeviceContext);
   void Resize(int Width, int Height);
   void DrawFrame();
-  void AccPerspective(double Fovy, double Aspect, double Near, double Far, double PixDx,
-                      double PixDy, double EyeDx, double EyeDy, double Focus);
-  void AccFrustum(double Left, double Right, double Bottom, double Top, double Near, double Far,
-                  double PixDx, double PixDy, double EyeDx, double EyeDy, double Focus);
-  void SetClearColor(const VEKColor& Color);
+  void AccPerspective(double Fovy, double Aspect, double Near, double Far,
+                      double PixDx, double PixDy, double EyeDx, double EyeDy,
+                      double Focus);
+  void AccFrustum(double Left, double Right, double Bottom, double Top,
+                  double Near, double Far, double PixDx, double PixDy,
+                  double EyeDx, double EyeDy, double Focus);
+  void SetClearColor(const VEKColor &Color);
   void Detach();
 
   // Input, from the main window.
@@ -87,17 +90,22 @@ class VEKGL {
   // next jittered pass is added to the accumulation and the running average
   // shown, so that no tick draws more than one pass. Any change of the
   // picture starts the accumulation again; after the last pass the picture
-  // is DrawFrame's, pixel for pixel. At one pass it is DrawFrame. Returns
-  // whether it drew.
+  // is DrawFrame's, pixel for pixel. At one pass it is DrawFrame, unless the
+  // window is drawn in bands (PixelsPerTick). Returns whether it drew.
   bool DrawNextPass();
   // Passes added so far to the still picture being built.
   int AccumulatedPasses() const { return accumulatedPasses_; }
+  // A window of more pixels than this has each pass of its still picture
+  // drawn a band of rows a tick, so that a tick's work stays bounded however
+  // big the window; the finished picture is the same. At most 0: never.
+  long long PixelsPerTick = 1LL << 19;
 
- private:
+private:
+  int BandsPerPass() const;
   // One jittered pass of the cube as gathered in mesh_.
   void DrawPass(int Pass, double Aspect);
   // Everything a frame depends on, as bytes.
-  void CapturePicture(std::vector<uint8_t>& Out) const;
+  void CapturePicture(std::vector<uint8_t> &Out) const;
 
   std::vector<uint8_t> shownPicture_;
   std::vector<uint8_t> candidatePicture_;
@@ -106,5 +114,8 @@ class VEKGL {
   // of its passes it holds.
   std::vector<uint8_t> accumulatingPicture_;
   int accumulatedPasses_ = 0;
+  bool building_ = false;
+  int bandsDrawn_ = 0; // of the pass being added
+  int windowWidth_ = 0, windowHeight_ = 0;
   CubeMesh mesh_;
 };
