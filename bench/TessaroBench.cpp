@@ -7,7 +7,6 @@
 // calling thread says little: times are wall-clock (UseRealTime).
 #include <GL/gl.h>
 #include <benchmark/benchmark.h>
-
 #include <unistd.h>
 
 #include <algorithm>
@@ -24,14 +23,14 @@
 
 namespace {
 
-constexpr uint32_t kBody = 0xF0FBFF; // the game's default body colour
-constexpr int kTurnSpeed = 5; // the game's default: 18 frames a quarter turn
+constexpr uint32_t kBody = 0xF0FBFF;  // the game's default body colour
+constexpr int kTurnSpeed = 5;         // the game's default: 18 frames a quarter turn
 constexpr uint32_t kSeed = 20240601;
 
 // A renderer on an OSMesa window of Pixels x Pixels, started as the game
 // starts: settings, Attach, Resize, Build.
 class Scene {
-public:
+ public:
   Scene(int Pixels, int Size, int Passes = 1) : window_(Pixels, Pixels) {
     gl_.Cube->BodyColor = VEKColor::FromColorRef(kBody);
     gl_.Cube->RotateSpeed = kTurnSpeed;
@@ -50,27 +49,24 @@ public:
   VEKGL &Gl() { return gl_; }
   VEKBigCube &Cube() { return *gl_.Cube; }
 
-private:
+ private:
   OSMesaWindow window_;
   VEKGL gl_;
 };
 
 std::string RendererName() {
   Scene scene(16, 2);
-  if (!scene.Ready())
-    return "no OSMesa context";
+  if (!scene.Ready()) return "no OSMesa context";
   const auto text = [](GLenum name) {
     const GLubyte *s = glGetString(name);
-    return s ? std::string(reinterpret_cast<const char *>(s))
-             : std::string("?");
+    return s ? std::string(reinterpret_cast<const char *>(s)) : std::string("?");
   };
   return text(GL_RENDERER) + ", OpenGL " + text(GL_VERSION);
 }
 
 // Arguments: window side in pixels, cube size, passes.
 void BM_DrawFrame(benchmark::State &state) {
-  Scene scene(static_cast<int>(state.range(0)),
-              static_cast<int>(state.range(1)),
+  Scene scene(static_cast<int>(state.range(0)), static_cast<int>(state.range(1)),
               static_cast<int>(state.range(2)));
   if (!scene.Ready()) {
     state.SkipWithError("no OSMesa context");
@@ -79,8 +75,7 @@ void BM_DrawFrame(benchmark::State &state) {
   // The first frame pays llvmpipe's shader compile: it is not the game's frame
   // time.
   scene.Gl().DrawFrame();
-  for (auto _ : state)
-    scene.Gl().DrawFrame();
+  for (auto _ : state) scene.Gl().DrawFrame();
 }
 BENCHMARK(BM_DrawFrame)
     ->ArgNames({"px", "N", "passes"})
@@ -92,24 +87,22 @@ BENCHMARK(BM_DrawFrame)
 // in a big window, added and the average shown): how long the window is kept
 // from answering while it settles. longest_ms is the slowest tick seen.
 void BM_StillPicturePass(benchmark::State &state) {
-  Scene scene(static_cast<int>(state.range(0)),
-              static_cast<int>(state.range(1)), 16);
+  Scene scene(static_cast<int>(state.range(0)), static_cast<int>(state.range(1)), 16);
   if (!scene.Ready()) {
     state.SkipWithError("no OSMesa context");
     return;
   }
-  scene.Gl().DrawNextPass(); // the shader compile, outside the timing
+  scene.Gl().DrawNextPass();  // the shader compile, outside the timing
   std::chrono::steady_clock::duration longest{};
   for (auto _ : state) {
     const auto start = std::chrono::steady_clock::now();
     if (!scene.Gl().DrawNextPass()) {
-      scene.Gl().InvalidatePicture(); // settled: start it again
+      scene.Gl().InvalidatePicture();  // settled: start it again
       scene.Gl().DrawNextPass();
     }
     longest = std::max(longest, std::chrono::steady_clock::now() - start);
   }
-  state.counters["longest_ms"] =
-      std::chrono::duration<double, std::milli>(longest).count();
+  state.counters["longest_ms"] = std::chrono::duration<double, std::milli>(longest).count();
 }
 BENCHMARK(BM_StillPicturePass)
     ->ArgNames({"px", "N"})
@@ -132,11 +125,9 @@ void BM_AnimateTurn(benchmark::State &state) {
     cube.Cubies[b].InTurn = cube.Cubies[b].Points[0].Y > 1.0f;
   RotationY(cube.TurnMatrix, static_cast<float>(kTurnSpeed));
   const uint64_t before = scene.Gl().FramesDrawn;
-  for (auto _ : state)
-    cube.AnimateTurn();
-  state.counters["frames"] =
-      benchmark::Counter(static_cast<double>(scene.Gl().FramesDrawn - before),
-                         benchmark::Counter::kAvgIterations);
+  for (auto _ : state) cube.AnimateTurn();
+  state.counters["frames"] = benchmark::Counter(
+      static_cast<double>(scene.Gl().FramesDrawn - before), benchmark::Counter::kAvgIterations);
 }
 BENCHMARK(BM_AnimateTurn)
     ->ArgName("px")
@@ -155,11 +146,9 @@ void BM_Shuffle(benchmark::State &state) {
   }
   vekrandom::FixClockSeed(kSeed);
   const uint64_t before = scene.Gl().FramesDrawn;
-  for (auto _ : state)
-    scene.Cube().Shuffle(30);
-  state.counters["frames"] =
-      benchmark::Counter(static_cast<double>(scene.Gl().FramesDrawn - before),
-                         benchmark::Counter::kAvgIterations);
+  for (auto _ : state) scene.Cube().Shuffle(30);
+  state.counters["frames"] = benchmark::Counter(
+      static_cast<double>(scene.Gl().FramesDrawn - before), benchmark::Counter::kAvgIterations);
   vekrandom::FixClockSeed(std::nullopt);
 }
 BENCHMARK(BM_Shuffle)
@@ -186,15 +175,9 @@ void BM_Pick(benchmark::State &state) {
   }
   const bool hit = cube.PlanePoint[2].Z != 0.0f;
   cube.ResetDrag();
-  if (!hit)
-    state.SkipWithError("the pick found no facelet");
+  if (!hit) state.SkipWithError("the pick found no facelet");
 }
-BENCHMARK(BM_Pick)
-    ->ArgName("N")
-    ->Arg(3)
-    ->Arg(5)
-    ->Unit(benchmark::kMillisecond)
-    ->UseRealTime();
+BENCHMARK(BM_Pick)->ArgName("N")->Arg(3)->Arg(5)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 // The hit records of one pick alone, without the frame that follows it.
 void BM_PickHits(benchmark::State &state) {
@@ -205,26 +188,19 @@ void BM_PickHits(benchmark::State &state) {
   uint32_t buffer[512];
   int hits = 0;
   for (auto _ : state) {
-    hits =
-        CollectPickHits(scene.Cube(), scene.Gl().Camera, region, buffer, 512);
+    hits = CollectPickHits(scene.Cube(), scene.Gl().Camera, region, buffer, 512);
     benchmark::DoNotOptimize(buffer);
   }
-  if (hits <= 0)
-    state.SkipWithError("the pick found nothing");
+  if (hits <= 0) state.SkipWithError("the pick found nothing");
 }
-BENCHMARK(BM_PickHits)
-    ->ArgName("N")
-    ->Arg(3)
-    ->Arg(5)
-    ->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_PickHits)->ArgName("N")->Arg(3)->Arg(5)->Unit(benchmark::kMicrosecond);
 
 // Resident memory of this process, in bytes.
 double ResidentBytes() {
   std::ifstream statm("/proc/self/statm");
   long pages = 0, resident = 0;
   statm >> pages >> resident;
-  return static_cast<double>(resident) *
-         static_cast<double>(sysconf(_SC_PAGESIZE));
+  return static_cast<double>(resident) * static_cast<double>(sysconf(_SC_PAGESIZE));
 }
 
 // What a long drag costs in memory: picks (each with its frame) all over a
@@ -245,27 +221,21 @@ void BM_PickMemory(benchmark::State &state) {
     ++step;
   };
   const double start = ResidentBytes();
-  for (int i = 0; i < 200; ++i)
-    pickNext();
+  for (int i = 0; i < 200; ++i) pickNext();
   const double warm = ResidentBytes();
-  for (auto _ : state)
-    pickNext();
+  for (auto _ : state) pickNext();
   cube.ResetDrag();
   constexpr double kMB = 1024.0 * 1024.0;
   state.counters["warmup_MB"] = (warm - start) / kMB;
   state.counters["rss_growth_MB"] = (ResidentBytes() - warm) / kMB;
 }
-BENCHMARK(BM_PickMemory)
-    ->Iterations(10000)
-    ->Unit(benchmark::kMillisecond)
-    ->UseRealTime();
+BENCHMARK(BM_PickMemory)->Iterations(10000)->Unit(benchmark::kMillisecond)->UseRealTime();
 
-} // namespace
+}  // namespace
 
 int main(int argc, char **argv) {
   benchmark::Initialize(&argc, argv);
-  if (benchmark::ReportUnrecognizedArguments(argc, argv))
-    return 1;
+  if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
   benchmark::AddCustomContext("renderer", RendererName());
   benchmark::RunSpecifiedBenchmarks();
   benchmark::Shutdown();

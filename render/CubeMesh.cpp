@@ -11,19 +11,17 @@ constexpr GLfloat kNoTexCoord[2] = {0.0f, 0.0f};
 // Appends a polygon's points, then its triangles as the rasteriser cuts a
 // GL_POLYGON: (k, k+1, 0), whose vertex order decides the rounding.
 template <typename PointOf, typename TexCoordOf>
-void AppendPolygon(std::vector<CubeMesh::Vertex> &vertices,
-                   std::vector<GLuint> &triangles, int count,
-                   const VEKVector &normal, const VEKColor &color,
-                   PointOf point, TexCoordOf texCoord) {
+void AppendPolygon(std::vector<CubeMesh::Vertex> &vertices, std::vector<GLuint> &triangles,
+                   int count, const VEKVector &normal, const VEKColor &color, PointOf point,
+                   TexCoordOf texCoord) {
   const auto first = static_cast<GLuint>(vertices.size());
   for (int k = 0; k < count; ++k) {
     const VEKVector &p = point(k);
     const GLfloat *t = texCoord(k);
-    vertices.push_back(
-        CubeMesh::Vertex{{p.X, p.Y, p.Z},
-                         {normal.X, normal.Y, normal.Z},
-                         {t[0], t[1]},
-                         {color.Red, color.Green, color.Blue, 255}});
+    vertices.push_back(CubeMesh::Vertex{{p.X, p.Y, p.Z},
+                                        {normal.X, normal.Y, normal.Z},
+                                        {t[0], t[1]},
+                                        {color.Red, color.Green, color.Blue, 255}});
   }
   for (int k = 1; k + 1 < count; ++k) {
     triangles.push_back(first + k);
@@ -40,31 +38,26 @@ void PointArraysAt(const CubeMesh::Vertex *v) {
 }
 
 void DrawTriangles(const std::vector<GLuint> &triangles) {
-  if (triangles.empty())
-    return;
-  glDrawElements(GL_TRIANGLES, static_cast<GLsizei>(triangles.size()),
-                 GL_UNSIGNED_INT, triangles.data());
+  if (triangles.empty()) return;
+  glDrawElements(GL_TRIANGLES, static_cast<GLsizei>(triangles.size()), GL_UNSIGNED_INT,
+                 triangles.data());
 }
-} // namespace
+}  // namespace
 
 void CubeMesh::Build(const VEKBigCube &Cube) {
   vertices_.clear();
-  for (Group &g : faces_)
-    g.triangles.clear();
+  for (Group &g : faces_) g.triangles.clear();
   bevels_.triangles.clear();
   for (int b = 0; b < Cube.CubieCount; ++b) {
     const VEKSmallCube &cubie = Cube.Cubies[b];
     const VEKVector *points = cubie.Points.get();
     for (int f = 0; f < kCubieFaces; ++f) {
-      const VEKVector *face =
-          &points[8 * f]; // face[k] is point k of the face, k = 1..8
+      const VEKVector *face = &points[8 * f];  // face[k] is point k of the face, k = 1..8
       const VEKVector normal = OctagonNormal(face, f);
       const GLuint texture = cubie.FaceTexture[f];
-      auto group =
-          std::find_if(faces_.begin(), faces_.end(),
-                       [&](const Group &g) { return g.texture == texture; });
-      if (group == faces_.end())
-        group = faces_.insert(faces_.end(), Group{texture, {}});
+      auto group = std::find_if(faces_.begin(), faces_.end(),
+                                [&](const Group &g) { return g.texture == texture; });
+      if (group == faces_.end()) group = faces_.insert(faces_.end(), Group{texture, {}});
       AppendPolygon(
           vertices_, group->triangles, kFacePoints, normal, cubie.BodyColor,
           [&](int k) -> const VEKVector & { return face[k + 1]; },
@@ -81,8 +74,7 @@ void CubeMesh::Build(const VEKBigCube &Cube) {
 }
 
 void CubeMesh::Draw() const {
-  if (vertices_.empty())
-    return;
+  if (vertices_.empty()) return;
   glEnableClientState(GL_VERTEX_ARRAY);
   glEnableClientState(GL_NORMAL_ARRAY);
   glEnableClientState(GL_COLOR_ARRAY);

@@ -11,7 +11,7 @@
 struct VEKBigCube;
 
 class CubeMesh {
-public:
+ public:
   void Build(const VEKBigCube &Cube);
   void Draw() const;
 
@@ -26,7 +26,7 @@ public:
     std::vector<GLuint> triangles;
   };
 
-private:
+ private:
   std::vector<Vertex> vertices_;
   // The faces by texture, in the order first met; the bevels last. Within a
   // group the cubies keep their order, and a cubie's faces still come before

@@ -56,12 +56,10 @@ void VEKGL::Attach(VEKWindow *NewWindow) {
 
   Window = NewWindow;
   DC = Window;
-  if (SetupPixelFormat(DC) == 0)
-    Window->PostClose();
+  if (SetupPixelFormat(DC) == 0) Window->PostClose();
   Context = Window->CreateContext();
   Window->MakeCurrent(Context);
-  if (!Context)
-    return; // nothing to set up; frames stay undrawn
+  if (!Context) return;  // nothing to set up; frames stay undrawn
 
   SetClearColor(ClearColor);
   glEnable(GL_COLOR_MATERIAL);
@@ -90,8 +88,7 @@ void VEKGL::Resize(int Width, int Height) {
   InvalidatePicture();
   windowWidth_ = Width;
   windowHeight_ = Height;
-  if (!Attached())
-    return;
+  if (!Attached()) return;
   if (Height > Width) {
     glViewport(0, (Height - Width) / 2, Width, Width);
   } else {
@@ -100,38 +97,33 @@ void VEKGL::Resize(int Width, int Height) {
   glMatrixMode(GL_PROJECTION);
   glLoadIdentity();
   gluPerspective(30.0, 1.0, 1.0, 100.0);
-  gluLookAt(Camera.Eye.X, Camera.Eye.Y, Camera.Eye.Z, 0.0, 0.0, 0.0,
-            Camera.Up.X, Camera.Up.Y, Camera.Up.Z);
+  gluLookAt(Camera.Eye.X, Camera.Eye.Y, Camera.Eye.Z, 0.0, 0.0, 0.0, Camera.Up.X, Camera.Up.Y,
+            Camera.Up.Z);
   glMatrixMode(GL_MODELVIEW);
 }
 
-void VEKGL::AccFrustum(double Left, double Right, double Bottom, double Top,
-                       double Near, double Far, double PixDx, double PixDy,
-                       double EyeDx, double EyeDy, double Focus) {
+void VEKGL::AccFrustum(double Left, double Right, double Bottom, double Top, double Near,
+                       double Far, double PixDx, double PixDy, double EyeDx, double EyeDy,
+                       double Focus) {
   GLint viewport[4];
   glGetIntegerv(GL_VIEWPORT, viewport);
-  const double dx =
-      -(PixDx * (Right - Left) / viewport[2] + EyeDx * Near / Focus);
-  const double dy =
-      -(PixDy * (Top - Bottom) / viewport[3] + EyeDy * Near / Focus);
+  const double dx = -(PixDx * (Right - Left) / viewport[2] + EyeDx * Near / Focus);
+  const double dy = -(PixDy * (Top - Bottom) / viewport[3] + EyeDy * Near / Focus);
   glMatrixMode(GL_PROJECTION);
   glLoadIdentity();
   glFrustum(Left + dx, Right + dx, Bottom + dy, Top + dy, Near, Far);
-  gluLookAt(Camera.Eye.X, Camera.Eye.Y, Camera.Eye.Z, 0.0, 0.0, 0.0,
-            Camera.Up.X, Camera.Up.Y, Camera.Up.Z);
+  gluLookAt(Camera.Eye.X, Camera.Eye.Y, Camera.Eye.Z, 0.0, 0.0, 0.0, Camera.Up.X, Camera.Up.Y,
+            Camera.Up.Z);
   glMatrixMode(GL_MODELVIEW);
-  glTranslatef(static_cast<GLfloat>(-EyeDx), static_cast<GLfloat>(-EyeDy),
-               0.0f);
+  glTranslatef(static_cast<GLfloat>(-EyeDx), static_cast<GLfloat>(-EyeDy), 0.0f);
 }
 
-void VEKGL::AccPerspective(double Fovy, double Aspect, double Near, double Far,
-                           double PixDx, double PixDy, double EyeDx,
-                           double EyeDy, double Focus) {
+void VEKGL::AccPerspective(double Fovy, double Aspect, double Near, double Far, double PixDx,
+                           double PixDy, double EyeDx, double EyeDy, double Focus) {
   const double half = Fovy * M_PI / 180.0 / 2.0;
   const double top = Near / (std::cos(half) / std::sin(half));
   const double right = top * Aspect;
-  AccFrustum(-right, right, -top, top, Near, Far, PixDx, PixDy, EyeDx, EyeDy,
-             Focus);
+  AccFrustum(-right, right, -top, top, Near, Far, PixDx, PixDy, EyeDx, EyeDy, Focus);
 }
 
 void VEKGL::DrawFrame() {
@@ -140,8 +132,7 @@ void VEKGL::DrawFrame() {
   building_ = false;
   accumulatedPasses_ = 0;
   bandsDrawn_ = 0;
-  if (!Attached() || !Cube)
-    return;
+  if (!Attached() || !Cube) return;
   Light.SetPosition(Camera.Eye);
   GLint viewport[4];
   glGetIntegerv(GL_VIEWPORT, viewport);
@@ -174,11 +165,9 @@ void VEKGL::DrawFrame() {
 }
 
 bool VEKGL::DrawNextPass() {
-  if (!Attached() || !Cube)
-    return false;
+  if (!Attached() || !Cube) return false;
   CapturePicture(candidatePicture_);
-  if (pictureShown_ && candidatePicture_ == shownPicture_)
-    return false;
+  if (pictureShown_ && candidatePicture_ == shownPicture_) return false;
   const int passes = std::clamp(Passes, 1, kMaxPasses);
   GLint viewport[4];
   glGetIntegerv(GL_VIEWPORT, viewport);
@@ -200,11 +189,9 @@ bool VEKGL::DrawNextPass() {
     // Only this band of the window is cleared, drawn, added and shown.
     const int top = windowHeight_ * bandsDrawn_ / bands;
     glEnable(GL_SCISSOR_TEST);
-    glScissor(0, top, windowWidth_,
-              windowHeight_ * (bandsDrawn_ + 1) / bands - top);
+    glScissor(0, top, windowWidth_, windowHeight_ * (bandsDrawn_ + 1) / bands - top);
   }
-  if (passes > 1 && accumulatedPasses_ == 0)
-    glClear(GL_ACCUM_BUFFER_BIT);
+  if (passes > 1 && accumulatedPasses_ == 0) glClear(GL_ACCUM_BUFFER_BIT);
   // The same pass, with the same weight, as DrawFrame's pass of this number.
   DrawPass(accumulatedPasses_, static_cast<double>(viewport[2]) / viewport[3]);
   const bool passDone = ++bandsDrawn_ == bands;
@@ -213,13 +200,11 @@ bool VEKGL::DrawNextPass() {
     glAccum(GL_ACCUM, 1.0f / static_cast<GLfloat>(passes));
     // The running average until the last pass, then exactly DrawFrame's return.
     const int averaged = accumulatedPasses_ + 1;
-    glAccum(GL_RETURN, finished ? 1.0f
-                                : static_cast<GLfloat>(passes) /
-                                      static_cast<GLfloat>(averaged));
+    glAccum(GL_RETURN,
+            finished ? 1.0f : static_cast<GLfloat>(passes) / static_cast<GLfloat>(averaged));
   }
   glDisable(GL_SCISSOR_TEST);
-  if (!passDone)
-    return true; // the window keeps showing the last whole pass
+  if (!passDone) return true;  // the window keeps showing the last whole pass
   ++accumulatedPasses_;
   bandsDrawn_ = 0;
   Window->SwapBuffers();
@@ -233,25 +218,24 @@ bool VEKGL::DrawNextPass() {
 
 int VEKGL::BandsPerPass() const {
   const long long pixels = static_cast<long long>(windowWidth_) * windowHeight_;
-  if (PixelsPerTick <= 0 || pixels <= PixelsPerTick || windowHeight_ <= 1)
-    return 1;
-  return static_cast<int>(std::min<long long>(
-      (pixels + PixelsPerTick - 1) / PixelsPerTick, windowHeight_));
+  if (PixelsPerTick <= 0 || pixels <= PixelsPerTick || windowHeight_ <= 1) return 1;
+  return static_cast<int>(
+      std::min<long long>((pixels + PixelsPerTick - 1) / PixelsPerTick, windowHeight_));
 }
 
 void VEKGL::DrawPass(int Pass, double Aspect) {
   glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
-  AccPerspective(30.0, Aspect, 2.0, 40.0, kJitter[Pass][0], kJitter[Pass][1],
-                 0.0, 0.0, 1.0);
+  AccPerspective(30.0, Aspect, 2.0, 40.0, kJitter[Pass][0], kJitter[Pass][1], 0.0, 0.0, 1.0);
   mesh_.Draw();
 }
 
 namespace {
-template <typename T> void Append(std::vector<uint8_t> &out, const T &value) {
+template <typename T>
+void Append(std::vector<uint8_t> &out, const T &value) {
   const auto *bytes = reinterpret_cast<const uint8_t *>(&value);
   out.insert(out.end(), bytes, bytes + sizeof(T));
 }
-} // namespace
+}  // namespace
 
 void VEKGL::CapturePicture(std::vector<uint8_t> &Out) const {
   Out.clear();
@@ -260,11 +244,9 @@ void VEKGL::CapturePicture(std::vector<uint8_t> &Out) const {
   Append(Out, std::clamp(Passes, 1, kMaxPasses));
   Append(Out, ClearColor);
   GLint viewport[4] = {0, 0, 0, 0};
-  if (Attached())
-    glGetIntegerv(GL_VIEWPORT, viewport);
+  if (Attached()) glGetIntegerv(GL_VIEWPORT, viewport);
   Append(Out, viewport);
-  if (!Cube || !Cube->Cubies)
-    return;
+  if (!Cube || !Cube->Cubies) return;
   Append(Out, Cube->Size);
   for (int b = 0; b < Cube->CubieCount; ++b) {
     const VEKSmallCube &cubie = Cube->Cubies[b];
@@ -276,8 +258,7 @@ void VEKGL::CapturePicture(std::vector<uint8_t> &Out) const {
 }
 
 bool VEKGL::PictureChanged() {
-  if (!pictureShown_)
-    return true;
+  if (!pictureShown_) return true;
   CapturePicture(candidatePicture_);
   return candidatePicture_ != shownPicture_;
 }
@@ -285,10 +266,8 @@ bool VEKGL::PictureChanged() {
 void VEKGL::SetClearColor(const VEKColor &Color) {
   const float scale = static_cast<float>(1.0 / 255.0);
   ClearColor = Color;
-  if (!Attached())
-    return;
-  glClearColor(Color.Red * scale, Color.Green * scale, Color.Blue * scale,
-               1.0f);
+  if (!Attached()) return;
+  glClearColor(Color.Red * scale, Color.Green * scale, Color.Blue * scale, 1.0f);
   glClearAccum(0.0f, 0.0f, 0.0f, 1.0f);
 }
 

@@ -38,7 +38,7 @@ enum : uint8_t {
 };
 
 class VEKGL {
-public:
+ public:
   VEKWindow *Window = nullptr;
   VEKContextHandle Context = nullptr;
   // Our bindings draw through the window itself; DC marks that it is held.
@@ -64,12 +64,10 @@ public:
   int SetupPixelFormat(VEKWindow *DeviceContext);
   void Resize(int Width, int Height);
   void DrawFrame();
-  void AccPerspective(double Fovy, double Aspect, double Near, double Far,
-                      double PixDx, double PixDy, double EyeDx, double EyeDy,
-                      double Focus);
-  void AccFrustum(double Left, double Right, double Bottom, double Top,
-                  double Near, double Far, double PixDx, double PixDy,
-                  double EyeDx, double EyeDy, double Focus);
+  void AccPerspective(double Fovy, double Aspect, double Near, double Far, double PixDx,
+                      double PixDy, double EyeDx, double EyeDy, double Focus);
+  void AccFrustum(double Left, double Right, double Bottom, double Top, double Near, double Far,
+                  double PixDx, double PixDy, double EyeDx, double EyeDy, double Focus);
   void SetClearColor(const VEKColor &Color);
   void Detach();
 
@@ -100,7 +98,7 @@ public:
   // big the window; the finished picture is the same. At most 0: never.
   long long PixelsPerTick = 1LL << 19;
 
-private:
+ private:
   int BandsPerPass() const;
   // One jittered pass of the cube as gathered in mesh_.
   void DrawPass(int Pass, double Aspect);
@@ -115,7 +113,7 @@ private:
   std::vector<uint8_t> accumulatingPicture_;
   int accumulatedPasses_ = 0;
   bool building_ = false;
-  int bandsDrawn_ = 0; // of the pass being added
+  int bandsDrawn_ = 0;  // of the pass being added
   int windowWidth_ = 0, windowHeight_ = 0;
   CubeMesh mesh_;
 };

@@ -23,7 +23,9 @@ class StillPictureTest : public MainFormTest {
     Tick(4);
     ASSERT_EQ(Tick(), 0) << "settled";
   }
-  void OwnTheFrameClock() { form->DrawTimer.OnTimer = [] {}; }
+  void OwnTheFrameClock() {
+    form->DrawTimer.OnTimer = [] {};
+  }
   // Lets the toolkit deliver what the window does (a resize, an expose)
   // until a tick run by hand draws; false when none does.
   bool PumpUntilATickDraws() {
@@ -43,8 +45,8 @@ class StillPictureTest : public MainFormTest {
     const int drawn = Tick(passes);
     const int after = Tick(5);
     if (drawn == passes && after == 0) return ::testing::AssertionSuccess();
-    return ::testing::AssertionFailure() << what << ": the next " << passes << " ticks drew " << drawn
-                                         << ", the five after them " << after;
+    return ::testing::AssertionFailure() << what << ": the next " << passes << " ticks drew "
+                                         << drawn << ", the five after them " << after;
   }
 };
 
@@ -119,7 +121,7 @@ TEST_F(StillPictureTest, AResizeIsDrawnOnceAtItsNewSize) {
 TEST_F(StillPictureTest, CommandsThatChangeTheCubeDraw) {
   StartStillGame();
   form->DrawPanelMouseMove(0, 10, 10);  // the idle hold: no free rotation after Stop
-  form->N5Click();  // Stop: the solved cube again
+  form->N5Click();                      // Stop: the solved cube again
   EXPECT_TRUE(DrawsOnce("stop"));
   const std::string path = Path("still.cube");
   ASSERT_TRUE(cube().SaveToFile(path));
