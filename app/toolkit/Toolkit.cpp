@@ -7,6 +7,8 @@
 #include <wx/window.h>
 
 #include <clocale>
+#include <functional>
+#include <utility>
 
 bool AskToolkitForRussian() {
   if (!wxLocale::IsAvailable(wxLANGUAGE_RUSSIAN)) return false;
@@ -39,10 +41,35 @@ void ShowMenuImages(wxMenuBar& bar) {
   for (size_t i = 0; i < bar.GetMenuCount(); ++i) ShowImages(*bar.GetMenu(i));
 }
 
+namespace {
+constexpr char kCoveredKey[] = "tessaro-fully-covered";
+
+gboolean OnVisibility(GtkWidget* widget, GdkEventVisibility* event, gpointer changed) {
+  const bool covered = event->state == GDK_VISIBILITY_FULLY_OBSCURED;
+  g_object_set_data(G_OBJECT(widget), kCoveredKey, GINT_TO_POINTER(covered ? 1 : 0));
+  (*static_cast<std::function<void()>*>(changed))();
+  return FALSE;
+}
+}  // namespace
+
+void WatchCovering(wxWindow& window, std::function<void()> changed) {
+  GtkWidget* widget = window.GetHandle();
+  if (!widget) return;
+  G_GNUC_BEGIN_IGNORE_DEPRECATIONS
+  gtk_widget_add_events(widget, GDK_VISIBILITY_NOTIFY_MASK);
+  G_GNUC_END_IGNORE_DEPRECATIONS
+  g_signal_connect_data(
+      widget, "visibility-notify-event", G_CALLBACK(OnVisibility),
+      new std::function<void()>(std::move(changed)),
+      [](gpointer data, GClosure*) { delete static_cast<std::function<void()>*>(data); },
+      GConnectFlags(0));
+}
+
 bool WindowCanBeSeen(wxWindow& window) {
   GtkWidget* widget = window.GetHandle();
   GdkWindow* gdk = widget ? gtk_widget_get_window(widget) : nullptr;
   if (!gdk || !gdk_window_is_viewable(gdk)) return false;
+  if (g_object_get_data(G_OBJECT(widget), kCoveredKey)) return false;
   const GdkWindowState state = gdk_window_get_state(gdk_window_get_toplevel(gdk));
   return (state & (GDK_WINDOW_STATE_ICONIFIED | GDK_WINDOW_STATE_WITHDRAWN)) == 0;
 }

@@ -1,6 +1,8 @@
 // What the game asks of wxWidgets and GTK beyond their defaults.
 #pragma once
 
+#include <functional>
+
 class wxMenuBar;
 class wxWindow;
 
@@ -16,5 +18,11 @@ void ShowMenuImages(wxMenuBar& bar);
 
 // Whether any of the window can be on screen: false while its top-level
 // window is minimised, withdrawn or unmapped (the toolkit's own flags miss
-// a minimise done by the window manager).
+// a minimise done by the window manager), and while the window is fully
+// covered by others if WatchCovering watches it.
 bool WindowCanBeSeen(wxWindow& window);
+
+// Has the window system report when the window becomes fully covered and
+// when any of it shows again; Changed runs after each report. A compositing
+// desktop never reports a window covered, so it is then always seen.
+void WatchCovering(wxWindow& window, std::function<void()> Changed);

@@ -10,6 +10,7 @@
 #include "app/toolkit/Icons.h"
 #include "app/toolkit/ProgramInfo.h"
 #include "app/toolkit/Text.h"
+#include "app/toolkit/Toolkit.h"
 #include "app/window/AnimationInput.h"
 #include "game/GameTexts.h"
 #include "puzzle/Random.h"
@@ -57,6 +58,8 @@ TMainForm::TMainForm(const MainFormServices& services)
     WakeFrameTimer();
     event.Skip();
   });
+  // A covered window's idle rotation waits too, and goes on when uncovered.
+  WatchCovering(*DrawWindow->Canvas(), [this] { WakeFrameTimer(); });
   Bind(wxEVT_SHOW, [this](wxShowEvent& event) {
     WakeFrameTimer();
     event.Skip();

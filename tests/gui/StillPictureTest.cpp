@@ -9,6 +9,7 @@
 #include <utility>
 
 #include "GuiHelpers.h"
+#include "app/toolkit/Toolkit.h"
 
 namespace {
 
@@ -133,9 +134,18 @@ TEST_F(StillPictureTest, CommandsThatChangeTheCubeDraw) {
   EXPECT_TRUE(DrawsOnce("open"));
 }
 
-TEST_F(StillPictureTest, FreeRotationDrawsEveryTick) {
+TEST_F(StillPictureTest, FreeRotationDrawsEveryTickUnlessTheWindowIsCovered) {
   Start({"TimeoutRotate=1000"});
   OwnTheFrameClock();
+  EXPECT_EQ(Tick(20), 20);
+  wxWindow& canvas = *form->DrawWindow->Canvas();
+  auto* cover = new wxFrame(nullptr, wxID_ANY, "cover", form->GetScreenPosition() - wxPoint(20, 20),
+                            form->GetSize() + wxSize(40, 40), wxFRAME_NO_TASKBAR | wxBORDER_NONE);
+  cover->Show();
+  ASSERT_TRUE(PumpUntil([&] { return !WindowCanBeSeen(canvas); }, 5000)) << "never covered";
+  EXPECT_EQ(Tick(20), 0);
+  cover->Destroy();
+  ASSERT_TRUE(PumpUntil([&] { return WindowCanBeSeen(canvas); }, 5000)) << "never uncovered";
   EXPECT_EQ(Tick(20), 20);
 }
 
