@@ -1,10 +1,10 @@
 #!/usr/bin/env bash
-# CPU time the real game spends on the idle tumbling (shown and minimised)
-# and on a still 5x5x5 game (16 antialiasing passes), each over a number of
-# seconds.
+# CPU time the real game spends on the idle tumbling (shown, minimised and
+# covered) and on a still 5x5x5 game (16 antialiasing passes), each over a
+# number of seconds.
 # Usage: bench/idle-cpu.sh GAME CUBE-SNAPSHOT [SECONDS]
-# Needs DISPLAY (an X server with GLX, e.g. Xvfb) and xdotool; prints the
-# percentage of one core and the resident memory at the end.
+# Needs DISPLAY (an X server with GLX, e.g. Xvfb), xdotool and xmessage;
+# prints the percentage of one core and the resident memory at the end.
 set -euo pipefail
 game=$1 snapshot=$2 seconds=${3:-30}
 work=$(mktemp -d /tmp/tessaro-cpu.XXXXXX)
@@ -35,6 +35,13 @@ xdotool windowminimize "$window"
 sleep 2
 measure "idle and minimised, 3x3x3"
 xdotool windowmap "$window"
+xdotool windowactivate --sync "$window"
+sleep 2
+xmessage -geometry "$(xdotool getdisplaygeometry | tr ' ' x)+0+0" "covering the game" &
+cover=$!
+sleep 2
+measure "idle and covered by another window, 3x3x3"
+kill "$cover"
 xdotool windowactivate --sync "$window"
 sleep 2
 

@@ -171,7 +171,9 @@ bool VEKGL::DrawNextPass() {
   const int passes = std::clamp(Passes, 1, kMaxPasses);
   GLint viewport[4];
   glGetIntegerv(GL_VIEWPORT, viewport);
-  const int bands = BandsPerPass();
+  // A one-pass picture shows nothing until its last band, so it is drawn
+  // whole unless the window is very big.
+  const int bands = BandsPerPass(passes > 1 ? PixelsPerTick : 4 * PixelsPerTick);
   if ((passes == 1 && bands == 1) || viewport[2] <= 0 || viewport[3] <= 0) {
     DrawFrame();
     return true;
@@ -216,11 +218,10 @@ bool VEKGL::DrawNextPass() {
   return true;
 }
 
-int VEKGL::BandsPerPass() const {
+int VEKGL::BandsPerPass(long long Budget) const {
   const long long pixels = static_cast<long long>(windowWidth_) * windowHeight_;
-  if (PixelsPerTick <= 0 || pixels <= PixelsPerTick || windowHeight_ <= 1) return 1;
-  return static_cast<int>(
-      std::min<long long>((pixels + PixelsPerTick - 1) / PixelsPerTick, windowHeight_));
+  if (Budget <= 0 || pixels <= Budget || windowHeight_ <= 1) return 1;
+  return static_cast<int>(std::min<long long>((pixels + Budget - 1) / Budget, windowHeight_));
 }
 
 void VEKGL::DrawPass(int Pass, double Aspect) {
