@@ -31,7 +31,6 @@ class TessaroApp : public wxApp {
     // The canvas takes an OpenGL context only once it is on screen.
     form->Show();
     form->FormCreate();
-    form->CreateDialogs();
     return true;
   }
 };

@@ -118,8 +118,10 @@ void TMainForm::FormCreate() {
 }
 
 void TMainForm::CreateDialogs() {
-  OptionsForm = new TOptionsForm(this, TOptionsForm::Targets{Renderer.get(), &CubeSize, &FRTimer});
-  AboutForm = new TAboutForm(this, *services_.Desktop);
+  if (!OptionsForm) {
+    OptionsForm = new TOptionsForm(this, TOptionsForm::Targets{Renderer.get(), &CubeSize, &FRTimer});
+  }
+  if (!AboutForm) AboutForm = new TAboutForm(this, *services_.Desktop);
 }
 
 void TMainForm::FormDestroy() {

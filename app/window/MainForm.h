@@ -31,9 +31,11 @@ class TMainForm : public wxFrame, private GameView {
   explicit TMainForm(const MainFormServices& services = {});
   ~TMainForm() override;
 
-  // Start-up once the drawing panel can take an OpenGL context, and the
-  // dialogs that read the live settings; called by the application.
+  // Start-up once the drawing panel can take an OpenGL context; called by
+  // the application.
   void FormCreate();
+  // The dialogs that read the live settings, made when first asked for:
+  // they are not needed for the first picture.
   void CreateDialogs();
   void FormDestroy();
 

@@ -148,7 +148,8 @@ void TMainForm::RecordsClick() {
 
 void TMainForm::N11Click() {
   SetStatus(Text(gametext::kConfiguring));
-  if (OptionsForm) OptionsForm->ShowModal();
+  CreateDialogs();
+  OptionsForm->ShowModal();
   WakeFrameTimer();
   SetStatus(Text(gametext::kReady));
 }
@@ -175,7 +176,8 @@ void TMainForm::N16Click() {
 }
 
 void TMainForm::N18Click() {
-  if (AboutForm) AboutForm->ShowModal();
+  CreateDialogs();
+  AboutForm->ShowModal();
 }
 
 void TMainForm::SiteMenuItemClick() { services_.Desktop->OpenAddress(kWebPage); }

@@ -122,7 +122,6 @@ class MainFormTest : public ::testing::Test {
     form = new TMainForm(services);
     form->Show();
     form->FormCreate();
-    form->CreateDialogs();
     Pump(30);
   }
 
