@@ -3,11 +3,12 @@
 # a still 5x5x5 picture of 16 antialiasing passes settles in a maximised
 # window, after the view is turned by a right-button drag: the largest gap
 # between two waits of the main thread for events (strace's poll calls).
-# Usage: bench/event-loop-gap.sh GAME [SECONDS]
+# Usage: bench/event-loop-gap.sh GAME [SECONDS [WIDTHxHEIGHT]]
+# (the window is maximised unless a size is given)
 # Needs DISPLAY (an X server with GLX and a window manager that maximises,
 # e.g. Xvfb and openbox), xdotool and strace.
 set -euo pipefail
-game=$1 seconds=${2:-4}
+game=$1 seconds=${2:-4} size=${3:-}
 work=$(mktemp -d /tmp/tessaro-gap.XXXXXX)
 pid=""
 trap '[ -n "$pid" ] && { kill "$pid" 2>/dev/null; wait "$pid" 2>/dev/null; }; rm -rf "$work"' EXIT
@@ -21,7 +22,8 @@ window=$(xdotool search --sync --onlyvisible --name "Tessaro 3D" | head -n 1)
 sleep 2
 xdotool windowfocus --sync "$window" key F10 Down Return  # Game > New game
 sleep 3
-xdotool windowsize "$window" 100% 100%
+if [ -n "$size" ]; then xdotool windowsize "$window" "${size%x*}" "${size#*x}"
+else xdotool windowsize "$window" 100% 100%; fi
 sleep 3
 eval "$(xdotool getwindowgeometry --shell "$window")"
 cx=$((X + WIDTH / 2)) cy=$((Y + HEIGHT / 2))

@@ -218,10 +218,11 @@ bool VEKGL::DrawNextPass() {
   return true;
 }
 
-int VEKGL::BandsPerPass(long long Budget) const {
+int VEKGL::BandsPerPass(long long Threshold) const {
   const long long pixels = static_cast<long long>(windowWidth_) * windowHeight_;
-  if (Budget <= 0 || pixels <= Budget || windowHeight_ <= 1) return 1;
-  return static_cast<int>(std::min<long long>((pixels + Budget - 1) / Budget, windowHeight_));
+  if (PixelsPerTick <= 0 || pixels <= Threshold || windowHeight_ <= 1) return 1;
+  return static_cast<int>(
+      std::min<long long>((pixels + PixelsPerTick - 1) / PixelsPerTick, windowHeight_));
 }
 
 void VEKGL::DrawPass(int Pass, double Aspect) {

@@ -96,11 +96,13 @@ class VEKGL {
   // A window of more pixels than this has each pass of its still picture
   // drawn a band of rows a tick, so that a tick's work stays bounded however
   // big the window; the finished picture is the same. A one-pass picture is
-  // banded only beyond four times as many. At most 0: never.
+  // banded only in a window of more than four times as many. At most 0:
+  // never.
   long long PixelsPerTick = 1LL << 19;
 
  private:
-  int BandsPerPass(long long Budget) const;
+  // Bands of at most PixelsPerTick pixels when the window has more than Threshold.
+  int BandsPerPass(long long Threshold) const;
   // One jittered pass of the cube as gathered in mesh_.
   void DrawPass(int Pass, double Aspect);
   // Everything a frame depends on, as bytes.
