@@ -42,12 +42,12 @@ class Scene {
   }
   // The renderer's destructor leaves the context alive; Detach deletes it.
   ~Scene() { gl_.Detach(); }
-  Scene(const Scene &) = delete;
-  Scene &operator=(const Scene &) = delete;
+  Scene(const Scene&) = delete;
+  Scene& operator=(const Scene&) = delete;
 
   bool Ready() const { return gl_.Attached(); }
-  VEKGL &Gl() { return gl_; }
-  VEKBigCube &Cube() { return *gl_.Cube; }
+  VEKGL& Gl() { return gl_; }
+  VEKBigCube& Cube() { return *gl_.Cube; }
 
  private:
   OSMesaWindow window_;
@@ -58,14 +58,14 @@ std::string RendererName() {
   Scene scene(16, 2);
   if (!scene.Ready()) return "no OSMesa context";
   const auto text = [](GLenum name) {
-    const GLubyte *s = glGetString(name);
-    return s ? std::string(reinterpret_cast<const char *>(s)) : std::string("?");
+    const GLubyte* s = glGetString(name);
+    return s ? std::string(reinterpret_cast<const char*>(s)) : std::string("?");
   };
   return text(GL_RENDERER) + ", OpenGL " + text(GL_VERSION);
 }
 
 // Arguments: window side in pixels, cube size, passes.
-void BM_DrawFrame(benchmark::State &state) {
+void BM_DrawFrame(benchmark::State& state) {
   Scene scene(static_cast<int>(state.range(0)), static_cast<int>(state.range(1)),
               static_cast<int>(state.range(2)));
   if (!scene.Ready()) {
@@ -86,7 +86,7 @@ BENCHMARK(BM_DrawFrame)
 // One tick of a still picture being built (one pass, or one band of a pass
 // in a big window, added and the average shown): how long the window is kept
 // from answering while it settles. longest_ms is the slowest tick seen.
-void BM_StillPicturePass(benchmark::State &state) {
+void BM_StillPicturePass(benchmark::State& state) {
   Scene scene(static_cast<int>(state.range(0)), static_cast<int>(state.range(1)), 16);
   if (!scene.Ready()) {
     state.SkipWithError("no OSMesa context");
@@ -113,13 +113,13 @@ BENCHMARK(BM_StillPicturePass)
 // One quarter turn of the top layer of a 3x3x3 at one pass (the game draws
 // moving scenes with one pass unless antialiasing while moving is on).
 // Argument: window side.
-void BM_AnimateTurn(benchmark::State &state) {
+void BM_AnimateTurn(benchmark::State& state) {
   Scene scene(static_cast<int>(state.range(0)), 3);
   if (!scene.Ready()) {
     state.SkipWithError("no OSMesa context");
     return;
   }
-  VEKBigCube &cube = scene.Cube();
+  VEKBigCube& cube = scene.Cube();
   // Marked by hand; each iteration turns the same nine cubies on by 90 degrees.
   for (int b = 0; b < cube.CubieCount; ++b)
     cube.Cubies[b].InTurn = cube.Cubies[b].Points[0].Y > 1.0f;
@@ -138,7 +138,7 @@ BENCHMARK(BM_AnimateTurn)
 
 // The game's 30-move scramble of a 3x3x3 with its frames (about 30 x 18), at
 // one pass. Slow in software, so few iterations. Argument: window side.
-void BM_Shuffle(benchmark::State &state) {
+void BM_Shuffle(benchmark::State& state) {
   Scene scene(static_cast<int>(state.range(0)), 3);
   if (!scene.Ready()) {
     state.SkipWithError("no OSMesa context");
@@ -161,13 +161,13 @@ BENCHMARK(BM_Shuffle)
 
 // A pick at the window's centre (a facelet on both sizes) and the frame that
 // follows it, at 400x400. Argument: cube size.
-void BM_Pick(benchmark::State &state) {
+void BM_Pick(benchmark::State& state) {
   Scene scene(400, static_cast<int>(state.range(0)));
   if (!scene.Ready()) {
     state.SkipWithError("no OSMesa context");
     return;
   }
-  VEKBigCube &cube = scene.Cube();
+  VEKBigCube& cube = scene.Cube();
   for (auto _ : state) {
     // From a clean gesture one hit only records, so nothing ever turns.
     cube.ResetDrag();
@@ -180,7 +180,7 @@ void BM_Pick(benchmark::State &state) {
 BENCHMARK(BM_Pick)->ArgName("N")->Arg(3)->Arg(5)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 // The hit records of one pick alone, without the frame that follows it.
-void BM_PickHits(benchmark::State &state) {
+void BM_PickHits(benchmark::State& state) {
   Scene scene(400, static_cast<int>(state.range(0)));
   PickRegion region;
   region.WindowX = region.WindowY = 200;
@@ -207,13 +207,13 @@ double ResidentBytes() {
 // 5x5x5 at 400x400, the cursor walking a grid. The driver sets itself up
 // during the first few hundred frames (warmup_MB, after 200 picks); what
 // counts is the growth over the timed picks that follow (rss_growth_MB).
-void BM_PickMemory(benchmark::State &state) {
+void BM_PickMemory(benchmark::State& state) {
   Scene scene(400, 5);
   if (!scene.Ready()) {
     state.SkipWithError("no OSMesa context");
     return;
   }
-  VEKBigCube &cube = scene.Cube();
+  VEKBigCube& cube = scene.Cube();
   int step = 0;
   auto pickNext = [&] {
     cube.ResetDrag();
@@ -233,7 +233,7 @@ BENCHMARK(BM_PickMemory)->Iterations(10000)->Unit(benchmark::kMillisecond)->UseR
 
 }  // namespace
 
-int main(int argc, char **argv) {
+int main(int argc, char** argv) {
   benchmark::Initialize(&argc, argv);
   if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
   benchmark::AddCustomContext("renderer", RendererName());

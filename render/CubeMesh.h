@@ -12,7 +12,7 @@ struct VEKBigCube;
 
 class CubeMesh {
  public:
-  void Build(const VEKBigCube &Cube);
+  void Build(const VEKBigCube& Cube);
   void Draw() const;
 
   struct Vertex {

@@ -11,7 +11,7 @@ void VEKSmallCube::Draw(bool Select) const {
   glEnable(GL_TEXTURE_2D);
   glColor3ub(BodyColor.Red, BodyColor.Green, BodyColor.Blue);
   for (int f = 0; f < kCubieFaces; ++f) {
-    const VEKVector *face = &Points[8 * f];  // face[k] is point k of the face, k = 1..8
+    const VEKVector* face = &Points[8 * f];  // face[k] is point k of the face, k = 1..8
     const VEKVector normal = OctagonNormal(face, f);
     if (Select) glLoadName(static_cast<GLuint>(Id + 11 + 10 * f));
     glBindTexture(GL_TEXTURE_2D, FaceTexture[f]);
@@ -25,7 +25,7 @@ void VEKSmallCube::Draw(bool Select) const {
   }
   glDisable(GL_TEXTURE_2D);
 
-  for (const BevelPolygon &bevel : kBevels) {
+  for (const BevelPolygon& bevel : kBevels) {
     if (Select) glLoadName(static_cast<GLuint>(Id));
     const VEKVector normal = BevelNormal(Points.get(), bevel);
     glBegin(GL_POLYGON);

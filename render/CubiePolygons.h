@@ -28,14 +28,14 @@ inline constexpr GLfloat kOctagonTexCoords[2][kFacePoints][2] = {{{0.07f, 0.0f},
                                                                   {0.07f, 0.0f}}};
 
 // Face f's octagon is points 1..8 of Face = &Points[8 * f].
-inline VEKVector OctagonNormal(const VEKVector *Face, int f) {
+inline VEKVector OctagonNormal(const VEKVector* Face, int f) {
   VEKVector normal;
   FaceNormal(Face[1], Face[3], Face[5], normal);
   if (f % 2 == 0) normal = VEKVector{-normal.X, -normal.Y, -normal.Z, normal.W};
   return normal;
 }
 
-inline VEKVector BevelNormal(const VEKVector *Points, const BevelPolygon &Bevel) {
+inline VEKVector BevelNormal(const VEKVector* Points, const BevelPolygon& Bevel) {
   VEKVector normal;
   FaceNormal(Points[Bevel.vertices[0]], Points[Bevel.vertices[1]], Points[Bevel.vertices[2]],
              normal);

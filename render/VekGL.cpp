@@ -32,7 +32,7 @@ VEKGL::~VEKGL() {
   delete Cube;
 }
 
-int VEKGL::SetupPixelFormat(VEKWindow *DeviceContext) {
+int VEKGL::SetupPixelFormat(VEKWindow* DeviceContext) {
   VEKPixelFormatRequest request;
   const int format = DeviceContext->ChoosePixelFormat(request);
   if (format == 0) {
@@ -46,7 +46,7 @@ int VEKGL::SetupPixelFormat(VEKWindow *DeviceContext) {
   return 1;
 }
 
-void VEKGL::Attach(VEKWindow *NewWindow) {
+void VEKGL::Attach(VEKWindow* NewWindow) {
   static const GLfloat kLightDiffuse[] = {1.0f, 1.0f, 1.0f, 1.0f};
   static const GLfloat kAmbient[] = {0.0f, 0.0f, 0.0f, 1.0f};
   static const GLfloat kLightSpecular[] = {1.0f, 1.0f, 1.0f, 1.0f};
@@ -233,13 +233,13 @@ void VEKGL::DrawPass(int Pass, double Aspect) {
 
 namespace {
 template <typename T>
-void Append(std::vector<uint8_t> &out, const T &value) {
-  const auto *bytes = reinterpret_cast<const uint8_t *>(&value);
+void Append(std::vector<uint8_t>& out, const T& value) {
+  const auto* bytes = reinterpret_cast<const uint8_t*>(&value);
   out.insert(out.end(), bytes, bytes + sizeof(T));
 }
 }  // namespace
 
-void VEKGL::CapturePicture(std::vector<uint8_t> &Out) const {
+void VEKGL::CapturePicture(std::vector<uint8_t>& Out) const {
   Out.clear();
   Append(Out, Camera.Eye);
   Append(Out, Camera.Up);
@@ -251,10 +251,10 @@ void VEKGL::CapturePicture(std::vector<uint8_t> &Out) const {
   if (!Cube || !Cube->Cubies) return;
   Append(Out, Cube->Size);
   for (int b = 0; b < Cube->CubieCount; ++b) {
-    const VEKSmallCube &cubie = Cube->Cubies[b];
+    const VEKSmallCube& cubie = Cube->Cubies[b];
     Append(Out, cubie.BodyColor);
     Append(Out, cubie.FaceTexture);
-    const auto *points = reinterpret_cast<const uint8_t *>(cubie.Points.get());
+    const auto* points = reinterpret_cast<const uint8_t*>(cubie.Points.get());
     Out.insert(Out.end(), points, points + kPointsPerCubie * sizeof(VEKVector));
   }
 }
@@ -265,7 +265,7 @@ bool VEKGL::PictureChanged() {
   return candidatePicture_ != shownPicture_;
 }
 
-void VEKGL::SetClearColor(const VEKColor &Color) {
+void VEKGL::SetClearColor(const VEKColor& Color) {
   const float scale = static_cast<float>(1.0 / 255.0);
   ClearColor = Color;
   if (!Attached()) return;

@@ -39,10 +39,10 @@ enum : uint8_t {
 
 class VEKGL {
  public:
-  VEKWindow *Window = nullptr;
+  VEKWindow* Window = nullptr;
   VEKContextHandle Context = nullptr;
   // Our bindings draw through the window itself; DC marks that it is held.
-  VEKWindow *DC = nullptr;
+  VEKWindow* DC = nullptr;
   int32_t KeyCursorX = 0;
   int32_t KeyCursorY = 0;
   int32_t Passes = 1;
@@ -50,25 +50,25 @@ class VEKGL {
   VEKCamera Camera;
   VEKLight Light;
   VEKColor ClearColor;
-  VEKBigCube *Cube = nullptr;
+  VEKBigCube* Cube = nullptr;
   // Frames asked for since construction (drawn or not); lets callers and
   // tests see how many frames an animation produced.
   uint64_t FramesDrawn = 0;
 
   VEKGL();
   ~VEKGL();
-  VEKGL(const VEKGL &) = delete;
-  VEKGL &operator=(const VEKGL &) = delete;
+  VEKGL(const VEKGL&) = delete;
+  VEKGL& operator=(const VEKGL&) = delete;
 
-  void Attach(VEKWindow *NewWindow);
-  int SetupPixelFormat(VEKWindow *DeviceContext);
+  void Attach(VEKWindow* NewWindow);
+  int SetupPixelFormat(VEKWindow* DeviceContext);
   void Resize(int Width, int Height);
   void DrawFrame();
   void AccPerspective(double Fovy, double Aspect, double Near, double Far, double PixDx,
                       double PixDy, double EyeDx, double EyeDy, double Focus);
   void AccFrustum(double Left, double Right, double Bottom, double Top, double Near, double Far,
                   double PixDx, double PixDy, double EyeDx, double EyeDy, double Focus);
-  void SetClearColor(const VEKColor &Color);
+  void SetClearColor(const VEKColor& Color);
   void Detach();
 
   // Input, from the main window.
@@ -106,7 +106,7 @@ class VEKGL {
   // One jittered pass of the cube as gathered in mesh_.
   void DrawPass(int Pass, double Aspect);
   // Everything a frame depends on, as bytes.
-  void CapturePicture(std::vector<uint8_t> &Out) const;
+  void CapturePicture(std::vector<uint8_t>& Out) const;
 
   std::vector<uint8_t> shownPicture_;
   std::vector<uint8_t> candidatePicture_;

@@ -9,7 +9,7 @@ using namespace gltest;
 namespace {
 
 // The frame drawn the old way: every cubie's polygons one by one, per pass.
-Picture PolygonByPolygonFrame(Scene &s, int passes) {
+Picture PolygonByPolygonFrame(Scene& s, int passes) {
   s.gl.Light.SetPosition(s.gl.Camera.Eye);
   const double aspect =
       static_cast<double>(std::min(s.Width(), s.Height())) / std::min(s.Width(), s.Height());
@@ -25,14 +25,14 @@ Picture PolygonByPolygonFrame(Scene &s, int passes) {
   return TakePicture(s);
 }
 
-std::size_t PixelsThatDiffer(const Picture &a, const Picture &b) {
+std::size_t PixelsThatDiffer(const Picture& a, const Picture& b) {
   std::size_t n = 0;
   for (std::size_t i = 0; i + 3 < a.rgba.size(); i += 4)
     n += a.rgba[i] != b.rgba[i] || a.rgba[i + 1] != b.rgba[i + 1] || a.rgba[i + 2] != b.rgba[i + 2];
   return n;
 }
 
-void ExpectSameFrame(Scene &s, int passes, const std::string &scene) {
+void ExpectSameFrame(Scene& s, int passes, const std::string& scene) {
   s.gl.Passes = passes;
   s.gl.DrawFrame();
   const Picture fast = TakePicture(s);
@@ -56,7 +56,7 @@ TEST(FastPass, SamePixelsAsPolygonByPolygon) {
         s.Cube().Shuffle(6);
         vekrandom::FixClockSeed(std::nullopt);
       }
-      for (const auto &e : eyes) {
+      for (const auto& e : eyes) {
         s.LookFrom(e.eye, e.up);
         const std::string scene = "N=" + std::to_string(size) +
                                   (scrambled ? " scrambled" : " home") + " eye " +

@@ -8,13 +8,13 @@ using namespace gltest;
 namespace {
 
 // Ticks until the finished picture is on screen; the number of ticks that drew.
-int SettleByTicks(Scene &s) {
+int SettleByTicks(Scene& s) {
   int drawn = 0;
   while (s.gl.DrawNextPass()) ++drawn;
   return drawn;
 }
 
-double MeanLevel(const Picture &p) {
+double MeanLevel(const Picture& p) {
   double sum = 0.0;
   for (std::size_t i = 0; i < p.rgba.size(); ++i) sum += i % 4 == 3 ? 0 : p.rgba[i];
   return sum / (p.rgba.size() * 3 / 4);
