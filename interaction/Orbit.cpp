@@ -91,3 +91,19 @@ void VEKGL::KeyDown(int Key, uint8_t Shift) {
   if (distance < kMinEyeDistance || distance > kMaxEyeDistance) return;
   Camera.Eye = eye;
 }
+
+void QuarterTurnView(VEKCamera& camera, int axis, int sign) {
+  const auto turn = [axis, sign](VEKVector& v) {
+    float* c[3] = {&v.X, &v.Y, &v.Z};
+    // The two coordinates that change, in right-handed order about the axis.
+    float& a = *c[(axis + 1) % 3];
+    float& b = *c[(axis + 2) % 3];
+    const float oldA = a;
+    a = sign > 0 ? -b : b;
+    b = sign > 0 ? oldA : -oldA;
+  };
+  turn(camera.Eye);
+  turn(camera.Up);
+  turn(camera.Right);
+  turn(camera.Forward);
+}

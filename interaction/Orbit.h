@@ -18,3 +18,8 @@ struct VEKCamera;
 // axis swings between -1 and +1 degree per tick, out of step by the random
 // start phases, which advance by a degree.
 void FreeRotationStep(VEKCamera& camera, int32_t& phaseX, int32_t& phaseY, int32_t& phaseZ);
+
+// Turns the eye a quarter turn about a world axis (0 X, 1 Y, 2 Z), Sign +1
+// right-handed, exactly: every face then faces where another faced, as a
+// whole-cube rotation of the notation shows it.
+void QuarterTurnView(VEKCamera& camera, int axis, int sign);

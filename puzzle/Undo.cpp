@@ -1,6 +1,7 @@
 // Undo and redo of the player's turns. A recorded move is replayed by
 // marking its layer by the cubie centres and turning it like any turn.
 #include <cmath>
+#include <vector>
 
 #include "puzzle/VekCube.h"
 
@@ -28,11 +29,27 @@ bool VEKBigCube::MarkLayerAt(int AxisIndex, int Layer) {
 }
 
 bool VEKBigCube::TurnMove(const VEKMove& Move, int Sign) {
-  if (Busy || !Move.ValidFor(Size) || !MarkLayerAt(Move.Axis, Move.Layer)) return false;
+  return Move.ValidFor(Size) && TurnLayers(Move.Axis, Move.Layer, Move.Layer, Move.Sign * Sign);
+}
+
+bool VEKBigCube::TurnLayers(int AxisIndex, int First, int Last, int Sign) {
+  if (Busy || AxisIndex < 0 || AxisIndex > 2 || First < 0 || Last >= Size || First > Last ||
+      (Sign != 1 && Sign != -1)) {
+    return false;
+  }
+  // Every layer whole, or nothing turns.
+  std::vector<int> marked;
+  for (int layer = First; layer <= Last; ++layer) {
+    if (!MarkLayerAt(AxisIndex, layer)) return false;
+    for (int b = 0; b < CubieCount; ++b) {
+      if (Cubies[b].InTurn) marked.push_back(b);
+    }
+  }
+  for (int b : marked) Cubies[b].InTurn = true;
   Busy = true;
-  const float step = static_cast<float>(StepDegrees() * Move.Sign * Sign);
+  const float step = static_cast<float>(StepDegrees() * Sign);
   TurnMatrix.SetIdentity(1.0f);
-  RotationAboutAxis(TurnMatrix, Axis[Move.Axis], step);
+  RotationAboutAxis(TurnMatrix, Axis[AxisIndex], step);
   AnimateTurn();
   ClearMarks();
   // A drag under way would otherwise go on from a cubie that has moved.

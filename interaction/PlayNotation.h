@@ -1,0 +1,14 @@
+// Notation moves played on the cube as the player sees it: faces are named
+// for the camera (puzzle/ViewFaces.h), a face or middle turn turns its
+// layers like any turn (animated when the cube has an owner to draw), and
+// the whole-cube rotations x y z turn the view.
+#pragma once
+
+#include "puzzle/Notation.h"
+
+struct VEKBigCube;
+struct VEKCamera;
+
+// False, and nothing more turned, when the cube is busy or a layer of the
+// move is not whole (a cubie stands off the grid).
+bool PlayMove(VEKBigCube& Cube, VEKCamera& Camera, const notation::Move& Move);

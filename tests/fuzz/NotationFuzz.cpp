@@ -1,0 +1,21 @@
+// Any bytes as typed moves: reading never fails badly, an error names a part
+// of the text, and moves that read are written back to the same moves.
+#include <cstddef>
+#include <cstdint>
+#include <cstdlib>
+#include <string_view>
+
+#include "puzzle/Notation.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
+  const std::string_view text(reinterpret_cast<const char*>(data), size);
+  for (int cube = 2; cube <= 5; ++cube) {
+    const notation::Parsed parsed = notation::Parse(text, cube);
+    if (!parsed.Ok()) {
+      if (!parsed.Moves.empty() || parsed.Offset > size || parsed.Text.size() > 24) std::abort();
+      continue;
+    }
+    if (notation::Parse(notation::ToString(parsed.Moves), cube).Moves != parsed.Moves) std::abort();
+  }
+  return 0;
+}

@@ -1,0 +1,227 @@
+// The cube notation: what it reads and writes, what each move turns (against
+// the game's own turn code replaying recorded turns), and the stickers
+// written out as cube programs write them.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "TestCubes.h"
+#include "interaction/Orbit.h"
+#include "interaction/PlayNotation.h"
+#include "puzzle/Facelets.h"
+#include "puzzle/Notation.h"
+#include "puzzle/ViewFaces.h"
+
+namespace {
+
+using notation::Fault;
+
+std::vector<VEKVector> Played(int size, const std::string& moves) {
+  auto renderer = HeadlessRenderer(size, 90);
+  const notation::Parsed parsed = notation::Parse(moves, size);
+  EXPECT_TRUE(parsed.Ok()) << moves;
+  for (const notation::Move& m : parsed.Moves)
+    EXPECT_TRUE(PlayMove(*renderer->Cube, renderer->Camera, m)) << moves;
+  return AllPoints(*renderer->Cube);
+}
+
+bool SamePoints(const std::vector<VEKVector>& a, const std::vector<VEKVector>& b) {
+  for (std::size_t i = 0; i < a.size(); ++i) {
+    if (std::fabs(a[i].X - b[i].X) > 1e-3f || std::fabs(a[i].Y - b[i].Y) > 1e-3f ||
+        std::fabs(a[i].Z - b[i].Z) > 1e-3f)
+      return false;
+  }
+  return a.size() == b.size();
+}
+
+std::string Facelets(int size, const std::string& moves) {
+  auto renderer = HeadlessRenderer(size, 90);
+  const VEKCamera start;
+  for (const notation::Move& m : notation::Parse(moves, size).Moves)
+    PlayMove(*renderer->Cube, renderer->Camera, m);
+  return FaceletLetters(*renderer->Cube, FacesSeenFrom(renderer->Camera.Eye, renderer->Camera.Up),
+                        FacesSeenFrom(start.Eye, start.Up));
+}
+
+TEST(Notation, ReadsAndWritesEveryKindOfMove) {
+  const struct {
+    const char* typed;
+    int size;
+    const char* written;
+  } cases[] = {
+      {"R", 3, "R"},
+      {"U'", 2, "U'"},
+      {"F2", 3, "F2"},
+      {"B2'", 3, "B2"},
+      {"Rw", 3, "Rw"},
+      {"r'", 4, "Rw'"},
+      {"3Rw2", 5, "3Rw2"},
+      {"3l", 4, "3Lw"},
+      {"2D", 3, "2D"},
+      {"4R'", 5, "4R'"},
+      {"M", 3, "M"},
+      {"E'", 5, "E'"},
+      {"S2", 3, "S2"},
+      {"x", 2, "x"},
+      {"y'", 4, "y'"},
+      {"z2", 5, "z2"},
+      {"  R\tU\n\n R'  U'  ", 3, "R U R' U'"},
+  };
+  for (const auto& c : cases) {
+    const notation::Parsed parsed = notation::Parse(c.typed, c.size);
+    ASSERT_TRUE(parsed.Ok()) << c.typed;
+    EXPECT_EQ(notation::ToString(parsed.Moves), c.written) << c.typed;
+    // What is written reads back as the same moves.
+    EXPECT_EQ(notation::Parse(c.written, c.size).Moves, parsed.Moves) << c.written;
+  }
+}
+
+TEST(Notation, TheFirstBadMoveIsNamedAndNothingIsRead) {
+  const struct {
+    const char* typed;
+    int size;
+    Fault fault;
+    std::size_t number, offset;
+    const char* named;
+  } cases[] = {
+      {"", 3, Fault::Empty, 0, 0, ""},
+      {" \n\t ", 3, Fault::Empty, 0, 0, ""},
+      {"R3", 3, Fault::Unreadable, 1, 0, "R3"},
+      {"R U R''", 3, Fault::Unreadable, 3, 4, "R''"},
+      {"0R", 5, Fault::Unreadable, 1, 0, "0R"},
+      {"99R", 5, Fault::NoSuchLayer, 1, 0, "99R"},
+      {"F 3R", 2, Fault::NoSuchLayer, 2, 2, "3R"},
+      {"5R", 5, Fault::NoSuchLayer, 1, 0, "5R"},
+      {"M", 4, Fault::NoSuchLayer, 1, 0, "M"},
+      {"Rw", 2, Fault::NoSuchLayer, 1, 0, "Rw"},
+      {"2x", 3, Fault::Unreadable, 1, 0, "2x"},
+      {"R w", 3, Fault::Unreadable, 2, 2, "w"},
+      {"RU", 3, Fault::Unreadable, 1, 0, "RU"},
+      {"R \xD0\x96", 3, Fault::Unreadable, 2, 2, "\xD0\x96"},
+      {"<html><body>R U</body></html>", 3, Fault::Unreadable, 1, 0, "<html><body>R"},
+  };
+  for (const auto& c : cases) {
+    const notation::Parsed parsed = notation::Parse(c.typed, c.size);
+    EXPECT_EQ(parsed.Error, c.fault) << c.typed;
+    EXPECT_EQ(parsed.MoveNumber, c.number) << c.typed;
+    EXPECT_EQ(parsed.Offset, c.offset) << c.typed;
+    EXPECT_EQ(parsed.Text, c.named) << c.typed;
+    EXPECT_TRUE(parsed.Moves.empty()) << c.typed;
+  }
+  // A very long bad move is named by its start.
+  EXPECT_EQ(notation::Parse(std::string(5000, 'Q'), 3).Text, std::string(24, 'Q'));
+}
+
+TEST(Notation, FacesAreNamedForTheView) {
+  const struct {
+    VEKVector eye, up;
+    const char* directions;  // U R F D L B as +X -X +Y -Y +Z -Z
+  } cases[] = {
+      {{0, 0, 20}, {0, 1, 0}, "+Y+X+Z-Y-X-Z"},       {{3, -2, 20}, {0.3f, 1, 0.1f}, "+Y+X+Z-Y-X-Z"},
+      {{20, 0, 0}, {0, 1, 0}, "+Y-Z+X-Y+Z-X"},       {{0, 20, 0}, {0, 0, -1}, "-Z+X+Y+Z-X-Y"},
+      {{-5, -14, -8}, {1, 0, 0.2f}, "+X-Z-Y-X+Z+Y"},
+  };
+  for (const auto& c : cases) {
+    const FaceFrame frame = FacesSeenFrom(c.eye, c.up);
+    std::string directions;
+    for (int i = 0; i < 6; ++i) {
+      directions += frame.Sign[i] > 0 ? '+' : '-';
+      directions += "XYZ"[frame.Axis[i]];
+    }
+    EXPECT_EQ(directions, c.directions) << c.eye.X << "," << c.eye.Y << "," << c.eye.Z;
+  }
+}
+
+// The turn code the game has always used, replaying recorded turns, against
+// the same moves played from the notation on the start view (F = +Z, U = +Y,
+// R = +X); a wide or middle move is its layers replayed one by one.
+TEST(Notation, EveryMoveTurnsWhatTheTurnCodeTurns) {
+  struct Face {
+    char letter;
+    int axis, outward;
+  };
+  const Face faces[] = {{'U', 1, 1},  {'D', 1, -1}, {'R', 0, 1},
+                        {'L', 0, -1}, {'F', 2, 1},  {'B', 2, -1}};
+  for (int n = 2; n <= 5; ++n) {
+    for (const Face& face : faces) {
+      for (int first = 1; first < n; ++first) {
+        for (int last = first; last < n; ++last) {
+          if (first > 1 && last > first) continue;  // no notation for it
+          notation::Move move{face.letter, first, last, 1};
+          for (int turns : {1, -1, 2}) {
+            move.Turns = turns;
+            auto renderer = HeadlessRenderer(n, 90);
+            VEKBigCube& cube = *renderer->Cube;
+            std::vector<VEKMove> replay;
+            for (int k = first; k <= last; ++k) {
+              const int layer = face.outward > 0 ? n - k : k - 1;
+              const int sign = turns == -1 ? -face.outward : face.outward;
+              for (int q = 0; q < (turns == 2 ? 2 : 1); ++q)
+                replay.push_back(VEKMove{static_cast<uint8_t>(face.axis),
+                                         static_cast<uint8_t>(layer), static_cast<int8_t>(sign)});
+            }
+            ASSERT_TRUE(cube.History.Restore(replay, 0, 0));
+            while (cube.Redo()) {
+            }
+            const std::string text = notation::ToString(move);
+            EXPECT_TRUE(SamePoints(AllPoints(cube), Played(n, text))) << "N=" << n << " " << text;
+          }
+        }
+      }
+    }
+    if (n % 2 == 1) {
+      const int middle = n / 2;
+      EXPECT_TRUE(SamePoints(Played(n, "M"), Played(n, std::to_string(middle + 1) + "L")));
+      EXPECT_TRUE(SamePoints(Played(n, "E'"), Played(n, std::to_string(middle + 1) + "D'")));
+      EXPECT_TRUE(SamePoints(Played(n, "S2"), Played(n, std::to_string(middle + 1) + "F2")));
+    }
+  }
+}
+
+TEST(Notation, SequencesWithKnownOrdersComeHome) {
+  const auto home = [](int n) { return AllPoints(*HeadlessRenderer(n, 90)->Cube); };
+  const std::string sexy = "R U R' U' ", halves = "R2 U2 ";
+  std::string sixSexy, sixHalves;
+  for (int i = 0; i < 6; ++i) sixSexy += sexy, sixHalves += halves;
+  const std::string superflip = "U R2 F B R B2 R U2 L B2 R U' D' R2 F R' L B2 U2 F2";
+  for (int n = 2; n <= 5; ++n) {
+    EXPECT_TRUE(SamePoints(Played(n, sixSexy), home(n))) << n;
+    EXPECT_TRUE(SamePoints(Played(n, sixHalves), home(n))) << n;
+    EXPECT_FALSE(SamePoints(Played(n, sexy), home(n))) << n;
+    // Every move and its inverse.
+    const char* moves[] = {"R", "Uw", "3Fw2", "2B'", "M", "E2", "S'"};
+    for (const char* m : moves) {
+      const notation::Parsed p = notation::Parse(m, n);
+      if (!p.Ok()) continue;
+      const std::string back =
+          std::string(m) + " " + notation::ToString(notation::Inverse(p.Moves[0]));
+      EXPECT_TRUE(SamePoints(Played(n, back), home(n))) << back << " on " << n;
+    }
+  }
+  // The superflip has order 2 on the stickers (the centres' digits turn).
+  EXPECT_EQ(Facelets(3, superflip), "UBULURUFURURFRBRDRFUFLFRFDFDFDLDRDBDLULBLFLDLBUBRBLBDB");
+  EXPECT_EQ(Facelets(3, superflip + " " + superflip), Facelets(3, ""));
+}
+
+TEST(Notation, StickersAreWrittenAsCubeProgramsWriteThem) {
+  const struct {
+    int size;
+    const char* moves;
+    const char* facelets;
+  } cases[] = {
+      {3, "", "UUUUUUUUURRRRRRRRRFFFFFFFFFDDDDDDDDDLLLLLLLLLBBBBBBBBB"},
+      // Written out by hand from a cube turned once.
+      {3, "R", "UUFUUFUUFRRRRRRRRRFFDFFDFFDDDBDDBDDBLLLLLLLLLUBBUBBUBB"},
+      {3, "U", "UUUUUUUUUBBBRRRRRRRRRFFFFFFDDDDDDDDDFFFLLLLLLLLLBBBBBB"},
+      {3, "F", "UUUUUULLLURRURRURRFFFFFFFFFRRRDDDDDDLLDLLDLLDBBBBBBBBB"},
+      // A whole-cube rotation moves the letters, not the cubies.
+      {3, "x", "FFFFFFFFFRRRRRRRRRDDDDDDDDDBBBBBBBBBLLLLLLLLLUUUUUUUUU"},
+      {2, "y", "UUUUBBBBRRRRDDDDFFFFLLLL"},
+      {2, "z'", "RRRRDDDDFFFFLLLLUUUUBBBB"},
+  };
+  for (const auto& c : cases) EXPECT_EQ(Facelets(c.size, c.moves), c.facelets) << c.moves;
+  EXPECT_EQ(Facelets(5, "").size(), 150u);
+}
+
+}  // namespace
