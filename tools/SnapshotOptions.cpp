@@ -119,6 +119,9 @@ constexpr OptionInfo kOptions[] = {
     {"--undo", ActionKind::Undo, nullptr},
     {"--redo", ActionKind::Redo, nullptr},
     {"--status", ActionKind::Status, nullptr},
+    {"--moves", ActionKind::Moves, "moves in the cube notation"},
+    {"--facelets", ActionKind::Facelets, nullptr},
+    {"--digits", ActionKind::Digits, nullptr},
 };
 
 bool ParseValue(const std::string& value, Action& action) {
@@ -135,6 +138,9 @@ bool ParseValue(const std::string& value, Action& action) {
     case ActionKind::Save:
       action.File = value;
       return !value.empty();
+    case ActionKind::Moves:
+      action.File = value;  // read against the cube's size when it runs
+      return true;
     case ActionKind::Rotate: return ParseRotation(value, action.Axis, action.Degrees);
     case ActionKind::Pick: {
       PixelPoint p;
@@ -145,7 +151,9 @@ bool ParseValue(const std::string& value, Action& action) {
     case ActionKind::Drag: return ParsePath(value, action.Points);
     case ActionKind::Undo:
     case ActionKind::Redo:
-    case ActionKind::Status: return true;
+    case ActionKind::Status:
+    case ActionKind::Facelets:
+    case ActionKind::Digits: return true;
   }
   return false;
 }
@@ -156,7 +164,7 @@ const char* Usage() {
   return "usage: cube-snapshot [--size N] [--load FILE] [--scramble K] [--seed S] [--save FILE] "
          "[--passes P] [--width W] [--height H] [--background 0xBBGGRR] [--body 0xBBGGRR] "
          "[--rotate AXIS,DEGREES] [--pick X,Y] [--drag X1,Y1:X2,Y2[:...]] [--undo] [--redo] "
-         "[--status] OUT.png";
+         "[--status] [--moves \"ALG\"] [--facelets] [--digits] OUT.png";
 }
 
 bool Parse(int argc, const char* const* argv, Options& Result, std::string& Error) {

@@ -25,6 +25,9 @@ enum class ActionKind {
   Undo,        // takes back the player's last turn
   Redo,        // makes the last undone turn again
   Status,      // prints "solved" or "not solved"
+  Moves,       // File: moves in the cube notation, faces named for the view
+  Facelets,    // prints the stickers' face letters (U R F D L B, 6 N^2 of them)
+  Digits,      // prints the stickers' digits and quarter turns, in the same order
 };
 
 struct PixelPoint {

@@ -10,9 +10,13 @@
 #include <vector>
 
 #include "interaction/Orbit.h"
+#include "interaction/PlayNotation.h"
+#include "puzzle/Facelets.h"
 #include "puzzle/GameTrailer.h"
+#include "puzzle/Notation.h"
 #include "puzzle/Random.h"
 #include "puzzle/VekCube.h"
+#include "puzzle/ViewFaces.h"
 #include "render/OSMesaWindow.h"
 #include "render/PngWriter.h"
 #include "render/VekGL.h"
@@ -69,6 +73,8 @@ class Snapshot {
   // The game's scramble (the same turns for the same seed), its animation
   // not drawn: each turn is taken in one step, off screen.
   void Scramble(int turns);
+  // Moves in the notation, faces named for the current view, without frames.
+  bool PlayMoves(const std::string& text);
   // Frames drawn while something moves have one pass, as in the game with
   // antialiasing while moving off; only the still picture gets DrawQuality.
   void Moving() { gl_.Passes = 1; }
@@ -162,6 +168,22 @@ bool Snapshot::Run(const snapshot::Action& action) {
       std::printf("%s\n", cube.IsSolved() ? "solved" : "not solved");
       std::fflush(stdout);
       return true;
+    case ActionKind::Moves: return PlayMoves(action.File);
+    case ActionKind::Facelets:
+    case ActionKind::Digits: {
+      const FaceFrame view = FacesSeenFrom(gl_.Camera.Eye, gl_.Camera.Up);
+      const VEKCamera start;
+      const std::string line = action.Kind == ActionKind::Facelets
+                                   ? FaceletLetters(cube, view, FacesSeenFrom(start.Eye, start.Up))
+                                   : FaceletDigits(cube, view);
+      if (line.empty()) {
+        std::fprintf(stderr, "cube-snapshot: a cubie stands off the grid\n");
+        return false;
+      }
+      std::printf("%s\n", line.c_str());
+      std::fflush(stdout);
+      return true;
+    }
   }
   return true;
 }
@@ -213,6 +235,32 @@ void Snapshot::Drag(const std::vector<snapshot::PixelPoint>& points) {
     }
   }
   gl_.MouseUp();
+}
+
+bool Snapshot::PlayMoves(const std::string& text) {
+  VEKBigCube& cube = *gl_.Cube;
+  const notation::Parsed parsed = notation::Parse(text, cube.Size);
+  if (!parsed.Ok()) {
+    if (parsed.Error == notation::Fault::Empty) {
+      std::fprintf(stderr, "cube-snapshot: --moves: no move given\n");
+    } else {
+      std::fprintf(stderr, "cube-snapshot: --moves: move %zu \"%s\" %s\n", parsed.MoveNumber,
+                   parsed.Text.c_str(),
+                   parsed.Error == notation::Fault::NoSuchLayer ? "names a layer this cube lacks"
+                                                                : "is no move of the notation");
+    }
+    return false;
+  }
+  VEKGL* const owner = cube.Owner;
+  const int32_t speed = cube.RotateSpeed;
+  cube.Owner = nullptr;  // no frames
+  cube.RotateSpeed = 90;
+  bool turned = true;
+  for (const notation::Move& move : parsed.Moves) turned = turned && PlayMove(cube, gl_.Camera, move);
+  cube.RotateSpeed = speed;
+  cube.Owner = owner;
+  if (!turned) std::fprintf(stderr, "cube-snapshot: --moves: a layer was not whole\n");
+  return turned;
 }
 
 void Snapshot::Scramble(int turns) {
