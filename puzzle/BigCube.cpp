@@ -70,6 +70,7 @@ void VEKBigCube::Build(int NewSize) {
   Axis[2] = VEKVector{0.0f, 0.0f, 1.0f, 1.0f};
   // A rebuilt cube has no turns to take back.
   History.Clear();
+  ScrambleMoves.clear();
 }
 
 void VEKBigCube::UploadTextures() {

@@ -6,11 +6,12 @@
 #include <limits>
 
 #include "puzzle/LittleEndian.h"
+#include "puzzle/Notation.h"
 #include "puzzle/VekCube.h"
 
 namespace {
 constexpr uint8_t kTag[4] = {'T', '3', 'D', 'G'};
-constexpr uint32_t kVersion = 2;
+constexpr uint32_t kVersion = 3;
 constexpr uint32_t kMaxCount = std::numeric_limits<int32_t>::max();
 constexpr std::size_t kCountOffset = 24;
 constexpr std::size_t kMovesOffset = 28;
@@ -24,14 +25,16 @@ uint32_t Checksum(const std::vector<uint8_t>& game, const uint8_t* data, std::si
 }
 
 uint8_t PackMove(const VEKMove& m) {
-  return static_cast<uint8_t>((m.Axis & 3) | (m.Layer & 7) << 2 | (m.Sign < 0 ? 1 << 5 : 0));
+  return static_cast<uint8_t>((m.Axis & 3) | (m.Layer & 7) << 2 | (m.Sign < 0 ? 1 << 5 : 0) |
+                              ((m.Width - 1) & 3) << 6);
 }
 
-bool UnpackMove(uint8_t byte, int cubeSize, VEKMove& m) {
-  if (byte & 0xC0) return false;
+bool UnpackMove(uint8_t byte, uint32_t version, int cubeSize, VEKMove& m) {
+  if (version < 3 && (byte & 0xC0)) return false;
   m.Axis = byte & 3;
   m.Layer = (byte >> 2) & 7;
   m.Sign = (byte & 0x20) ? -1 : 1;
+  m.Width = static_cast<uint8_t>(1 + (byte >> 6));
   return m.ValidFor(cubeSize);
 }
 }  // namespace
@@ -45,6 +48,10 @@ std::vector<uint8_t> EncodeGameTrailer(const GameTrailer& Trailer, const std::ve
   PutUint32(out, Trailer.ScrambleTurns);
   PutUint32(out, static_cast<uint32_t>(Trailer.Moves.size()));
   for (const VEKMove& m : Trailer.Moves) out.push_back(PackMove(m));
+  const std::string scramble =
+      Trailer.Scramble.size() <= kMaxScrambleText ? Trailer.Scramble : std::string();
+  PutUint32(out, static_cast<uint32_t>(scramble.size()));
+  out.insert(out.end(), scramble.begin(), scramble.end());
   PutUint32(out, Checksum(Game, out.data(), out.size()));
   return out;
 }
@@ -57,9 +64,18 @@ bool DecodeGameTrailer(const uint8_t* Data, std::size_t Length, int CubeSize,
                        const std::vector<uint8_t>& Game, GameTrailer& Result) {
   if (Length < kTrailerFixedBytes || Length > kMaxTrailerBytes) return false;
   if (!std::equal(kTag, kTag + 4, Data)) return false;
-  if (GetUint32(Data + 4) != kVersion) return false;
+  const uint32_t version = GetUint32(Data + 4);
+  if (version != 2 && version != kVersion) return false;
   const uint32_t count = GetUint32(Data + kCountOffset);
-  if (count > VEKMoveHistory::kMaxMoves || Length != kTrailerFixedBytes + count) return false;
+  if (count > VEKMoveHistory::kMaxMoves || Length < kTrailerFixedBytes + count) return false;
+  std::size_t scrambleLength = 0;
+  if (version >= 3) {
+    if (Length < kTrailerFixedBytes + count + 4) return false;
+    scrambleLength = GetUint32(Data + kMovesOffset + count);
+    if (scrambleLength > kMaxScrambleText) return false;
+  }
+  const std::size_t textAt = kMovesOffset + count + (version >= 3 ? 4 : 0);
+  if (Length != textAt + scrambleLength + 4) return false;
   if (GetUint32(Data + Length - 4) != Checksum(Game, Data, Length - 4)) return false;
   GameTrailer t;
   t.Seconds = GetUint32(Data + 8);
@@ -72,19 +88,24 @@ bool DecodeGameTrailer(const uint8_t* Data, std::size_t Length, int CubeSize,
   if (t.MoveCount != t.Cursor && count < VEKMoveHistory::kMaxMoves) return false;
   t.Moves.resize(count);
   for (uint32_t i = 0; i < count; ++i) {
-    if (!UnpackMove(Data[kMovesOffset + i], CubeSize, t.Moves[i])) return false;
+    if (!UnpackMove(Data[kMovesOffset + i], version, CubeSize, t.Moves[i])) return false;
   }
+  t.Scramble.assign(reinterpret_cast<const char*>(Data + textAt), scrambleLength);
+  // A scramble that is no notation for this cube is no scramble of it.
+  if (!t.Scramble.empty() && !notation::Parse(t.Scramble, CubeSize).Ok()) return false;
   Result = std::move(t);
   return true;
 }
 
-GameTrailer CaptureGameTrailer(const VEKBigCube& Cube, uint32_t Seconds, uint32_t ScrambleTurns) {
+GameTrailer CaptureGameTrailer(const VEKBigCube& Cube, uint32_t Seconds, uint32_t ScrambleTurns,
+                               const std::string& Scramble) {
   GameTrailer t;
   t.Seconds = std::min(Seconds, kMaxGameSeconds);
   t.MoveCount = Cube.MoveCount();
   t.Cursor = static_cast<uint32_t>(Cube.History.Cursor());
   t.ScrambleTurns = std::min(ScrambleTurns, kMaxScrambleTurns);
   t.Moves = Cube.History.Moves();
+  t.Scramble = Scramble;
   return t;
 }
 
@@ -96,9 +117,11 @@ bool RestoreGameTrailer(VEKBigCube& Cube, const GameTrailer& Trailer) {
 }
 
 bool SaveGameWithTrailer(const VEKBigCube& Cube, const std::string& FileName, uint32_t Seconds,
-                         uint32_t ScrambleTurns) {
+                         uint32_t ScrambleTurns, const std::string& Scramble) {
   const std::vector<uint8_t> game = Cube.GameBytes();
-  return Cube.SaveToFile(FileName, EncodeGameTrailer(CaptureGameTrailer(Cube, Seconds, ScrambleTurns), game));
+  return Cube.SaveToFile(
+      FileName,
+      EncodeGameTrailer(CaptureGameTrailer(Cube, Seconds, ScrambleTurns, Scramble), game));
 }
 
 int LoadGameWithTrailer(VEKBigCube& Cube, const std::string& FileName,

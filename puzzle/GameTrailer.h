@@ -5,16 +5,20 @@
 //
 // Layout, little-endian, no padding:
 //   0  4  tag "T3DG"
-//   4  4  version (2)
+//   4  4  version (3; 2 is read too)
 //   8  4  clock seconds (<= kMaxGameSeconds)
 //  12  4  move count: the player's turns applied
 //  16  4  cursor: how many of the history's moves are applied (<= move count)
 //  20  4  scramble turns the game began with; 0 when not known
 //  24  4  H, the number of history moves (<= VEKMoveHistory::kMaxMoves)
 //  28  H  the moves, one byte each: bits 0-1 axis, 2-4 layer, 5 set for the
-//         negative sign, 6-7 clear
-//  28+H 4 CRC-32 of the file's bytes before the trailer (magic, size, points)
-//         followed by trailer bytes 0 .. 27+H
+//         negative sign, 6-7 the layers turned together less one (clear in
+//         version 2)
+//  28+H 4 S, the length of the scramble text (version 3 only)
+//  32+H S the scramble in the cube notation, faces named for the start view;
+//         empty when not known
+//  end-4 4 CRC-32 of the file's bytes before the trailer (magic, size, points)
+//         followed by the trailer's bytes before it
 // The trailer runs to the end of the file. Because its check covers the
 // points, a trailer left behind when another game of the same size is
 // written over the file in place no longer matches and is not believed.
@@ -39,6 +43,7 @@ struct GameTrailer {
   uint32_t Cursor = 0;
   uint32_t ScrambleTurns = 0;
   std::vector<VEKMove> Moves;
+  std::string Scramble;  // in the notation; empty when not known
 };
 
 // What became of the bytes after a loaded game's points.
@@ -53,8 +58,11 @@ enum class TrailerStatus {
 constexpr uint32_t kMaxGameSeconds = 100u * 24u * 3600u;
 constexpr uint32_t kMaxScrambleTurns = 1000000u;
 
-constexpr std::size_t kTrailerFixedBytes = 32;
-constexpr std::size_t kMaxTrailerBytes = kTrailerFixedBytes + VEKMoveHistory::kMaxMoves;
+constexpr std::size_t kMaxScrambleText = 256 * 1024;
+
+constexpr std::size_t kTrailerFixedBytes = 32;  // of version 2; version 3 adds 4
+constexpr std::size_t kMaxTrailerBytes =
+    kTrailerFixedBytes + 4 + VEKMoveHistory::kMaxMoves + kMaxScrambleText;
 
 // Game is the designed bytes the trailer follows (VEKBigCube::GameBytes).
 std::vector<uint8_t> EncodeGameTrailer(const GameTrailer& Trailer, const std::vector<uint8_t>& Game);
@@ -69,13 +77,14 @@ bool DecodeGameTrailer(const uint8_t* Data, std::size_t Length, int CubeSize,
 bool LooksLikeTrailer(const uint8_t* Data, std::size_t Length);
 
 // The trailer of the cube's game with the clock at Seconds.
-GameTrailer CaptureGameTrailer(const VEKBigCube& Cube, uint32_t Seconds, uint32_t ScrambleTurns);
+GameTrailer CaptureGameTrailer(const VEKBigCube& Cube, uint32_t Seconds, uint32_t ScrambleTurns,
+                               const std::string& Scramble = {});
 // Puts the trailer's history into the cube (the points are the file's).
 bool RestoreGameTrailer(VEKBigCube& Cube, const GameTrailer& Trailer);
 
 // Save with the trailer; false (errno set) when the file could not be written.
 bool SaveGameWithTrailer(const VEKBigCube& Cube, const std::string& FileName, uint32_t Seconds,
-                         uint32_t ScrambleTurns);
+                         uint32_t ScrambleTurns, const std::string& Scramble = {});
 // Loads as LoadFromFile does (the size, or 0 with the cube untouched); with
 // a valid trailer the history is restored and Trailer holds it, otherwise
 // Trailer is empty and the game is the plain one of the points.

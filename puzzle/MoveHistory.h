@@ -10,14 +10,16 @@ struct VEKMove {
   uint8_t Axis = 0;   // 0 = X, 1 = Y, 2 = Z
   uint8_t Layer = 0;  // 0..N-1, counted from the negative end of the axis
   int8_t Sign = 1;    // +1: +step degrees about the axis (RotationAboutAxis), -1: -step
+  uint8_t Width = 1;  // layers turned together: Layer .. Layer + Width - 1 (a wide turn)
 
   bool ValidFor(int CubeSize) const {
-    return Axis < 3 && Layer < CubeSize && (Sign == 1 || Sign == -1);
+    return Axis < 3 && Width >= 1 && Width <= 4 && Layer + Width <= CubeSize &&
+           (Sign == 1 || Sign == -1);
   }
 };
 
 inline bool operator==(const VEKMove& a, const VEKMove& b) {
-  return a.Axis == b.Axis && a.Layer == b.Layer && a.Sign == b.Sign;
+  return a.Axis == b.Axis && a.Layer == b.Layer && a.Sign == b.Sign && a.Width == b.Width;
 }
 
 class VEKMoveHistory {

@@ -129,6 +129,7 @@ bool VEKBigCube::Shuffle(int Count) {
   vekrandom::SeedFromClock();
   // The scramble is where the game starts from: it can never be undone.
   History.Clear();
+  ScrambleMoves.clear();
   Busy = true;
   StopShuffle = false;
   VEKMove last;
@@ -146,6 +147,7 @@ bool VEKBigCube::Shuffle(int Count) {
              turn.Sign == -last.Sign);
     if (!axis) continue;
     TurnMarkedBy(*axis, turn.Sign);
+    ScrambleMoves.push_back(turn);
     last = turn;
     turned = true;
   }

@@ -29,7 +29,8 @@ bool VEKBigCube::MarkLayerAt(int AxisIndex, int Layer) {
 }
 
 bool VEKBigCube::TurnMove(const VEKMove& Move, int Sign) {
-  return Move.ValidFor(Size) && TurnLayers(Move.Axis, Move.Layer, Move.Layer, Move.Sign * Sign);
+  return Move.ValidFor(Size) &&
+         TurnLayers(Move.Axis, Move.Layer, Move.Layer + Move.Width - 1, Move.Sign * Sign);
 }
 
 bool VEKBigCube::TurnLayers(int AxisIndex, int First, int Last, int Sign) {

@@ -85,6 +85,8 @@ struct VEKBigCube {
   // The player's turns since the scramble (or since Build); drags record
   // into it, Undo and Redo walk it.
   VEKMoveHistory History;
+  // The turns of the last scramble, in order (none after Build).
+  std::vector<VEKMove> ScrambleMoves;
 
   VEKBigCube();
   VEKBigCube(const VEKBigCube&) = delete;

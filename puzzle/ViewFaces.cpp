@@ -1,5 +1,6 @@
 #include "puzzle/ViewFaces.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstring>
 
@@ -88,4 +89,51 @@ std::vector<LayerTurn> ViewTurnsOf(const notation::Move& move, const FaceFrame& 
   // other way: right-handed about the outward normal.
   turn.Sign = move.Turns == -1 ? -frame.Sign[face] : frame.Sign[face];
   return std::vector<LayerTurn>(move.Turns == 2 ? 2 : 1, turn);
+}
+
+notation::Move NotationOf(const VEKMove& move, const FaceFrame& frame, int size) {
+  int plus = 0, minus = 0;  // the faces at either end of the move's axis
+  for (int i = 0; i < 6; ++i) {
+    if (frame.Axis[i] != move.Axis) continue;
+    (frame.Sign[i] > 0 ? plus : minus) = i;
+  }
+  const int first = move.Layer, last = move.Layer + move.Width - 1;
+  notation::Move out;
+  int face = plus;
+  if (last == size - 1) {
+    out.First = 1;
+    out.Last = move.Width;
+  } else if (first == 0) {
+    face = minus;
+    out.First = 1;
+    out.Last = move.Width;
+  } else if (size % 2 == 1 && first == size / 2 && move.Width == 1) {
+    // The middle layer turns as L, D or F does, whichever lies on this axis.
+    face = std::strchr("LDF", kFaceOrder[plus]) ? plus : minus;
+    out.Face = "MES"[std::strchr("LDF", kFaceOrder[face]) - "LDF"];
+    out.First = out.Last = 0;
+    out.Turns = move.Sign == frame.Sign[face] ? 1 : -1;
+    return out;
+  } else {
+    const int fromPlus = size - first, fromMinus = first + 1;
+    face = fromPlus <= fromMinus ? plus : minus;
+    out.First = out.Last = face == plus ? fromPlus : fromMinus;
+  }
+  out.Face = kFaceOrder[face];
+  // Clockwise seen from a face is the positive turn when it looks along the axis.
+  out.Turns = move.Sign == frame.Sign[face] ? 1 : -1;
+  return out;
+}
+
+std::string NotationText(const std::vector<VEKMove>& moves, const FaceFrame& frame, int size) {
+  std::vector<notation::Move> written;
+  for (std::size_t i = 0; i < moves.size(); ++i) {
+    notation::Move m = NotationOf(moves[i], frame, size);
+    if (i + 1 < moves.size() && moves[i + 1] == moves[i]) {
+      m.Turns = 2;
+      ++i;
+    }
+    written.push_back(m);
+  }
+  return notation::ToString(written);
 }

@@ -4,9 +4,11 @@
 // them. The cube itself never turns as a whole, so the names follow the eye.
 #pragma once
 
+#include <string>
 #include <string_view>
 #include <vector>
 
+#include "puzzle/MoveHistory.h"
 #include "puzzle/Notation.h"
 #include "render/VekMath.h"
 
@@ -40,3 +42,12 @@ std::vector<LayerTurn> LayerTurnsOf(const notation::Move& Move, const FaceFrame&
 // For x y z: the quarter turns of the view that show the cube turned so,
 // each about a world axis, Sign +1 for a right-handed quarter turn of the eye.
 std::vector<LayerTurn> ViewTurnsOf(const notation::Move& Move, const FaceFrame& Frame);
+
+// The notation move that turns as Move does, faces named for Frame: layers
+// that reach a face are named from it (R, Rw, 3Rw), a single inner layer
+// from the nearer face (2R), the middle of an odd cube as M, E or S.
+notation::Move NotationOf(const VEKMove& Move, const FaceFrame& Frame, int Size);
+
+// Turns written out for Frame, two equal quarter turns in a row as one half
+// turn: how a scramble or the player's moves are shown and kept.
+std::string NotationText(const std::vector<VEKMove>& Moves, const FaceFrame& Frame, int Size);

@@ -41,9 +41,11 @@ GameTrailer SomeTrailer(int size, int moves, uint32_t seed) {
     t.Moves.push_back(VEKMove{static_cast<uint8_t>(random() % 3), static_cast<uint8_t>(random() % size),
                               static_cast<int8_t>(random() % 2 ? 1 : -1)});
   }
+  if (moves > 0) t.Moves[0].Width = static_cast<uint8_t>(size - t.Moves[0].Layer);  // a wide turn
   t.Cursor = static_cast<uint32_t>(moves / 2);
   t.MoveCount = t.Cursor;
   t.ScrambleTurns = 30;
+  t.Scramble = "R U2 F' x";
   return t;
 }
 
@@ -73,8 +75,8 @@ TEST(GameTrailer, BytesRoundTripForEverySize) {
   for (int n = 2; n <= 5; ++n) {
     const GameTrailer t = SomeTrailer(n, 40, static_cast<uint32_t>(n));
     const std::vector<uint8_t> bytes = EncodeGameTrailer(t, game);
-    ASSERT_EQ(bytes.size(), kTrailerFixedBytes + 40);
-    EXPECT_EQ(std::memcmp(bytes.data(), "T3DG\x02\0\0\0", 8), 0);
+    ASSERT_EQ(bytes.size(), kTrailerFixedBytes + 40 + 4 + t.Scramble.size());
+    EXPECT_EQ(std::memcmp(bytes.data(), "T3DG\x03\0\0\0", 8), 0);
     GameTrailer back;
     ASSERT_TRUE(DecodeGameTrailer(bytes.data(), bytes.size(), n, game, back)) << n;
     EXPECT_EQ(back.Seconds, t.Seconds);
@@ -82,6 +84,7 @@ TEST(GameTrailer, BytesRoundTripForEverySize) {
     EXPECT_EQ(back.Cursor, t.Cursor);
     EXPECT_EQ(back.ScrambleTurns, 30u);
     EXPECT_EQ(back.Moves, t.Moves);
+    EXPECT_EQ(back.Scramble, t.Scramble);
     // Behind other points of the same length it is not believed.
     EXPECT_FALSE(DecodeGameTrailer(bytes.data(), bytes.size(), n, SomeGame(8), back)) << n;
   }
@@ -92,6 +95,25 @@ TEST(GameTrailer, BytesRoundTripForEverySize) {
   EXPECT_TRUE(DecodeGameTrailer(bytes.data(), bytes.size(), 2, game, back));
   EXPECT_EQ(back.Seconds, 0u);
   EXPECT_TRUE(back.Moves.empty());
+}
+
+TEST(GameTrailer, TheLastVersionStillLoads) {
+  // Version 2: no scramble text, and no wide turns.
+  const std::vector<uint8_t> game = SomeGame(5);
+  GameTrailer t = SomeTrailer(4, 10, 3);
+  t.Moves[0].Width = 1;
+  t.Scramble.clear();
+  std::vector<uint8_t> old = EncodeGameTrailer(t, game);
+  old.erase(old.end() - 8, old.end() - 4);  // the scramble's length
+  old[4] = 2;
+  Resign(old, game);
+  GameTrailer back;
+  ASSERT_TRUE(DecodeGameTrailer(old.data(), old.size(), 4, game, back));
+  EXPECT_EQ(back.Moves, t.Moves);
+  EXPECT_TRUE(back.Scramble.empty());
+  old[28] |= 0x40;  // a width in a version that had none
+  Resign(old, game);
+  EXPECT_FALSE(DecodeGameTrailer(old.data(), old.size(), 4, game, back));
 }
 
 TEST(GameTrailer, EveryTruncationAndEveryBitFlipIsRefused) {
@@ -136,8 +158,10 @@ TEST(GameTrailer, InconsistentContentIsRefusedEvenWithAGoodChecksum) {
       {10, 0x84}, // clock 100 days and a few seconds
       {23, 1},    // scramble of 16 million turns
       {28, 3},    // axis 3
-      {29, 0x40}, // a high bit in a move
+      {29, 0xC8}, // a turn of four layers from layer 2
       {24, 5},    // count says five moves, six follow
+      {34, 10},   // scramble text longer than what follows
+      {38, 'Q'},  // scramble text that is no notation
   };
   for (const Change& c : changes) {
     std::vector<uint8_t> bad = good;
@@ -165,7 +189,7 @@ TEST_F(TrailerFiles, SaveAndLoadResumeTheGameAndItsHistory) {
 
     // Up to the last point the file is the designed one.
     const std::vector<uint8_t> withTrailer = Read(full), designed = Read(plain);
-    ASSERT_EQ(withTrailer.size(), designed.size() + kTrailerFixedBytes + 9);
+    ASSERT_EQ(withTrailer.size(), designed.size() + kTrailerFixedBytes + 4 + 9);
     EXPECT_TRUE(std::equal(designed.begin(), designed.end(), withTrailer.begin()));
 
     auto loaded = HeadlessRenderer(3, 45);

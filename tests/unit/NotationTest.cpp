@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "TestCubes.h"
+#include "puzzle/Random.h"
 #include "interaction/Orbit.h"
 #include "interaction/PlayNotation.h"
 #include "puzzle/Facelets.h"
@@ -177,6 +178,38 @@ TEST(Notation, EveryMoveTurnsWhatTheTurnCodeTurns) {
       EXPECT_TRUE(SamePoints(Played(n, "S2"), Played(n, std::to_string(middle + 1) + "F2")));
     }
   }
+}
+
+// Turns as the game records them, written out, and played back from the text.
+TEST(Notation, RecordedTurnsAreWrittenAsTheMovesThatMakeThem) {
+  for (int n = 2; n <= 5; ++n) {
+    for (uint8_t axis = 0; axis < 3; ++axis) {
+      for (uint8_t layer = 0; layer < n; ++layer) {
+        for (uint8_t width = 1; layer + width <= n && width < n; ++width) {
+          if (width > 1 && layer > 0 && layer + width < n) continue;  // no such move
+          for (int8_t sign : {1, -1}) {
+            const VEKMove move{axis, layer, sign, width};
+            auto renderer = HeadlessRenderer(n, 90);
+            ASSERT_TRUE(renderer->Cube->History.Restore({move}, 0, 0));
+            ASSERT_TRUE(renderer->Cube->Redo());
+            const std::string text = NotationText({move}, FaceFrame{}, n);
+            EXPECT_TRUE(SamePoints(AllPoints(*renderer->Cube), Played(n, text)))
+                << "N=" << n << " axis " << int(axis) << " layer " << int(layer) << " width "
+                << int(width) << " sign " << int(sign) << ": " << text;
+          }
+        }
+      }
+    }
+    // A whole scramble, written and played again, gives the same cube.
+    auto renderer = HeadlessRenderer(n, 90);
+    vekrandom::FixClockSeed(static_cast<uint32_t>(n));
+    renderer->Cube->Shuffle(25);
+    vekrandom::FixClockSeed(std::nullopt);
+    const std::string scramble = NotationText(renderer->Cube->ScrambleMoves, FaceFrame{}, n);
+    EXPECT_TRUE(SamePoints(AllPoints(*renderer->Cube), Played(n, scramble))) << scramble;
+  }
+  EXPECT_EQ(NotationText({VEKMove{0, 2, 1}, VEKMove{0, 2, 1}, VEKMove{1, 1, -1}}, FaceFrame{}, 3),
+            "R2 E");
 }
 
 TEST(Notation, SequencesWithKnownOrdersComeHome) {
