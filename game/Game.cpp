@@ -6,7 +6,9 @@
 #include "game/GameRecords.h"
 #include "game/GameTexts.h"
 #include "game/ResumeStore.h"
+#include "interaction/PlayNotation.h"
 #include "puzzle/VekCube.h"
+#include "puzzle/ViewFaces.h"
 
 Game::Game(VEKBigCube& cube, GameView& view, ResumeStore& kept, GameRecords& records, const SteadyClock& clock)
     : cube_(cube), view_(view), kept_(kept), records_(records), stopwatch_(clock) {}
@@ -27,6 +29,23 @@ bool Game::HasPlayerMoves() const { return Running() && (cube_.MoveCount() > 0 |
 bool Game::ResumeAvailable() const { return !Scrambling() && !kept_.Latest().empty(); }
 
 bool Game::NewGame(int size) {
+  return StartScrambled(size, [this] { return cube_.Shuffle(cube_.ShuffleRotateCount); });
+}
+
+bool Game::NewGameFrom(int size, const std::vector<notation::Move>& scramble, VEKCamera& camera) {
+  return StartScrambled(size, [&] {
+    cube_.History.Clear();
+    cube_.ScrambleMoves.clear();
+    for (const notation::Move& move : scramble) {
+      if (cube_.StopShuffle) break;
+      PlayMove(cube_, camera, move,
+               [this](const VEKMove& turn) { cube_.ScrambleMoves.push_back(turn); });
+    }
+    return !cube_.StopShuffle;
+  });
+}
+
+bool Game::StartScrambled(int size, const std::function<bool()>& scramble) {
   view_.ShowStatus(gametext::kScrambling);
   kept_.Discard();
   // A new game is no opened file: Save asks for a name rather than write
@@ -42,7 +61,7 @@ bool Game::NewGame(int size) {
   view_.ShowGame();
   // A stop asked for while the view showed the scramble's start ends it
   // before its first turn (the scramble itself starts with the flag clear).
-  const bool ranToEnd = !cube_.StopShuffle && cube_.Shuffle(cube_.ShuffleRotateCount);
+  const bool ranToEnd = !cube_.StopShuffle && scramble();
   cube_.StopShuffle = false;
   phase_ = Phase::None;
   Count();
@@ -51,7 +70,8 @@ bool Game::NewGame(int size) {
     view_.ShowGame();
     return false;
   }
-  scrambleTurns_ = static_cast<uint32_t>(std::max(0, cube_.ShuffleRotateCount));
+  scrambleTurns_ = static_cast<uint32_t>(cube_.ScrambleMoves.size());
+  scrambleText_ = NotationText(cube_.ScrambleMoves, FaceFrame{}, cube_.Size);
   restingStatus_.clear();
   StartClock(0);
   view_.ShowStatus(gametext::kReady);
@@ -59,7 +79,36 @@ bool Game::NewGame(int size) {
 }
 
 void Game::StopScramble() {
-  if (Scrambling()) cube_.StopShuffle = true;
+  if (Scrambling() || playingMoves_) cube_.StopShuffle = true;
+}
+
+bool Game::PlayMoves(const std::vector<notation::Move>& moves, VEKCamera& camera) {
+  if (Scrambling() || playingMoves_ || cube_.Busy) return false;
+  playingMoves_ = true;
+  cube_.StopShuffle = false;
+  BeginGesture();
+  bool all = true;
+  for (const notation::Move& move : moves) {
+    if (cube_.StopShuffle || phase_ == Phase::Solved) {
+      all = false;
+      break;
+    }
+    all = PlayMove(cube_, camera, move, [this](const VEKMove& turn) {
+      cube_.History.Record(turn);
+      PlayerTurned();
+    });
+    if (!all) break;
+  }
+  cube_.StopShuffle = false;
+  playingMoves_ = false;
+  EndGesture();
+  return all;
+}
+
+std::string Game::MovesText() const {
+  const std::vector<VEKMove>& history = cube_.History.Moves();
+  const std::vector<VEKMove> applied(history.begin(), history.begin() + cube_.History.Cursor());
+  return NotationText(applied, FaceFrame{}, cube_.Size);
 }
 
 void Game::Stop(int size) {
@@ -69,6 +118,7 @@ void Game::Stop(int size) {
   seconds_ = 0;
   clockShown_ = false;
   scrambleTurns_ = 0;
+  scrambleText_.clear();
   Count();
   fileName_.clear();
   saveNeedsName_ = false;

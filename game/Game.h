@@ -8,9 +8,14 @@
 #include <optional>
 #include <string>
 
+#include <functional>
+#include <vector>
+
 #include "game/GameClock.h"
+#include "puzzle/Notation.h"
 
 struct VEKBigCube;
+struct VEKCamera;
 class GameRecords;
 class ResumeStore;
 
@@ -76,8 +81,22 @@ class Game {
   // New game: a cube of size, scrambled (the cube animates it); the clock
   // starts once it is done. False when the scramble was stopped: no game runs.
   bool NewGame(int size);
-  // Ends a running scramble after the turn in progress.
+  // New game from a typed scramble: the cube of size, the moves played on
+  // it as the view names them (animated like a scramble, not counted, not
+  // undoable); the clock starts once they are done. False when stopped.
+  bool NewGameFrom(int size, const std::vector<notation::Move>& scramble, VEKCamera& camera);
+  // Ends a running scramble, or a sequence of typed moves, after the turn in progress.
   void StopScramble();
+  // Plays moves as the player's turns (counted, kept, undoable one quarter
+  // turn at a time), faces named for the camera; x y z turn the camera.
+  // Stops at the solve or at StopScramble; false when not all were played.
+  bool PlayMoves(const std::vector<notation::Move>& moves, VEKCamera& camera);
+  // True while PlayMoves plays.
+  bool PlayingMoves() const { return playingMoves_; }
+  // The running game's scramble and the player's moves so far in the
+  // notation, faces named for the start view; empty when not known or none.
+  const std::string& ScrambleText() const { return scrambleText_; }
+  std::string MovesText() const;
   // Stop: a cube of size at home, no game.
   void Stop(int size);
   // Opens a saved game; on failure the status says why, the cube is
@@ -112,6 +131,8 @@ class Game {
 
  private:
   bool Load(const std::string& path);
+  // New game's course around the scramble given, which returns whether it ran to its end.
+  bool StartScrambled(int size, const std::function<bool()>& scramble);
   void StartClock(int32_t seconds);
   void Solve();
   void Count() { counted_ = MovesNow(); }
@@ -127,6 +148,8 @@ class Game {
   bool clockShown_ = false;
   uint32_t counted_ = 0;
   uint32_t scrambleTurns_ = 0;
+  std::string scrambleText_;
+  bool playingMoves_ = false;
   std::string fileName_;
   // Set by a rejected Open: Save then asks for a name, so that the rejected
   // file is never overwritten.

@@ -22,12 +22,14 @@ bool Game::Load(const std::string& path) {
   if (trailer) {
     // A file that says how its game began can set a record.
     scrambleTurns_ = trailer->ScrambleTurns;
+    scrambleText_ = trailer->Scramble;
     StartClock(static_cast<int32_t>(trailer->Seconds));
   } else {
     // Any other is shown with the clock stopped.
     phase_ = Phase::None;
     seconds_ = 0;
     scrambleTurns_ = 0;
+    scrambleText_.clear();
     clockShown_ = false;
     view_.ShowGame();
   }
@@ -83,7 +85,8 @@ bool Game::CanSaveInPlace() const {
 bool Game::SaveTo(const std::string& path, bool announceSuccess) {
   // A game in play keeps its clock and history after the points; any other
   // is written as before.
-  const bool saved = Running() ? SaveGameWithTrailer(cube_, path, static_cast<uint32_t>(stopwatch_.Seconds()), scrambleTurns_)
+  const bool saved = Running() ? SaveGameWithTrailer(cube_, path, static_cast<uint32_t>(stopwatch_.Seconds()),
+                                                   scrambleTurns_, scrambleText_)
                                : cube_.SaveToFile(path);
   if (!saved) {
     // The file that was there, if any, is untouched; the game goes on.
@@ -101,7 +104,8 @@ bool Game::Keep() {
   // Only a game in play: a finished one is nothing to continue.
   if (!Running() || kept_.Folder().empty()) return true;
   const uint32_t seconds = static_cast<uint32_t>(stopwatch_.Seconds());
-  return kept_.Keep([&](const std::string& path) { return SaveGameWithTrailer(cube_, path, seconds, scrambleTurns_); });
+  return kept_.Keep([&](const std::string& path) { return SaveGameWithTrailer(cube_, path, seconds, scrambleTurns_, scrambleText_);
+  });
 }
 
 void Game::Leave(bool keep) {

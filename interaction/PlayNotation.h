@@ -4,11 +4,16 @@
 // the whole-cube rotations x y z turn the view.
 #pragma once
 
+#include <functional>
+
+#include "puzzle/MoveHistory.h"
 #include "puzzle/Notation.h"
 
 struct VEKBigCube;
 struct VEKCamera;
 
 // False, and nothing more turned, when the cube is busy or a layer of the
-// move is not whole (a cubie stands off the grid).
-bool PlayMove(VEKBigCube& Cube, VEKCamera& Camera, const notation::Move& Move);
+// move is not whole (a cubie stands off the grid). Turned, when given, hears
+// of each quarter turn made, as the history records turns.
+bool PlayMove(VEKBigCube& Cube, VEKCamera& Camera, const notation::Move& Move,
+              const std::function<void(const VEKMove&)>& Turned = {});

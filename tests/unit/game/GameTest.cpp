@@ -304,3 +304,41 @@ TEST_F(GameTest, SavedGamesHoldTheHoursOfASuspendAndOpenSaysWhatAFileHeld) {
 }
 
 }  // namespace
+
+TEST_F(GameTest, TypedMovesAreThePlayersTurnsAndATypedScrambleStartsAGame) {
+  const auto moves = [](const char* text) { return notation::Parse(text, 3).Moves; };
+  VEKCamera& camera = renderer->Camera;
+  // Not counted, not undoable; x turns the view, so D is then the start view's B.
+  ASSERT_TRUE(game.NewGameFrom(3, moves("R U R' F2 x D"), camera));
+  EXPECT_EQ(Shown(game), "Playing, clock 0, moves 0, scramble 6");
+  EXPECT_EQ(game.ScrambleText(), "R U R' F2 B");
+  EXPECT_EQ(view.clockStarts, 1);
+
+  // Every quarter turn counts and is undone on its own; y turns the view.
+  camera = VEKCamera();
+  ASSERT_TRUE(game.PlayMoves(moves("Rw2 y L'"), camera));
+  EXPECT_EQ(Shown(game), "Playing, clock 0, moves 3, scramble 6, undo");
+  EXPECT_EQ(game.MovesText(), "Rw2 F'");
+  ASSERT_TRUE(game.Step(true));
+  EXPECT_EQ(game.MovesText(), "Rw2");
+  EXPECT_EQ(view.Status(), gametext::kReady);
+
+  // A saved game knows how it was scrambled.
+  ASSERT_TRUE(game.SaveTo(dir.File("typed.cube"), false));
+  game.Stop(3);
+  EXPECT_EQ(game.ScrambleText(), "");
+  ASSERT_TRUE(game.Open(dir.File("typed.cube")));
+  EXPECT_EQ(game.ScrambleText(), "R U R' F2 B");
+  EXPECT_EQ(game.MovesText(), "Rw2");
+
+  // Stop ends a sequence after the turn in progress.
+  camera = VEKCamera();
+  cube.AfterStepFrame = [&] { game.StopScramble(); };
+  EXPECT_FALSE(game.PlayMoves(moves("U D"), camera));
+  cube.AfterStepFrame = nullptr;
+  EXPECT_EQ(game.MovesText(), "Rw2 U");
+  // Moves that solve the cube end there: the rest are not played.
+  EXPECT_FALSE(game.PlayMoves(moves("U' Rw2 B' F2 R U' R' R"), camera));
+  EXPECT_EQ(game.State(), Game::Phase::Solved);
+  EXPECT_TRUE(cube.IsSolved());
+}
