@@ -87,6 +87,9 @@ bool Game::PlayMoves(const std::vector<notation::Move>& moves, VEKCamera& camera
   playingMoves_ = true;
   cube_.StopShuffle = false;
   BeginGesture();
+  // A sequence runs like a scramble: only Stop and Exit act meanwhile.
+  const bool sequence = moves.size() > 1;
+  if (sequence) view_.ShowScrambling(true);
   bool all = true;
   for (const notation::Move& move : moves) {
     if (cube_.StopShuffle || phase_ == Phase::Solved) {
@@ -101,6 +104,7 @@ bool Game::PlayMoves(const std::vector<notation::Move>& moves, VEKCamera& camera
   }
   cube_.StopShuffle = false;
   playingMoves_ = false;
+  if (sequence) view_.ShowScrambling(false);
   EndGesture();
   return all;
 }

@@ -7,6 +7,26 @@ namespace gametext {
 
 std::string MovesCaption(uint32_t moves) { return "Ходов: " + std::to_string(moves); }
 
+std::string BadMoves(const notation::Parsed& parsed, int size) {
+  const std::string move =
+      "Ход " + std::to_string(parsed.MoveNumber) + " «" + parsed.Text + "»";
+  switch (parsed.Error) {
+    case notation::Fault::None: return {};
+    case notation::Fault::Empty: return "Ходы не введены.";
+    case notation::Fault::NoSuchLayer: {
+      const std::string n = std::to_string(size);
+      return move + ": у куба " + n + "×" + n + "×" + n + " нет такого слоя. Ничего не повёрнуто.";
+    }
+    case notation::Fault::Unreadable: break;
+  }
+  return move + " не записан в обозначениях куба. Ничего не повёрнуто.";
+}
+
+std::string GameMoves(const std::string& scramble, const std::string& moves) {
+  return "Перемешивание: " + (scramble.empty() ? std::string("неизвестно") : scramble) +
+         "\nХоды: " + (moves.empty() ? std::string("нет") : moves);
+}
+
 std::string Solved(int32_t seconds, uint32_t moves, bool record) {
   std::string text = "Собрано! " + FormatGameClock(seconds) + ", ходов: " + std::to_string(moves);
   if (record) text += ". Новый рекорд!";

@@ -5,6 +5,8 @@
 #include <cstdint>
 #include <string>
 
+#include "puzzle/Notation.h"
+
 namespace gametext {
 
 inline constexpr char kReady[] = "Готово!";
@@ -19,9 +21,17 @@ inline constexpr char kCannotOpen[] = "Ошибка: не удалось отк�
 inline constexpr char kUnknownFormat[] = "Ошибка: неизвестный формат файла!";
 inline constexpr char kKeptGameSetAside[] = "Ошибка: сохранённую игру не удалось загрузить, она отложена";
 inline constexpr char kAbandonQuestion[] = "Прервать текущую игру?";
+inline constexpr char kTypeMovesCaption[] = "Ввести ходы";
+inline constexpr char kTypedScrambleCaption[] = "Начать с перемешивания";
+inline constexpr char kGameMovesCaption[] = "Ходы игры";
+inline constexpr char kMovesPrompt[] = "Ходы в обозначениях куба, через пробел (например, R U R' U'):";
 
 // "Ходов: 42", the counter beside the clock.
 std::string MovesCaption(uint32_t moves);
+// Why typed moves were not played: the first bad one and its place.
+std::string BadMoves(const notation::Parsed& parsed, int size);
+// The scramble and the player's moves, as the player can read and copy them.
+std::string GameMoves(const std::string& scramble, const std::string& moves);
 // "Собрано! 00:01:57, ходов: 42", with ". Новый рекорд!" after a record.
 std::string Solved(int32_t seconds, uint32_t moves, bool record);
 // "Ошибка: не удалось сохранить файл (<why>)!" for the errno of a failed save of path.

@@ -1,6 +1,7 @@
 #include "puzzle/Notation.h"
 
 #include <cctype>
+#include <algorithm>
 #include <cstring>
 
 namespace notation {
@@ -93,7 +94,11 @@ Parsed Parse(std::string_view text, int size) {
       result.Error = fault;
       result.MoveNumber = result.Moves.size() + 1;
       result.Offset = at;
-      result.Text = std::string(token.substr(0, 24));
+      // The first 24 bytes, cut where a character begins.
+      std::size_t cut = std::min<std::size_t>(token.size(), 24);
+      while (cut < token.size() && cut > 0 && (static_cast<unsigned char>(token[cut]) & 0xC0) == 0x80)
+        --cut;
+      result.Text = std::string(token.substr(0, cut));
       result.Moves.clear();
       return result;
     }

@@ -30,6 +30,10 @@ CommandBars::CommandBars(wxFrame& frame, const wxImageList& small, const wxImage
   game->AppendSeparator();
   item(game, kRecords, "Рекорды...", -1);
   ContinueItem = item(game, kContinue, "Продолжить игру", -1);
+  game->AppendSeparator();
+  item(game, kTypeMoves, "Ввести ходы...", -1);
+  item(game, kTypedScramble, "Начать с перемешивания...", -1);
+  item(game, kGameMoves, "Ходы игры", -1);
   // Exit stays last, below its separator.
   game->AppendSeparator();
   item(game, kN13, "Выход", 6);

@@ -55,8 +55,13 @@ void BindFrameInput(wxFrame& frame, std::initializer_list<wxWindow*> bars, Frame
   for (wxWindow* bar : bars) bar->Bind(wxEVT_MOUSEWHEEL, wheel);
   frame.Bind(wxEVT_CHAR_HOOK, [input](wxKeyEvent& event) {
     const int key = event.GetKeyCode();
+    const bool plain = !event.RawControlDown() && !event.AltDown();
     if (key == WXK_HOME || key == WXK_NUMPAD_HOME) {
       input.Home();
+    } else if (plain && input.Letter && ((key >= 'A' && key <= 'Z') || (key >= '0' && key <= '9'))) {
+      input.Letter(static_cast<char>(key), event.ShiftDown());
+    } else if (event.RawControlDown() && !event.AltDown() && key == 'C' && input.Copy) {
+      input.Copy();
     } else {
       input.Key(KeyCodeOf(key), KeyShift(event));
     }

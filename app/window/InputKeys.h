@@ -38,5 +38,9 @@ struct FrameInput {
   std::function<void(int key, uint8_t shift)> Key;  // key: 37..40, or 0 for another
   std::function<void()> Home;                        // Home, plain or on the keypad
   std::function<void(int rotation, int delta, uint8_t shift)> Wheel;
+  // A letter (upper case) or digit with neither Ctrl nor Alt, and Shift.
+  std::function<void(char key, bool shift)> Letter;
+  // Ctrl+C.
+  std::function<void()> Copy;
 };
 void BindFrameInput(wxFrame& frame, std::initializer_list<wxWindow*> bars, FrameInput input);

@@ -11,6 +11,7 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "app/toolkit/Timer.h"
 #include "app/window/CommandBars.h"
@@ -20,6 +21,7 @@
 #include "game/Game.h"
 #include "game/GameRecords.h"
 #include "game/ResumeStore.h"
+#include "interaction/TurnKeys.h"
 
 class VEKGL;
 class TOptionsForm;
@@ -74,12 +76,20 @@ class TMainForm : public wxFrame, private GameView {
   void UndoClick();
   void RedoClick();
   void RecordsClick();
+  void TypeMovesClick();      // moves typed in the notation, played as the player's
+  void TypedScrambleClick();  // a new game from a typed scramble
+  void GameMovesClick();      // the scramble and the moves so far, to read and copy
+  // A letter or digit key (no Ctrl or Alt): a layer turn by keyboard.
+  void TurnKeyPressed(char Key, bool Shift);
+  // Ctrl+C over the picture: the game's moves to the clipboard.
+  void CopyGameMoves();
 
   // The game in play (exists from FormCreate on).
   Game& CurrentGame() { return *game_; }
   const Game& CurrentGame() const { return *game_; }
   bool GameRunning() const { return game_ && game_->Running(); }
-  bool Scrambling() const { return game_ && game_->Scrambling(); }
+  // A scramble or a sequence of typed moves runs: only Stop and Exit act.
+  bool Scrambling() const { return game_ && (game_->Scrambling() || game_->PlayingMoves()); }
   // A layer turn or a scramble is being animated: input is dropped, and the
   // window only repaints between the frames.
   bool Animating() const;
@@ -152,12 +162,17 @@ class TMainForm : public wxFrame, private GameView {
   void EndReleasedGesture();
   // Closes the window when a close request came during an animation.
   bool CloseIfAsked();
+  // Plays typed or keyed moves as the player's, then what was asked meanwhile.
+  void PlayTypedMoves(const std::vector<notation::Move>& moves);
+  // After a scramble or a sequence that Stop or Exit ended: that command now.
+  void RunCommandAfterScramble();
 
   MainFormServices services_;
   std::unique_ptr<Game> game_;
   std::unique_ptr<AnimationInput> animationInput_;
   bool closePending_ = false;
   WheelNotches wheel_;
+  TurnKeys turnKeys_;
   int fittedSize_ = 0;  // the cube size the eye distance was last set for
   bool attached_ = false;
   bool destroyed_ = false;

@@ -1,5 +1,7 @@
 // The game's commands: each asks the game or a dialog, and the game says
 // what to show.
+#include <wx/clipbrd.h>
+#include <wx/dataobj.h>
 #include <wx/filefn.h>
 
 #include <cerrno>
@@ -35,6 +37,8 @@ void TMainForm::BindCommands() {
       {kSite, &TMainForm::SiteMenuItemClick}, {kURL, &TMainForm::URLClick},
       {kUndo, &TMainForm::UndoClick}, {kRedo, &TMainForm::RedoClick}, {kRecords, &TMainForm::RecordsClick},
       {kContinue, &TMainForm::ContinueClick}, {kHomeView, &TMainForm::HomeViewClick},
+      {kTypeMoves, &TMainForm::TypeMovesClick}, {kTypedScramble, &TMainForm::TypedScrambleClick},
+      {kGameMoves, &TMainForm::GameMovesClick},
   };
   for (const auto& [id, handler] : commands) {
     Bars->BindCommand(*this, id, [this, handler = handler] { (this->*handler)(); });
@@ -60,6 +64,10 @@ void TMainForm::N4Click() {
   }
   Renderer->Passes = Renderer->DrawQuality;
   if (started || CloseIfAsked()) return;
+  RunCommandAfterScramble();
+}
+
+void TMainForm::RunCommandAfterScramble() {
   // Stopped during the scramble: the command that stopped it runs now.
   const int after = animationInput_->TakeCommandAfterScramble();
   if (IsExitCommand(after)) {
@@ -68,6 +76,61 @@ void TMainForm::N4Click() {
     N5Click();
     SetStatus(Text(gametext::kReady));
   }
+}
+
+void TMainForm::PlayTypedMoves(const std::vector<notation::Move>& moves) {
+  {
+    TurnQuality quality(*Renderer);
+    game_->PlayMoves(moves, Renderer->Camera);
+  }
+  Renderer->Passes = Renderer->DrawQuality;
+  WakeFrameTimer();
+  if (CloseIfAsked()) return;
+  RunCommandAfterScramble();
+}
+
+void TMainForm::TypeMovesClick() {
+  wxString typed;
+  if (!services_.AskMoves(Text(gametext::kTypeMovesCaption), typed)) return;
+  const int size = Renderer->Cube->Size;
+  const notation::Parsed parsed = notation::Parse(typed.ToStdString(wxConvUTF8), size);
+  if (!parsed.Ok()) {
+    services_.ShowError(Text(gametext::BadMoves(parsed, size)));
+    return;
+  }
+  PlayTypedMoves(parsed.Moves);
+}
+
+void TMainForm::TypedScrambleClick() {
+  wxString typed;
+  if (!services_.AskMoves(Text(gametext::kTypedScrambleCaption), typed)) return;
+  const notation::Parsed parsed = notation::Parse(typed.ToStdString(wxConvUTF8), CubeSize);
+  if (!parsed.Ok()) {
+    services_.ShowError(Text(gametext::BadMoves(parsed, CubeSize)));
+    return;
+  }
+  if (!ConfirmAbandon()) return;
+  bool started = false;
+  {
+    TurnQuality quality(*Renderer);
+    started = game_->NewGameFrom(CubeSize, parsed.Moves, Renderer->Camera);
+  }
+  Renderer->Passes = Renderer->DrawQuality;
+  WakeFrameTimer();
+  if (started || CloseIfAsked()) return;
+  RunCommandAfterScramble();
+}
+
+void TMainForm::GameMovesClick() {
+  services_.ShowText(Text(gametext::kGameMovesCaption),
+                     Text(gametext::GameMoves(game_->ScrambleText(), game_->MovesText())));
+}
+
+void TMainForm::CopyGameMoves() {
+  if (!wxTheClipboard->Open()) return;
+  wxTheClipboard->SetData(
+      new wxTextDataObject(Text(gametext::GameMoves(game_->ScrambleText(), game_->MovesText()))));
+  wxTheClipboard->Close();
 }
 
 void TMainForm::N5Click() {

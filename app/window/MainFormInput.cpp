@@ -22,7 +22,19 @@ void TMainForm::BindInput() {
                                                    [this] { game_->StopScramble(); }, [this] { WakeFrameTimer(); }});
   BindFrameInput(*this, {StatusBar, Bars->ToolBarButton},
                  {[this](int key, uint8_t shift) { FormKeyDown(key, shift); }, [this] { HomeViewClick(); },
-                  [this](int rotation, int delta, uint8_t shift) { FormMouseWheel(rotation, delta, shift); }});
+                  [this](int rotation, int delta, uint8_t shift) { FormMouseWheel(rotation, delta, shift); },
+                  [this](char key, bool shift) { TurnKeyPressed(key, shift); },
+                  [this] {
+                    if (DrawWindow->Canvas()->HasFocus()) CopyGameMoves();
+                  }});
+}
+
+void TMainForm::TurnKeyPressed(char key, bool shift) {
+  WakeFrameTimer();
+  // Keys pressed during a turn are dropped, as the mouse is.
+  if (!Renderer || !Renderer->Cube || Animating() || Scrambling()) return;
+  const std::optional<notation::Move> move = turnKeys_.Press(key, shift, Renderer->Cube->Size);
+  if (move) PlayTypedMoves({*move});
 }
 
 void TMainForm::DrawPanelMouseDown() {

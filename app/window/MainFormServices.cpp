@@ -1,7 +1,11 @@
 #include "app/window/MainFormServices.h"
 
 #include <wx/filename.h>
+#include <wx/dialog.h>
 #include <wx/msgdlg.h>
+#include <wx/sizer.h>
+#include <wx/textctrl.h>
+#include <wx/textdlg.h>
 #include <wx/stdpaths.h>
 
 #include "app/dialogs/FileChooser.h"
@@ -9,6 +13,7 @@
 #include "app/toolkit/ProgramInfo.h"
 #include "app/toolkit/Shell.h"
 #include "app/toolkit/Text.h"
+#include "game/GameTexts.h"
 
 MainFormServices CompleteServices(MainFormServices services, wxWindow& parent) {
   if (!services.Chooser) services.Chooser = &DialogFileChooser();
@@ -21,6 +26,29 @@ MainFormServices CompleteServices(MainFormServices services, wxWindow& parent) {
       wxMessageDialog dialog(&parent, question, Text(kProgramName), wxYES_NO | wxNO_DEFAULT | wxICON_QUESTION);
       dialog.SetYesNoLabels(Text("Да"), Text("Нет"));
       return dialog.ShowModal() == wxID_YES;
+    };
+  }
+  if (!services.AskMoves) {
+    services.AskMoves = [&parent](const wxString& caption, wxString& moves) {
+      wxTextEntryDialog dialog(&parent, Text(gametext::kMovesPrompt), caption, moves);
+      if (dialog.ShowModal() != wxID_OK) return false;
+      moves = dialog.GetValue();
+      return true;
+    };
+  }
+  if (!services.ShowText) {
+    services.ShowText = [&parent](const wxString& caption, const wxString& text) {
+      wxDialog dialog(&parent, wxID_ANY, caption, wxDefaultPosition, wxDefaultSize,
+                      wxDEFAULT_DIALOG_STYLE | wxRESIZE_BORDER);
+      auto* sizer = new wxBoxSizer(wxVERTICAL);
+      auto* box = new wxTextCtrl(&dialog, wxID_ANY, text, wxDefaultPosition, wxSize(460, 160),
+                                 wxTE_MULTILINE | wxTE_READONLY | wxTE_WORDWRAP);
+      sizer->Add(box, 1, wxEXPAND | wxALL, 8);
+      sizer->Add(dialog.CreateButtonSizer(wxOK), 0, wxEXPAND | wxALL, 8);
+      dialog.SetSizerAndFit(sizer);
+      dialog.SetEscapeId(wxID_OK);
+      box->SelectAll();
+      dialog.ShowModal();
     };
   }
   const wxString executable = wxStandardPaths::Get().GetExecutablePath();

@@ -161,9 +161,10 @@ TEST_F(MainFormTest, SaveAsWritesTheGameAndOpenRestoresItBitForBit) {
   EXPECT_EQ(form->GetTitle(), wxString::FromUTF8("Tessaro 3D 1.01 >>> saved.cube"));
   EXPECT_EQ(form->CurrentGame().FileName(), Path("saved.cube"));
   ASSERT_TRUE(cube().SaveToFile(Path("reference.cube")));
-  // The points of the game, then the trailer of a game in play (no turns yet).
+  // The points of the game, then the trailer of a game in play (no turns
+  // yet) with its scramble in notation.
   const std::vector<uint8_t> saved = Bytes(Path("saved.cube"));
-  ASSERT_EQ(saved.size(), 15884u + 32u);
+  ASSERT_EQ(saved.size(), 15884u + 36u + form->CurrentGame().ScrambleText().size());
   const std::vector<uint8_t> points(saved.begin(), saved.begin() + 15884);
   EXPECT_EQ(points, Bytes(Path("reference.cube")));
 

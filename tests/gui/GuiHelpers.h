@@ -119,6 +119,15 @@ class MainFormTest : public ::testing::Test {
       questions.push_back(text.ToStdString(wxConvUTF8));
       return answerYes;
     };
+    services.AskMoves = [this](const wxString&, wxString& moves) {
+      if (typedMoves.empty()) return false;
+      moves = wxString::FromUTF8(typedMoves.front());
+      typedMoves.erase(typedMoves.begin());
+      return true;
+    };
+    services.ShowText = [this](const wxString&, const wxString& text) {
+      shownTexts.push_back(text.ToStdString(wxConvUTF8));
+    };
     form = new TMainForm(services);
     form->Show();
     form->FormCreate();
@@ -152,6 +161,8 @@ class MainFormTest : public ::testing::Test {
   std::vector<std::string> errors;
   std::vector<std::string> questions;  // asked of the player, answered answerYes
   bool answerYes = true;
+  std::vector<std::string> typedMoves;  // the lines typed into the moves dialog, in turn
+  std::vector<std::string> shownTexts;  // texts shown to read and copy
   TMainForm* form = nullptr;
   // The variables a test may change, put back afterwards.
   std::vector<std::pair<std::string, std::optional<std::string>>> savedEnvironment{

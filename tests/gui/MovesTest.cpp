@@ -1,0 +1,63 @@
+// Layers turned by keyboard and by typed notation, a game started from a
+// typed scramble, and the moves of a game shown in notation.
+#include <X11/keysym.h>
+
+#include <functional>
+
+#include "GuiHelpers.h"
+#include "ToolkitDriver.h"
+#include "game/GameTexts.h"
+
+namespace {
+
+void PressShifted(KeySym key) {
+  Display* d = XDisplayOfToolkit();
+  XTestFakeKeyEvent(d, XKeysymToKeycode(d, XK_Shift_L), True, 0);
+  PressKey(key);
+  XTestFakeKeyEvent(d, XKeysymToKeycode(d, XK_Shift_L), False, 0);
+  SyncX();
+}
+
+}  // namespace
+
+TEST_F(MainFormTest, KeysAndTypedMovesTurnLayersAsThePlayersTurns) {
+  Start({"RotateSpeed=90", "ShuffleRotateCount=2", "TimeoutRotate=1000000", "CubeSize=4"});
+  form->N4Click();
+  const Game& game = form->CurrentGame();
+  form->Raise();
+  PointerTo(*form->DrawWindow->Canvas(), wxPoint(40, 40));  // the keys go to the window under it
+  form->DrawWindow->Canvas()->SetFocus();
+  // r turns R; Shift+U turns U counter-clockwise; 2 then f turns the layer
+  // behind F. Each waits for the turn before it: keys pressed during a turn
+  // are dropped.
+  const std::function<void()> keys[] = {[] { PressKey(XK_r); }, [] { PressShifted(XK_u); },
+                                        [] { PressKey(XK_2), PressKey(XK_f); }};
+  for (unsigned i = 0; i < 3; ++i) {
+    keys[i]();
+    ASSERT_TRUE(PumpUntil([&] { return game.MovesShown() == i + 1; }, 10000)) << game.MovesText();
+  }
+  EXPECT_EQ(game.MovesText(), "R U' 2F");
+
+  // Typed moves play as the player's; a bad one turns nothing and says which.
+  typedMoves = {"R U  R'\nU'", "R U R3", "M"};
+  form->TypeMovesClick();
+  EXPECT_EQ(game.MovesText(), "R U' 2F R U R' U'");
+  form->TypeMovesClick();
+  form->TypeMovesClick();
+  EXPECT_EQ(errors, (std::vector<std::string>{
+                        "Ход 3 «R3» не записан в обозначениях куба. Ничего не повёрнуто.",
+                        "Ход 1 «M»: у куба 4×4×4 нет такого слоя. Ничего не повёрнуто."}));
+  EXPECT_EQ(game.MovesShown(), 7u);
+  EXPECT_EQ(form->StatusText().ToStdString(wxConvUTF8), gametext::kReady);
+
+  // A typed scramble starts a game (after the question: moves were made).
+  typedMoves = {"R U F D L B R U F D L B R U F D L B R2"};
+  form->TypedScrambleClick();
+  EXPECT_EQ(questions.size(), 1u);
+  EXPECT_EQ(game.ScrambleTurns(), 20u);
+  EXPECT_EQ(game.MovesShown(), 0u);
+  EXPECT_FALSE(game.CanUndo());
+  form->GameMovesClick();
+  EXPECT_EQ(shownTexts, (std::vector<std::string>{
+                            "Перемешивание: R U F D L B R U F D L B R U F D L B R2\nХоды: нет"}));
+}
