@@ -20,9 +20,9 @@ std::optional<uint32_t> Game::MovesShown() const {
   return counted_;
 }
 
-bool Game::CanUndo() const { return !Scrambling() && cube_.CanUndo(); }
+bool Game::CanUndo() const { return !Scrambling() && !paused_ && cube_.CanUndo(); }
 
-bool Game::CanRedo() const { return !Scrambling() && cube_.CanRedo(); }
+bool Game::CanRedo() const { return !Scrambling() && !paused_ && cube_.CanRedo(); }
 
 bool Game::HasPlayerMoves() const { return Running() && (cube_.MoveCount() > 0 || cube_.CanRedo()); }
 
@@ -46,6 +46,7 @@ bool Game::NewGameFrom(int size, const std::vector<notation::Move>& scramble, VE
 }
 
 bool Game::StartScrambled(int size, const std::function<bool()>& scramble) {
+  paused_ = false;
   view_.ShowStatus(gametext::kScrambling);
   kept_.Discard();
   // A new game is no opened file: Save asks for a name rather than write
@@ -83,7 +84,7 @@ void Game::StopScramble() {
 }
 
 bool Game::PlayMoves(const std::vector<notation::Move>& moves, VEKCamera& camera) {
-  if (Scrambling() || playingMoves_ || cube_.Busy) return false;
+  if (Scrambling() || playingMoves_ || paused_ || cube_.Busy) return false;
   playingMoves_ = true;
   cube_.StopShuffle = false;
   BeginGesture();
@@ -117,6 +118,7 @@ std::string Game::MovesText() const {
 
 void Game::Stop(int size) {
   kept_.Discard();  // the game was given up: nothing to continue
+  paused_ = false;
   cube_.Build(size);
   phase_ = Phase::None;
   seconds_ = 0;
@@ -129,7 +131,24 @@ void Game::Stop(int size) {
   view_.ShowGame();
 }
 
+bool Game::Pause() {
+  if (!Running() || paused_) return false;
+  stopwatch_.Pause();
+  seconds_ = stopwatch_.Seconds();
+  paused_ = true;
+  view_.ShowGame();
+  return true;
+}
+
+void Game::Resume() {
+  if (!paused_) return;
+  paused_ = false;
+  stopwatch_.Resume();
+  view_.ShowGame();
+}
+
 void Game::StartClock(int32_t seconds) {
+  paused_ = false;
   phase_ = Phase::Playing;
   seconds_ = seconds;
   clockShown_ = true;

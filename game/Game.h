@@ -109,6 +109,12 @@ class Game {
   // (status says why) when it failed; the old file is then untouched.
   bool SaveTo(const std::string& path, bool announceSuccess);
 
+  // Pause: a running game's clock stops (the window hides the cube) until
+  // Resume. False when no game runs or it is paused already.
+  bool Pause();
+  void Resume();
+  bool Paused() const { return paused_; }
+
   // The clock's timer ticked: the seconds are read anew.
   void Tick();
   // A drag begins and ends: the status says so, and at its end shows what
@@ -150,6 +156,7 @@ class Game {
   uint32_t scrambleTurns_ = 0;
   std::string scrambleText_;
   bool playingMoves_ = false;
+  bool paused_ = false;
   std::string fileName_;
   // Set by a rejected Open: Save then asks for a name, so that the rejected
   // file is never overwritten.

@@ -31,12 +31,25 @@ class SteadyStopwatch {
  public:
   explicit SteadyStopwatch(const SteadyClock& clock = SteadyClock::Real()) : clock_(clock) {}
   // Already Offset seconds on the clock at the start (a resumed game).
-  void Start(int32_t Offset = 0) { start_ = clock_.Now() - std::chrono::seconds(Offset < 0 ? 0 : Offset); }
+  void Start(int32_t Offset = 0) {
+    paused_ = false;
+    start_ = clock_.Now() - std::chrono::seconds(Offset < 0 ? 0 : Offset);
+  }
+  // Stops the time where it is; Resume goes on from there, to the tick.
+  void Pause() {
+    if (!paused_) pausedAt_ = clock_.Now(), paused_ = true;
+  }
+  void Resume() {
+    if (paused_) start_ += clock_.Now() - pausedAt_, paused_ = false;
+  }
   int32_t Seconds() const {
-    return static_cast<int32_t>(std::chrono::duration_cast<std::chrono::seconds>(clock_.Now() - start_).count());
+    const auto now = paused_ ? pausedAt_ : clock_.Now();
+    return static_cast<int32_t>(std::chrono::duration_cast<std::chrono::seconds>(now - start_).count());
   }
 
  private:
   const SteadyClock& clock_;
   std::chrono::steady_clock::time_point start_ = clock_.Now();
+  std::chrono::steady_clock::time_point pausedAt_{};
+  bool paused_ = false;
 };

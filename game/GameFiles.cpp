@@ -18,6 +18,7 @@ bool Game::Load(const std::string& path) {
     return false;
   }
   restingStatus_.clear();
+  paused_ = false;
   Count();
   if (trailer) {
     // A file that says how its game began can set a record.

@@ -21,6 +21,7 @@ inline constexpr char kCannotOpen[] = "Ошибка: не удалось отк�
 inline constexpr char kUnknownFormat[] = "Ошибка: неизвестный формат файла!";
 inline constexpr char kKeptGameSetAside[] = "Ошибка: сохранённую игру не удалось загрузить, она отложена";
 inline constexpr char kAbandonQuestion[] = "Прервать текущую игру?";
+inline constexpr char kPaused[] = "Пауза — нажмите любую клавишу";
 inline constexpr char kTypeMovesCaption[] = "Ввести ходы";
 inline constexpr char kTypedScrambleCaption[] = "Начать с перемешивания";
 inline constexpr char kGameMovesCaption[] = "Ходы игры";

@@ -54,6 +54,7 @@ void BindFrameInput(wxFrame& frame, std::initializer_list<wxWindow*> bars, Frame
   frame.Bind(wxEVT_MOUSEWHEEL, wheel);
   for (wxWindow* bar : bars) bar->Bind(wxEVT_MOUSEWHEEL, wheel);
   frame.Bind(wxEVT_CHAR_HOOK, [input](wxKeyEvent& event) {
+    if (input.AnyKey && input.AnyKey()) return;
     const int key = event.GetKeyCode();
     const bool plain = !event.RawControlDown() && !event.AltDown();
     if (key == WXK_HOME || key == WXK_NUMPAD_HOME) {

@@ -42,5 +42,7 @@ struct FrameInput {
   std::function<void(char key, bool shift)> Letter;
   // Ctrl+C.
   std::function<void()> Copy;
+  // Asked first of every key: true when it took the key, which then goes no further.
+  std::function<bool()> AnyKey;
 };
 void BindFrameInput(wxFrame& frame, std::initializer_list<wxWindow*> bars, FrameInput input);

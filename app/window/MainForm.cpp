@@ -56,8 +56,13 @@ TMainForm::TMainForm(const MainFormServices& services)
   FRTimer.OnTimer = [this] { FRTimerTimer(); };
   Bind(wxEVT_ICONIZE, [this](wxIconizeEvent& event) {
     WakeFrameTimer();
+    // A game left in the task bar waits with its clock stopped.
+    if (event.IsIconized() && game_ && game_->Running() && !Scrambling()) game_->Pause();
     event.Skip();
   });
+  DrawPanel->CoverClicked = [this] {
+    if (game_) game_->Resume();
+  };
   // A covered window's idle rotation waits too, and goes on when uncovered.
   WatchCovering(*DrawWindow->Canvas(), [this] { WakeFrameTimer(); });
   Bind(wxEVT_SHOW, [this](wxShowEvent& event) {

@@ -79,6 +79,7 @@ class TMainForm : public wxFrame, private GameView {
   void TypeMovesClick();      // moves typed in the notation, played as the player's
   void TypedScrambleClick();  // a new game from a typed scramble
   void GameMovesClick();      // the scramble and the moves so far, to read and copy
+  void PauseClick();          // the clock stops and the cube is hidden until a key or click
   // A letter or digit key (no Ctrl or Alt): a layer turn by keyboard.
   void TurnKeyPressed(char Key, bool Shift);
   // Ctrl+C over the picture: the game's moves to the clipboard.

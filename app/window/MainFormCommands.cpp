@@ -38,7 +38,7 @@ void TMainForm::BindCommands() {
       {kUndo, &TMainForm::UndoClick}, {kRedo, &TMainForm::RedoClick}, {kRecords, &TMainForm::RecordsClick},
       {kContinue, &TMainForm::ContinueClick}, {kHomeView, &TMainForm::HomeViewClick},
       {kTypeMoves, &TMainForm::TypeMovesClick}, {kTypedScramble, &TMainForm::TypedScrambleClick},
-      {kGameMoves, &TMainForm::GameMovesClick},
+      {kGameMoves, &TMainForm::GameMovesClick}, {kPause, &TMainForm::PauseClick},
   };
   for (const auto& [id, handler] : commands) {
     Bars->BindCommand(*this, id, [this, handler = handler] { (this->*handler)(); });
@@ -46,6 +46,11 @@ void TMainForm::BindCommands() {
   // The toolkit has already flipped the mark; the handlers flip it themselves.
   Bind(wxEVT_MENU, [this](wxCommandEvent& event) { Bars->N14->Check(!event.IsChecked()); N14Click(); }, kN14);
   Bind(wxEVT_MENU, [this](wxCommandEvent& event) { Bars->N15->Check(!event.IsChecked()); N15Click(); }, kN15);
+  for (int id : {kPause, kToolButtonPause}) {
+    Bind(wxEVT_UPDATE_UI, [this](wxUpdateUIEvent& event) {
+      event.Enable(game_ && game_->Running() && !game_->Paused() && !Scrambling());
+    }, id);
+  }
   // Another copy of the game may have kept or continued a game meanwhile.
   Bind(wxEVT_UPDATE_UI, [this](wxUpdateUIEvent& event) { event.Enable(game_ && game_->ResumeAvailable()); },
        kContinue);
@@ -120,6 +125,8 @@ void TMainForm::TypedScrambleClick() {
   if (started || CloseIfAsked()) return;
   RunCommandAfterScramble();
 }
+
+void TMainForm::PauseClick() { game_->Pause(); }
 
 void TMainForm::GameMovesClick() {
   services_.ShowText(Text(gametext::kGameMovesCaption),

@@ -26,6 +26,12 @@ void TMainForm::BindInput() {
                   [this](char key, bool shift) { TurnKeyPressed(key, shift); },
                   [this] {
                     if (DrawWindow->Canvas()->HasFocus()) CopyGameMoves();
+                  },
+                  [this] {
+                    // Any key ends a pause, and does nothing else.
+                    if (!game_ || !game_->Paused()) return false;
+                    game_->Resume();
+                    return true;
                   }});
 }
 
@@ -39,6 +45,7 @@ void TMainForm::TurnKeyPressed(char key, bool shift) {
 
 void TMainForm::DrawPanelMouseDown() {
   WakeFrameTimer();
+  if (game_->Paused()) game_->Resume();  // a click on the cube as it goes ends the pause
   game_->BeginGesture();
   if (!Renderer->Cube->RotateAntiAlias) Renderer->Passes = 1;
 }

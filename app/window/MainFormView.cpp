@@ -4,6 +4,7 @@
 
 #include "app/toolkit/Text.h"
 #include "app/window/MainForm.h"
+#include "game/GameTexts.h"
 #include "interaction/Orbit.h"
 #include "puzzle/VekCube.h"
 #include "render/VekGL.h"
@@ -16,6 +17,13 @@ void TMainForm::ShowGame() {
   if (!game.Running()) GameTimer.SetEnabled(false);
   TimerPanel->ShowFigures(game.Seconds(), game.MovesShown());
   TimerPanel->Show(game.ClockShown());
+  if (game.Paused() != DrawPanel->CoverShown()) {
+    if (game.Paused()) {
+      DrawPanel->ShowCover(Text(gametext::kPaused));
+    } else {
+      DrawPanel->HideCover();
+    }
+  }
   UpdateUndoRedo();
   UpdateContinueItem();
   FitViewToSize();

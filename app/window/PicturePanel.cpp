@@ -9,8 +9,22 @@ PicturePanel::PicturePanel(wxWindow* parent, Handlers handlers)
   Window = std::make_unique<GLCanvasWindow>(this);
   Clock = new ClockPanel(this);
   wxGLCanvas* canvas = Window->Canvas();
+  cover_ = new wxPanel(this);
+  coverText_ = new wxStaticText(cover_, wxID_ANY, wxEmptyString);
+  coverText_->SetFont(coverText_->GetFont().Scaled(1.6f));
+  cover_->Hide();
+  for (wxWindow* w : {static_cast<wxWindow*>(this), static_cast<wxWindow*>(cover_),
+                      static_cast<wxWindow*>(coverText_)}) {
+    for (const auto& type : {wxEVT_LEFT_DOWN, wxEVT_RIGHT_DOWN, wxEVT_MIDDLE_DOWN}) {
+      w->Bind(type, [this](wxMouseEvent& event) {
+        if (cover_->IsShown() && CoverClicked) CoverClicked();
+        event.Skip();
+      });
+    }
+  }
   Bind(wxEVT_SIZE, [this](wxSizeEvent& event) {
     handlers_.Resized();
+    if (cover_->IsShown()) ShowCover(coverText_->GetLabel());
     event.Skip();
   });
 
@@ -51,6 +65,26 @@ PicturePanel::PicturePanel(wxWindow* parent, Handlers handlers)
     if (Clock->IsShown()) exposed.Subtract(wxRect(Clock->GetPosition() - canvas->GetPosition(), Clock->GetSize()));
     if (!exposed.IsEmpty()) handlers_.Exposed();
   });
+}
+
+void PicturePanel::ShowCover(const wxString& text) {
+  coverText_->SetLabel(text);
+  const wxSize client = GetClientSize(), label = coverText_->GetBestSize();
+  cover_->SetSize(client);
+  coverText_->SetPosition(wxPoint((client.x - label.x) / 2, (client.y - label.y) / 2));
+  // The canvas goes too: nothing of the picture shows, and clicks reach the cover.
+  const bool hadFocus = Window->Canvas()->HasFocus();
+  Window->Canvas()->Hide();
+  cover_->Show();
+  cover_->Raise();
+  if (hadFocus) cover_->SetFocus();
+}
+
+void PicturePanel::HideCover() {
+  const bool hadFocus = cover_->HasFocus();
+  cover_->Hide();
+  Window->Canvas()->Show();
+  if (hadFocus) Window->Canvas()->SetFocus();
 }
 
 void PicturePanel::ReleaseMouseIfUp() {

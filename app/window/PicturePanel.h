@@ -4,6 +4,7 @@
 #pragma once
 
 #include <wx/panel.h>
+#include <wx/stattext.h>
 
 #include <cstdint>
 #include <functional>
@@ -28,10 +29,18 @@ class PicturePanel : public wxPanel {
 
   // Lets the pointer go unless a button is still held.
   void ReleaseMouseIfUp();
+  // A plain panel over the whole picture with a line of text (the pause),
+  // or none; a click on it runs Clicked.
+  void ShowCover(const wxString& text);
+  void HideCover();
+  bool CoverShown() const { return cover_->IsShown(); }
+  std::function<void()> CoverClicked;
 
   std::unique_ptr<GLCanvasWindow> Window;
   ClockPanel* Clock = nullptr;
 
  private:
   Handlers handlers_;
+  wxPanel* cover_ = nullptr;
+  wxStaticText* coverText_ = nullptr;
 };

@@ -3,9 +3,11 @@
 #include <X11/keysym.h>
 
 #include <functional>
+#include <utility>
 
 #include "GuiHelpers.h"
 #include "ToolkitDriver.h"
+#include "app/toolkit/Toolkit.h"
 #include "game/GameTexts.h"
 
 namespace {
@@ -60,4 +62,28 @@ TEST_F(MainFormTest, KeysAndTypedMovesTurnLayersAsThePlayersTurns) {
   form->GameMovesClick();
   EXPECT_EQ(shownTexts, (std::vector<std::string>{
                             "Перемешивание: R U F D L B R U F D L B R U F D L B R2\nХоды: нет"}));
+}
+
+TEST_F(MainFormTest, APauseHidesTheCubeUntilAKeyOrAClick) {
+  Start({"RotateSpeed=90", "ShuffleRotateCount=2", "TimeoutRotate=1000000"});
+  form->N4Click();
+  const Game& game = form->CurrentGame();
+  form->Raise();
+  PointerTo(*form->DrawWindow->Canvas(), wxPoint(60, 60));
+  form->DrawWindow->Canvas()->SetFocus();
+  const std::pair<const char*, std::function<void()>> resumers[] = {
+      {"a key", [] { PressKey(XK_space); }},
+      {"a click", [] { ClickButton(1); }},
+  };
+  for (const auto& [what, resume] : resumers) {
+    form->PauseClick();
+    ASSERT_TRUE(game.Paused()) << what;
+    EXPECT_TRUE(form->DrawPanel->CoverShown()) << what;
+    // The cube is gone from the screen before the player acts.
+    ASSERT_TRUE(PumpUntil([&] { return !WindowCanBeSeen(*form->DrawWindow->Canvas()); }, 5000));
+    resume();
+    EXPECT_TRUE(PumpUntil([&] { return !game.Paused(); }, 5000)) << what;
+    EXPECT_FALSE(form->DrawPanel->CoverShown()) << what;
+    EXPECT_EQ(game.MovesShown(), 0u) << what << " turned nothing";
+  }
 }

@@ -342,3 +342,24 @@ TEST_F(GameTest, TypedMovesAreThePlayersTurnsAndATypedScrambleStartsAGame) {
   EXPECT_EQ(game.State(), Game::Phase::Solved);
   EXPECT_TRUE(cube.IsSolved());
 }
+
+TEST_F(GameTest, APausedClockStandsStillAndGoesOnFromWhereItStopped) {
+  EXPECT_FALSE(game.Pause());  // no game runs
+  ASSERT_TRUE(game.NewGame(3));
+  clock.now += std::chrono::milliseconds(2500);
+  ASSERT_TRUE(game.Pause());
+  EXPECT_FALSE(game.Pause());
+  clock.now += hours(5);
+  game.Tick();
+  EXPECT_EQ(game.Seconds(), 2);
+  EXPECT_TRUE(game.Keep());
+  EXPECT_EQ(KeptTrailer().Seconds, 2u);
+  game.Resume();
+  clock.now += std::chrono::milliseconds(600);  // the half second before the pause counts
+  game.Tick();
+  EXPECT_EQ(game.Seconds(), 3);
+  // A new game is never paused.
+  ASSERT_TRUE(game.Pause());
+  ASSERT_TRUE(game.NewGame(3));
+  EXPECT_FALSE(game.Paused());
+}
