@@ -78,8 +78,9 @@ class Game {
   // overwritten).
   bool CanSaveInPlace() const;
 
-  // New game: a cube of size, scrambled (the cube animates it); the clock
-  // starts once it is done. False when the scramble was stopped: no game runs.
+  // New game: a cube of size, scrambled (the cube animates it, or with its
+  // ShowShuffle off draws only the scrambled cube); the clock starts once it
+  // is done. False when the scramble was stopped: no game runs.
   bool NewGame(int size);
   // New game from a typed scramble: the cube of size, the moves played on
   // it as the view names them (animated like a scramble, not counted, not

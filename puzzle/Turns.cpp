@@ -52,16 +52,20 @@ int VEKBigCube::MarkLayer(VEKVector& Normal) {
   return count;
 }
 
+void VEKBigCube::MoveMarked() {
+  for (int b = 0; b < CubieCount; ++b) {
+    VEKSmallCube& cubie = Cubies[b];
+    if (!cubie.InTurn) continue;
+    for (int p = 0; p < kPointsPerCubie; ++p) {
+      TransformVector(cubie.Points[p], TurnMatrix, cubie.Points[p]);
+    }
+  }
+}
+
 void VEKBigCube::AnimateTurn() {
   const int steps = 90 / StepDegrees();
   for (int step = 0; step < steps; ++step) {
-    for (int b = 0; b < CubieCount; ++b) {
-      VEKSmallCube& cubie = Cubies[b];
-      if (!cubie.InTurn) continue;
-      for (int p = 0; p < kPointsPerCubie; ++p) {
-        TransformVector(cubie.Points[p], TurnMatrix, cubie.Points[p]);
-      }
-    }
+    MoveMarked();
     DrawStepFrame();
   }
 }
@@ -75,6 +79,14 @@ void VEKBigCube::TurnMarkedBy(const VEKVector& TurnAxis, int Sign) {
   TurnMatrix.SetIdentity(1.0f);
   RotationAboutAxis(TurnMatrix, TurnAxis, Sign > 0 ? degrees : -degrees);
   AnimateTurn();
+}
+
+void VEKBigCube::TurnMarkedAtOnce(const VEKVector& TurnAxis, int Sign) {
+  TurnMatrix.SetIdentity(1.0f);
+  RotationAboutAxis(TurnMatrix, TurnAxis, Sign > 0 ? 90.0f : -90.0f);
+  MoveMarked();
+  // No frame, but the window still answers between turns.
+  if (AfterStepFrame) AfterStepFrame();
 }
 
 const VEKVector* VEKBigCube::AxisAlong(const VEKVector& n) const {
@@ -132,6 +144,8 @@ bool VEKBigCube::Shuffle(int Count) {
   ScrambleMoves.clear();
   Busy = true;
   StopShuffle = false;
+  // Shown or not, the whole scramble is taken one way.
+  const bool shown = ShowShuffle;
   VEKMove last;
   bool turned = false;
   // Count turns, and more while the cube still reads solved: a scramble that
@@ -146,13 +160,19 @@ bool VEKBigCube::Shuffle(int Count) {
     } while (axis && turned && turn.Axis == last.Axis && turn.Layer == last.Layer &&
              turn.Sign == -last.Sign);
     if (!axis) continue;
-    TurnMarkedBy(*axis, turn.Sign);
+    if (shown) {
+      TurnMarkedBy(*axis, turn.Sign);
+    } else {
+      TurnMarkedAtOnce(*axis, turn.Sign);
+    }
     ScrambleMoves.push_back(turn);
     last = turn;
     turned = true;
   }
   ClearMarks();
   ResetDrag();
+  // The turns not shown: one frame shows the cube they left.
+  if (!shown && turned) DrawStepFrame();
   const bool ranToEnd = !StopShuffle;
   StopShuffle = false;
   Busy = false;

@@ -73,12 +73,16 @@ struct VEKBigCube {
   std::unique_ptr<uint32_t[]> TextureIds;
   int32_t RotateSpeed = 6;
   int32_t ShuffleRotateCount = 30;
+  // The scramble is shown turn by turn, frame by frame; when false each of
+  // its turns is taken in one step and only the scrambled cube is drawn.
+  bool ShowShuffle = true;
   bool Busy = false;
   // Set while a scramble runs: it ends after the turn in progress.
   bool StopShuffle = false;
   bool RotateAntiAlias = false;
   VEKGL* Owner = nullptr;
-  // Runs after each animation frame (the window lets its toolkit repaint).
+  // Runs after each animation frame, and after each turn of a scramble not
+  // shown (the window lets its toolkit repaint and take Stop or Exit).
   std::function<void()> AfterStepFrame;
   // RGBA texel store, image j at byte kTexelBytes * j, stored transposed.
   uint8_t Pixels[kTextureCount * kTexelBytes];
@@ -108,6 +112,8 @@ struct VEKBigCube {
   // Count random animated quarter turns, never one straight back, and more
   // while the cube still reads solved; StopShuffle ends it after the turn in
   // progress. Count <= 0 turns nothing. False when StopShuffle ended it early.
+  // Without ShowShuffle the same turns (the same draws from the generator)
+  // are taken without animation, and one frame is drawn at the end.
   bool Shuffle(int Count);
   // Degrees per animation step actually used: RotateSpeed when it divides 90,
   // otherwise the default 5, so a turn is always exactly a quarter turn.
@@ -170,6 +176,10 @@ struct VEKBigCube {
   // The animated quarter turn of the marked cubies about TurnAxis, Sign +1
   // (+step degrees) or -1.
   void TurnMarkedBy(const VEKVector& TurnAxis, int Sign);
+  // The same quarter turn in one step, with no frame.
+  void TurnMarkedAtOnce(const VEKVector& TurnAxis, int Sign);
+  // Applies TurnMatrix to the points of the marked cubies.
+  void MoveMarked();
   // Marks the layer through a random cubie and a random one of its planes;
   // returns the turn axis and sets Layer's Axis and Layer, or returns nullptr
   // when that plane is no layer.

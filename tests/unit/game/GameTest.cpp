@@ -13,6 +13,7 @@
 #include "game/GameRecords.h"
 #include "game/GameTexts.h"
 #include "game/ResumeStore.h"
+#include "puzzle/Facelets.h"
 #include "puzzle/GameTrailer.h"
 #include "puzzle/Random.h"
 #include "tests/unit/TestCubes.h"
@@ -131,6 +132,61 @@ TEST_F(GameTest, AScrambleStoppedAnywhereStartsNoGameAndTheNextStartsTheClockFro
   ASSERT_EQ(KeptFiles().size(), 1u);
   ASSERT_TRUE(game.NewGame(3));
   EXPECT_EQ(KeptFiles(), Strings{});
+}
+
+// Shown or not, the same seed scrambles the same cube, and the clock starts
+// only once the scramble is done; not shown, its turns draw no frame, and
+// one frame shows the scrambled cube.
+TEST_F(GameTest, AScrambleNotShownLeavesTheSameCubeAfterOneFrameAndThenStartsTheClock) {
+  cube.RotateSpeed = 5;
+  cube.ShuffleRotateCount = 40;
+  std::string stickers[2];
+  uint64_t frames[2] = {};
+  int calls[2] = {};
+  for (const bool shown : {true, false}) {
+    cube.ShowShuffle = shown;
+    const int starts = view.clockStarts;
+    // Hours go by during the scramble; the clock is not yet running.
+    cube.AfterStepFrame = [&, shown] {
+      ++calls[shown];
+      clock.now += hours(1);
+      EXPECT_TRUE(game.Scrambling());
+      EXPECT_EQ(view.clockStarts, starts);
+    };
+    view.statuses.clear();
+    view.scrambling.clear();
+    const uint64_t before = renderer->FramesDrawn;
+    ASSERT_TRUE(game.NewGame(5));
+    frames[shown] = renderer->FramesDrawn - before;
+    game.Tick();
+    EXPECT_EQ(Shown(game), "Playing, clock 0, moves 0, scramble 40") << shown;
+    EXPECT_EQ(view.clockStarts, starts + 1);
+    EXPECT_EQ(view.statuses, (Strings{gametext::kScrambling, gametext::kReady}));
+    EXPECT_EQ(view.scrambling, (std::vector<bool>{true, false}));
+    stickers[shown] = FaceletDigits(cube, FaceFrame{});
+  }
+  const int turns = calls[false] - 1;  // a call after each turn, and after the one frame
+  EXPECT_GE(turns, 40);
+  EXPECT_EQ(frames[false], 1u);
+  EXPECT_EQ(frames[true], 18u * turns);
+  EXPECT_FALSE(stickers[false].empty());  // every cubie on the grid
+  EXPECT_EQ(stickers[false], stickers[true]);
+  EXPECT_NE(stickers[false], FaceletDigits(*HeadlessRenderer(5)->Cube, FaceFrame{}));
+}
+
+TEST_F(GameTest, AScrambleNotShownStopsAfterTheTurnInProgress) {
+  cube.ShowShuffle = false;
+  cube.ShuffleRotateCount = 1000;
+  int calls = 0;
+  cube.AfterStepFrame = [&] {
+    if (++calls == 3) game.StopScramble();
+  };
+  const uint64_t before = renderer->FramesDrawn;
+  EXPECT_FALSE(game.NewGame(3));
+  EXPECT_EQ(calls, 4);  // three turns, and the frame that shows them
+  EXPECT_EQ(renderer->FramesDrawn, before + 1);
+  EXPECT_EQ(Shown(game), "None, no clock 0, moves 0, scramble 0");
+  EXPECT_EQ(view.clockStarts, 0);
 }
 
 TEST_F(GameTest, ALeftGameGoesOnInAnotherWindowAndABrokenKeptGameIsSetAside) {
