@@ -9,6 +9,7 @@ void ApplySettings(const GameSettings& settings, VEKGL& gl) {
   gl.DrawQuality = settings.DrawQuality;
   gl.Cube->RotateSpeed = settings.RotateSpeed;
   gl.Cube->ShuffleRotateCount = settings.ShuffleRotateCount;
+  gl.Cube->ShowShuffle = settings.ShowShuffle;
   gl.Cube->RotateAntiAlias = settings.RotateAntiAlias;
 }
 
@@ -20,5 +21,6 @@ GameSettings SettingsOf(const VEKGL& gl) {
   settings.RotateAntiAlias = gl.Cube->RotateAntiAlias;
   settings.RotateSpeed = gl.Cube->RotateSpeed;
   settings.ShuffleRotateCount = gl.Cube->ShuffleRotateCount;
+  settings.ShowShuffle = gl.Cube->ShowShuffle;
   return settings;
 }

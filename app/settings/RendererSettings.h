@@ -5,7 +5,8 @@
 
 class VEKGL;
 
-// Colours, quality, speed, scramble turns and antialiasing while turning.
+// Colours, quality, speed, scramble turns, whether the scramble is shown,
+// and antialiasing while turning.
 void ApplySettings(const GameSettings& settings, VEKGL& gl);
 // The same values read back; the idle time and the cube size are the window's.
 GameSettings SettingsOf(const VEKGL& gl);

@@ -38,6 +38,8 @@ GameSettings ReadSettings(const IniFile& ini) {
   s.RotateSpeed = ini.ReadInteger(kSection, "RotateSpeed", 5);
   if (!DividesQuarterTurn(s.RotateSpeed)) s.RotateSpeed = 5;
   s.ShuffleRotateCount = std::clamp(ini.ReadInteger(kSection, "ShuffleRotateCount", 30), 0, 1000);
+  // Only 0 turns it off; 1 and any value the game does not know read as on.
+  s.ShowShuffle = ini.ReadInteger(kSection, "ShowShuffle", 1) != 0;
   s.RotateAntiAlias = ini.ReadInteger(kSection, "RotateAntiAlias", 0) != 0;
   s.TimeoutRotate = ini.ReadInteger(kSection, "TimeoutRotate", 10000);
   if (s.TimeoutRotate < 0) s.TimeoutRotate = 10000;
@@ -54,6 +56,7 @@ bool WriteSettings(IniFile& ini, const GameSettings& s) {
   ini.WriteInteger(kSection, "RotateAntiAlias", s.RotateAntiAlias ? 1 : 0);
   ini.WriteInteger(kSection, "RotateSpeed", s.RotateSpeed);
   ini.WriteInteger(kSection, "ShuffleRotateCount", s.ShuffleRotateCount);
+  ini.WriteInteger(kSection, "ShowShuffle", s.ShowShuffle ? 1 : 0);
   ini.WriteInteger(kSection, "CubeSize", s.CubeSize);
   ini.WriteInteger(kSection, "TimeoutRotate", s.TimeoutRotate);
   return ini.Save();

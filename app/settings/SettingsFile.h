@@ -15,6 +15,7 @@ struct GameSettings {
   int32_t DrawQuality = 1;        // antialiasing passes of a still frame
   int32_t RotateSpeed = 5;        // degrees per animation frame
   int32_t ShuffleRotateCount = 30;
+  bool ShowShuffle = true;  // the scramble animated; off, only its end is drawn
   bool RotateAntiAlias = false;
   int32_t TimeoutRotate = 10000;  // idle time, ms
   int32_t CubeSize = 3;           // small cubes along an edge, 2...5
@@ -28,7 +29,7 @@ std::string SettingsPathForExecutable(const std::string& exePath);
 // can use are replaced by the defaults (or clamped) without a message.
 GameSettings ReadSettings(const IniFile& ini);
 
-// Writes the eight keys in their order, in one replacement of the file (with
+// Writes the nine keys in their order, in one replacement of the file (with
 // the writes of `ini` not yet saved, such as other sections). False when the
 // file cannot be written; it then keeps its old contents, and errno says why
 // (safefile::FailureReason puts that in words).

@@ -27,6 +27,7 @@ TEST_F(MainFormTest, StartUpWithoutASettingsFile) {
   EXPECT_EQ(gl().DrawQuality, 1);
   EXPECT_EQ(cube().RotateSpeed, 5);
   EXPECT_EQ(cube().ShuffleRotateCount, 30);
+  EXPECT_TRUE(cube().ShowShuffle);
   EXPECT_FALSE(cube().RotateAntiAlias);
   EXPECT_EQ(form->CubeSize, 3);
   EXPECT_EQ(cube().Size, 3);
@@ -43,13 +44,14 @@ TEST_F(MainFormTest, StartUpWithoutASettingsFile) {
 TEST_F(MainFormTest, SettingsAreReadAndWrittenBackInOrder) {
   Start({"; my own comment", "SpaceColor=0x00483535", "BGColor=255", "DrawQuality=0x10",
          "RotateSpeed=9", "ShuffleRotateCount=12", "RotateAntiAlias=7", "TimeoutRotate=abc",
-         "CubeSize=4", "Unknown=kept"});
+         "CubeSize=4", "ShowShuffle=0", "Unknown=kept"});
   EXPECT_EQ(cube().BodyColor.Red, 0x35);
   EXPECT_EQ(cube().BodyColor.Blue, 0x48);
   EXPECT_EQ(gl().ClearColor.Red, 255);
   EXPECT_EQ(gl().DrawQuality, 16);
   EXPECT_EQ(cube().RotateSpeed, 9);
   EXPECT_EQ(cube().ShuffleRotateCount, 12);
+  EXPECT_FALSE(cube().ShowShuffle);
   EXPECT_TRUE(cube().RotateAntiAlias);
   EXPECT_EQ(form->FRTimer.Interval(), 10000);
   EXPECT_EQ(form->CubeSize, 4);
@@ -61,19 +63,20 @@ TEST_F(MainFormTest, SettingsAreReadAndWrittenBackInOrder) {
   // Keys already in the file keep their lines; the values are the live ones.
   for (const char* line : {"SpaceColor=0x00483535\n", "BGColor=clRed\n", "DrawQuality=16\n",
                            "RotateAntiAlias=1\n", "RotateSpeed=9\n", "ShuffleRotateCount=12\n",
-                           "CubeSize=4\n", "TimeoutRotate=10000\n"}) {
+                           "CubeSize=4\n", "TimeoutRotate=10000\n", "ShowShuffle=0\n"}) {
     EXPECT_NE(written.find(line), std::string::npos) << line;
   }
   EXPECT_EQ(written.find("abc"), std::string::npos);
 }
 
-TEST_F(MainFormTest, FirstRunWritesTheEightKeys) {
+TEST_F(MainFormTest, FirstRunWritesTheNineKeys) {
   Start();
   form->FormDestroy();
   const std::string written = ReadFile(SettingsPath());
-  EXPECT_EQ(written,
-            "[Settings]\nSpaceColor=clCream\nBGColor=clBlack\nDrawQuality=1\nRotateAntiAlias=0\n"
-            "RotateSpeed=5\nShuffleRotateCount=30\nCubeSize=3\nTimeoutRotate=10000\n");
+  EXPECT_EQ(
+      written,
+      "[Settings]\nSpaceColor=clCream\nBGColor=clBlack\nDrawQuality=1\nRotateAntiAlias=0\n"
+      "RotateSpeed=5\nShuffleRotateCount=30\nShowShuffle=1\nCubeSize=3\nTimeoutRotate=10000\n");
 }
 
 TEST_F(MainFormTest, AnUnwritableSettingsFileIsReportedAndTheGameStillEnds) {

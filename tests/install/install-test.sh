@@ -141,8 +141,8 @@ check_settings() {  # home bin
   [ "$(ls -A "$2" | tr '\n' ' ')" = "cube-snapshot tessaro3d " ] ||
     fail "the game wrote beside itself: $(ls -A "$2")"
   local keys
-  keys=$(grep -c -E '^(SpaceColor|BGColor|DrawQuality|RotateAntiAlias|RotateSpeed|ShuffleRotateCount|CubeSize|TimeoutRotate)=' "$ini")
-  [ "$(head -n 1 "$ini")" = "[Settings]" ] && [ "$keys" = 8 ] || fail "settings file: $(cat "$ini")"
+  keys=$(grep -c -E '^(SpaceColor|BGColor|DrawQuality|RotateAntiAlias|RotateSpeed|ShuffleRotateCount|ShowShuffle|CubeSize|TimeoutRotate)=' "$ini")
+  [ "$(head -n 1 "$ini")" = "[Settings]" ] && [ "$keys" = 9 ] || fail "settings file: $(cat "$ini")"
   grep -qx "SpaceColor=clCream" "$ini" || fail "settings file: $(cat "$ini")"
 }
 

@@ -45,7 +45,8 @@ RotateAntiAlias=0
 RotateSpeed=45
 ShuffleRotateCount=30
 CubeSize=3
-TimeoutRotate=0'
+TimeoutRotate=0
+ShowShuffle=1'
 [ "$ini" = "$expected" ] || fail "settings file after exit:
 $ini"
 echo "passed"

@@ -1,4 +1,4 @@
-// The eight settings: defaults, reading rules, range repairs and writing,
+// The nine settings: defaults, reading rules, range repairs and writing,
 // also with the records beside them.
 
 #include <gtest/gtest.h>
@@ -45,12 +45,13 @@ void ExpectDefaults(const GameSettings& s) {
   EXPECT_EQ(s.DrawQuality, 1);
   EXPECT_EQ(s.RotateSpeed, 5);
   EXPECT_EQ(s.ShuffleRotateCount, 30);
+  EXPECT_TRUE(s.ShowShuffle);
   EXPECT_FALSE(s.RotateAntiAlias);
   EXPECT_EQ(s.TimeoutRotate, 10000);
   EXPECT_EQ(s.CubeSize, 3);
 }
 
-TEST_F(SettingsTest, FirstRunReadsDefaultsAndWritesAllEightKeysInOrder) {
+TEST_F(SettingsTest, FirstRunReadsDefaultsAndWritesAllNineKeysInOrder) {
   ExpectDefaults(ReadSettings(ini_));
   ASSERT_TRUE(WriteSettings(ini_, ReadSettings(ini_)));
   EXPECT_EQ(ReadBytes(ini_.Path()),
@@ -61,6 +62,7 @@ TEST_F(SettingsTest, FirstRunReadsDefaultsAndWritesAllEightKeysInOrder) {
             "RotateAntiAlias=0\n"
             "RotateSpeed=5\n"
             "ShuffleRotateCount=30\n"
+            "ShowShuffle=1\n"
             "CubeSize=3\n"
             "TimeoutRotate=10000\n");
 }
@@ -68,12 +70,13 @@ TEST_F(SettingsTest, FirstRunReadsDefaultsAndWritesAllEightKeysInOrder) {
 TEST_F(SettingsTest, EveryKeyIsReadAndWrittenBack) {
   const GameSettings s = Read(
       "[Settings]\nSpaceColor=clRed\nBGColor=clNavy\nDrawQuality=7\nRotateSpeed=15\n"
-      "ShuffleRotateCount=0\nRotateAntiAlias=1\nTimeoutRotate=0\nCubeSize=4\n");
+      "ShuffleRotateCount=0\nRotateAntiAlias=1\nTimeoutRotate=0\nCubeSize=4\nShowShuffle=0\n");
   EXPECT_EQ(s.SpaceColor, 0x0000FF);
   EXPECT_EQ(s.BGColor, 0x800000);
   EXPECT_EQ(s.DrawQuality, 7);
   EXPECT_EQ(s.RotateSpeed, 15);
   EXPECT_EQ(s.ShuffleRotateCount, 0);
+  EXPECT_FALSE(s.ShowShuffle);
   EXPECT_TRUE(s.RotateAntiAlias);
   EXPECT_EQ(s.TimeoutRotate, 0);
   EXPECT_EQ(s.CubeSize, 4);
@@ -81,9 +84,10 @@ TEST_F(SettingsTest, EveryKeyIsReadAndWrittenBack) {
   GameSettings changed = s;
   changed.CubeSize = 5;
   ASSERT_TRUE(WriteSettings(ini_, changed));
-  EXPECT_EQ(ReadBytes(ini_.Path()),
-            "[Settings]\nSpaceColor=clRed\nBGColor=clNavy\nDrawQuality=7\nRotateSpeed=15\n"
-            "ShuffleRotateCount=0\nRotateAntiAlias=1\nTimeoutRotate=0\nCubeSize=5\n");
+  EXPECT_EQ(
+      ReadBytes(ini_.Path()),
+      "[Settings]\nSpaceColor=clRed\nBGColor=clNavy\nDrawQuality=7\nRotateSpeed=15\n"
+      "ShuffleRotateCount=0\nRotateAntiAlias=1\nTimeoutRotate=0\nCubeSize=5\nShowShuffle=0\n");
 }
 
 TEST_F(SettingsTest, ColorsKeepTheirLow24BitsAndAreWrittenByName) {
@@ -131,6 +135,18 @@ TEST_F(SettingsTest, RotateAntiAliasIsAnyNonZeroNumberAndWrittenAsOne) {
   EXPECT_FALSE(ReadOne("RotateAntiAlias", "0").RotateAntiAlias);
   EXPECT_FALSE(ReadOne("RotateAntiAlias", "yes").RotateAntiAlias);
   EXPECT_EQ(RoundTrip("RotateAntiAlias", "7"), "1");
+}
+
+TEST_F(SettingsTest, ShowShuffleIsOneOrZeroAndAnyOtherValueTheDefault) {
+  const struct {
+    const char* text;
+    bool shown;
+  } cases[] = {{"1", true}, {"0", false},  {"7", true}, {"-1", true},
+               {"2", true}, {"yes", true}, {"", true},  {"0abc", true}};
+  for (const auto& c : cases) {
+    EXPECT_EQ(ReadOne("ShowShuffle", c.text).ShowShuffle, c.shown) << c.text;
+    EXPECT_EQ(RoundTrip("ShowShuffle", c.text), c.shown ? "1" : "0") << c.text;
+  }
 }
 
 TEST_F(SettingsTest, OutOfRangeValuesAreRepairedAndInRangeValuesKept) {
@@ -207,6 +223,7 @@ TEST_F(SettingsTest, WritingKeepsCommentsOtherSectionsUnknownKeysAndCrlf) {
             "DrawQuality=1\r\n"
             "RotateAntiAlias=0\r\n"
             "ShuffleRotateCount=30\r\n"
+            "ShowShuffle=1\r\n"
             "TimeoutRotate=10000\r\n"
             "\r\n"
             "[Recent]\r\n"
@@ -232,9 +249,9 @@ TEST_F(SettingsTest, UnwritableFileMakesWriteFailAndLeavesTheFileAlone) {
   EXPECT_EQ(ReadBytes(ini_.Path()), before);
 }
 
-// A disk that fills up while the settings are written: all eight keys reach
+// A disk that fills up while the settings are written: all nine keys reach
 // the file together or none does, and they can still be saved later.
-TEST_F(SettingsTest, TheEightKeysAreWrittenInOneReplacement) {
+TEST_F(SettingsTest, TheNineKeysAreWrittenInOneReplacement) {
   const std::string before = "[Settings]\nSpaceColor=clRed\n";
   WriteBytes(ini_.Path(), before);
   {
@@ -244,9 +261,10 @@ TEST_F(SettingsTest, TheEightKeysAreWrittenInOneReplacement) {
   EXPECT_EQ(ReadBytes(ini_.Path()), before);
   EXPECT_EQ(dir_.Entries(), std::set<std::string>{"tessaro3d.ini"});
   EXPECT_TRUE(ini_.Save());
-  EXPECT_EQ(ReadBytes(ini_.Path()),
-            "[Settings]\nSpaceColor=clCream\nBGColor=clBlack\nDrawQuality=1\nRotateAntiAlias=0\n"
-            "RotateSpeed=5\nShuffleRotateCount=30\nCubeSize=3\nTimeoutRotate=10000\n");
+  EXPECT_EQ(
+      ReadBytes(ini_.Path()),
+      "[Settings]\nSpaceColor=clCream\nBGColor=clBlack\nDrawQuality=1\nRotateAntiAlias=0\n"
+      "RotateSpeed=5\nShuffleRotateCount=30\nShowShuffle=1\nCubeSize=3\nTimeoutRotate=10000\n");
 }
 
 TEST_F(SettingsTest, RecordsAndSettingsWrittenTogetherKeepEveryOtherLine) {
