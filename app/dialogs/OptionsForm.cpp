@@ -69,6 +69,8 @@ void TOptionsForm::CreateControls() {
                                  wxDefaultSize, wxSP_ARROW_KEYS, 1, 1000, kDefaultShuffle);
   EditShuffle = UpDownShuffle;
   Label2 = new wxStaticText(TabSheet1, wxID_ANY, Text("поворотов"));
+  ShowShuffleCheckBox = new wxCheckBox(TabSheet1, wxID_ANY, Text("Показывать перемешивание"));
+  ShowShuffleCheckBox->SetValue(true);
   GroupBox3 = new wxStaticBox(TabSheet1, wxID_ANY, Text(" Качество отображения (сглаживание): "));
   TrackBarQuality = new wxSlider(GroupBox3, wxID_ANY, kDefaultQualityPosition, 1, 10,
                                  wxDefaultPosition, wxDefaultSize,
@@ -100,6 +102,7 @@ void TOptionsForm::CreateControls() {
   sizeRow->Add(ComboBoxSize, wxSizerFlags().CentreVertical().Border(wxLEFT, gap));
   auto* game = new wxBoxSizer(wxVERTICAL);
   game->Add(shuffleRow, wxSizerFlags().Border(wxALL, gap));
+  game->Add(ShowShuffleCheckBox, wxSizerFlags().Border(wxLEFT | wxRIGHT | wxBOTTOM, gap));
   game->Add(quality, wxSizerFlags().Expand().Border(wxLEFT | wxRIGHT, gap));
   game->Add(sizeRow, wxSizerFlags().Border(wxALL, gap));
   TabSheet1->SetSizer(game);
@@ -208,6 +211,8 @@ void TOptionsForm::BindHandlers() {
   // always the control's position, which stays within its range.
   UpDownShuffle->Bind(wxEVT_SPINCTRL, [this](wxSpinEvent&) { EditShuffleChange(); });
   UpDownShuffle->Bind(wxEVT_TEXT, [this](wxCommandEvent&) { EditShuffleChange(); });
+  ShowShuffleCheckBox->Bind(wxEVT_CHECKBOX,
+                            [this](wxCommandEvent&) { ShowShuffleCheckBoxClick(); });
   TrackBarQuality->Bind(wxEVT_SLIDER, [this](wxCommandEvent&) { TrackBarQualityChange(); });
   HQRCheckBox->Bind(wxEVT_CHECKBOX, [this](wxCommandEvent&) { HQRCheckBoxClick(); });
   ComboBoxSize->Bind(wxEVT_CHOICE, [this](wxCommandEvent&) { ComboBoxSizeChange(); });
@@ -239,6 +244,7 @@ void TOptionsForm::FillShared() {
   const VEKGL& renderer = *targets_.Renderer;
   if (const VEKBigCube* cube = renderer.Cube) {
     UpDownShuffle->SetValue(cube->ShuffleRotateCount);
+    ShowShuffleCheckBox->SetValue(cube->ShowShuffle);
     ColorBoxSpace->SetSelectedColor(cube->BodyColor.ToColorRef());
     if (const int position = PositionOf(kSpeedDegrees, cube->RotateSpeed)) TrackBarRSpeed->SetValue(position);
   }
@@ -260,6 +266,12 @@ bool TOptionsForm::Show(bool show) {
 void TOptionsForm::EditShuffleChange() {
   if (filling_ || !targets_.Renderer->Cube) return;
   targets_.Renderer->Cube->ShuffleRotateCount = UpDownShuffle->GetValue();
+}
+
+// Takes effect with the next New game.
+void TOptionsForm::ShowShuffleCheckBoxClick() {
+  if (filling_ || !targets_.Renderer->Cube) return;
+  targets_.Renderer->Cube->ShowShuffle = ShowShuffleCheckBox->GetValue();
 }
 
 void TOptionsForm::TrackBarQualityChange() {

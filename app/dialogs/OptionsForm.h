@@ -34,14 +34,16 @@ class TOptionsForm : public wxDialog {
   // Fills every control from the live values; run by the constructor.
   void FormCreate();
   // Fills the controls again, all but HQRCheckBox and FRUpDown (nothing but
-  // this dialog changes those). The dialog runs it itself whenever it is
-  // about to appear, through Show(), which ShowModal() goes through as well.
+  // this dialog changes those; ShowShuffleCheckBox is refilled all the same).
+  // The dialog runs it itself whenever it is about to appear, through Show(),
+  // which ShowModal() goes through as well.
   void FormShow();
 
   bool Show(bool show = true) override;
 
   // Handlers: each writes the value of its control to the live value.
   void EditShuffleChange();
+  void ShowShuffleCheckBoxClick();
   void TrackBarQualityChange();
   void HQRCheckBoxClick();
   void ComboBoxSizeChange();
@@ -62,6 +64,7 @@ class TOptionsForm : public wxDialog {
   wxSpinCtrl* EditShuffle = nullptr;
   wxSpinCtrl* UpDownShuffle = nullptr;
   wxStaticText* Label2 = nullptr;
+  wxCheckBox* ShowShuffleCheckBox = nullptr;
   wxStaticBox* GroupBox3 = nullptr;
   wxStaticText* Label11 = nullptr;
   wxStaticText* Label12 = nullptr;

@@ -103,12 +103,14 @@ TEST_F(OptionsFormTest, CreationShowsEveryLiveValue) {
   cube().BodyColor = VEKColor::FromColorRef(0x00483535);
   renderer_.SetClearColor(VEKColor::FromColorRef(0x0000FF));
   cube().RotateAntiAlias = true;
+  cube().ShowShuffle = false;
   cube().RotateSpeed = 30;
   renderer_.DrawQuality = 12;
   idleTimer_.SetInterval(1999);
 
   TOptionsForm& form = Form();
   EXPECT_EQ(form.UpDownShuffle->GetValue(), 77);
+  EXPECT_FALSE(form.ShowShuffleCheckBox->GetValue());
   EXPECT_EQ(form.ComboBoxSize->GetStringSelection(), "4x4x4");
   EXPECT_EQ(form.ColorBoxSpace->SelectedColor(), 0x00483535u);
   EXPECT_EQ(form.ColorBoxBG->GetStringSelection(), "Red");
@@ -122,7 +124,7 @@ TEST_F(OptionsFormTest, DefaultIdleTimeShowsAsTenSeconds) {
   EXPECT_EQ(Form().FRUpDown->GetValue(), 10);
 }
 
-TEST_F(OptionsFormTest, EveryShowRefillsAllButTheCheckBoxAndTheIdleTime) {
+TEST_F(OptionsFormTest, EveryShowRefillsAllButTheAntialiasingBoxAndTheIdleTime) {
   TOptionsForm& form = Form();
   // Changed elsewhere while the dialog was closed (a loaded game, say).
   cube().ShuffleRotateCount = 400;
@@ -132,10 +134,12 @@ TEST_F(OptionsFormTest, EveryShowRefillsAllButTheCheckBoxAndTheIdleTime) {
   cube().RotateSpeed = 45;
   renderer_.DrawQuality = 16;
   cube().RotateAntiAlias = true;
+  cube().ShowShuffle = false;
   idleTimer_.SetInterval(5000);
 
   Open();
   EXPECT_EQ(form.UpDownShuffle->GetValue(), 400);
+  EXPECT_FALSE(form.ShowShuffleCheckBox->GetValue());
   EXPECT_EQ(form.ComboBoxSize->GetStringSelection(), "5x5x5");
   EXPECT_EQ(form.ColorBoxSpace->GetStringSelection(), "Teal");
   EXPECT_EQ(form.ColorBoxBG->GetStringSelection(), "Sky Blue");
@@ -289,6 +293,19 @@ TEST_F(OptionsFormTest, CheckBoxSwitchesAntialiasingWhileRotating) {
   EXPECT_FALSE(cube().RotateAntiAlias);
 }
 
+TEST_F(OptionsFormTest, ShowShuffleBoxSwitchesTheScrambleAnimationAndReopensAsLeft) {
+  TOptionsForm& form = Form();
+  EXPECT_TRUE(form.ShowShuffleCheckBox->GetValue()) << "shown by default";
+  Open();
+  for (const bool shown : {false, true, false}) {
+    Check(*form.ShowShuffleCheckBox, shown);
+    EXPECT_EQ(cube().ShowShuffle, shown);
+    Reopen();
+    EXPECT_EQ(form.ShowShuffleCheckBox->GetValue(), shown);
+    EXPECT_EQ(cube().ShowShuffle, shown) << "opening writes nothing back";
+  }
+}
+
 TEST_F(OptionsFormTest, SizeChoiceSetsTheSizeOfTheNextGame) {
   TOptionsForm& form = Form();
   EXPECT_TRUE(form.ComboBoxSize->IsEnabled());
@@ -376,6 +393,7 @@ TEST_F(OptionsFormTest, TextsAreTheGamesOwn) {
   EXPECT_EQ(form.PageControl1->GetPage(2), form.TabSheet3);
   EXPECT_EQ(form.Label1->GetLabel(), u8("Перемешивать на"));
   EXPECT_EQ(form.Label2->GetLabel(), u8("поворотов"));
+  EXPECT_EQ(form.ShowShuffleCheckBox->GetLabel(), u8("Показывать перемешивание"));
   EXPECT_EQ(form.GroupBox3->GetLabel(), u8(" Качество отображения (сглаживание): "));
   EXPECT_EQ(form.Label11->GetLabel(), u8("Без сглаживания"));
   EXPECT_EQ(form.Label12->GetLabel(), u8("Высокое качество"));
