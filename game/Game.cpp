@@ -38,8 +38,9 @@ bool Game::NewGameFrom(int size, const std::vector<notation::Move>& scramble, VE
     cube_.ScrambleMoves.clear();
     for (const notation::Move& move : scramble) {
       if (cube_.StopShuffle) break;
-      PlayMove(cube_, camera, move,
-               [this](const VEKMove& turn) { cube_.ScrambleMoves.push_back(turn); });
+      PlayMove(
+          cube_, camera, move, [this](const VEKMove& turn) { cube_.ScrambleMoves.push_back(turn); },
+          cube_.ShowShuffle);
     }
     return !cube_.StopShuffle;
   });
@@ -97,10 +98,14 @@ bool Game::PlayMoves(const std::vector<notation::Move>& moves, VEKCamera& camera
       all = false;
       break;
     }
-    all = PlayMove(cube_, camera, move, [this](const VEKMove& turn) {
-      cube_.History.Record(turn);
-      PlayerTurned();
-    });
+    // A sequence is shown as a scramble is, or taken at once.
+    all = PlayMove(
+        cube_, camera, move,
+        [this](const VEKMove& turn) {
+          cube_.History.Record(turn);
+          PlayerTurned();
+        },
+        !sequence || cube_.ShowShuffle);
     if (!all) break;
   }
   cube_.StopShuffle = false;

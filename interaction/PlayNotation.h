@@ -14,6 +14,7 @@ struct VEKCamera;
 
 // False, and nothing more turned, when the cube is busy or a layer of the
 // move is not whole (a cubie stands off the grid). Turned, when given, hears
-// of each quarter turn made, as the history records turns.
+// of each quarter turn made, as the history records turns. Not Shown: each
+// turn in one step, without frames.
 bool PlayMove(VEKBigCube& Cube, VEKCamera& Camera, const notation::Move& Move,
-              const std::function<void(const VEKMove&)>& Turned = {});
+              const std::function<void(const VEKMove&)>& Turned = {}, bool Shown = true);

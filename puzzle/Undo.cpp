@@ -33,7 +33,7 @@ bool VEKBigCube::TurnMove(const VEKMove& Move, int Sign) {
          TurnLayers(Move.Axis, Move.Layer, Move.Layer + Move.Width - 1, Move.Sign * Sign);
 }
 
-bool VEKBigCube::TurnLayers(int AxisIndex, int First, int Last, int Sign) {
+bool VEKBigCube::TurnLayers(int AxisIndex, int First, int Last, int Sign, bool Shown) {
   if (Busy || AxisIndex < 0 || AxisIndex > 2 || First < 0 || Last >= Size || First > Last ||
       (Sign != 1 && Sign != -1)) {
     return false;
@@ -48,10 +48,14 @@ bool VEKBigCube::TurnLayers(int AxisIndex, int First, int Last, int Sign) {
   }
   for (int b : marked) Cubies[b].InTurn = true;
   Busy = true;
-  const float step = static_cast<float>(StepDegrees() * Sign);
-  TurnMatrix.SetIdentity(1.0f);
-  RotationAboutAxis(TurnMatrix, Axis[AxisIndex], step);
-  AnimateTurn();
+  if (Shown) {
+    const float step = static_cast<float>(StepDegrees() * Sign);
+    TurnMatrix.SetIdentity(1.0f);
+    RotationAboutAxis(TurnMatrix, Axis[AxisIndex], step);
+    AnimateTurn();
+  } else {
+    TurnMarkedAtOnce(Axis[AxisIndex], Sign);
+  }
   ClearMarks();
   // A drag under way would otherwise go on from a cubie that has moved.
   ResetDrag();

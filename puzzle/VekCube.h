@@ -138,8 +138,9 @@ struct VEKBigCube {
   // The animated quarter turn of layers First..Last (counted from the
   // negative end of the axis) about world axis AxisIndex, Sign +1 or -1 as a
   // VEKMove's; false, nothing turned, while Busy or unless every one of
-  // those layers is whole. Not recorded in the history.
-  bool TurnLayers(int AxisIndex, int First, int Last, int Sign);
+  // those layers is whole. Not recorded in the history. Not Shown: in one
+  // step, without frames (as a scramble that is not shown).
+  bool TurnLayers(int AxisIndex, int First, int Last, int Sign, bool Shown = true);
   // The player's turns currently applied.
   uint32_t MoveCount() const { return History.MoveCount(); }
   // The layer coordinate along each axis of layer 0..N-1.
