@@ -222,6 +222,15 @@ void TOptionsForm::BindHandlers() {
   FRUpDown->Bind(wxEVT_SPINCTRL, [this](wxSpinEvent&) { FREditChange(); });
   FRUpDown->Bind(wxEVT_TEXT, [this](wxCommandEvent&) { FREditChange(); });
   ButtonOK->Bind(wxEVT_BUTTON, [this](wxCommandEvent&) { ButtonOKClick(); });
+  // Escape acts as OK, since there is no Cancel; the title bar's close box
+  // still leaves the cubies' colour alone.
+  Bind(wxEVT_CHAR_HOOK, [this](wxKeyEvent& event) {
+    if (event.GetKeyCode() == WXK_ESCAPE) {
+      ButtonOKClick();
+    } else {
+      event.Skip();
+    }
+  });
 }
 
 void TOptionsForm::FormCreate() {

@@ -1,6 +1,7 @@
 // The Options dialog "Параметры...": every control edits a live value of the
 // renderer, the cube or the main window the moment the player changes it.
-// There is no Cancel; closing the dialog in any way keeps every change.
+// There is no Cancel; closing the dialog in any way keeps every change, and
+// Escape is its OK button.
 #pragma once
 
 #include <wx/button.h>

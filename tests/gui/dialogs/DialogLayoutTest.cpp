@@ -6,14 +6,18 @@
 
 #include <wx/frame.h>
 #include <wx/notebook.h>
+#include <wx/timer.h>
 #include <wx/uiaction.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
 #include "DialogTestSupport.h"
 #include "app/dialogs/AboutForm.h"
+#include "app/dialogs/ColorBox.h"
 #include "app/dialogs/OptionsForm.h"
+#include "app/dialogs/RecordsForm.h"
 #include "app/toolkit/ProgramInfo.h"
 #include "app/toolkit/Shell.h"
 #include "app/toolkit/Timer.h"
@@ -247,6 +251,50 @@ TEST_F(RealInputTest, ClickOnTheCheckBoxSwitchesAntialiasingWhileRotating) {
   player.MouseClick();
   EXPECT_TRUE(PumpUntil([&] { return renderer_.Cube->RotateAntiAlias; }, 2000));
   EXPECT_TRUE(form.HQRCheckBox->GetValue());
+}
+
+// Each dialog, shown modally, is closed by Escape once it has the keyboard,
+// and closes as its OK button does: the Options dialog has no Cancel, so the
+// body colour reaches the cubies, as OK does and the title bar does not.
+TEST_F(RealInputTest, EscapeClosesEachDialogAsItsOKButton) {
+  GameRecords records;
+  TRecordsForm recordsForm(parent_, records);
+  TOptionsForm& options = Options();
+  struct Case {
+    wxDialog* dialog;
+    std::function<void()> change, check;
+  } cases[] = {
+      {&options,
+       [&] { PickEntry(*options.ColorBoxSpace, options.ColorBoxSpace->FindString("Lime", true)); },
+       [&] { EXPECT_EQ(renderer_.Cube->Cubies[0].BodyColor.ToColorRef(), 0x00FF00u); }},
+      {&About(), [] {}, [] {}},
+      {&recordsForm, [] {}, [] {}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(Describe(*c.dialog));
+    bool pressed = false;
+    wxTimer player;
+    player.Bind(wxEVT_TIMER, [&](wxTimerEvent&) {
+      if (pressed || !c.dialog->IsShown()) return;
+      const wxWindow* focus = wxWindow::FindFocus();
+      if (!focus || wxGetTopLevelParent(const_cast<wxWindow*>(focus)) != c.dialog) {
+        c.dialog->Raise();
+        return;
+      }
+      c.change();
+      wxUIActionSimulator().Char(WXK_ESCAPE);
+      pressed = true;
+    });
+    player.Start(20);
+    // Should Escape be lost, the dialog is closed another way after a while.
+    wxTimer rescue;
+    rescue.Bind(wxEVT_TIMER, [&](wxTimerEvent&) { c.dialog->EndModal(wxID_ABORT); });
+    rescue.StartOnce(20000);
+    EXPECT_EQ(c.dialog->ShowModal(), wxID_OK);
+    EXPECT_TRUE(pressed);
+    EXPECT_FALSE(c.dialog->IsShown());
+    c.check();
+  }
 }
 
 }  // namespace
