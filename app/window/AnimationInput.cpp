@@ -37,8 +37,9 @@ int AnimationInput::FilterEvent(wxEvent& event) {
       QueueHistoryStep(IsUndoCommand(id));
     }
   }
-  // The menu's shortcuts would act only on a key nobody took: they are
-  // queued here, and the key goes no further.
+  // The menu's shortcuts would act only on a key nobody took: undo and redo
+  // are queued here, and no key goes further, so that no other shortcut (a
+  // new game, say) acts in the middle of a turn.
   if (type == wxEVT_CHAR_HOOK && !scrambling) {
     const auto& key = static_cast<wxKeyEvent&>(event);
     if (IsHistoryKey(key)) QueueHistoryStep(key.GetKeyCode() == 'Z' && !key.ShiftDown());

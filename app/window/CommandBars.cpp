@@ -36,12 +36,12 @@ CommandBars::CommandBars(wxFrame& frame, const wxImageList& small, const wxImage
   };
 
   auto* game = new wxMenu();
-  item(game, kN4, "Начать заново", 0);
+  item(game, kN4, "Начать заново\tCtrl+N", 0);
   item(game, kN5, "Стоп!", 3);
   game->AppendSeparator();
-  item(game, kN7, "Открыть...", 1);
-  item(game, kN8, "Сохранить", 2);
-  item(game, kN9, "Сохранить как...", 2);
+  item(game, kN7, "Открыть...\tCtrl+O", 1);
+  item(game, kN8, "Сохранить\tCtrl+S", 2);
+  item(game, kN9, "Сохранить как...\tCtrl+Shift+S", 2);
   game->AppendSeparator();
   item(game, kN11, "Настройки...", 4);
   game->AppendSeparator();
@@ -71,7 +71,7 @@ CommandBars::CommandBars(wxFrame& frame, const wxImageList& small, const wxImage
   MainMenu->Append(view, Text("Вид"));
 
   auto* help = new wxMenu();
-  item(help, kN16, "Справка", 5);
+  item(help, kN16, "Справка\tF1", 5);
   help->AppendSeparator();
   item(help, kN18, "О программе...", -1);
   // A menu bar here cannot run a command from a top-level item, so the two
