@@ -64,6 +64,7 @@ CommandBars::CommandBars(wxFrame& frame, const wxImageList& small, const wxImage
   auto* view = new wxMenu();
   N14 = view->AppendCheckItem(kN14, Text("Кнопки"));
   N15 = view->AppendCheckItem(kN15, Text("Строка состояния"));
+  FullScreenItem = view->AppendCheckItem(kFullScreen, Text("Во весь экран\tF11"));
   N14->Check(true);
   N15->Check(true);
   view->AppendSeparator();

@@ -33,4 +33,5 @@ class CommandBars {
   wxMenuItem* ContinueItem = nullptr;
   wxMenuItem* N14 = nullptr;  // the button bar shown
   wxMenuItem* N15 = nullptr;  // the status line shown
+  wxMenuItem* FullScreenItem = nullptr;  // the window fills the screen
 };

@@ -1,6 +1,10 @@
 #include "app/window/InputKeys.h"
 
+#include <wx/accel.h>
 #include <wx/frame.h>
+#include <wx/menu.h>
+
+#include <memory>
 
 #include "render/VekGL.h"
 
@@ -35,6 +39,33 @@ bool IsHistoryKey(const wxKeyEvent& event) {
   return event.RawControlDown() && !event.AltDown() && (key == 'Z' || key == 'Y');
 }
 
+namespace {
+bool IsShortcutOf(const wxMenuItem& item, const wxKeyEvent& event) {
+  int flags = wxACCEL_NORMAL;
+  if (event.RawControlDown()) flags |= wxACCEL_CTRL;
+  if (event.ShiftDown()) flags |= wxACCEL_SHIFT;
+  if (event.AltDown()) flags |= wxACCEL_ALT;
+  auto same = [&](const wxAcceleratorEntry& accel) {
+    return accel.GetFlags() == flags && accel.GetKeyCode() == event.GetKeyCode();
+  };
+  const std::unique_ptr<wxAcceleratorEntry> accel(item.GetAccel());
+  if (accel && same(*accel)) return true;
+  for (const wxAcceleratorEntry& extra : item.GetExtraAccels()) {
+    if (same(extra)) return true;
+  }
+  return false;
+}
+}  // namespace
+
+bool IsGreyedShortcut(const wxMenuBar& bar, const wxKeyEvent& event) {
+  for (size_t m = 0; m < bar.GetMenuCount(); ++m) {
+    for (const wxMenuItem* item : bar.GetMenu(m)->GetMenuItems()) {
+      if (!item->IsSeparator() && !item->IsEnabled() && IsShortcutOf(*item, event)) return true;
+    }
+  }
+  return false;
+}
+
 int WheelNotches::Add(int rotation, int delta) {
   if (delta <= 0) delta = 120;
   remainder_ += rotation;
@@ -53,9 +84,11 @@ void BindFrameInput(wxFrame& frame, std::initializer_list<wxWindow*> bars, Frame
   };
   frame.Bind(wxEVT_MOUSEWHEEL, wheel);
   for (wxWindow* bar : bars) bar->Bind(wxEVT_MOUSEWHEEL, wheel);
-  frame.Bind(wxEVT_CHAR_HOOK, [input](wxKeyEvent& event) {
+  frame.Bind(wxEVT_CHAR_HOOK, [&frame, input](wxKeyEvent& event) {
     if (input.AnyKey && input.AnyKey()) return;
+    if (frame.GetMenuBar() && IsGreyedShortcut(*frame.GetMenuBar(), event)) return;
     const int key = event.GetKeyCode();
+    if (key == WXK_ESCAPE && input.Escape && input.Escape()) return;
     const bool plain = !event.RawControlDown() && !event.AltDown();
     if (key == WXK_HOME || key == WXK_NUMPAD_HOME) {
       input.Home();

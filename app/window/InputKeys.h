@@ -10,6 +10,7 @@
 #include <initializer_list>
 
 class wxFrame;
+class wxMenuBar;
 class wxWindow;
 
 // The arrows (plain or on the keypad) as 37..40; 0 for any other key.
@@ -20,6 +21,10 @@ uint8_t KeyShift(const wxKeyboardState& state);
 uint8_t MouseShift(const wxMouseState& state);
 // Ctrl+Z, Ctrl+Shift+Z and Ctrl+Y, the menu's shortcuts for undo and redo.
 bool IsHistoryKey(const wxKeyEvent& event);
+// The shortcut of a greyed menu item. The toolkit would flip a greyed check
+// item's mark on it without running the command, and the mark would then
+// tell the opposite of the state: such a key goes no further.
+bool IsGreyedShortcut(const wxMenuBar& bar, const wxKeyEvent& event);
 
 // Sums wheel amounts; each full delta (120 when the toolkit gives none) is
 // one notch, towards the screen for a positive sum.
@@ -37,6 +42,7 @@ class WheelNotches {
 struct FrameInput {
   std::function<void(int key, uint8_t shift)> Key;  // key: 37..40, or 0 for another
   std::function<void()> Home;                        // Home, plain or on the keypad
+  std::function<bool()> Escape;                      // true: used, and the key goes no further
   std::function<void(int rotation, int delta, uint8_t shift)> Wheel;
   // A letter (upper case) or digit with neither Ctrl nor Alt, and Shift.
   std::function<void(char key, bool shift)> Letter;

@@ -67,6 +67,9 @@ class TMainForm : public wxFrame, private GameView {
   void N13Click();  // Exit
   void N14Click();  // toggle the button bar
   void N15Click();  // toggle the status line
+  void FullScreenClick();  // toggle full screen
+  // Escape: leaves full screen; false when the window was not full screen.
+  bool LeaveFullScreen();
   void N16Click();  // Help
   void N18Click();  // About
   void ContinueClick();  // Continue the game the window was closed on
@@ -148,6 +151,7 @@ class TMainForm : public wxFrame, private GameView {
   void BindCommands();
   void BindInput();
   void UpdateContinueItem();
+  void SetFullScreen(bool on);
   // The eye moves so that a cube of a new size fills the picture as a 3x3x3
   // does; the orientation stays.
   void FitViewToSize();

@@ -51,6 +51,11 @@ void TMainForm::BindCommands() {
       event.Enable(game_ && game_->Running() && !game_->Paused() && !Scrambling());
     }, id);
   }
+  // The mark shows the window's state, whoever changed it.
+  const auto fullScreen = [this](wxCommandEvent&) { FullScreenClick(); };
+  const auto fullScreenMark = [this](wxUpdateUIEvent& event) { event.Check(IsFullScreen()); };
+  Bind(wxEVT_MENU, fullScreen, kFullScreen);
+  Bind(wxEVT_UPDATE_UI, fullScreenMark, kFullScreen);
   // Another copy of the game may have kept or continued a game meanwhile.
   Bind(wxEVT_UPDATE_UI, [this](wxUpdateUIEvent& event) { event.Enable(game_ && game_->ResumeAvailable()); },
        kContinue);
@@ -236,6 +241,20 @@ void TMainForm::N15Click() {
   Bars->N15->Check(!Bars->N15->IsChecked());
   StatusBar->Show(Bars->N15->IsChecked());
   SendSizeEvent();
+}
+
+void TMainForm::FullScreenClick() { SetFullScreen(!IsFullScreen()); }
+
+bool TMainForm::LeaveFullScreen() {
+  if (!IsFullScreen()) return false;
+  SetFullScreen(false);
+  return true;
+}
+
+void TMainForm::SetFullScreen(bool on) {
+  // The menu, button bar and status line go with the frame, and come back as they were.
+  ShowFullScreen(on);
+  Bars->FullScreenItem->Check(IsFullScreen());
 }
 
 void TMainForm::N16Click() {

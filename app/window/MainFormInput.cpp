@@ -20,19 +20,21 @@ void TMainForm::BindInput() {
   animationInput_ = std::make_unique<AnimationInput>(
       *DrawWindow->Canvas(), AnimationInput::Hooks{[this] { return Animating(); }, [this] { return Scrambling(); },
                                                    [this] { game_->StopScramble(); }, [this] { WakeFrameTimer(); }});
-  BindFrameInput(*this, {StatusBar, Bars->ToolBarButton},
-                 {[this](int key, uint8_t shift) { FormKeyDown(key, shift); }, [this] { HomeViewClick(); },
-                  [this](int rotation, int delta, uint8_t shift) { FormMouseWheel(rotation, delta, shift); },
-                  [this](char key, bool shift) { TurnKeyPressed(key, shift); },
-                  [this] {
-                    if (DrawWindow->Canvas()->HasFocus()) CopyGameMoves();
-                  },
-                  [this] {
-                    // Any key ends a pause, and does nothing else.
-                    if (!game_ || !game_->Paused()) return false;
-                    game_->Resume();
-                    return true;
-                  }});
+  BindFrameInput(
+      *this, {StatusBar, Bars->ToolBarButton},
+      {[this](int key, uint8_t shift) { FormKeyDown(key, shift); }, [this] { HomeViewClick(); },
+       [this] { return LeaveFullScreen(); },
+       [this](int rotation, int delta, uint8_t shift) { FormMouseWheel(rotation, delta, shift); },
+       [this](char key, bool shift) { TurnKeyPressed(key, shift); },
+       [this] {
+         if (DrawWindow->Canvas()->HasFocus()) CopyGameMoves();
+       },
+       [this] {
+         // Any key ends a pause, and does nothing else.
+         if (!game_ || !game_->Paused()) return false;
+         game_->Resume();
+         return true;
+       }});
 }
 
 void TMainForm::TurnKeyPressed(char key, bool shift) {

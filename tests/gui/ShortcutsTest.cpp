@@ -1,7 +1,8 @@
-// The menu's shortcuts, pressed on the real keyboard: each key runs its
-// command, a greyed command does not run, and a key pressed while a layer
-// turns is dropped.
+// The menu's shortcuts and the full screen, pressed on the real keyboard:
+// each key runs its command, a greyed command does not run, a key pressed
+// while a layer turns is dropped, and Escape leaves the full screen.
 #include <sys/stat.h>
+#include <wx/display.h>
 
 #include <algorithm>
 #include <cmath>
@@ -75,6 +76,7 @@ class ShortcutsTest : public MainFormTest {
         {kN7, ctrl, 'O', {c, XK_o}, [this] { return chooser.opens == 1; }},
         {kN16, none, WXK_F1, {XK_F1}, [this] { return shell.documents.size() == 1; }},
         {kN4, ctrl, 'N', {c, XK_n}, [this] { return Scrambles() == 1; }},
+        {kFullScreen, none, WXK_F11, {XK_F11}, [this] { return form->IsFullScreen(); }},
     };
   }
 
@@ -104,6 +106,10 @@ TEST_F(ShortcutsTest, EachShortcutIsShownOnItsItemAndRunsItsCommand) {
     Chord(s.chord);
     EXPECT_TRUE(PumpUntil(s.ran, 5000));
   }
+  // The menu bar is hidden in full screen; its shortcuts still act.
+  EXPECT_FALSE(form->GetMenuBar()->IsShown());
+  Chord({XK_Control_L, XK_o});
+  EXPECT_TRUE(PumpUntil([&] { return chooser.opens == 2; }, 5000));
 }
 
 TEST_F(ShortcutsTest, GreyedCommandsDoNotRunByShortcut) {
@@ -116,8 +122,9 @@ TEST_F(ShortcutsTest, GreyedCommandsDoNotRunByShortcut) {
     EXPECT_FALSE(s.ran()) << form->Bars->MainMenu->GetLabel(s.id).utf8_string();
   }
   form->Bars->EnableAllButStopAndExit(true);
-  Chord({XK_Control_L, XK_o});
-  EXPECT_TRUE(PumpUntil([&] { return chooser.opens == 1; }, 5000)) << "enabled again";
+  EXPECT_FALSE(form->Bars->FullScreenItem->IsChecked());
+  Chord({XK_F11});
+  EXPECT_TRUE(PumpUntil([&] { return form->IsFullScreen(); }, 5000)) << "enabled again";
 }
 
 TEST_F(ShortcutsTest, ANewGamePressedWhileALayerTurnsIsDropped) {
@@ -140,4 +147,34 @@ TEST_F(ShortcutsTest, ANewGamePressedWhileALayerTurnsIsDropped) {
   EXPECT_TRUE(questions.empty());
   EXPECT_EQ(cube().MoveCount(), 1u);
   EXPECT_TRUE(form->GameRunning());
+}
+
+TEST_F(ShortcutsTest, F11TogglesFullScreenAndEscapeLeavesIt) {
+  StartGame();
+  form->N14Click();  // no button bar: it stays hidden after the full screen
+  const wxSize windowed = form->GetSize();
+  PressKey(XK_Escape);  // not full screen: nothing happens
+  PressMarkerAndWait();
+  EXPECT_FALSE(form->IsFullScreen());
+  EXPECT_EQ(form->GetSize(), windowed);
+
+  PressKey(XK_F11);
+  const wxSize screen = wxDisplay(form).GetGeometry().GetSize();
+  ASSERT_TRUE(PumpUntil(
+      [&] {
+        const wxSize size = form->GetSize();
+        return form->IsFullScreen() && size.x >= screen.x && size.y >= screen.y;
+      },
+      5000));
+  EXPECT_TRUE(form->Bars->FullScreenItem->IsChecked());
+  EXPECT_FALSE(form->GetMenuBar()->IsShown());
+  EXPECT_FALSE(form->StatusBar->IsShown());
+
+  PressKey(XK_Escape);
+  ASSERT_TRUE(
+      PumpUntil([&] { return !form->IsFullScreen() && form->GetSize() == windowed; }, 5000));
+  EXPECT_FALSE(form->Bars->FullScreenItem->IsChecked());
+  EXPECT_TRUE(form->GetMenuBar()->IsShown());
+  EXPECT_TRUE(form->StatusBar->IsShown());
+  EXPECT_FALSE(form->Bars->ToolBarButton->IsShown());
 }
