@@ -202,6 +202,7 @@ void Game::Solve() {
   const SolveRecord solve{seconds_, static_cast<int32_t>(counted_)};
   const bool record = scrambleTurns_ >= static_cast<uint32_t>(kRecordScrambleTurns) && records_.Offer(cube_.Size, solve);
   scrambleTurns_ = 0;
+  solvedWithRecord_ = record;
   restingStatus_ = gametext::Solved(seconds_, counted_, record);
   kept_.Discard();  // a finished game is nothing to continue
   view_.ShowGame();

@@ -115,6 +115,8 @@ class Game {
   bool Pause();
   void Resume();
   bool Paused() const { return paused_; }
+  // Whether the last solve set a record.
+  bool SolvedWithRecord() const { return solvedWithRecord_; }
 
   // The clock's timer ticked: the seconds are read anew.
   void Tick();
@@ -158,6 +160,7 @@ class Game {
   std::string scrambleText_;
   bool playingMoves_ = false;
   bool paused_ = false;
+  bool solvedWithRecord_ = false;
   std::string fileName_;
   // Set by a rejected Open: Save then asks for a name, so that the rejected
   // file is never overwritten.

@@ -33,6 +33,15 @@ std::string Solved(int32_t seconds, uint32_t moves, bool record) {
   return text;
 }
 
+std::string SolvedBanner(int32_t seconds, uint32_t moves) {
+  const uint32_t tens = moves % 100, ones = moves % 10;
+  const char* word = (tens >= 11 && tens <= 14) ? "ходов"
+                     : ones == 1                ? "ход"
+                     : (ones >= 2 && ones <= 4) ? "хода"
+                                                : "ходов";
+  return "Собрано за " + FormatGameClock(seconds) + ", " + std::to_string(moves) + " " + word;
+}
+
 std::string SaveFailed(int error, const std::string& path) {
   return std::string("Ошибка: не удалось сохранить файл (") + safefile::FailureReason(error, path) + ")!";
 }

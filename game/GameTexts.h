@@ -22,6 +22,8 @@ inline constexpr char kUnknownFormat[] = "Ошибка: неизвестный �
 inline constexpr char kKeptGameSetAside[] = "Ошибка: сохранённую игру не удалось загрузить, она отложена";
 inline constexpr char kAbandonQuestion[] = "Прервать текущую игру?";
 inline constexpr char kPaused[] = "Пауза — нажмите любую клавишу";
+inline constexpr char kNewRecord[] = "Новый рекорд!";
+inline constexpr char kCopyMovesHint[] = "Ctrl+C — скопировать ходы игры";
 inline constexpr char kTypeMovesCaption[] = "Ввести ходы";
 inline constexpr char kTypedScrambleCaption[] = "Начать с перемешивания";
 inline constexpr char kGameMovesCaption[] = "Ходы игры";
@@ -35,6 +37,8 @@ std::string BadMoves(const notation::Parsed& parsed, int size);
 std::string GameMoves(const std::string& scramble, const std::string& moves);
 // "Собрано! 00:01:57, ходов: 42", with ". Новый рекорд!" after a record.
 std::string Solved(int32_t seconds, uint32_t moves, bool record);
+// The solved moment over the picture: "Собрано за 00:01:57, 42 хода".
+std::string SolvedBanner(int32_t seconds, uint32_t moves);
 // "Ошибка: не удалось сохранить файл (<why>)!" for the errno of a failed save of path.
 std::string SaveFailed(int error, const std::string& path);
 // The game could not be kept after a turn (errno error, kept file path).

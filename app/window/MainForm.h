@@ -178,6 +178,7 @@ class TMainForm : public wxFrame, private GameView {
   bool closePending_ = false;
   WheelNotches wheel_;
   TurnKeys turnKeys_;
+  bool solvedShown_ = false;  // the game was last shown solved
   int fittedSize_ = 0;  // the cube size the eye distance was last set for
   bool attached_ = false;
   bool destroyed_ = false;

@@ -30,6 +30,7 @@ void TMainForm::BindInput() {
          if (DrawWindow->Canvas()->HasFocus()) CopyGameMoves();
        },
        [this] {
+         DrawPanel->Banner->Hide();  // the player acts: the solved moment has been seen
          // Any key ends a pause, and does nothing else.
          if (!game_ || !game_->Paused()) return false;
          game_->Resume();
@@ -47,6 +48,7 @@ void TMainForm::TurnKeyPressed(char key, bool shift) {
 
 void TMainForm::DrawPanelMouseDown() {
   WakeFrameTimer();
+  DrawPanel->Banner->Hide();
   if (game_->Paused()) game_->Resume();  // a click on the cube as it goes ends the pause
   game_->BeginGesture();
   if (!Renderer->Cube->RotateAntiAlias) Renderer->Passes = 1;

@@ -17,6 +17,17 @@ void TMainForm::ShowGame() {
   if (!game.Running()) GameTimer.SetEnabled(false);
   TimerPanel->ShowFigures(game.Seconds(), game.MovesShown());
   TimerPanel->Show(game.ClockShown());
+  // The solved moment, large, until the next action.
+  const bool solved = game.State() == Game::Phase::Solved;
+  if (solved && !solvedShown_) {
+    DrawPanel->Banner->ShowIn(DrawPanel->GetClientSize(),
+                              Text(gametext::SolvedBanner(game.Seconds(), game.MovesShown().value_or(0))),
+                              game.SolvedWithRecord() ? Text(gametext::kNewRecord) : wxString(),
+                              Text(gametext::kCopyMovesHint));
+  } else if (!solved) {
+    DrawPanel->Banner->Hide();
+  }
+  solvedShown_ = solved;
   if (game.Paused() != DrawPanel->CoverShown()) {
     if (game.Paused()) {
       DrawPanel->ShowCover(Text(gametext::kPaused));

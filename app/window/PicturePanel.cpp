@@ -8,6 +8,7 @@ PicturePanel::PicturePanel(wxWindow* parent, Handlers handlers)
     : wxPanel(parent, wxID_ANY, wxDefaultPosition, wxDefaultSize, wxBORDER_SUNKEN), handlers_(std::move(handlers)) {
   Window = std::make_unique<GLCanvasWindow>(this);
   Clock = new ClockPanel(this);
+  Banner = new SolvedBanner(this);
   wxGLCanvas* canvas = Window->Canvas();
   cover_ = new wxPanel(this);
   coverText_ = new wxStaticText(cover_, wxID_ANY, wxEmptyString);
@@ -25,6 +26,7 @@ PicturePanel::PicturePanel(wxWindow* parent, Handlers handlers)
   Bind(wxEVT_SIZE, [this](wxSizeEvent& event) {
     handlers_.Resized();
     if (cover_->IsShown()) ShowCover(coverText_->GetLabel());
+    if (Banner->IsShown()) Banner->PlaceIn(GetClientSize());
     event.Skip();
   });
 
@@ -63,6 +65,7 @@ PicturePanel::PicturePanel(wxWindow* parent, Handlers handlers)
     wxPaintDC dc(canvas);
     wxRegion exposed = canvas->GetUpdateRegion();
     if (Clock->IsShown()) exposed.Subtract(wxRect(Clock->GetPosition() - canvas->GetPosition(), Clock->GetSize()));
+    if (Banner->IsShown()) exposed.Subtract(wxRect(Banner->GetPosition() - canvas->GetPosition(), Banner->GetSize()));
     if (!exposed.IsEmpty()) handlers_.Exposed();
   });
 }

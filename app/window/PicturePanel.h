@@ -12,6 +12,7 @@
 
 #include "app/toolkit/GLCanvasWindow.h"
 #include "app/window/ClockPanel.h"
+#include "app/window/SolvedBanner.h"
 
 class PicturePanel : public wxPanel {
  public:
@@ -38,6 +39,7 @@ class PicturePanel : public wxPanel {
 
   std::unique_ptr<GLCanvasWindow> Window;
   ClockPanel* Clock = nullptr;
+  SolvedBanner* Banner = nullptr;
 
  private:
   Handlers handlers_;

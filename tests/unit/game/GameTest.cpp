@@ -409,3 +409,14 @@ TEST_F(GameTest, APausedClockStandsStillAndGoesOnFromWhereItStopped) {
   ASSERT_TRUE(game.NewGame(3));
   EXPECT_FALSE(game.Paused());
 }
+
+TEST(GameTexts, TheSolvedMomentCountsMovesInRussian) {
+  const std::pair<uint32_t, const char*> cases[] = {
+      {0, "ходов"}, {1, "ход"},    {2, "хода"},   {4, "хода"},   {5, "ходов"},  {11, "ходов"},
+      {12, "ходов"}, {14, "ходов"}, {21, "ход"},  {22, "хода"},  {111, "ходов"}, {1042, "хода"},
+  };
+  for (const auto& [moves, word] : cases) {
+    EXPECT_EQ(gametext::SolvedBanner(117, moves),
+              "Собрано за 00:01:57, " + std::to_string(moves) + " " + word);
+  }
+}
