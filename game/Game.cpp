@@ -110,7 +110,10 @@ bool Game::PlayMoves(const std::vector<notation::Move>& moves, VEKCamera& camera
   }
   cube_.StopShuffle = false;
   playingMoves_ = false;
-  if (sequence) view_.ShowScrambling(false);
+  if (sequence) {
+    view_.ShowScrambling(false);
+    view_.ShowGame();  // undo and redo as they now stand
+  }
   EndGesture();
   return all;
 }

@@ -1,30 +1,9 @@
 #include "app/window/CommandBars.h"
 
-#include <wx/image.h>
-
 #include "app/toolkit/ProgramInfo.h"
 #include "app/toolkit/Text.h"
 #include "app/toolkit/Toolkit.h"
 #include "app/window/CommandIds.h"
-
-namespace {
-constexpr int kPauseImage = 1000;  // drawn here, not one of the image lists
-
-// Two upright bars, the sign of a pause, on a clear ground.
-wxBitmap PauseBitmap(int side) {
-  wxImage image(side, side);
-  image.InitAlpha();
-  for (int y = 0; y < side; ++y) {
-    for (int x = 0; x < side; ++x) {
-      const bool bar = y >= side / 5 && y < side - side / 5 &&
-                       ((x >= side / 4 && x < side * 7 / 16) || (x >= side * 9 / 16 && x < side * 3 / 4));
-      image.SetRGB(x, y, 70, 80, 95);
-      image.SetAlpha(x, y, bar ? 255 : 0);
-    }
-  }
-  return wxBitmap(image);
-}
-}  // namespace
 
 CommandBars::CommandBars(wxFrame& frame, const wxImageList& small, const wxImageList& big) {
   MainMenu = new wxMenuBar();
@@ -93,7 +72,7 @@ CommandBars::CommandBars(wxFrame& frame, const wxImageList& small, const wxImage
   };
   const Button buttons[] = {
       {kToolButton1, "Начать заново", 0}, {kToolButton2, "Открыть", 1},       {kToolButton3, "Сохранить", 2},
-      {kToolButton4, "Стоп!", 3},         {kToolButtonPause, "Пауза", kPauseImage}, {0, nullptr, -1},                   {kToolButton6, "Настройки", 4},
+      {kToolButton4, "Стоп!", 3},         {0, nullptr, -1},                   {kToolButton6, "Настройки", 4},
       {kToolButton7, "Справка", 5},       {0, nullptr, -1},                   {kToolButtonUndo, "Отменить ход", 7},
       {kToolButtonRedo, "Повторить ход", 8}, {0, nullptr, -1},               {kToolButton9, "Выход", 6},
   };
@@ -102,9 +81,7 @@ CommandBars::CommandBars(wxFrame& frame, const wxImageList& small, const wxImage
       ToolBarButton->AddSeparator();
       continue;
     }
-    const wxBitmap bitmap = b.image == kPauseImage               ? PauseBitmap(32)
-                            : b.image < big.GetImageCount() ? big.GetBitmap(b.image)
-                                                            : wxBitmap(32, 32);
+    const wxBitmap bitmap = b.image < big.GetImageCount() ? big.GetBitmap(b.image) : wxBitmap(32, 32);
     ToolBarButton->AddTool(b.id, wxEmptyString, bitmap, Text(b.hint));
   }
   ToolBarButton->Realize();
@@ -115,7 +92,6 @@ void CommandBars::BindCommand(wxEvtHandler& frame, int menuId, std::function<voi
   static const std::pair<int, int> kButtonOfItem[] = {
       {kN4, kToolButton1}, {kN7, kToolButton2}, {kN8, kToolButton3},      {kN5, kToolButton4},      {kN11, kToolButton6},
       {kN16, kToolButton7}, {kN13, kToolButton9}, {kUndo, kToolButtonUndo}, {kRedo, kToolButtonRedo},
-      {kPause, kToolButtonPause},
   };
   frame.Bind(wxEVT_MENU, [command](wxCommandEvent&) { command(); }, menuId);
   for (const auto& [item, button] : kButtonOfItem) {

@@ -7,7 +7,7 @@ enum CommandId {
   kN4 = wxID_HIGHEST + 1, kN5, kN7, kN8, kN9, kN11, kN13, kN14, kN15, kN16, kN18, kSite, kURL,
   kToolButton1, kToolButton2, kToolButton3, kToolButton4, kToolButton6, kToolButton7, kToolButton9,
   kUndo, kRedo, kRecords, kToolButtonUndo, kToolButtonRedo,
-  kContinue, kHomeView, kTypeMoves, kTypedScramble, kGameMoves, kPause, kToolButtonPause,
+  kContinue, kHomeView, kTypeMoves, kTypedScramble, kGameMoves, kPause,
   kFullScreen,
 };
 

@@ -46,11 +46,9 @@ void TMainForm::BindCommands() {
   // The toolkit has already flipped the mark; the handlers flip it themselves.
   Bind(wxEVT_MENU, [this](wxCommandEvent& event) { Bars->N14->Check(!event.IsChecked()); N14Click(); }, kN14);
   Bind(wxEVT_MENU, [this](wxCommandEvent& event) { Bars->N15->Check(!event.IsChecked()); N15Click(); }, kN15);
-  for (int id : {kPause, kToolButtonPause}) {
-    Bind(wxEVT_UPDATE_UI, [this](wxUpdateUIEvent& event) {
-      event.Enable(game_ && game_->Running() && !game_->Paused() && !Scrambling());
-    }, id);
-  }
+  Bind(wxEVT_UPDATE_UI, [this](wxUpdateUIEvent& event) {
+    event.Enable(game_ && game_->Running() && !game_->Paused() && !Scrambling());
+  }, kPause);
   // The mark shows the window's state, whoever changed it.
   const auto fullScreen = [this](wxCommandEvent&) { FullScreenClick(); };
   const auto fullScreenMark = [this](wxUpdateUIEvent& event) { event.Check(IsFullScreen()); };

@@ -42,6 +42,12 @@ void TMainForm::TurnKeyPressed(char key, bool shift) {
   WakeFrameTimer();
   // Keys pressed during a turn are dropped, as the mouse is.
   if (!Renderer || !Renderer->Cube || Animating() || Scrambling()) return;
+  // P pauses: taken here, since a menu shortcut of a plain letter need not
+  // reach the menu (pausing twice does nothing more).
+  if (key == 'P' && !shift) {
+    game_->Pause();
+    return;
+  }
   const std::optional<notation::Move> move = turnKeys_.Press(key, shift, Renderer->Cube->Size);
   if (move) PlayTypedMoves({*move});
 }

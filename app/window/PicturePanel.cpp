@@ -12,7 +12,7 @@ PicturePanel::PicturePanel(wxWindow* parent, Handlers handlers)
   wxGLCanvas* canvas = Window->Canvas();
   cover_ = new wxPanel(this);
   coverText_ = new wxStaticText(cover_, wxID_ANY, wxEmptyString);
-  coverText_->SetFont(coverText_->GetFont().Scaled(1.6f));
+  coverText_->SetFont(coverText_->GetFont().Scaled(1.8f));
   cover_->Hide();
   for (wxWindow* w : {static_cast<wxWindow*>(this), static_cast<wxWindow*>(cover_),
                       static_cast<wxWindow*>(coverText_)}) {
@@ -72,9 +72,10 @@ PicturePanel::PicturePanel(wxWindow* parent, Handlers handlers)
 
 void PicturePanel::ShowCover(const wxString& text) {
   coverText_->SetLabel(text);
+  coverText_->InvalidateBestSize();
   const wxSize client = GetClientSize(), label = coverText_->GetBestSize();
   cover_->SetSize(client);
-  coverText_->SetPosition(wxPoint((client.x - label.x) / 2, (client.y - label.y) / 2));
+  coverText_->SetSize(wxRect(wxPoint((client.x - label.x) / 2, (client.y - label.y) / 2), label));
   // The canvas goes too: nothing of the picture shows, and clicks reach the cover.
   const bool hadFocus = Window->Canvas()->HasFocus();
   Window->Canvas()->Hide();

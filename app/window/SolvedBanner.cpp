@@ -1,6 +1,8 @@
 #include "app/window/SolvedBanner.h"
 
-#include <wx/sizer.h>
+#include <algorithm>
+#include <utility>
+#include <vector>
 
 #include "app/toolkit/Fonts.h"
 
@@ -9,30 +11,41 @@ SolvedBanner::SolvedBanner(wxWindow* parent)
   // The clock's colours, so that the two read as one.
   SetBackgroundColour(*wxBLACK);
   const wxColour skyBlue(0xA6, 0xCA, 0xF0);
-  auto* sizer = new wxBoxSizer(wxVERTICAL);
   auto line = [&](int pixels, const wxColour& colour) {
     auto* label = new wxStaticText(this, wxID_ANY, wxEmptyString, wxDefaultPosition, wxDefaultSize,
-                                   wxALIGN_CENTRE_HORIZONTAL);
+                                   wxST_NO_AUTORESIZE);
     label->SetFont(WindowFont(pixels));
     label->SetForegroundColour(colour);
-    sizer->Add(label, 0, wxALIGN_CENTRE_HORIZONTAL | wxLEFT | wxRIGHT | wxTOP, 14);
     return label;
   };
   solved_ = line(30, skyBlue);
   record_ = line(24, wxColour(0xFF, 0xD7, 0x40));
   hint_ = line(14, skyBlue);
-  sizer->AddSpacer(14);
-  SetSizer(sizer);
   Hide();
 }
 
 void SolvedBanner::ShowIn(const wxSize& client, const wxString& solved, const wxString& record,
                           const wxString& hint) {
-  solved_->SetLabel(solved);
-  record_->SetLabel(record);
-  record_->Show(!record.empty());
-  hint_->SetLabel(hint);
-  GetSizer()->Fit(this);
+  // Laid out by hand from the texts' own extents: the labels' cached sizes
+  // do not follow a new text before they are shown.
+  constexpr int kMargin = 14;
+  int width = 0, y = kMargin;
+  std::vector<std::pair<wxStaticText*, wxSize>> shown;
+  for (auto [label, text] :
+       {std::pair{solved_, solved}, std::pair{record_, record}, std::pair{hint_, hint}}) {
+    label->SetLabel(text);
+    label->Show(!text.empty());
+    if (text.empty()) continue;
+    const wxSize extent = label->GetTextExtent(text);
+    shown.emplace_back(label, extent);
+    width = std::max(width, extent.x);
+  }
+  width += 2 * kMargin;
+  for (const auto& [label, extent] : shown) {
+    label->SetSize(wxRect(wxPoint((width - extent.x) / 2, y), extent));
+    y += extent.y + kMargin / 2;
+  }
+  SetSize(wxSize(width, y + kMargin / 2));
   Show();
   PlaceIn(client);
 }

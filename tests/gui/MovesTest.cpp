@@ -44,6 +44,8 @@ TEST_F(MainFormTest, KeysAndTypedMovesTurnLayersAsThePlayersTurns) {
   typedMoves = {"R U  R'\nU'", "R U R3", "M"};
   form->TypeMovesClick();
   EXPECT_EQ(game.MovesText(), "R U' 2F R U R' U'");
+  EXPECT_TRUE(form->Bars->UndoItem->IsEnabled());
+  EXPECT_FALSE(form->Bars->RedoItem->IsEnabled()) << "nothing was undone";
   form->TypeMovesClick();
   form->TypeMovesClick();
   EXPECT_EQ(errors, (std::vector<std::string>{
@@ -71,6 +73,11 @@ TEST_F(MainFormTest, APauseHidesTheCubeUntilAKeyOrAClick) {
   form->Raise();
   PointerTo(*form->DrawWindow->Canvas(), wxPoint(60, 60));
   form->DrawWindow->Canvas()->SetFocus();
+  // The key P, for real.
+  PressKey(XK_p);
+  ASSERT_TRUE(PumpUntil([&] { return game.Paused(); }, 5000));
+  PressKey(XK_space);
+  ASSERT_TRUE(PumpUntil([&] { return !game.Paused(); }, 5000));
   const std::pair<const char*, std::function<void()>> resumers[] = {
       {"a key", [] { PressKey(XK_space); }},
       {"a click", [] { ClickButton(1); }},
