@@ -135,53 +135,8 @@ TEST(Notation, FacesAreNamedForTheView) {
   }
 }
 
-// The turn code the game has always used, replaying recorded turns, against
-// the same moves played from the notation on the start view (F = +Z, U = +Y,
-// R = +X); a wide or middle move is its layers replayed one by one.
-TEST(Notation, EveryMoveTurnsWhatTheTurnCodeTurns) {
-  struct Face {
-    char letter;
-    int axis, outward;
-  };
-  const Face faces[] = {{'U', 1, 1},  {'D', 1, -1}, {'R', 0, 1},
-                        {'L', 0, -1}, {'F', 2, 1},  {'B', 2, -1}};
-  for (int n = 2; n <= 5; ++n) {
-    for (const Face& face : faces) {
-      for (int first = 1; first < n; ++first) {
-        for (int last = first; last < n; ++last) {
-          if (first > 1 && last > first) continue;  // no notation for it
-          notation::Move move{face.letter, first, last, 1};
-          for (int turns : {1, -1, 2}) {
-            move.Turns = turns;
-            auto renderer = HeadlessRenderer(n, 90);
-            VEKBigCube& cube = *renderer->Cube;
-            std::vector<VEKMove> replay;
-            for (int k = first; k <= last; ++k) {
-              const int layer = face.outward > 0 ? n - k : k - 1;
-              const int sign = turns == -1 ? -face.outward : face.outward;
-              for (int q = 0; q < (turns == 2 ? 2 : 1); ++q)
-                replay.push_back(VEKMove{static_cast<uint8_t>(face.axis),
-                                         static_cast<uint8_t>(layer), static_cast<int8_t>(sign)});
-            }
-            ASSERT_TRUE(cube.History.Restore(replay, 0, 0));
-            while (cube.Redo()) {
-            }
-            const std::string text = notation::ToString(move);
-            EXPECT_TRUE(SamePoints(AllPoints(cube), Played(n, text))) << "N=" << n << " " << text;
-          }
-        }
-      }
-    }
-    if (n % 2 == 1) {
-      const int middle = n / 2;
-      EXPECT_TRUE(SamePoints(Played(n, "M"), Played(n, std::to_string(middle + 1) + "L")));
-      EXPECT_TRUE(SamePoints(Played(n, "E'"), Played(n, std::to_string(middle + 1) + "D'")));
-      EXPECT_TRUE(SamePoints(Played(n, "S2"), Played(n, std::to_string(middle + 1) + "F2")));
-    }
-  }
-}
-
-// Turns as the game records them, written out, and played back from the text.
+// Every turn the game can record (the turn code replaying it), written out
+// and played back from the text: the notation turns what the game turns.
 TEST(Notation, RecordedTurnsAreWrittenAsTheMovesThatMakeThem) {
   for (int n = 2; n <= 5; ++n) {
     for (uint8_t axis = 0; axis < 3; ++axis) {
