@@ -7,12 +7,12 @@
 #include <vector>
 
 #include "TestCubes.h"
-#include "puzzle/Random.h"
 #include "interaction/Orbit.h"
 #include "interaction/PlayNotation.h"
 #include "interaction/TurnKeys.h"
 #include "puzzle/Facelets.h"
 #include "puzzle/Notation.h"
+#include "puzzle/Random.h"
 #include "puzzle/ViewFaces.h"
 
 namespace {
@@ -213,19 +213,19 @@ TEST(Notation, StickersAreWrittenAsCubeProgramsWriteThem) {
   EXPECT_EQ(Facelets(5, "").size(), 150u);
 }
 
-}  // namespace
-
-namespace {
 TEST(TurnKeys, LettersTurnFacesAndADigitFirstTurnsAnInnerLayer) {
   const struct {
     const char* keys;  // an upper-case letter is typed with Shift
     int size;
     const char* moves;
   } cases[] = {
-      {"r", 3, "R"},    {"R", 3, "R'"},       {"2r", 3, "2R"},     {"3U", 5, "3U'"},
-      {"m", 3, "M"},    {"m", 4, ""},         {"e", 5, "E"},       {"xYz", 2, "x y' z"},
-      {"3r", 3, ""},    {"2q r", 4, "R"},     {"9f", 5, ""},       {"2f b", 3, "2F B"},
-      {"1l", 3, "L"},   {"uDlRfB", 2, "U D' L R' F B'"},
+      {"r", 3, "R"},   {"R", 3, "R'"},
+      {"2r", 3, "2R"}, {"3U", 5, "3U'"},
+      {"m", 3, "M"},   {"m", 4, ""},
+      {"e", 5, "E"},   {"xYz", 2, "x y' z"},
+      {"3r", 3, ""},   {"2q r", 4, "R"},
+      {"9f", 5, ""},   {"2f b", 3, "2F B"},
+      {"1l", 3, "L"},  {"uDlRfB", 2, "U D' L R' F B'"},
   };
   for (const auto& c : cases) {
     TurnKeys keys;
