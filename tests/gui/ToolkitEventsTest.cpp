@@ -240,6 +240,9 @@ TEST_F(ToolkitEventsTest, SaveAsAsksBeforeReplacingAFileThatOnlyGetsItsExtension
     return [&, name, typed = false]() mutable {
       GtkWidget* dialog = VisibleToplevel(GTK_TYPE_FILE_CHOOSER_DIALOG);
       if (!dialog) return typed;
+      // The chooser's question is up: the next step answers it (pressing
+      // the button again would only ask once more).
+      if (typed && VisibleToplevel(GTK_TYPE_MESSAGE_DIALOG)) return true;
       if (!typed) {
         title = gtk_window_get_title(GTK_WINDOW(dialog));
         gtk_file_chooser_set_current_folder(GTK_FILE_CHOOSER(dialog), folder.c_str());
