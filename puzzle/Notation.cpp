@@ -137,10 +137,4 @@ std::string ToString(const std::vector<Move>& moves) {
   return out;
 }
 
-Move Inverse(const Move& m) {
-  Move inverse = m;
-  if (m.Turns != 2) inverse.Turns = -m.Turns;
-  return inverse;
-}
-
 }  // namespace notation

