@@ -4,14 +4,13 @@
 #include <cmath>
 #include <vector>
 
+#include "puzzle/CubeDirections.h"
 #include "puzzle/VekCube.h"
 
 namespace {
-using Int3 = std::array<int, 3>;
-
-// Directions numbered like a cubie's faces at home: +Z, -Z, -X, +X, +Y, -Y.
-constexpr Int3 kDirections[6] = {{0, 0, 1}, {0, 0, -1}, {-1, 0, 0},
-                                 {1, 0, 0}, {0, 1, 0},  {0, -1, 0}};
+using cubedir::Int3;
+using cubedir::kDirections;
+using cubedir::Snap;
 
 Int3 Unit(int axis, int sign) {
   Int3 v{0, 0, 0};
@@ -23,18 +22,6 @@ Int3 Cross(const Int3& a, const Int3& b) {
 }
 int Dot(const Int3& a, const Int3& b) { return a[0] * b[0] + a[1] * b[1] + a[2] * b[2]; }
 
-// The direction d whose vector, at the given length, (x, y, z) is; -1 for none.
-int Snap(float x, float y, float z, float length) {
-  for (int d = 0; d < 6; ++d) {
-    const Int3& u = kDirections[d];
-    if (std::fabs(x - u[0] * length) < kGridTolerance &&
-        std::fabs(y - u[1] * length) < kGridTolerance &&
-        std::fabs(z - u[2] * length) < kGridTolerance) {
-      return d;
-    }
-  }
-  return -1;
-}
 
 struct Sticker {
   int cubie = -1;
