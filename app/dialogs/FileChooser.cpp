@@ -32,15 +32,15 @@ class ToolkitFileChooser : public FileChooser {
                   const wxString& DefaultExtension, wxString& Path) override {
     wxString folder, name = ProposedName;
     for (;;) {
-      // The dialog asks about the name as typed; a name that only gets its
-      // extension afterwards is asked about here.
-      wxFileDialog dialog(Parent, Text("Сохранить как..."), folder, name, Filter,
-                          wxFD_SAVE | wxFD_OVERWRITE_PROMPT);
+      // Replacing is asked about here, never by the toolkit's dialog: it
+      // checks the name in the background, and a name that gets its
+      // extension while that check runs would be replaced unasked.
+      wxFileDialog dialog(Parent, Text("Сохранить как..."), folder, name, Filter, wxFD_SAVE);
       if (dialog.ShowModal() != wxID_OK) return false;
       Path = dialog.GetPath();
       wxFileName chosen(Path);
-      if (Path.empty() || chosen.HasExt()) return true;
-      chosen.SetExt(DefaultExtension);
+      if (Path.empty()) return true;
+      if (!chosen.HasExt()) chosen.SetExt(DefaultExtension);
       Path = chosen.GetFullPath();
       if (!chosen.Exists() || ConfirmReplace(Parent, Path)) return true;
       // Not replaced: the dialog comes back with the name as typed.
