@@ -1,0 +1,37 @@
+// Solutions for every size: quarter turns of single layers that take a
+// position back to the home cube, turned as a whole by one of the 24
+// rotations (which still reads solved).
+#pragma once
+
+#include <atomic>
+#include <vector>
+
+#include "puzzle/MoveHistory.h"
+#include "solver/CubieState.h"
+
+namespace solver {
+
+struct Solution {
+  enum class Outcome {
+    Found,
+    // No turns reach home from here: a hand-made position (a corner
+    // twisted alone, two cubies swapped...).
+    Unreachable,
+    // Cancel was set before a solution was found.
+    Cancelled,
+  };
+  Outcome Result = Outcome::Unreachable;
+  std::vector<VEKMove> Moves;  // when Found: Width 1, Sign +1 or -1
+};
+
+// Cancel is read now and then; it may be set from another thread.
+Solution SolveTwo(const CubieState& Position, const std::atomic<bool>& Cancel);
+Solution SolveThree(const CubieState& Position, const std::atomic<bool>& Cancel);
+Solution SolveBig(const CubieState& Position, const std::atomic<bool>& Cancel);
+
+// Whether the cubies on the surface stand at home, all turned by one
+// whole-cube rotation (the cubies inside are never seen and may stand
+// anywhere).
+bool AtHome(const CubieState& Position);
+
+}  // namespace solver
