@@ -151,6 +151,20 @@ std::unique_ptr<Toolbox> Toolbox::Build(int N, const std::atomic<bool>& Cancel) 
   const std::vector<LayerTurn> all = AllTurns(N);
   std::vector<Effect> single;
   for (const LayerTurn& t : all) single.push_back(s.Of1(t));
+  const auto effectOf = [&](const Turns& seq) {
+    Effect e = s.Identity();
+    for (const LayerTurn& t : seq)
+      e = Surface::Then(e, single[(t.Axis * N + t.Layer) * 3 + t.Amount - 1]);
+    return e;
+  };
+  const auto inverseOf = [](const Effect& e) {
+    Effect back = e;
+    for (std::size_t i = 0; i < e.To.size(); ++i) {
+      back.To[e.To[i]] = static_cast<int>(i);
+      back.Turn[e.To[i]] = Inverse(e.Turn[i]);
+    }
+    return back;
+  };
 
   // Commutators [X Y X', Z] of single turns that change exactly three
   // pieces: those whose two halves share exactly one moved piece. Only the
@@ -182,7 +196,7 @@ std::unique_ptr<Toolbox> Toolbox::Build(int N, const std::atomic<bool>& Cancel) 
     for (std::size_t y = 0; y < all.size(); ++y) {
       if (all[x].Axis == all[y].Axis) continue;
       const Turns half = {all[x], all[y], Inverted({all[x]})[0]};
-      const Effect a = s.OfSequence(half);
+      const Effect a = effectOf(half);
       const std::vector<int> moved = Support(a);
       for (std::size_t z = 0; z < all.size(); ++z) {
         int shared = 0;
@@ -192,9 +206,9 @@ std::unique_ptr<Toolbox> Toolbox::Build(int N, const std::atomic<bool>& Cancel) 
         Append(seq, all[z]);
         Append(seq, Inverted(half));
         Append(seq, Inverted({all[z]})[0]);
-        const Effect e = s.OfSequence(seq);
+        const Effect e = effectOf(seq);
         keep(seq, e);
-        keep(Inverted(seq), s.OfSequence(Inverted(seq)));
+        keep(Inverted(seq), inverseOf(e));
       }
     }
   }
@@ -237,17 +251,45 @@ std::unique_ptr<Toolbox> Toolbox::Build(int N, const std::atomic<bool>& Cancel) 
       }
     }
   };
+  // Setups of one turn reach nearly every triple; those of two are tried
+  // only for the triples (and ways of turning them) still missing.
+  std::vector<char> needed;
   for (int u = 0; u < static_cast<int>(box->setups_.size()); ++u) {
     if (Cancel) return nullptr;
-    const Effect e = s.OfSequence(box->setups_[u]);
+    const int setupLength = Length(box->setups_[u]);
+    if (setupLength > 1 && box->setups_[u].size() > 1 && needed.empty()) {
+      // Each of the three pieces may land turned any way its new place
+      // allows; the third's turn then follows from the other two.
+      std::vector<std::size_t> most(s.Of.size(), 0);
+      const CubieState solved = CubieState::Solved(N);
+      for (int kind = 0; kind < static_cast<int>(s.Of.size()); ++kind) {
+        const Int3 home = solved.Coordinates(s.Place[s.Of[kind][0]]);
+        std::size_t fixing = 0;
+        for (int r = 0; r < kRotations; ++r) {
+          Int3 to;
+          fixing += Rotate(r, home, to) == home;
+        }
+        most[kind] = fixing * fixing;
+      }
+      needed.assign(keys, 0);
+      for (int i = 0; i < static_cast<int>(s.Place.size()); ++i) {
+        for (int j : s.Of[s.Kind[i]]) {
+          for (int k : s.Of[s.Kind[i]]) {
+            if (i == j || j == k || i == k) continue;
+            needed[box->Key(i, j, k)] = box->table_[box->Key(i, j, k)].size() < most[s.Kind[i]];
+          }
+        }
+      }
+    }
+    const Effect e = effectOf(box->setups_[u]);
     std::vector<int> back(e.To.size());
     for (int i = 0; i < static_cast<int>(e.To.size()); ++i) back[e.To[i]] = i;
-    const int setupCost = 2 * Length(box->setups_[u]);
     for (const Cycle& b : base) {
       Cycle c = b;
-      c.Setup = u;
-      c.Cost = b.Cost + setupCost;
       for (int k = 0; k < 3; ++k) c.P[k] = back[b.P[k]];
+      if (!needed.empty() && !needed[box->Key(c.P[0], c.P[1], c.P[2])]) continue;
+      c.Setup = u;
+      c.Cost = b.Cost + 2 * setupLength;
       for (int k = 0; k < 3; ++k) {
         c.D[k] = Compose(Inverse(e.Turn[c.P[(k + 1) % 3]]), Compose(b.D[k], e.Turn[c.P[k]]));
       }
