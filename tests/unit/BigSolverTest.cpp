@@ -1,0 +1,249 @@
+// The 4x4x4 and 5x5x5 solver: every position turns reach is solved within
+// the length allowed, and hand-made positions no turns reach are refused.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <atomic>
+#include <random>
+
+#include "solver/CubieState.h"
+#include "solver/Solver.h"
+
+using solver::CubieState;
+using solver::Int3;
+using solver::Solution;
+
+namespace {
+
+int MostMoves(int n) { return n == 4 ? 600 : 1000; }
+
+CubieState Scrambled(int n, int turns, unsigned seed) {
+  CubieState state = CubieState::Solved(n);
+  std::mt19937 random(seed);
+  for (int i = 0; i < turns; ++i) {
+    state.Turn({static_cast<uint8_t>(random() % 3), static_cast<uint8_t>(random() % n),
+                static_cast<int8_t>(random() % 2 ? 1 : -1), 1});
+  }
+  return state;
+}
+
+// The rotations that keep the point where it is.
+int RotationsFixing(const Int3& point) {
+  int count = 0;
+  for (int r = 0; r < solver::kRotations; ++r) {
+    Int3 to;
+    count += solver::Rotate(r, point, to) == point;
+  }
+  return count;
+}
+
+// A rotation other than the identity that carries From to To.
+int Carrying(const Int3& from, const Int3& to) {
+  for (int r = 1; r < solver::kRotations; ++r) {
+    Int3 at;
+    if (solver::Rotate(r, from, at) == to) return r;
+  }
+  return -1;
+}
+
+// The cubies at the two places change places, each turned to fit.
+void Swap(CubieState& s, const Int3& a, const Int3& b) {
+  const int p = s.PlaceAt(a), q = s.PlaceAt(b);
+  std::swap(s.Piece[p], s.Piece[q]);
+  s.Rotation[p] = Carrying(s.Coordinates(s.Piece[p]), a);
+  s.Rotation[q] = Carrying(s.Coordinates(s.Piece[q]), b);
+}
+
+// The cubie at home at the place, turned in place by the rotation.
+void TurnInPlace(CubieState& s, const Int3& at, int rotation) {
+  s.Rotation[s.PlaceAt(at)] = rotation;
+}
+
+::testing::AssertionResult SolvesWithin(const CubieState& start) {
+  const std::atomic<bool> cancel{false};
+  const Solution solution = solver::SolveBig(start, cancel);
+  if (solution.Result != Solution::Outcome::Found) {
+    return ::testing::AssertionFailure() << "no solution";
+  }
+  if (static_cast<int>(solution.Moves.size()) > MostMoves(start.Size)) {
+    return ::testing::AssertionFailure() << solution.Moves.size() << " quarter turns";
+  }
+  CubieState state = start;
+  for (const VEKMove& move : solution.Moves) {
+    if (move.Width != 1 || !state.Turn(move)) return ::testing::AssertionFailure() << "bad move";
+  }
+  if (!solver::AtHome(state)) return ::testing::AssertionFailure() << "not home";
+  return ::testing::AssertionSuccess();
+}
+
+}  // namespace
+
+TEST(BigSolverTest, SolvesScramblesWithinTheBound) {
+  const struct {
+    int Size, Turns;
+    unsigned Seed;
+  } cases[] = {
+      {4, 0, 1},   {4, 5, 2},   {4, 12, 3},  {4, 40, 4},  {4, 100, 5}, {4, 200, 6},
+      {4, 200, 7}, {5, 0, 1},   {5, 5, 2},   {5, 12, 3},  {5, 40, 4},  {5, 100, 5},
+      {5, 200, 6}, {5, 200, 7}, {4, 200, 8}, {5, 200, 8}, {5, 150, 9}, {4, 150, 9},
+  };
+  for (const auto& c : cases) {
+    EXPECT_TRUE(SolvesWithin(Scrambled(c.Size, c.Turns, c.Seed)))
+        << "size " << c.Size << ", " << c.Turns << " turns, seed " << c.Seed;
+  }
+}
+
+TEST(BigSolverTest, TheWholeCubeTurnedNeedsNoMoves) {
+  for (int n = 4; n <= 5; ++n) {
+    CubieState state = CubieState::Solved(n);
+    for (int layer = 0; layer < n; ++layer) state.Turn({2, static_cast<uint8_t>(layer), 1, 1});
+    for (int layer = 0; layer < n; ++layer) state.Turn({0, static_cast<uint8_t>(layer), -1, 1});
+    const std::atomic<bool> cancel{false};
+    const Solution solution = solver::SolveBig(state, cancel);
+    EXPECT_EQ(solution.Result, Solution::Outcome::Found) << n;
+    EXPECT_TRUE(solution.Moves.empty()) << n;
+  }
+}
+
+// How many ways a cubie may stand turned at its own place: the centres off
+// the middle (and the wings) have one, so their place fixes their rotation.
+TEST(BigSolverTest, OnlyCornersMidgesAndMiddleCentresTurnInPlace) {
+  const struct {
+    Int3 Point;
+    int Ways;
+  } cases[] = {
+      {{3, 1, 1}, 1},  // 4x4x4 centre
+      {{3, 3, 1}, 1},  // 4x4x4 wing
+      {{3, 3, 3}, 3},  // corner
+      {{4, 2, 2}, 1},  // 5x5x5 X-centre
+      {{4, 2, 0}, 1},  // 5x5x5 centre next to a midge
+      {{4, 4, 2}, 1},  // 5x5x5 wing
+      {{4, 4, 0}, 2},  // midge
+      {{4, 0, 0}, 4},  // middle centre
+      {{4, 4, 4}, 3},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(RotationsFixing(c.Point), c.Ways)
+        << c.Point[0] << " " << c.Point[1] << " " << c.Point[2];
+  }
+}
+
+TEST(BigSolverTest, HandMadePositions) {
+  enum Expect { Solved, Refused };
+  const struct {
+    const char* Name;
+    int Size;
+    void (*Make)(CubieState&);
+    Expect Result;
+  } cases[] = {
+      {"corner twisted alone", 4,
+       [](CubieState& s) {
+         TurnInPlace(s, {3, 3, 3}, Carrying({3, 3, 3}, {3, 3, 3}));
+       },
+       Refused},
+      {"corner twisted alone", 5,
+       [](CubieState& s) {
+         TurnInPlace(s, {-4, 4, 4}, Carrying({-4, 4, 4}, {-4, 4, 4}));
+       },
+       Refused},
+      {"two corners swapped", 4,
+       [](CubieState& s) {
+         Swap(s, {3, 3, 3}, {-3, 3, 3});
+       },
+       Refused},
+      {"two corners swapped", 5,
+       [](CubieState& s) {
+         Swap(s, {4, 4, 4}, {4, -4, 4});
+       },
+       Refused},
+      {"midge flipped alone", 5,
+       [](CubieState& s) {
+         TurnInPlace(s, {4, 4, 0}, Carrying({4, 4, 0}, {4, 4, 0}));
+       },
+       Refused},
+      {"middle centre quarter-twisted", 5,
+       [](CubieState& s) {
+         TurnInPlace(s, {0, 4, 0}, solver::QuarterTurn(1, 1));
+       },
+       Refused},
+      {"middle centre half-twisted", 5,
+       [](CubieState& s) {
+         const int q = solver::QuarterTurn(2, -1);
+         TurnInPlace(s, {0, 0, -4}, solver::Compose(q, q));
+       },
+       Solved},
+      {"X-centre turned at its place", 5,
+       [](CubieState& s) {
+         TurnInPlace(s, {4, 2, 2}, solver::QuarterTurn(0, 1));
+       },
+       Refused},
+      {"centre turned at its place", 4,
+       [](CubieState& s) {
+         TurnInPlace(s, {1, 3, 1}, solver::QuarterTurn(1, 1));
+       },
+       Refused},
+      {"two centres swapped", 4,
+       [](CubieState& s) {
+         Swap(s, {3, 1, 1}, {3, -1, 1});
+       },
+       Refused},
+      {"two X-centres swapped", 5,
+       [](CubieState& s) {
+         Swap(s, {2, 4, 2}, {2, 4, -2});
+       },
+       Refused},
+      {"two wings swapped", 4,
+       [](CubieState& s) {
+         Swap(s, {3, 3, 1}, {3, 3, -1});
+       },
+       Solved},
+      {"two wings swapped", 5,
+       [](CubieState& s) {
+         Swap(s, {4, 4, 2}, {4, 4, -2});
+       },
+       Refused},
+      {"two middle centres swapped", 5,
+       [](CubieState& s) {
+         Swap(s, {4, 0, 0}, {0, 4, 0});
+       },
+       Refused},
+      {"cubie in the wrong kind of place", 4,
+       [](CubieState& s) { std::swap(s.Piece[0], s.Piece[1]); }, Refused},
+      {"rotation out of range", 5, [](CubieState& s) { s.Rotation[3] = 24; }, Refused},
+      {"a cubie missing", 4, [](CubieState& s) { s.Piece.pop_back(); }, Refused},
+      {"not a big cube", 3, [](CubieState&) {}, Refused},
+  };
+  for (const auto& c : cases) {
+    // On a scrambled cube as well as on the home cube.
+    for (int turns : {0, 30}) {
+      CubieState state = Scrambled(c.Size, 0, 1);
+      c.Make(state);
+      // Malformed arrays are never turned.
+      const bool wellFormed = state.Piece.size() == state.Rotation.size() &&
+                              std::all_of(state.Rotation.begin(), state.Rotation.end(),
+                                          [](int r) { return r < solver::kRotations; });
+      std::mt19937 random(turns);
+      for (int i = 0; wellFormed && i < turns; ++i) {
+        state.Turn({static_cast<uint8_t>(random() % 3), static_cast<uint8_t>(random() % c.Size),
+                    static_cast<int8_t>(random() % 2 ? 1 : -1), 1});
+      }
+      const CubieState& start = state;
+      const std::atomic<bool> cancel{false};
+      if (c.Result == Solved) {
+        EXPECT_TRUE(SolvesWithin(start)) << c.Name << ", size " << c.Size << ", " << turns;
+      } else {
+        EXPECT_EQ(solver::SolveBig(start, cancel).Result, Solution::Outcome::Unreachable)
+            << c.Name << ", size " << c.Size << ", " << turns;
+      }
+    }
+  }
+}
+
+TEST(BigSolverTest, ASetCancelStopsIt) {
+  for (int n = 4; n <= 5; ++n) {
+    const std::atomic<bool> cancel{true};
+    const Solution solution = solver::SolveBig(Scrambled(n, 60, 3), cancel);
+    EXPECT_EQ(solution.Result, Solution::Outcome::Cancelled) << n;
+    EXPECT_TRUE(solution.Moves.empty()) << n;
+  }
+}
