@@ -1,13 +1,13 @@
 #!/usr/bin/env bash
 # Draws the command icons and the application icon of Tessaro 3D from the SVG
 # pictures in resources/icons/src/ into resources/icons/:
-#   301..309.png  16x16, smooth alpha      401..409.png  32x32, smooth alpha
-#   101..109.png  16x16, on/off alpha      201..209.png  32x32, on/off alpha
+#   301..310.png  16x16, smooth alpha      401..410.png  32x32, smooth alpha
+#   101..110.png  16x16, on/off alpha      201..210.png  32x32, on/off alpha
 #   app.png (32x32), app-64.png, app-128.png: the application icon.
 #   hicolor/16.png ... hicolor/256.png: the same icon for the desktop's theme
 #   folders (installed, not embedded).
-# Command i (0..8): start over, open, save, stop!, settings, help, exit,
-# undo a turn, redo a turn.
+# Command i (0..9): start over, open, save, stop!, settings, help, exit,
+# undo a turn, redo a turn, hint.
 # The on/off set keeps a pixel where the smooth alpha is at least one half; its
 # edge colours are blended over a light grey first so that the cut edges look
 # like the usual grey of toolbars rather than dark and jagged. Each size has
@@ -29,7 +29,7 @@ trap 'rm -rf "$work"' EXIT
 png_opts=(-strip -depth 8 -define png:color-type=6 -define png:bit-depth=8
           -define png:exclude-chunks=date,time,tEXt,zTXt,iTXt)
 
-commands=(start-over open save stop settings help exit undo redo)
+commands=(start-over open save stop settings help exit undo redo hint)
 
 # smooth SVG SIZE FILE: the picture with its anti-aliased alpha.
 smooth() {
@@ -64,7 +64,7 @@ for size in 16 32 48 64 128 256; do
 done
 
 # Check the on/off set really has only the two alpha values.
-for f in "$out"/[12]0[1-9].png; do
+for f in "$out"/[12]0[1-9].png "$out"/[12]10.png; do
   values=$("$CONVERT" "$f" -alpha extract -unique-colors -format '%w' info:)
   [ "$values" -le 2 ] || { echo "$f: $values alpha values" >&2; exit 1; }
 done

@@ -6,7 +6,7 @@
 #include <wx/iconbndl.h>
 #include <wx/imaglist.h>
 
-constexpr int kCommandIconCount = 9;
+constexpr int kCommandIconCount = 10;
 
 // The sets with an alpha channel on systems that report a version above
 // 4.0 (major above 4 and minor above 0), the masked sets otherwise; both
