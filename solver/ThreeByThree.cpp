@@ -13,10 +13,10 @@ namespace {
 using namespace three;
 using model::Pieces;
 
-// Once a solution is known, the search goes on for shorter ones for this
-// many nodes: a fixed amount of work, so that a position always gets the
-// same solution.
-constexpr long kEffort = 400000;
+// Once a first solution is known, the search goes on for shorter ones for
+// this many more nodes: a fixed amount of work, not of time, so that a
+// position always gets the same solution.
+constexpr long kEffort = 300000;
 constexpr int kNoFace = -1;
 constexpr int kMaxLength = 64;
 
@@ -43,7 +43,7 @@ class Search {
  private:
   bool Stopped() {
     if ((++nodes_ & 4095) == 0 && cancel_) cancelled_ = true;
-    return cancelled_ || (best_ < kMaxLength && nodes_ > kEffort);
+    return cancelled_ || (firstFound_ >= 0 && nodes_ > firstFound_ + kEffort);
   }
 
   void Phase1(int twist, int flip, int slice, int side, int cost, int depth, int last) {
@@ -80,6 +80,7 @@ class Search {
       budget2_ = budget;
       if (Phase2(corner, edge, slice, centres, 0, depth1, last, kNoFace)) {
         best_ = budget1_ + budget;
+        if (firstFound_ < 0) firstFound_ = nodes_;
         bestMoves_.assign(path_, path_ + found_);
         return;
       }
@@ -94,7 +95,8 @@ class Search {
     if (Stopped()) return false;
     const int h = std::max({tables_.CornerSlice[corner * kSlicePermutations + slice],
                             tables_.EdgeSlice[edge * kSlicePermutations + slice],
-                            tables_.CornerCentres[corner * kCentres + centres]});
+                            tables_.CornerCentres[corner * kCentres + centres],
+                            tables_.EdgeCentres[edge * kCentres + centres]});
     if (cost + h > budget2_) return false;
     if (h == 0) {
       found_ = depth;
@@ -124,7 +126,7 @@ class Search {
   int budget1_ = 0, budget2_ = 0;
   int best_ = kMaxLength;
   std::vector<int> bestMoves_;
-  long nodes_ = 0;
+  long nodes_ = 0, firstFound_ = -1;
   bool cancelled_ = false;
 };
 

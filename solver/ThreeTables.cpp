@@ -222,6 +222,10 @@ Tables::Tables() {
     return CornerMove[i / kCentres * kPhase2Moves + m] * kCentres +
            CentreMove[i % kCentres * kPhase2Moves + m];
   });
+  EdgeCentres = Distances(kEdgePermutations * kCentres, phase2Costs, [&](int i, int m) {
+    return EdgeMove[i / kCentres * kPhase2Moves + m] * kCentres +
+           CentreMove[i % kCentres * kPhase2Moves + m];
+  });
 }
 
 std::size_t Tables::Bytes() const {
@@ -230,7 +234,8 @@ std::size_t Tables::Bytes() const {
                         &SlicePermutationMove, &CentreMove}) {
     bytes += t->size() * sizeof(uint16_t);
   }
-  for (const auto* t : {&SliceTwist, &SliceFlip, &CornerSlice, &EdgeSlice, &CornerCentres}) {
+  for (const auto* t :
+       {&SliceTwist, &SliceFlip, &CornerSlice, &EdgeSlice, &CornerCentres, &EdgeCentres}) {
     bytes += t->size();
   }
   return bytes;

@@ -54,6 +54,7 @@ struct Tables {
   std::vector<uint8_t> CornerSlice;    // corner permutation * 24 + slice permutation
   std::vector<uint8_t> EdgeSlice;      // edge permutation * 24 + slice permutation
   std::vector<uint8_t> CornerCentres;  // corner permutation * kCentres + centres
+  std::vector<uint8_t> EdgeCentres;    // edge permutation * kCentres + centres
   Tables();
   std::size_t Bytes() const;
 };

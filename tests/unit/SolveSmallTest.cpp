@@ -58,7 +58,7 @@ TEST(SolveSmallTest, ScramblesGoHomeWithinTheBound) {
   } cases[] = {{2, 5, 14}, {2, 12, 14}, {2, 40, 14}, {2, 200, 14},
                {3, 5, 60}, {3, 20, 60}, {3, 60, 60}, {3, 200, 60}};
   for (const Case& c : cases) {
-    for (unsigned seed = 1; seed <= 4; ++seed) {
+    for (unsigned seed = 1; seed <= 3; ++seed) {
       CubieState s = Scrambled(c.size, c.turns, seed);
       const Solution solution = Solve(s);
       ASSERT_EQ(solution.Result, Solution::Outcome::Found) << c.size << " " << c.turns;
