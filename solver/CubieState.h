@@ -43,6 +43,7 @@ struct CubieState {
   bool operator==(const CubieState& Other) const {
     return Size == Other.Size && Piece == Other.Piece && Rotation == Other.Rotation;
   }
+  bool operator!=(const CubieState& Other) const { return !(*this == Other); }
 };
 
 // The state of a real cube, or nothing while a cubie stands off the grid or

@@ -19,6 +19,8 @@ struct Solution {
     Unreachable,
     // Cancel was set before a solution was found.
     Cancelled,
+    // A cubie stands off the grid or two share a place: no position at all.
+    OffGrid,
   };
   Outcome Result = Outcome::Unreachable;
   std::vector<VEKMove> Moves;  // when Found: Width 1, Sign +1 or -1
@@ -28,6 +30,20 @@ struct Solution {
 Solution SolveTwo(const CubieState& Position, const std::atomic<bool>& Cancel);
 Solution SolveThree(const CubieState& Position, const std::atomic<bool>& Cancel);
 Solution SolveBig(const CubieState& Position, const std::atomic<bool>& Cancel);
+
+// The solution for a position of any size.
+Solution Solve(const CubieState& Position, const std::atomic<bool>& Cancel);
+// What a real cube needs, read on the thread that turns it: nothing when it
+// reads solved already (look-alike cubies may stand in each other's
+// places), the position to solve otherwise.
+struct Reading {
+  Solution::Outcome Result = Solution::Outcome::Found;  // Found or OffGrid
+  bool ReadsSolved = false;
+  CubieState Position;
+};
+Reading Read(const VEKBigCube& Cube);
+// Read and Solve in one, for callers that may wait.
+Solution Solve(const VEKBigCube& Cube, const std::atomic<bool>& Cancel);
 
 // Whether the cubies on the surface stand at home, all turned by one
 // whole-cube rotation (the cubies inside are never seen and may stand

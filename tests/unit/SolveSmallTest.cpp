@@ -26,7 +26,7 @@ CubieState Scrambled(int n, int turns, unsigned seed) {
   return s;
 }
 
-Solution Solve(const CubieState& s, const std::atomic<bool>& cancel = kGoOn) {
+Solution SolveSmall(const CubieState& s, const std::atomic<bool>& cancel = kGoOn) {
   return s.Size == 2 ? solver::SolveTwo(s, cancel) : solver::SolveThree(s, cancel);
 }
 
@@ -60,7 +60,7 @@ TEST(SolveSmallTest, ScramblesGoHomeWithinTheBound) {
   for (const Case& c : cases) {
     for (unsigned seed = 1; seed <= 3; ++seed) {
       CubieState s = Scrambled(c.size, c.turns, seed);
-      const Solution solution = Solve(s);
+      const Solution solution = SolveSmall(s);
       ASSERT_EQ(solution.Result, Solution::Outcome::Found) << c.size << " " << c.turns;
       EXPECT_LE(static_cast<int>(solution.Moves.size()), c.bound);
       for (const VEKMove& m : solution.Moves) {
@@ -106,7 +106,7 @@ TEST(SolveSmallTest, TwoByTwoIsAsShortAsBreadthFirst) {
   }
   for (unsigned seed = 1; seed <= 300; ++seed) {
     const CubieState s = Scrambled(2, 1 + seed % kDepth, seed);
-    EXPECT_EQ(static_cast<int>(Solve(s).Moves.size()), distance.at(key(s))) << seed;
+    EXPECT_EQ(static_cast<int>(SolveSmall(s).Moves.size()), distance.at(key(s))) << seed;
   }
 }
 
@@ -136,14 +136,14 @@ TEST(SolveSmallTest, PositionsNoTurnsReachAreUnreachable) {
             }
           }
         }
-        EXPECT_EQ(Solve(s).Result, Solution::Outcome::Unreachable) << c.what << flips;
+        EXPECT_EQ(SolveSmall(s).Result, Solution::Outcome::Unreachable) << c.what << flips;
       }
       continue;
     }
     // The place's coordinates stay where a cubie stood at home: place it home first.
     s = CubieState::Solved(c.size);
     s.Rotation[c.place] = TurnInPlace(s, c.place, c.quarterAxis);
-    EXPECT_EQ(Solve(s).Result, Solution::Outcome::Unreachable) << c.what;
+    EXPECT_EQ(SolveSmall(s).Result, Solution::Outcome::Unreachable) << c.what;
   }
 }
 
@@ -151,7 +151,7 @@ TEST(SolveSmallTest, ACentreHalfTurnedAloneIsSolved) {
   CubieState s = CubieState::Solved(3);
   const int top = s.PlaceAt({0, 2, 0});
   s.Rotation[top] = solver::Compose(solver::QuarterTurn(1, 1), solver::QuarterTurn(1, 1));
-  const Solution solution = Solve(s);
+  const Solution solution = SolveSmall(s);
   ASSERT_EQ(solution.Result, Solution::Outcome::Found);
   for (const VEKMove& m : solution.Moves) s.Turn(m);
   EXPECT_TRUE(solver::AtHome(s));
@@ -175,7 +175,7 @@ TEST(SolveSmallTest, CentreTwistsFollowTheCornerOrder) {
 TEST(SolveSmallTest, CancelledBeforeTheStart) {
   const std::atomic<bool> cancel{true};
   for (int n : {2, 3})
-    EXPECT_EQ(Solve(Scrambled(n, 30, 3), cancel).Result, Solution::Outcome::Cancelled);
+    EXPECT_EQ(SolveSmall(Scrambled(n, 30, 3), cancel).Result, Solution::Outcome::Cancelled);
 }
 
 }  // namespace

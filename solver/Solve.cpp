@@ -1,0 +1,36 @@
+#include "puzzle/VekCube.h"
+#include "solver/Solver.h"
+
+namespace solver {
+
+Solution Solve(const CubieState& Position, const std::atomic<bool>& Cancel) {
+  switch (Position.Size) {
+    case 2: return SolveTwo(Position, Cancel);
+    case 3: return SolveThree(Position, Cancel);
+    case 4:
+    case 5: return SolveBig(Position, Cancel);
+    default: return {Solution::Outcome::OffGrid, {}};
+  }
+}
+
+Reading Read(const VEKBigCube& Cube) {
+  Reading reading;
+  std::optional<CubieState> position = ReadCubies(Cube);
+  if (!position) {
+    reading.Result = Solution::Outcome::OffGrid;
+    return reading;
+  }
+  // What the player sees decides, not which cubie stands where.
+  reading.ReadsSolved = Cube.IsSolved();
+  reading.Position = std::move(*position);
+  return reading;
+}
+
+Solution Solve(const VEKBigCube& Cube, const std::atomic<bool>& Cancel) {
+  const Reading reading = Read(Cube);
+  if (reading.Result != Solution::Outcome::Found) return {reading.Result, {}};
+  if (reading.ReadsSolved) return {Solution::Outcome::Found, {}};
+  return Solve(reading.Position, Cancel);
+}
+
+}  // namespace solver
