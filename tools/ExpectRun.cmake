@@ -1,5 +1,6 @@
 # Runs a command and checks what it did, for the tests of cube-snapshot:
-#   cmake -DEXPECT_EXIT=N [-DEXPECT_STDOUT=text] [-DEXPECT_STDERR=regex]
+#   cmake -DEXPECT_EXIT=N [-DEXPECT_STDOUT=text] [-DEXPECT_STDOUT_MATCHES=regex]
+#         [-DEXPECT_STDERR=regex]
 #         [-DEXPECT_PNG=file] [-DMAKE_FIFO=path] [-DREAD_ONLY=path]
 #         -P ExpectRun.cmake -- command args...
 # EXPECT_STDOUT is the whole standard output without its last line end;
@@ -45,6 +46,9 @@ if(NOT "${code}" STREQUAL "${EXPECT_EXIT}")
 endif()
 if(DEFINED EXPECT_STDOUT AND NOT "${out}" STREQUAL "${EXPECT_STDOUT}")
   string(APPEND failures "standard output '${out}', expected '${EXPECT_STDOUT}'\n")
+endif()
+if(DEFINED EXPECT_STDOUT_MATCHES AND NOT "${out}" MATCHES "${EXPECT_STDOUT_MATCHES}")
+  string(APPEND failures "standard output does not match '${EXPECT_STDOUT_MATCHES}'\n")
 endif()
 if(DEFINED EXPECT_STDERR AND NOT "${err}" MATCHES "${EXPECT_STDERR}")
   string(APPEND failures "standard error does not match '${EXPECT_STDERR}'\n")

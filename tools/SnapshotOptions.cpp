@@ -122,6 +122,8 @@ constexpr OptionInfo kOptions[] = {
     {"--moves", ActionKind::Moves, "moves in the cube notation"},
     {"--facelets", ActionKind::Facelets, nullptr},
     {"--digits", ActionKind::Digits, nullptr},
+    {"--solve", ActionKind::Solve, nullptr},
+    {"--hint", ActionKind::Hint, nullptr},
 };
 
 bool ParseValue(const std::string& value, Action& action) {
@@ -153,7 +155,9 @@ bool ParseValue(const std::string& value, Action& action) {
     case ActionKind::Redo:
     case ActionKind::Status:
     case ActionKind::Facelets:
-    case ActionKind::Digits: return true;
+    case ActionKind::Digits:
+    case ActionKind::Solve:
+    case ActionKind::Hint: return true;
   }
   return false;
 }
@@ -164,7 +168,8 @@ const char* Usage() {
   return "usage: cube-snapshot [--size N] [--load FILE] [--scramble K] [--seed S] [--save FILE] "
          "[--passes P] [--width W] [--height H] [--background 0xBBGGRR] [--body 0xBBGGRR] "
          "[--rotate AXIS,DEGREES] [--pick X,Y] [--drag X1,Y1:X2,Y2[:...]] [--undo] [--redo] "
-         "[--status] [--moves \"ALG\"] [--facelets] [--digits] OUT.png";
+         "[--status] [--moves \"ALG\"] [--facelets] [--digits] [--solve] [--hint] "
+         "OUT.png";
 }
 
 bool Parse(int argc, const char* const* argv, Options& Result, std::string& Error) {

@@ -28,6 +28,8 @@ enum class ActionKind {
   Moves,       // File: moves in the cube notation, faces named for the view
   Facelets,    // prints the stickers' face letters (U R F D L B, 6 N^2 of them)
   Digits,      // prints the stickers' digits and quarter turns, in the same order
+  Solve,       // prints a solution in the notation, faces named for the view, and plays it
+  Hint,        // prints the first move of a solution only
 };
 
 struct PixelPoint {

@@ -1,6 +1,7 @@
 // cube-snapshot: sets up the puzzle as the game starts it, runs the actions
 // of the command line in their order, and writes the last picture as a PNG.
 #include <algorithm>
+#include <atomic>
 #include <cerrno>
 #include <cmath>
 #include <cstdio>
@@ -20,6 +21,7 @@
 #include "render/OSMesaWindow.h"
 #include "render/PngWriter.h"
 #include "render/VekGL.h"
+#include "solver/Solver.h"
 #include "tools/SnapshotOptions.h"
 
 namespace {
@@ -75,6 +77,9 @@ class Snapshot {
   void Scramble(int turns);
   // Moves in the notation, faces named for the current view, without frames.
   bool PlayMoves(const std::string& text);
+  // Prints a solution (or its first move) in the notation; the whole one is
+  // also played, without frames.
+  bool Solve(bool whole);
   // Frames drawn while something moves have one pass, as in the game with
   // antialiasing while moving off; only the still picture gets DrawQuality.
   void Moving() { gl_.Passes = 1; }
@@ -169,6 +174,8 @@ bool Snapshot::Run(const snapshot::Action& action) {
       std::fflush(stdout);
       return true;
     case ActionKind::Moves: return PlayMoves(action.File);
+    case ActionKind::Solve:
+    case ActionKind::Hint: return Solve(action.Kind == ActionKind::Solve);
     case ActionKind::Facelets:
     case ActionKind::Digits: {
       const FaceFrame view = FacesSeenFrom(gl_.Camera.Eye, gl_.Camera.Up);
@@ -261,6 +268,28 @@ bool Snapshot::PlayMoves(const std::string& text) {
   cube.Owner = owner;
   if (!turned) std::fprintf(stderr, "cube-snapshot: --moves: a layer was not whole\n");
   return turned;
+}
+
+bool Snapshot::Solve(bool whole) {
+  VEKBigCube& cube = *gl_.Cube;
+  const std::atomic<bool> never{false};
+  const solver::Solution solution = solver::Solve(cube, never);
+  using Outcome = solver::Solution::Outcome;
+  if (solution.Result != Outcome::Found) {
+    std::fprintf(stderr, "cube-snapshot: %s\n",
+                 solution.Result == Outcome::OffGrid ? "a cubie stands off the grid"
+                                                     : "no turns can solve this cube");
+    return false;
+  }
+  std::vector<VEKMove> moves = solution.Moves;
+  if (!whole && !moves.empty()) moves.resize(1);
+  const std::string text =
+      NotationText(moves, FacesSeenFrom(gl_.Camera.Eye, gl_.Camera.Up), cube.Size);
+  std::printf("%s\n", moves.empty() ? "solved already" : text.c_str());
+  std::fflush(stdout);
+  if (!whole) return true;
+  for (const VEKMove& m : moves) cube.TurnLayers(m.Axis, m.Layer, m.Layer, m.Sign, false);
+  return true;
 }
 
 void Snapshot::Scramble(int turns) {
