@@ -225,10 +225,44 @@ int VEKGL::BandsPerPass(long long Threshold) const {
       std::min<long long>((pixels + PixelsPerTick - 1) / PixelsPerTick, windowHeight_));
 }
 
+namespace {
+// The edges of the box around the layers of a move, a little outside the
+// cube so that the cubies do not hide them.
+void DrawLayerOutline(const VEKBigCube& cube, const VEKMove& move) {
+  constexpr float kMargin = 0.08f;
+  const float outer = cube.LayerCoordinate(cube.Size - 1) + 0.8f + kMargin;
+  float low[3] = {-outer, -outer, -outer}, high[3] = {outer, outer, outer};
+  low[move.Axis] = cube.LayerCoordinate(move.Layer) - 0.8f - kMargin;
+  high[move.Axis] = cube.LayerCoordinate(move.Layer + move.Width - 1) + 0.8f + kMargin;
+  glPushAttrib(GL_ENABLE_BIT | GL_CURRENT_BIT | GL_LINE_BIT);
+  glDisable(GL_TEXTURE_2D);
+  glDisable(GL_LIGHTING);
+  glLineWidth(3.0f);
+  glColor3ub(255, 190, 0);
+  glBegin(GL_LINES);
+  for (int a = 0; a < 3; ++a) {
+    // The four edges along axis a.
+    for (int corner = 0; corner < 4; ++corner) {
+      float from[3], to[3];
+      const int b = (a + 1) % 3, c = (a + 2) % 3;
+      from[a] = low[a];
+      to[a] = high[a];
+      from[b] = to[b] = corner & 1 ? high[b] : low[b];
+      from[c] = to[c] = corner & 2 ? high[c] : low[c];
+      glVertex3fv(from);
+      glVertex3fv(to);
+    }
+  }
+  glEnd();
+  glPopAttrib();
+}
+}  // namespace
+
 void VEKGL::DrawPass(int Pass, double Aspect) {
   glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
   AccPerspective(30.0, Aspect, 2.0, 40.0, kJitter[Pass][0], kJitter[Pass][1], 0.0, 0.0, 1.0);
   mesh_.Draw();
+  if (Hint && Hint->ValidFor(Cube->Size)) DrawLayerOutline(*Cube, *Hint);
 }
 
 namespace {
@@ -248,6 +282,8 @@ void VEKGL::CapturePicture(std::vector<uint8_t>& Out) const {
   GLint viewport[4] = {0, 0, 0, 0};
   if (Attached()) glGetIntegerv(GL_VIEWPORT, viewport);
   Append(Out, viewport);
+  const VEKMove noHint{3, 0, 0, 0};
+  Append(Out, Hint.value_or(noHint));
   if (!Cube || !Cube->Cubies) return;
   Append(Out, Cube->Size);
   for (int b = 0; b < Cube->CubieCount; ++b) {

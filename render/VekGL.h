@@ -4,8 +4,10 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <vector>
 
+#include "puzzle/MoveHistory.h"
 #include "render/CubeMesh.h"
 #include "render/VekMath.h"
 #include "render/VekWindow.h"
@@ -51,6 +53,8 @@ class VEKGL {
   VEKLight Light;
   VEKColor ClearColor;
   VEKBigCube* Cube = nullptr;
+  // A layer outlined over the cube: the turn a hint proposes.
+  std::optional<VEKMove> Hint;
   // Frames asked for since construction (drawn or not); lets callers and
   // tests see how many frames an animation produced.
   uint64_t FramesDrawn = 0;
