@@ -48,6 +48,7 @@ bool Game::NewGameFrom(int size, const std::vector<notation::Move>& scramble, VE
 
 bool Game::StartScrambled(int size, const std::function<bool()>& scramble) {
   paused_ = false;
+  helpUsed_ = givenUp_ = false;
   view_.ShowStatus(gametext::kScrambling);
   kept_.Discard();
   // A new game is no opened file: Save asks for a name rather than write
@@ -78,6 +79,43 @@ bool Game::StartScrambled(int size, const std::function<bool()>& scramble) {
   StartClock(0);
   view_.ShowStatus(gametext::kReady);
   return true;
+}
+
+void Game::HintShown() {
+  if (!Running()) return;
+  helpUsed_ = true;
+  scrambleTurns_ = 0;
+  Keep();
+}
+
+bool Game::PlaySolution(const std::vector<VEKMove>& moves) {
+  if (Scrambling() || playingMoves_ || paused_ || cube_.Busy) return false;
+  if (Running()) seconds_ = stopwatch_.Seconds();
+  // Given up: no game runs from here, whatever the turns bring.
+  phase_ = Phase::None;
+  helpUsed_ = givenUp_ = true;
+  scrambleTurns_ = 0;
+  kept_.Discard();
+  cube_.History.Clear();
+  playingMoves_ = playingSolution_ = true;
+  cube_.StopShuffle = false;
+  view_.ShowStatus(gametext::kSolving);
+  view_.ShowScrambling(true);
+  view_.ShowGame();
+  bool all = true;
+  for (const VEKMove& m : moves) {
+    all = !cube_.StopShuffle && cube_.TurnLayers(m.Axis, m.Layer, m.Layer, m.Sign);
+    if (!all) break;
+  }
+  cube_.StopShuffle = false;
+  playingMoves_ = playingSolution_ = false;
+  const bool solved = all && cube_.IsSolved();
+  if (solved) phase_ = Phase::Solved;
+  restingStatus_ = solved ? gametext::kSolvedByComputer : gametext::kSolutionStopped;
+  view_.ShowScrambling(false);
+  view_.ShowGame();
+  view_.ShowStatus(restingStatus_);
+  return all;
 }
 
 void Game::StopScramble() {
@@ -132,6 +170,7 @@ void Game::Stop(int size) {
   seconds_ = 0;
   clockShown_ = false;
   scrambleTurns_ = 0;
+  helpUsed_ = givenUp_ = false;
   scrambleText_.clear();
   Count();
   fileName_.clear();
@@ -206,7 +245,7 @@ void Game::Solve() {
   const bool record = scrambleTurns_ >= static_cast<uint32_t>(kRecordScrambleTurns) && records_.Offer(cube_.Size, solve);
   scrambleTurns_ = 0;
   solvedWithRecord_ = record;
-  restingStatus_ = gametext::Solved(seconds_, counted_, record);
+  restingStatus_ = gametext::Solved(seconds_, counted_, record, helpUsed_);
   kept_.Discard();  // a finished game is nothing to continue
   view_.ShowGame();
   if (record) view_.KeepRecords();

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "game/GameClock.h"
+#include "puzzle/MoveHistory.h"
 #include "puzzle/Notation.h"
 
 struct VEKBigCube;
@@ -118,6 +119,20 @@ class Game {
   // Whether the last solve set a record.
   bool SolvedWithRecord() const { return solvedWithRecord_; }
 
+  // A hint was shown: the running game can no longer set a record (a kept
+  // or saved copy of it neither, as it no longer claims its scramble).
+  void HintShown();
+  // Whether a hint was shown in the running game, or the computer solved it.
+  bool HelpUsed() const { return helpUsed_; }
+  bool SolvedByComputer() const { return phase_ == Phase::Solved && givenUp_; }
+  // The computer's turns are being played.
+  bool PlayingSolution() const { return playingSolution_; }
+  // The computer solves the cube: the running game is given up (its clock
+  // stops, it is no longer kept and sets no record) and the turns are
+  // played animated, like a scramble: Stop or a new drag (StopScramble)
+  // ends them after the turn in progress. False when not all were played.
+  bool PlaySolution(const std::vector<VEKMove>& moves);
+
   // The clock's timer ticked: the seconds are read anew.
   void Tick();
   // A drag begins and ends: the status says so, and at its end shows what
@@ -161,6 +176,9 @@ class Game {
   bool playingMoves_ = false;
   bool paused_ = false;
   bool solvedWithRecord_ = false;
+  bool helpUsed_ = false;
+  bool givenUp_ = false;  // the computer was asked to solve the game
+  bool playingSolution_ = false;
   std::string fileName_;
   // Set by a rejected Open: Save then asks for a name, so that the rejected
   // file is never overwritten.

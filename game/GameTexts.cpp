@@ -27,11 +27,14 @@ std::string GameMoves(const std::string& scramble, const std::string& moves) {
          "\nХоды: " + (moves.empty() ? std::string("нет") : moves);
 }
 
-std::string Solved(int32_t seconds, uint32_t moves, bool record) {
+std::string Solved(int32_t seconds, uint32_t moves, bool record, bool helpUsed) {
   std::string text = "Собрано! " + FormatGameClock(seconds) + ", ходов: " + std::to_string(moves);
   if (record) text += ". Новый рекорд!";
+  if (helpUsed) text += std::string(". ") + kNoRecordWithHelp;
   return text;
 }
+
+std::string Hint(const std::string& move) { return "Подсказка: " + move; }
 
 std::string SolvedBanner(int32_t seconds, uint32_t moves) {
   const uint32_t tens = moves % 100, ones = moves % 10;

@@ -27,6 +27,15 @@ inline constexpr char kCopyMovesHint[] = "Ctrl+C — скопировать хо
 inline constexpr char kTypeMovesCaption[] = "Ввести ходы";
 inline constexpr char kTypedScrambleCaption[] = "Начать с перемешивания";
 inline constexpr char kGameMovesCaption[] = "Ходы игры";
+inline constexpr char kSearching[] = "Ищу решение...";
+inline constexpr char kSolving[] = "Решаю...";
+inline constexpr char kSolvedByComputer[] = "Решено компьютером";
+inline constexpr char kSolutionStopped[] = "Решение остановлено, игра прервана";
+inline constexpr char kNoRecordWithHelp[] = "С подсказкой — без рекорда";
+inline constexpr char kSolvedAlready[] = "Куб уже собран";
+inline constexpr char kCannotBeSolved[] =
+    "Этот куб нельзя собрать поворотами: он собран вручную (например, повёрнут один угол)";
+inline constexpr char kCubieOffGrid[] = "Кубик стоит не на своём месте в решётке: решения нет";
 inline constexpr char kMovesPrompt[] = "Ходы в обозначениях куба, через пробел (например, R U R' U'):";
 
 // "Ходов: 42", the counter beside the clock.
@@ -35,8 +44,11 @@ std::string MovesCaption(uint32_t moves);
 std::string BadMoves(const notation::Parsed& parsed, int size);
 // The scramble and the player's moves, as the player can read and copy them.
 std::string GameMoves(const std::string& scramble, const std::string& moves);
-// "Собрано! 00:01:57, ходов: 42", with ". Новый рекорд!" after a record.
-std::string Solved(int32_t seconds, uint32_t moves, bool record);
+// "Собрано! 00:01:57, ходов: 42", with ". Новый рекорд!" after a record,
+// or saying that a hint made it no record.
+std::string Solved(int32_t seconds, uint32_t moves, bool record, bool helpUsed = false);
+// "Подсказка: R'", the hint on the status line.
+std::string Hint(const std::string& move);
 // The solved moment over the picture: "Собрано за 00:01:57, 42 хода".
 std::string SolvedBanner(int32_t seconds, uint32_t moves);
 // "Ошибка: не удалось сохранить файл (<why>)!" for the errno of a failed save of path.

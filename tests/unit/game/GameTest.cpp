@@ -16,6 +16,7 @@
 #include "puzzle/Facelets.h"
 #include "puzzle/GameTrailer.h"
 #include "puzzle/Random.h"
+#include "solver/Solver.h"
 #include "tests/unit/TestCubes.h"
 #include "tests/unit/app/TestFiles.h"
 
@@ -415,4 +416,45 @@ TEST(GameTexts, TheSolvedMomentCountsMovesInRussian) {
     EXPECT_EQ(gametext::SolvedBanner(117, moves),
               "Собрано за 00:01:57, " + std::to_string(moves) + " " + word);
   }
+}
+
+// A hint costs the record (kept copies too); the computer's solution gives
+// the game up: the clock stands, nothing is kept, the solve is the computer's.
+TEST_F(GameTest, HelpCostsTheRecordAndTheComputersSolutionGivesTheGameUp) {
+  const std::atomic<bool> never{false};
+  cube.ShuffleRotateCount = 25;
+  ASSERT_TRUE(game.NewGame(2));
+  game.HintShown();
+  EXPECT_TRUE(game.HelpUsed());
+  std::optional<GameTrailer> keptTrailer;
+  ASSERT_EQ(LoadGameWithTrailer(*HeadlessRenderer(2, 90)->Cube, kept.Own(), keptTrailer), 2);
+  EXPECT_EQ(keptTrailer.value().ScrambleTurns, 0u);
+  for (const VEKMove& m : solver::Solve(cube, never).Moves) {
+    cube.History.Record(m);
+    ASSERT_TRUE(cube.TurnLayers(m.Axis, m.Layer, m.Layer, m.Sign, false));
+    game.PlayerTurned();
+  }
+  EXPECT_EQ(game.State(), Game::Phase::Solved);
+  EXPECT_FALSE(game.SolvedWithRecord());
+  EXPECT_NE(view.Status().find(gametext::kNoRecordWithHelp), std::string::npos) << view.Status();
+
+  for (const bool stopped : {true, false}) {
+    ASSERT_TRUE(game.NewGame(2));
+    Turn(2);
+    clock.now += seconds(5);
+    const std::vector<VEKMove> moves = solver::Solve(cube, never).Moves;
+    cube.AfterStepFrame = [&] {
+      clock.now += hours(1);
+      if (stopped) game.StopScramble();
+    };
+    EXPECT_EQ(game.PlaySolution(moves), !stopped);
+    cube.AfterStepFrame = nullptr;
+    game.Tick();
+    EXPECT_EQ(Shown(game), std::string(stopped ? "None" : "Solved") + ", clock 5, moves 2, scramble 0");
+    EXPECT_EQ(game.SolvedByComputer(), !stopped);
+    EXPECT_EQ(view.Status(), stopped ? gametext::kSolutionStopped : gametext::kSolvedByComputer);
+    EXPECT_EQ(cube.IsSolved(), !stopped);
+    EXPECT_EQ(KeptFiles(), Strings{});
+  }
+  EXPECT_FALSE(records.Best(2));
 }
