@@ -1,5 +1,5 @@
 // The command icons (index 0 Start over, 1 Open, 2 Save, 3 Stop!,
-// 4 Settings, 5 Help, 6 Exit, 7 Undo a turn, 8 Redo a turn) and the application icon, from the pictures
+// 4 Settings, 5 Help, 6 Exit, 7 Undo a turn, 8 Redo a turn, 9 Hint) and the application icon, from the pictures
 // embedded in the game.
 #pragma once
 

@@ -1,6 +1,7 @@
 #include "app/toolkit/Toolkit.h"
 
 #include <gtk/gtk.h>
+#include <wx/toolbar.h>
 #include <wx/intl.h>
 #include <wx/menu.h>
 #include <wx/translation.h>
@@ -39,6 +40,21 @@ void ShowImages(wxMenu& menu) {
 
 void ShowMenuImages(wxMenuBar& bar) {
   for (size_t i = 0; i < bar.GetMenuCount(); ++i) ShowImages(*bar.GetMenu(i));
+}
+
+void CompactToolButtons(wxToolBar& bar) {
+  GtkWidget* widget = bar.GetHandle();
+  if (!widget) return;
+  gtk_widget_set_name(widget, "tessaro-commands");
+  static GtkCssProvider* const provider = [] {
+    GtkCssProvider* css = gtk_css_provider_new();
+    gtk_css_provider_load_from_data(
+        css, "#tessaro-commands button { padding-left: 2px; padding-right: 2px; }", -1, nullptr);
+    gtk_style_context_add_provider_for_screen(gdk_screen_get_default(), GTK_STYLE_PROVIDER(css),
+                                              GTK_STYLE_PROVIDER_PRIORITY_APPLICATION);
+    return css;
+  }();
+  (void)provider;
 }
 
 namespace {

@@ -4,6 +4,7 @@
 #include <functional>
 
 class wxMenuBar;
+class wxToolBar;
 class wxWindow;
 
 // Asks the toolkit for Russian texts in its own dialogs and buttons (the
@@ -15,6 +16,9 @@ bool AskToolkitForRussian();
 // GTK 3 hides the images of menu items unless asked; shows them on every
 // item of the bar that has one.
 void ShowMenuImages(wxMenuBar& bar);
+// The bar's buttons a little narrower than the theme draws them, so that
+// every command fits the window's width.
+void CompactToolButtons(wxToolBar& bar);
 
 // Whether any of the window can be on screen: false while its top-level
 // window is minimised, withdrawn or unmapped (the toolkit's own flags miss

@@ -27,6 +27,10 @@ int AnimationInput::FilterEvent(wxEvent& event) {
     releasedDuringAnimation_ = true;
   }
   const bool scrambling = hooks_.Scrambling();
+  if ((type == wxEVT_LEFT_DOWN || type == wxEVT_RIGHT_DOWN) && event.GetEventObject() == &canvas_ &&
+      hooks_.PlayingSolution && hooks_.PlayingSolution()) {
+    hooks_.StopScramble();
+  }
   if (type == wxEVT_MENU || type == wxEVT_TOOL) {
     const int id = event.GetId();
     if (scrambling && (IsStopCommand(id) || IsExitCommand(id))) {

@@ -19,6 +19,8 @@ class AnimationInput : public wxEventFilter {
     std::function<void()> StopScramble;
     // Any input at all (here or in a dialog) may change the picture.
     std::function<void()> Input;
+    // The computer's solution is being played: a press on the cube stops it.
+    std::function<bool()> PlayingSolution;
   };
   // Filters the whole application's events from now until destroyed.
   AnimationInput(wxGLCanvas& canvas, Hooks hooks);

@@ -35,6 +35,8 @@ CommandBars::CommandBars(wxFrame& frame, const wxImageList& small, const wxImage
   item(game, kTypeMoves, "Ввести ходы...", -1);
   item(game, kTypedScramble, "Начать с перемешивания...", -1);
   item(game, kGameMoves, "Ходы игры", -1);
+  item(game, kHint, "Подсказка\tH", 9);
+  item(game, kSolve, "Решить", -1);
   // Exit stays last, below its separator.
   game->AppendSeparator();
   item(game, kN13, "Выход", 6);
@@ -65,6 +67,7 @@ CommandBars::CommandBars(wxFrame& frame, const wxImageList& small, const wxImage
 
   ToolBarButton = frame.CreateToolBar(wxTB_HORIZONTAL | wxTB_FLAT | wxTB_NODIVIDER);
   ToolBarButton->SetToolBitmapSize(wxSize(32, 32));
+  CompactToolButtons(*ToolBarButton);
   struct Button {
     int id;  // 0: a separator
     const char* hint;
@@ -74,7 +77,8 @@ CommandBars::CommandBars(wxFrame& frame, const wxImageList& small, const wxImage
       {kToolButton1, "Начать заново", 0}, {kToolButton2, "Открыть", 1},       {kToolButton3, "Сохранить", 2},
       {kToolButton4, "Стоп!", 3},         {0, nullptr, -1},                   {kToolButton6, "Настройки", 4},
       {kToolButton7, "Справка", 5},       {0, nullptr, -1},                   {kToolButtonUndo, "Отменить ход", 7},
-      {kToolButtonRedo, "Повторить ход", 8}, {0, nullptr, -1},               {kToolButton9, "Выход", 6},
+      {kToolButtonRedo, "Повторить ход", 8}, {kToolButtonHint, "Подсказка", 9}, {0, nullptr, -1},
+      {kToolButton9, "Выход", 6},
   };
   for (const Button& b : buttons) {
     if (b.id == 0) {
@@ -92,6 +96,7 @@ void CommandBars::BindCommand(wxEvtHandler& frame, int menuId, std::function<voi
   static const std::pair<int, int> kButtonOfItem[] = {
       {kN4, kToolButton1}, {kN7, kToolButton2}, {kN8, kToolButton3},      {kN5, kToolButton4},      {kN11, kToolButton6},
       {kN16, kToolButton7}, {kN13, kToolButton9}, {kUndo, kToolButtonUndo}, {kRedo, kToolButtonRedo},
+      {kHint, kToolButtonHint},
   };
   frame.Bind(wxEVT_MENU, [command](wxCommandEvent&) { command(); }, menuId);
   for (const auto& [item, button] : kButtonOfItem) {

@@ -132,6 +132,7 @@ void TMainForm::CreateDialogs() {
 void TMainForm::FormDestroy() {
   if (destroyed_ || !Renderer) return;
   destroyed_ = true;
+  solveTask_.Cancel();  // its worker reports to this window
   // A window destroyed without being closed keeps its game all the same.
   game_->Leave();
   DrawTimer.SetEnabled(false);

@@ -10,6 +10,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -21,6 +22,7 @@
 #include "game/Game.h"
 #include "game/GameRecords.h"
 #include "game/ResumeStore.h"
+#include "game/SolveTask.h"
 #include "interaction/TurnKeys.h"
 
 class VEKGL;
@@ -83,6 +85,10 @@ class TMainForm : public wxFrame, private GameView {
   void TypedScrambleClick();  // a new game from a typed scramble
   void GameMovesClick();      // the scramble and the moves so far, to read and copy
   void PauseClick();          // the clock stops and the cube is hidden until a key or click
+  void HintClick();           // the next turn of a solution, outlined and named
+  void SolveClick();          // the computer plays a solution; the game is given up
+  // A solution is being searched for on the worker.
+  bool SearchingSolution() const { return solveTask_.Searching(); }
   // A letter or digit key (no Ctrl or Alt): a layer turn by keyboard.
   void TurnKeyPressed(char Key, bool Shift);
   // Ctrl+C over the picture: the game's moves to the clipboard.
@@ -171,6 +177,13 @@ class TMainForm : public wxFrame, private GameView {
   void PlayTypedMoves(const std::vector<notation::Move>& moves);
   // After a scramble or a sequence that Stop or Exit ended: that command now.
   void RunCommandAfterScramble();
+  // Starts the search of a solution of the cube as it stands, for a hint or
+  // to play it whole.
+  void SearchSolution(bool whole);
+  // The worker's outcome, taken on the window's thread.
+  void SolutionFound();
+  // A hint or a search that no longer fits the cube (it turned) goes.
+  void DropStaleHelp();
 
   MainFormServices services_;
   std::unique_ptr<Game> game_;
@@ -178,6 +191,9 @@ class TMainForm : public wxFrame, private GameView {
   bool closePending_ = false;
   WheelNotches wheel_;
   TurnKeys turnKeys_;
+  SolveTask solveTask_;
+  bool wholeSolution_ = false;  // the search is for Solve, not a hint
+  std::optional<solver::CubieState> searchedFor_, hintFor_;
   bool solvedShown_ = false;  // the game was last shown solved
   int fittedSize_ = 0;  // the cube size the eye distance was last set for
   bool attached_ = false;

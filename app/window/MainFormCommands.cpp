@@ -39,6 +39,7 @@ void TMainForm::BindCommands() {
       {kContinue, &TMainForm::ContinueClick}, {kHomeView, &TMainForm::HomeViewClick},
       {kTypeMoves, &TMainForm::TypeMovesClick}, {kTypedScramble, &TMainForm::TypedScrambleClick},
       {kGameMoves, &TMainForm::GameMovesClick}, {kPause, &TMainForm::PauseClick},
+      {kHint, &TMainForm::HintClick}, {kSolve, &TMainForm::SolveClick},
   };
   for (const auto& [id, handler] : commands) {
     Bars->BindCommand(*this, id, [this, handler = handler] { (this->*handler)(); });

@@ -19,7 +19,8 @@ bool TMainForm::CloseIfAsked() {
 void TMainForm::BindInput() {
   animationInput_ = std::make_unique<AnimationInput>(
       *DrawWindow->Canvas(), AnimationInput::Hooks{[this] { return Animating(); }, [this] { return Scrambling(); },
-                                                   [this] { game_->StopScramble(); }, [this] { WakeFrameTimer(); }});
+                                                   [this] { game_->StopScramble(); }, [this] { WakeFrameTimer(); },
+                                                   [this] { return game_ && game_->PlayingSolution(); }});
   BindFrameInput(
       *this, {StatusBar, Bars->ToolBarButton},
       {[this](int key, uint8_t shift) { FormKeyDown(key, shift); }, [this] { HomeViewClick(); },
@@ -46,6 +47,10 @@ void TMainForm::TurnKeyPressed(char key, bool shift) {
   // reach the menu (pausing twice does nothing more).
   if (key == 'P' && !shift) {
     game_->Pause();
+    return;
+  }
+  if (key == 'H' && !shift) {
+    HintClick();
     return;
   }
   const std::optional<notation::Move> move = turnKeys_.Press(key, shift, Renderer->Cube->Size);

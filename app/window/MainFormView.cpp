@@ -13,6 +13,7 @@ void TMainForm::ShowStatus(const std::string& text) { SetStatus(Text(text)); }
 
 void TMainForm::ShowGame() {
   WakeFrameTimer();  // the cube, its size or the view may have changed
+  DropStaleHelp();
   const Game& game = *game_;
   if (!game.Running()) GameTimer.SetEnabled(false);
   TimerPanel->ShowFigures(game.Seconds(), game.MovesShown());
@@ -20,10 +21,14 @@ void TMainForm::ShowGame() {
   // The solved moment, large, until the next action.
   const bool solved = game.State() == Game::Phase::Solved;
   if (solved && !solvedShown_) {
+    const std::string below = game.SolvedWithRecord()                           ? gametext::kNewRecord
+                              : game.HelpUsed() && !game.SolvedByComputer() ? gametext::kNoRecordWithHelp
+                                                                              : "";
     DrawPanel->Banner->ShowIn(DrawPanel->GetClientSize(),
-                              Text(gametext::SolvedBanner(game.Seconds(), game.MovesShown().value_or(0))),
-                              game.SolvedWithRecord() ? Text(gametext::kNewRecord) : wxString(),
-                              Text(gametext::kCopyMovesHint));
+                              Text(game.SolvedByComputer()
+                                       ? gametext::kSolvedByComputer
+                                       : gametext::SolvedBanner(game.Seconds(), game.MovesShown().value_or(0))),
+                              Text(below), Text(gametext::kCopyMovesHint));
   } else if (!solved) {
     DrawPanel->Banner->Hide();
   }

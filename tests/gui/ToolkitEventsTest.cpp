@@ -207,7 +207,7 @@ TEST_F(ToolkitEventsTest, MenuItemsShowTheirImages) {
       EXPECT_TRUE(gtk_widget_get_visible(image)) << U8(item->GetItemLabelText());
     }
   }
-  EXPECT_EQ(withImage, 10);  // the items of the Game and Help menus with a picture
+  EXPECT_EQ(withImage, 11);  // the items of the Game and Help menus with a picture
 }
 
 TEST_F(ToolkitEventsTest, TheFileDialogsSpeakRussian) {

@@ -10,11 +10,12 @@ measure start
 # The button bar lies just above the drawing area; buttons are 45 pixels
 # apart, with wider gaps at the two separators.
 button_y=$((area_y - 26))
-button() {  # index 1..7 as on the bar, then undo, redo and exit
+button() {  # index 1..7 as on the bar, then undo, redo, hint and exit
   case $1 in
-    1) echo $((area_x + 24)) ;; 2) echo $((area_x + 69)) ;; 3) echo $((area_x + 114)) ;;
-    4) echo $((area_x + 159)) ;; 6) echo $((area_x + 218)) ;; 7) echo $((area_x + 263)) ;;
-    undo) echo $((area_x + 322)) ;; redo) echo $((area_x + 367)) ;; exit) echo $((area_x + 426)) ;;
+    1) echo $((area_x + 20)) ;; 2) echo $((area_x + 59)) ;; 3) echo $((area_x + 99)) ;;
+    4) echo $((area_x + 138)) ;; 6) echo $((area_x + 191)) ;; 7) echo $((area_x + 231)) ;;
+    undo) echo $((area_x + 284)) ;; redo) echo $((area_x + 323)) ;; hint) echo $((area_x + 362)) ;;
+    exit) echo $((area_x + 415)) ;;
   esac
 }
 park() { xdotool mousemove $((area_x + 3)) $((area_y + area_h - 3)); }
