@@ -106,3 +106,34 @@ TEST_F(MainFormTest, APauseHidesTheCubeUntilAKeyOrAClick) {
     EXPECT_EQ(game.MovesShown(), 0u) << what << " turned nothing";
   }
 }
+
+TEST_F(MainFormTest, AHintOutlinesTheNextTurnUntilATurnAndSolveFinishesTheGame) {
+  Start({"RotateSpeed=90", "ShuffleRotateCount=25", "TimeoutRotate=1000000", "CubeSize=2"});
+  form->N4Click();
+  const Game& game = form->CurrentGame();
+  form->Raise();
+  PointerTo(*form->DrawWindow->Canvas(), wxPoint(40, 40));
+  form->DrawWindow->Canvas()->SetFocus();
+  // The key H; the search runs on its worker and its answer comes back here.
+  PressKey(XK_h);
+  ASSERT_TRUE(PumpUntil([&] { return gl().Hint.has_value(); }, 10000));
+  const std::string status = form->StatusText().ToStdString(wxConvUTF8);
+  EXPECT_EQ(status.rfind("Подсказка: ", 0), 0u) << status;
+  EXPECT_TRUE(game.HelpUsed());
+  EXPECT_EQ(game.ScrambleTurns(), 0u);
+  // The hinted turn itself, typed: the outline goes with it.
+  typedMoves = {status.substr(std::string("Подсказка: ").size())};
+  form->TypeMovesClick();
+  EXPECT_FALSE(gl().Hint.has_value());
+  EXPECT_EQ(game.MovesShown(), 1u);
+
+  form->SolveClick();
+  ASSERT_TRUE(PumpUntil([&] { return game.State() == Game::Phase::Solved; }, 20000));
+  EXPECT_TRUE(game.SolvedByComputer());
+  EXPECT_TRUE(cube().IsSolved());
+  EXPECT_EQ(form->StatusText().ToStdString(wxConvUTF8), gametext::kSolvedByComputer);
+  EXPECT_FALSE(game.Running());
+  // Solved, a hint has nothing to show.
+  form->HintClick();
+  EXPECT_EQ(form->StatusText().ToStdString(wxConvUTF8), gametext::kSolvedAlready);
+}
