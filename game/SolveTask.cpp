@@ -1,34 +1,59 @@
 #include "game/SolveTask.h"
 
-#include <utility>
+SolveTask::~SolveTask() {
+  Cancel();
+  for (auto& worker : workers_) worker.first.join();
+}
 
 void SolveTask::Start(solver::CubieState Position, std::function<void()> Finished) {
   Cancel();
-  cancel_ = false;
-  searching_ = true;
-  worker_ = std::thread([this, position = std::move(Position), finished = std::move(Finished)] {
-    solver::Solution solution = solver::Solve(position, cancel_);
-    if (cancel_) return;
-    {
-      std::lock_guard<std::mutex> lock(mutex_);
-      result_.emplace(position, std::move(solution));
+  // Workers of earlier searches that have ended are joined now, so that a
+  // long evening does not pile them up.
+  for (auto w = workers_.begin(); w != workers_.end();) {
+    if (!w->second->exited) {
+      ++w;
+      continue;
     }
-    searching_ = false;
-    if (finished) finished();
+    w->first.join();
+    w = workers_.erase(w);
+  }
+  auto search = std::make_shared<Search>();
+  current_ = search;
+  std::thread worker([search, position = std::move(Position), finished = std::move(Finished)] {
+    solver::Solution solution = solver::Solve(position, search->cancel);
+    {
+      std::lock_guard<std::mutex> lock(search->mutex);
+      if (!search->cancel) {
+        search->done = true;
+        search->outcome.emplace(position, std::move(solution));
+        // Under the lock: once Cancel has returned, no Finished runs for this search.
+        if (finished) finished();
+      }
+    }
+    search->exited = true;
   });
+  workers_.emplace_back(std::move(worker), search);
 }
 
 void SolveTask::Cancel() {
-  cancel_ = true;
-  if (worker_.joinable()) worker_.join();
-  searching_ = false;
-  std::lock_guard<std::mutex> lock(mutex_);
-  result_.reset();
+  if (!current_) return;
+  {
+    std::lock_guard<std::mutex> lock(current_->mutex);
+    current_->cancel = true;
+  }
+  current_.reset();
 }
 
-std::optional<std::pair<solver::CubieState, solver::Solution>> SolveTask::Take() {
-  std::lock_guard<std::mutex> lock(mutex_);
-  auto taken = std::move(result_);
-  result_.reset();
+bool SolveTask::Searching() const {
+  if (!current_) return false;
+  std::lock_guard<std::mutex> lock(current_->mutex);
+  return !current_->done;
+}
+
+std::optional<SolveTask::Outcome> SolveTask::Take() {
+  if (!current_) return std::nullopt;
+  std::lock_guard<std::mutex> lock(current_->mutex);
+  std::optional<Outcome> taken = std::move(current_->outcome);
+  current_->outcome.reset();
   return taken;
 }

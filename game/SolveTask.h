@@ -1,36 +1,46 @@
 // A solution searched on a worker thread, so that the window never waits
-// for it. One search at a time; a new one, Cancel or the task's end stops
-// the one before.
+// for it. One search counts at a time: a new one or Cancel drops the one
+// before without waiting for its worker, which stops at its next look at
+// the cancel flag; the task's end waits for every worker.
 #pragma once
 
 #include <atomic>
 #include <functional>
+#include <memory>
 #include <mutex>
 #include <optional>
 #include <thread>
+#include <utility>
+#include <vector>
 
 #include "solver/Solver.h"
 
 class SolveTask {
  public:
+  using Outcome = std::pair<solver::CubieState, solver::Solution>;
+
   SolveTask() = default;
   SolveTask(const SolveTask&) = delete;
   SolveTask& operator=(const SolveTask&) = delete;
-  ~SolveTask() { Cancel(); }
+  ~SolveTask();
 
   // Searches on a worker; Finished runs on that worker when a solution or
-  // the lack of one is known (not after Cancel), and Take then has it.
+  // the lack of one is known (never after Cancel or a newer Start), and Take
+  // then has it.
   void Start(solver::CubieState Position, std::function<void()> Finished);
-  // Stops the search and waits for the worker; what it found is dropped.
   void Cancel();
-  bool Searching() const { return searching_; }
+  bool Searching() const;
   // The finished search's outcome and the position it was for, once.
-  std::optional<std::pair<solver::CubieState, solver::Solution>> Take();
+  std::optional<Outcome> Take();
 
  private:
-  std::thread worker_;
-  std::atomic<bool> cancel_{false};
-  std::atomic<bool> searching_{false};
-  std::mutex mutex_;
-  std::optional<std::pair<solver::CubieState, solver::Solution>> result_;
+  struct Search {
+    std::atomic<bool> cancel{false};
+    std::mutex mutex;  // guards done and outcome, and orders Finished against Cancel
+    bool done = false;
+    std::optional<Outcome> outcome;
+    std::atomic<bool> exited{false};  // its worker can be joined at once
+  };
+  std::shared_ptr<Search> current_;
+  std::vector<std::pair<std::thread, std::shared_ptr<Search>>> workers_;
 };
