@@ -189,6 +189,15 @@ TEST(Notation, StickersAreWrittenAsCubeProgramsWriteThem) {
   };
   for (const auto& c : cases) EXPECT_EQ(Facelets(c.size, c.moves), c.facelets) << c.moves;
   EXPECT_EQ(Facelets(5, "").size(), 150u);
+  // Sequences of known order come home, and not before.
+  std::string sexy, halves;
+  for (int i = 0; i < 6; ++i) sexy += "R U R' U' ", halves += "R2 U2 ";
+  for (int n = 2; n <= 5; ++n) {
+    EXPECT_EQ(Facelets(n, sexy), Facelets(n, "")) << n;
+    EXPECT_EQ(Facelets(n, halves), Facelets(n, "")) << n;
+    EXPECT_NE(Facelets(n, "R U R' U'"), Facelets(n, "")) << n;
+  }
+  EXPECT_EQ(Facelets(3, std::string(cases[7].moves) + " " + cases[7].moves), Facelets(3, ""));
 }
 
 TEST(TurnKeys, LettersTurnFacesAndADigitFirstTurnsAnInnerLayer) {
