@@ -60,18 +60,6 @@ int Frame(const CubieState& s) {
   return -1;
 }
 
-// The position turned as a whole by Whole.
-CubieState Turned(const CubieState& s, int Whole) {
-  CubieState out = s;
-  for (int p = 0; p < static_cast<int>(s.Piece.size()); ++p) {
-    Int3 to;
-    const int q = s.PlaceAt(Rotate(Whole, s.Coordinates(p), to));
-    out.Piece[q] = s.Piece[p];
-    out.Rotation[q] = Compose(Whole, s.Rotation[p]);
-  }
-  return out;
-}
-
 // The surface in the frame, as the toolbox numbers it, and the turns made.
 class Work {
  public:
@@ -232,7 +220,7 @@ Solution SolveBig(const CubieState& Position, const std::atomic<bool>& Cancel) {
     result.Result = Cancel ? Solution::Outcome::Cancelled : Solution::Outcome::Unreachable;
     return result;
   }
-  Work work(*box, Turned(Position, whole));
+  Work work(*box, Position.TurnedWhole(whole));
   const big::Surface& surface = work.Places();
   const auto kindOf = [&](int a, int b, int c) {
     Int3 at{a, b, c};

@@ -138,6 +138,17 @@ bool CubieState::Turn(const VEKMove& Move) {
   return true;
 }
 
+CubieState CubieState::TurnedWhole(int Whole) const {
+  CubieState out = *this;
+  for (int p = 0; p < static_cast<int>(Piece.size()); ++p) {
+    Int3 to;
+    const int q = PlaceAt(Rotate(Whole, Coordinates(p), to));
+    out.Piece[q] = Piece[p];
+    out.Rotation[q] = Compose(Whole, Rotation[p]);
+  }
+  return out;
+}
+
 std::optional<CubieState> ReadCubies(const VEKBigCube& Cube) {
   const int n = Cube.Size;
   if (n < 2 || Cube.CubieCount != n * n * n) return std::nullopt;

@@ -40,6 +40,8 @@ struct CubieState {
   // Any move of the turn code, wide ones included; false for a move the
   // cube has no layers for.
   bool Turn(const VEKMove& Move);
+  // The same position with the whole cube turned by Rotation.
+  CubieState TurnedWhole(int Rotation) const;
   bool operator==(const CubieState& Other) const {
     return Size == Other.Size && Piece == Other.Piece && Rotation == Other.Rotation;
   }

@@ -44,6 +44,7 @@ TEST(CubieStateTest, AtHomeHoldsForTheWholeCubeTurnedOnly) {
     // Every layer of an axis: the whole cube turned.
     for (int layer = 0; layer < n; ++layer) state.Turn({1, static_cast<uint8_t>(layer), 1, 1});
     EXPECT_TRUE(solver::AtHome(state)) << n;
+    EXPECT_EQ(state, CubieState::Solved(n).TurnedWhole(solver::QuarterTurn(1, 1))) << n;
     state.Turn({0, 0, -1, 1});
     EXPECT_FALSE(solver::AtHome(state)) << n;
   }
