@@ -185,16 +185,9 @@ CubieState CornersCycled() {
   return s;
 }
 
-// M U2 M' U2: three edges cycled and two centres half turned.
-CubieState EdgesCycled() {
-  CubieState s = CubieState::Solved(3);
-  const VEKMove m{0, 1, 1, 1}, mBack{0, 1, -1, 1}, u{1, 2, 1, 1};
-  for (const VEKMove& t : {m, u, u, mBack, u, u}) s.Turn(t);
-  return s;
-}
-
 // Positions a two-phase search finds hard although little is out of place:
-// the centres a solved cube's search sees last, twisted every hard way.
+// the centres a solved cube's search sees last, twisted every hard way (the
+// long runs add the superflip and cycled cubies to every pattern).
 TEST(SolveSmallTest, CentresTwistedOnAnAlmostSolvedCubeGoHome) {
   const CubieState home = CubieState::Solved(3);
   // Twists by face: -x, +x, -y, +y, -z, +z (a base-4 digit each).
@@ -217,10 +210,7 @@ TEST(SolveSmallTest, CentresTwistedOnAnAlmostSolvedCubeGoHome) {
       {"all six a quarter", home, code({1, 1, 1, 1, 1, 1})},
       {"all six a half", home, code({2, 2, 2, 2, 2, 2})},
       {"superflip", Superflip(home), 0},
-      {"superflip, the +y centre half turned", Superflip(home), code({0, 0, 0, 2})},
-      {"superflip, all six a quarter", Superflip(home), code({1, 1, 1, 1, 1, 1})},
       {"corners cycled, two centres a quarter", CornersCycled(), code({1, 0, 0, 0, 0, 1})},
-      {"edges cycled, a centre half turned", EdgesCycled(), code({0, 0, 0, 0, 2})},
   };
   for (const Case& c : cases) {
     CubieState s = TwistCentres(c.start, c.centres);
