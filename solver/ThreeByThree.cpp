@@ -17,6 +17,14 @@ using model::Pieces;
 // this many more nodes: a fixed amount of work, not of time, so that a
 // position always gets the same solution.
 constexpr long kEffort = 300000;
+// One phase-1 solution's phase 2 is given up after this many nodes, or a
+// share of all the work done so far if that is more: some phase-2 positions
+// (a centre turned by a half, all else solved) have only long solutions
+// that its tables bound poorly, and another phase 1 often leads to an easier
+// phase 2; yet where every phase 2 is hard, the allowance grows with the
+// work spent, so that one of them is carried through.
+constexpr long kPhase2Effort = 50000;
+constexpr long kPhase2Share = 2;
 constexpr int kNoFace = -1;
 constexpr int kMaxLength = 64;
 
@@ -45,6 +53,7 @@ class Search {
     if ((++nodes_ & 4095) == 0 && cancel_) cancelled_ = true;
     return cancelled_ || (firstFound_ >= 0 && nodes_ > firstFound_ + kEffort);
   }
+  bool GivenUp() { return Stopped() || nodes_ > phase2Limit_; }
 
   void Phase1(int twist, int flip, int slice, int side, int cost, int depth, int last) {
     if (Stopped()) return;
@@ -76,6 +85,7 @@ class Search {
     const int corner = CornerPermutation(p), edge = EdgePermutation(p);
     const int slice = SlicePermutation(p), centres = Centres(p);
     const int last = depth1 > 0 ? path_[depth1 - 1] / 3 : kNoFace;
+    phase2Limit_ = nodes_ + std::max(kPhase2Effort, nodes_ / kPhase2Share);
     for (int budget = 0; budget1_ + budget < std::min(best_, kMaxLength); ++budget) {
       budget2_ = budget;
       if (Phase2(corner, edge, slice, centres, 0, depth1, last, kNoFace)) {
@@ -84,7 +94,7 @@ class Search {
         bestMoves_.assign(path_, path_ + found_);
         return;
       }
-      if (Stopped()) return;
+      if (GivenUp()) return;
     }
   }
 
@@ -92,7 +102,7 @@ class Search {
   // rule that opposite faces go in one order does not hold across phases).
   bool Phase2(int corner, int edge, int slice, int centres, int cost, int depth, int last,
               int order) {
-    if (Stopped()) return false;
+    if (GivenUp()) return false;
     const int h = std::max({tables_.CornerSlice[corner * kSlicePermutations + slice],
                             tables_.EdgeSlice[edge * kSlicePermutations + slice],
                             tables_.CornerCentres[corner * kCentres + centres],
@@ -126,7 +136,7 @@ class Search {
   int budget1_ = 0, budget2_ = 0;
   int best_ = kMaxLength;
   std::vector<int> bestMoves_;
-  long nodes_ = 0, firstFound_ = -1;
+  long nodes_ = 0, firstFound_ = -1, phase2Limit_ = 0;
   bool cancelled_ = false;
 };
 

@@ -3,6 +3,7 @@
 // positions no turns reach are told apart.
 #include <gtest/gtest.h>
 
+#include <initializer_list>
 #include <map>
 #include <random>
 
@@ -147,14 +148,79 @@ TEST(SolveSmallTest, PositionsNoTurnsReachAreUnreachable) {
   }
 }
 
-TEST(SolveSmallTest, ACentreHalfTurnedAloneIsSolved) {
+// Each centre turned about its face axis by the quarters of its base-4 digit
+// of Code, the centre of face f (2 * axis, + 1 at the positive end) in digit
+// f. On a cube that reads solved otherwise, reachable when the digits add up
+// to an even number.
+CubieState TwistCentres(CubieState s, int code) {
+  for (int f = 0; f < 6; ++f, code /= 4) {
+    solver::Int3 at{0, 0, 0};
+    at[f / 2] = f % 2 ? 2 : -2;
+    const int place = s.PlaceAt(at);
+    for (int k = code % 4; k > 0; --k)
+      s.Rotation[place] = solver::Compose(solver::QuarterTurn(f / 2, 1), s.Rotation[place]);
+  }
+  return s;
+}
+
+// Every edge flipped in its own place: the half turn about the edge.
+CubieState Superflip(CubieState s) {
+  for (int p = 0; p < 27; ++p) {
+    const solver::Int3 at = s.Coordinates(p);
+    if ((at[0] == 0) + (at[1] == 0) + (at[2] == 0) != 1) continue;
+    for (int r = 1; r < solver::kRotations; ++r) {
+      solver::Int3 to;
+      if (solver::Rotate(r, at, to) == at) s.Rotation[p] = r;
+    }
+  }
+  return s;
+}
+
+// (R U R') D (R U' R') D': three corners cycled, all else at home.
+CubieState CornersCycled() {
   CubieState s = CubieState::Solved(3);
-  const int top = s.PlaceAt({0, 2, 0});
-  s.Rotation[top] = solver::Compose(solver::QuarterTurn(1, 1), solver::QuarterTurn(1, 1));
-  const Solution solution = SolveSmall(s);
-  ASSERT_EQ(solution.Result, Solution::Outcome::Found);
-  for (const VEKMove& m : solution.Moves) s.Turn(m);
-  EXPECT_TRUE(solver::AtHome(s));
+  const VEKMove r{0, 2, 1, 1}, rBack{0, 2, -1, 1}, u{1, 2, 1, 1}, uBack{1, 2, -1, 1};
+  for (const VEKMove& m : {r, u, rBack, VEKMove{1, 0, 1, 1}, r, uBack, rBack, VEKMove{1, 0, -1, 1}})
+    s.Turn(m);
+  return s;
+}
+
+// Positions a two-phase search finds hard although little is out of place:
+// the centres a solved cube's search sees last, twisted every hard way (the
+// long runs add the superflip and cycled cubies to every pattern).
+TEST(SolveSmallTest, CentresTwistedOnAnAlmostSolvedCubeGoHome) {
+  const CubieState home = CubieState::Solved(3);
+  // Twists by face: -x, +x, -y, +y, -z, +z (a base-4 digit each).
+  const auto code = [](std::initializer_list<int> twists) {
+    int c = 0, weight = 1;
+    for (int t : twists) c += t * weight, weight *= 4;
+    return c;
+  };
+  struct Case {
+    const char* what;
+    CubieState start;
+    int centres;
+  } cases[] = {
+      {"the +y centre half turned", home, code({0, 0, 0, 2})},
+      {"the +x centre half turned", home, code({0, 2})},
+      {"the y centres a quarter each way", home, code({0, 0, 3, 1})},
+      {"the y centres a quarter one way", home, code({0, 0, 1, 1})},
+      {"two adjacent centres a quarter", home, code({0, 1, 0, 1})},
+      {"the z centres a quarter, the y centres", home, code({0, 0, 3, 1, 3, 3})},
+      {"all six a quarter", home, code({1, 1, 1, 1, 1, 1})},
+      {"all six a half", home, code({2, 2, 2, 2, 2, 2})},
+      {"superflip", Superflip(home), 0},
+      {"corners cycled, two centres a quarter", CornersCycled(), code({1, 0, 0, 0, 0, 1})},
+  };
+  for (const Case& c : cases) {
+    CubieState s = TwistCentres(c.start, c.centres);
+    EXPECT_FALSE(solver::AtHome(s)) << c.what;
+    const Solution solution = SolveSmall(s);
+    ASSERT_EQ(solution.Result, Solution::Outcome::Found) << c.what;
+    EXPECT_LE(solution.Moves.size(), 60u) << c.what;
+    for (const VEKMove& m : solution.Moves) s.Turn(m);
+    EXPECT_TRUE(solver::AtHome(s)) << c.what;
+  }
 }
 
 TEST(SolveSmallTest, CentreTwistsFollowTheCornerOrder) {
