@@ -180,17 +180,7 @@ int CentreFrame(const CubieState& s) {
   return -1;
 }
 
-CubieState TurnedBack(const CubieState& s, int R) {
-  const int back = Inverse(R);
-  CubieState out = s;
-  for (int p = 0; p < static_cast<int>(s.Piece.size()); ++p) {
-    Int3 to;
-    const int q = s.PlaceAt(Rotate(back, s.Coordinates(p), to));
-    out.Piece[q] = s.Piece[p];
-    out.Rotation[q] = Compose(back, s.Rotation[p]);
-  }
-  return out;
-}
+CubieState TurnedBack(const CubieState& s, int R) { return s.TurnedWhole(Inverse(R)); }
 
 VEKMove WorldMove(int R, int Size, int Axis, int Layer, int Sign) {
   Int3 unit{}, u;
