@@ -10,55 +10,12 @@
 #include <string>
 
 #include "solver/Solver.h"
+#include "tests/unit/ThreePositions.h"
 
 namespace {
 
 using solver::CubieState;
-
-// Each centre turned about its face axis by the quarters of its base-4 digit
-// of Code, the centre of face f (2 * axis, + 1 at the positive end) in digit
-// f. On a cube that reads solved otherwise, reachable when the digits add up
-// to an even number.
-CubieState TwistCentres(CubieState s, int code) {
-  for (int f = 0; f < 6; ++f, code /= 4) {
-    solver::Int3 at{0, 0, 0};
-    at[f / 2] = f % 2 ? 2 : -2;
-    const int place = s.PlaceAt(at);
-    for (int k = code % 4; k > 0; --k)
-      s.Rotation[place] = solver::Compose(solver::QuarterTurn(f / 2, 1), s.Rotation[place]);
-  }
-  return s;
-}
-
-// Every edge flipped in its own place: the half turn about the edge.
-CubieState Superflip(CubieState s) {
-  for (int p = 0; p < 27; ++p) {
-    const solver::Int3 at = s.Coordinates(p);
-    if ((at[0] == 0) + (at[1] == 0) + (at[2] == 0) != 1) continue;
-    for (int r = 1; r < solver::kRotations; ++r) {
-      solver::Int3 to;
-      if (solver::Rotate(r, at, to) == at) s.Rotation[p] = r;
-    }
-  }
-  return s;
-}
-
-// (R U R') D (R U' R') D': three corners cycled, all else at home.
-CubieState CornersCycled() {
-  CubieState s = CubieState::Solved(3);
-  const VEKMove r{0, 2, 1, 1}, rBack{0, 2, -1, 1}, u{1, 2, 1, 1}, uBack{1, 2, -1, 1};
-  for (const VEKMove& m : {r, u, rBack, VEKMove{1, 0, 1, 1}, r, uBack, rBack, VEKMove{1, 0, -1, 1}})
-    s.Turn(m);
-  return s;
-}
-
-// M U2 M' U2: three edges cycled and two centres half turned.
-CubieState EdgesCycled() {
-  CubieState s = CubieState::Solved(3);
-  const VEKMove m{0, 1, 1, 1}, mBack{0, 1, -1, 1}, u{1, 2, 1, 1};
-  for (const VEKMove& t : {m, u, u, mBack, u, u}) s.Turn(t);
-  return s;
-}
+using namespace threepositions;
 
 TEST(SolveSmallManyTest, AThousandPositionsOfEachSizeGoHome) {
   struct Case {
