@@ -4,10 +4,10 @@
 
 #include <algorithm>
 #include <atomic>
-#include <random>
 
 #include "solver/CubieState.h"
 #include "solver/Solver.h"
+#include "tests/unit/SolverPositions.h"
 
 using solver::CubieState;
 using solver::Solution;
@@ -16,16 +16,10 @@ namespace {
 
 void SolveMany(int n, int most, int count) {
   const std::atomic<bool> cancel{false};
-  std::mt19937 random(1000 + n);
   std::size_t longest = 0;
   for (int i = 0; i < count; ++i) {
-    CubieState state = CubieState::Solved(n);
     // Short scrambles too: nearly solved positions take other paths.
-    const int turns = 5 + random() % 196;
-    for (int k = 0; k < turns; ++k) {
-      state.Turn({static_cast<uint8_t>(random() % 3), static_cast<uint8_t>(random() % n),
-                  static_cast<int8_t>(random() % 2 ? 1 : -1), 1});
-    }
+    CubieState state = solverpositions::Scrambled(n, 5 + i % 196, 1000 * n + i);
     const Solution solution = solver::SolveBig(state, cancel);
     ASSERT_EQ(solution.Result, Solution::Outcome::Found) << "position " << i;
     ASSERT_LE(solution.Moves.size(), static_cast<std::size_t>(most)) << "position " << i;

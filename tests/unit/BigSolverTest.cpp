@@ -8,24 +8,16 @@
 
 #include "solver/CubieState.h"
 #include "solver/Solver.h"
+#include "tests/unit/SolverPositions.h"
 
 using solver::CubieState;
 using solver::Int3;
 using solver::Solution;
+using solverpositions::Scrambled;
 
 namespace {
 
 int MostMoves(int n) { return n == 4 ? 600 : 1000; }
-
-CubieState Scrambled(int n, int turns, unsigned seed) {
-  CubieState state = CubieState::Solved(n);
-  std::mt19937 random(seed);
-  for (int i = 0; i < turns; ++i) {
-    state.Turn({static_cast<uint8_t>(random() % 3), static_cast<uint8_t>(random() % n),
-                static_cast<int8_t>(random() % 2 ? 1 : -1), 1});
-  }
-  return state;
-}
 
 // The rotations that keep the point where it is.
 int RotationsFixing(const Int3& point) {
@@ -83,9 +75,9 @@ TEST(BigSolverTest, SolvesScramblesWithinTheBound) {
     int Size, Turns;
     unsigned Seed;
   } cases[] = {
-      {4, 0, 1},   {4, 5, 2},   {4, 12, 3},  {4, 40, 4},  {4, 100, 5}, {4, 200, 6},
-      {4, 200, 7}, {5, 0, 1},   {5, 5, 2},   {5, 12, 3},  {5, 40, 4},  {5, 100, 5},
-      {5, 200, 6}, {5, 200, 7}, {4, 200, 8}, {5, 200, 8}, {5, 150, 9}, {4, 150, 9},
+      {4, 0, 1},   {4, 5, 2},   {4, 12, 3},  {4, 40, 4},  {4, 100, 5}, {4, 150, 9},
+      {4, 200, 6}, {4, 200, 7}, {5, 0, 1},   {5, 5, 2},   {5, 12, 3},  {5, 40, 4},
+      {5, 100, 5}, {5, 150, 9}, {5, 200, 6}, {5, 200, 7},
   };
   for (const auto& c : cases) {
     EXPECT_TRUE(SolvesWithin(Scrambled(c.Size, c.Turns, c.Seed)))
@@ -129,114 +121,65 @@ TEST(BigSolverTest, OnlyCornersMidgesAndMiddleCentresTurnInPlace) {
 }
 
 TEST(BigSolverTest, HandMadePositions) {
-  enum Expect { Solved, Refused };
+  const int same = -1;  // the rotation that turns a corner or midge in place
+  const int q = solver::QuarterTurn(1, 1), halfZ = solver::Compose(solver::QuarterTurn(2, -1),
+                                                                   solver::QuarterTurn(2, -1));
+  // Two places: their cubies swapped; one place (Other unset): its cubie
+  // turned there by Rotation.
   const struct {
     const char* Name;
     int Size;
-    void (*Make)(CubieState&);
-    Expect Result;
+    Int3 At, Other;
+    int Rotation;
+    bool Solved;
   } cases[] = {
-      {"corner twisted alone", 4,
-       [](CubieState& s) {
-         TurnInPlace(s, {3, 3, 3}, Carrying({3, 3, 3}, {3, 3, 3}));
-       },
-       Refused},
-      {"corner twisted alone", 5,
-       [](CubieState& s) {
-         TurnInPlace(s, {-4, 4, 4}, Carrying({-4, 4, 4}, {-4, 4, 4}));
-       },
-       Refused},
-      {"two corners swapped", 4,
-       [](CubieState& s) {
-         Swap(s, {3, 3, 3}, {-3, 3, 3});
-       },
-       Refused},
-      {"two corners swapped", 5,
-       [](CubieState& s) {
-         Swap(s, {4, 4, 4}, {4, -4, 4});
-       },
-       Refused},
-      {"midge flipped alone", 5,
-       [](CubieState& s) {
-         TurnInPlace(s, {4, 4, 0}, Carrying({4, 4, 0}, {4, 4, 0}));
-       },
-       Refused},
-      {"middle centre quarter-twisted", 5,
-       [](CubieState& s) {
-         TurnInPlace(s, {0, 4, 0}, solver::QuarterTurn(1, 1));
-       },
-       Refused},
-      {"middle centre half-twisted", 5,
-       [](CubieState& s) {
-         const int q = solver::QuarterTurn(2, -1);
-         TurnInPlace(s, {0, 0, -4}, solver::Compose(q, q));
-       },
-       Solved},
-      {"X-centre turned at its place", 5,
-       [](CubieState& s) {
-         TurnInPlace(s, {4, 2, 2}, solver::QuarterTurn(0, 1));
-       },
-       Refused},
-      {"centre turned at its place", 4,
-       [](CubieState& s) {
-         TurnInPlace(s, {1, 3, 1}, solver::QuarterTurn(1, 1));
-       },
-       Refused},
-      {"two centres swapped", 4,
-       [](CubieState& s) {
-         Swap(s, {3, 1, 1}, {3, -1, 1});
-       },
-       Refused},
-      {"two X-centres swapped", 5,
-       [](CubieState& s) {
-         Swap(s, {2, 4, 2}, {2, 4, -2});
-       },
-       Refused},
-      {"two wings swapped", 4,
-       [](CubieState& s) {
-         Swap(s, {3, 3, 1}, {3, 3, -1});
-       },
-       Solved},
-      {"two wings swapped", 5,
-       [](CubieState& s) {
-         Swap(s, {4, 4, 2}, {4, 4, -2});
-       },
-       Refused},
-      {"two middle centres swapped", 5,
-       [](CubieState& s) {
-         Swap(s, {4, 0, 0}, {0, 4, 0});
-       },
-       Refused},
-      {"cubie in the wrong kind of place", 4,
-       [](CubieState& s) { std::swap(s.Piece[0], s.Piece[1]); }, Refused},
-      {"rotation out of range", 5, [](CubieState& s) { s.Rotation[3] = 24; }, Refused},
-      {"a cubie missing", 4, [](CubieState& s) { s.Piece.pop_back(); }, Refused},
-      {"not a big cube", 3, [](CubieState&) {}, Refused},
+      {"corner twisted alone", 4, {3, 3, 3}, {}, same, false},
+      {"corner twisted alone", 5, {-4, 4, 4}, {}, same, false},
+      {"midge flipped alone", 5, {4, 4, 0}, {}, same, false},
+      {"middle centre quarter-twisted", 5, {0, 4, 0}, {}, q, false},
+      {"middle centre half-twisted", 5, {0, 0, -4}, {}, halfZ, true},
+      {"X-centre turned at its place", 5, {4, 2, 2}, {}, solver::QuarterTurn(0, 1), false},
+      {"centre turned at its place", 4, {1, 3, 1}, {}, q, false},
+      {"two corners swapped", 4, {3, 3, 3}, {-3, 3, 3}, 0, false},
+      {"two corners swapped", 5, {4, 4, 4}, {4, -4, 4}, 0, false},
+      {"two centres swapped", 4, {3, 1, 1}, {3, -1, 1}, 0, false},
+      {"two X-centres swapped", 5, {2, 4, 2}, {2, 4, -2}, 0, false},
+      {"two wings swapped", 4, {3, 3, 1}, {3, 3, -1}, 0, true},
+      {"two wings swapped", 5, {4, 4, 2}, {4, 4, -2}, 0, false},
+      {"two middle centres swapped", 5, {4, 0, 0}, {0, 4, 0}, 0, false},
   };
+  const std::atomic<bool> cancel{false};
   for (const auto& c : cases) {
     // On a scrambled cube as well as on the home cube.
     for (int turns : {0, 30}) {
-      CubieState state = Scrambled(c.Size, 0, 1);
-      c.Make(state);
-      // Malformed arrays are never turned.
-      const bool wellFormed = state.Piece.size() == state.Rotation.size() &&
-                              std::all_of(state.Rotation.begin(), state.Rotation.end(),
-                                          [](int r) { return r < solver::kRotations; });
-      std::mt19937 random(turns);
-      for (int i = 0; wellFormed && i < turns; ++i) {
-        state.Turn({static_cast<uint8_t>(random() % 3), static_cast<uint8_t>(random() % c.Size),
-                    static_cast<int8_t>(random() % 2 ? 1 : -1), 1});
-      }
-      const CubieState& start = state;
-      const std::atomic<bool> cancel{false};
-      if (c.Result == Solved) {
-        EXPECT_TRUE(SolvesWithin(start)) << c.Name << ", size " << c.Size << ", " << turns;
+      CubieState state = CubieState::Solved(c.Size);
+      if (c.Other == Int3{}) {
+        TurnInPlace(state, c.At, c.Rotation == same ? Carrying(c.At, c.At) : c.Rotation);
       } else {
-        EXPECT_EQ(solver::SolveBig(start, cancel).Result, Solution::Outcome::Unreachable)
+        Swap(state, c.At, c.Other);
+      }
+      state = Scrambled(state, turns, turns);
+      if (c.Solved) {
+        EXPECT_TRUE(SolvesWithin(state)) << c.Name << ", size " << c.Size << ", " << turns;
+      } else {
+        EXPECT_EQ(solver::SolveBig(state, cancel).Result, Solution::Outcome::Unreachable)
             << c.Name << ", size " << c.Size << ", " << turns;
       }
     }
   }
+  // Arrays that are no cube at all.
+  const std::pair<const char*, void (*)(CubieState&)> malformed[] = {
+      {"cubie in the wrong kind of place", [](CubieState& s) { std::swap(s.Piece[0], s.Piece[1]); }},
+      {"rotation out of range", [](CubieState& s) { s.Rotation[3] = 24; }},
+      {"a cubie missing", [](CubieState& s) { s.Piece.pop_back(); }},
+  };
+  for (const auto& [name, make] : malformed) {
+    CubieState state = CubieState::Solved(5);
+    make(state);
+    EXPECT_EQ(solver::SolveBig(state, cancel).Result, Solution::Outcome::Unreachable) << name;
+  }
+  EXPECT_EQ(solver::SolveBig(CubieState::Solved(3), cancel).Result,
+            Solution::Outcome::Unreachable);
 }
 
 TEST(BigSolverTest, ASetCancelStopsIt) {

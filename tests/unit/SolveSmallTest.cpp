@@ -9,26 +9,16 @@
 
 #include "solver/CubieModel.h"
 #include "solver/Solver.h"
-#include "tests/unit/ThreePositions.h"
+#include "tests/unit/SolverPositions.h"
 
 using solver::CubieState;
 using solver::Solution;
 
 namespace {
 
-using namespace threepositions;
+using namespace solverpositions;
 
 const std::atomic<bool> kGoOn{false};
-
-CubieState Scrambled(int n, int turns, unsigned seed) {
-  CubieState s = CubieState::Solved(n);
-  std::mt19937 random(seed);
-  for (int i = 0; i < turns; ++i) {
-    s.Turn({static_cast<uint8_t>(random() % 3), static_cast<uint8_t>(random() % n),
-            static_cast<int8_t>(random() % 2 ? 1 : -1), 1});
-  }
-  return s;
-}
 
 Solution SolveSmall(const CubieState& s, const std::atomic<bool>& cancel = kGoOn) {
   return s.Size == 2 ? solver::SolveTwo(s, cancel) : solver::SolveThree(s, cancel);

@@ -1,12 +1,28 @@
-// Positions of the 3x3x3 that look almost solved yet are hard for a
-// two-phase search, shared by the solver's unit tests and its long runs.
+// Positions for the solvers' tests and long runs: seeded scrambles, and
+// positions of the 3x3x3 that look almost solved yet are hard for a
+// two-phase search.
 #pragma once
+
+#include <random>
 
 #include "solver/Solver.h"
 
-namespace threepositions {
+namespace solverpositions {
 
 using solver::CubieState;
+
+// Turns random quarter turns of single layers, Seed deciding which, onto Start.
+inline CubieState Scrambled(CubieState start, int turns, unsigned seed) {
+  std::mt19937 random(seed);
+  for (int i = 0; i < turns; ++i) {
+    start.Turn({static_cast<uint8_t>(random() % 3), static_cast<uint8_t>(random() % start.Size),
+                static_cast<int8_t>(random() % 2 ? 1 : -1), 1});
+  }
+  return start;
+}
+inline CubieState Scrambled(int n, int turns, unsigned seed) {
+  return Scrambled(CubieState::Solved(n), turns, seed);
+}
 
 // Each centre turned about its face axis by the quarters of its base-4 digit
 // of Code, the centre of face f (2 * axis, + 1 at the positive end) in digit
@@ -53,4 +69,4 @@ inline CubieState EdgesCycled() {
   return s;
 }
 
-}  // namespace threepositions
+}  // namespace solverpositions
