@@ -6,7 +6,6 @@
 
 #include <algorithm>
 #include <chrono>
-#include <random>
 #include <string>
 
 #include "solver/Solver.h"

@@ -4,7 +4,6 @@
 
 #include <algorithm>
 #include <atomic>
-#include <random>
 
 #include "solver/CubieState.h"
 #include "solver/Solver.h"
@@ -52,20 +51,7 @@ void TurnInPlace(CubieState& s, const Int3& at, int rotation) {
 }
 
 ::testing::AssertionResult SolvesWithin(const CubieState& start) {
-  const std::atomic<bool> cancel{false};
-  const Solution solution = solver::SolveBig(start, cancel);
-  if (solution.Result != Solution::Outcome::Found) {
-    return ::testing::AssertionFailure() << "no solution";
-  }
-  if (static_cast<int>(solution.Moves.size()) > MostMoves(start.Size)) {
-    return ::testing::AssertionFailure() << solution.Moves.size() << " quarter turns";
-  }
-  CubieState state = start;
-  for (const VEKMove& move : solution.Moves) {
-    if (move.Width != 1 || !state.Turn(move)) return ::testing::AssertionFailure() << "bad move";
-  }
-  if (!solver::AtHome(state)) return ::testing::AssertionFailure() << "not home";
-  return ::testing::AssertionSuccess();
+  return solverpositions::GoesHomeWithin(start, MostMoves(start.Size));
 }
 
 }  // namespace

@@ -3,6 +3,9 @@
 // two-phase search.
 #pragma once
 
+#include <gtest/gtest.h>
+
+#include <atomic>
 #include <random>
 
 #include "solver/Solver.h"
@@ -22,6 +25,24 @@ inline CubieState Scrambled(CubieState start, int turns, unsigned seed) {
 }
 inline CubieState Scrambled(int n, int turns, unsigned seed) {
   return Scrambled(CubieState::Solved(n), turns, seed);
+}
+
+// The solution is found, of single-layer quarter turns, no longer than Most,
+// and brings the cube home.
+inline ::testing::AssertionResult GoesHomeWithin(CubieState state, std::size_t most) {
+  const std::atomic<bool> never{false};
+  const solver::Solution solution = solver::Solve(state, never);
+  if (solution.Result != solver::Solution::Outcome::Found) {
+    return ::testing::AssertionFailure() << "no solution";
+  }
+  if (solution.Moves.size() > most) {
+    return ::testing::AssertionFailure() << solution.Moves.size() << " quarter turns";
+  }
+  for (const VEKMove& move : solution.Moves) {
+    if (move.Width != 1 || !state.Turn(move)) return ::testing::AssertionFailure() << "bad move";
+  }
+  if (!solver::AtHome(state)) return ::testing::AssertionFailure() << "not home";
+  return ::testing::AssertionSuccess();
 }
 
 // Each centre turned about its face axis by the quarters of its base-4 digit
