@@ -18,16 +18,6 @@ namespace {
 
 int MostMoves(int n) { return n == 4 ? 600 : 1000; }
 
-// The rotations that keep the point where it is.
-int RotationsFixing(const Int3& point) {
-  int count = 0;
-  for (int r = 0; r < solver::kRotations; ++r) {
-    Int3 to;
-    count += solver::Rotate(r, point, to) == point;
-  }
-  return count;
-}
-
 // A rotation other than the identity that carries From to To.
 int Carrying(const Int3& from, const Int3& to) {
   for (int r = 1; r < solver::kRotations; ++r) {
@@ -80,29 +70,6 @@ TEST(BigSolverTest, TheWholeCubeTurnedNeedsNoMoves) {
     const Solution solution = solver::SolveBig(state, cancel);
     EXPECT_EQ(solution.Result, Solution::Outcome::Found) << n;
     EXPECT_TRUE(solution.Moves.empty()) << n;
-  }
-}
-
-// How many ways a cubie may stand turned at its own place: the centres off
-// the middle (and the wings) have one, so their place fixes their rotation.
-TEST(BigSolverTest, OnlyCornersMidgesAndMiddleCentresTurnInPlace) {
-  const struct {
-    Int3 Point;
-    int Ways;
-  } cases[] = {
-      {{3, 1, 1}, 1},  // 4x4x4 centre
-      {{3, 3, 1}, 1},  // 4x4x4 wing
-      {{3, 3, 3}, 3},  // corner
-      {{4, 2, 2}, 1},  // 5x5x5 X-centre
-      {{4, 2, 0}, 1},  // 5x5x5 centre next to a midge
-      {{4, 4, 2}, 1},  // 5x5x5 wing
-      {{4, 4, 0}, 2},  // midge
-      {{4, 0, 0}, 4},  // middle centre
-      {{4, 4, 4}, 3},
-  };
-  for (const auto& c : cases) {
-    EXPECT_EQ(RotationsFixing(c.Point), c.Ways)
-        << c.Point[0] << " " << c.Point[1] << " " << c.Point[2];
   }
 }
 

@@ -6,7 +6,6 @@
 #include <initializer_list>
 #include <map>
 
-#include "solver/CubieModel.h"
 #include "solver/Solver.h"
 #include "tests/unit/SolverPositions.h"
 
@@ -163,21 +162,6 @@ TEST(SolveSmallTest, CentresTwistedOnAnAlmostSolvedCubeGoHome) {
     const CubieState s = TwistCentres(c.start, c.centres);
     EXPECT_FALSE(solver::AtHome(s)) << c.what;
     EXPECT_TRUE(GoesHomeWithin(s, 60)) << c.what;
-  }
-}
-
-TEST(SolveSmallTest, CentreTwistsFollowTheCornerOrder) {
-  // The quarter twists of the six centres add up to the corners'
-  // permutation parity: why one centre turned a quarter is unreachable.
-  for (unsigned seed = 1; seed <= 50; ++seed) {
-    const CubieState s = Scrambled(3, static_cast<int>(seed), seed);
-    const int frame = solver::model::CentreFrame(s);
-    ASSERT_GE(frame, 0);
-    solver::model::Pieces p;
-    ASSERT_TRUE(solver::model::ReadPieces(solver::model::TurnedBack(s, frame), p));
-    int twists = 0;
-    for (int8_t t : p.CentreTwist) twists += t;
-    EXPECT_EQ(twists % 2, solver::model::Parity(p.Corner.data(), 8)) << seed;
   }
 }
 
