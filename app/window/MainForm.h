@@ -87,8 +87,6 @@ class TMainForm : public wxFrame, private GameView {
   void PauseClick();          // the clock stops and the cube is hidden until a key or click
   void HintClick();           // the next turn of a solution, outlined and named
   void SolveClick();          // the computer plays a solution; the game is given up
-  // A solution is being searched for on the worker.
-  bool SearchingSolution() const { return solveTask_.Searching(); }
   // A letter or digit key (no Ctrl or Alt): a layer turn by keyboard.
   void TurnKeyPressed(char Key, bool Shift);
   // Ctrl+C over the picture: the game's moves to the clipboard.
