@@ -1,5 +1,6 @@
 #include <GL/gl.h>
 
+#include "puzzle/HomeLook.h"
 #include "puzzle/VekCube.h"
 #include "render/VekGL.h"
 
@@ -94,22 +95,12 @@ void VEKBigCube::UploadTextures() {
 }
 
 void VEKBigCube::AssignDigits() {
-  // One counter per face of the whole cube; every face reads 1..N^2 in the
-  // order of the cubie index (x slowest, then y, then z).
-  int counter[6] = {0, 0, 0, 0, 0, 0};
   for (int b = 0; b < CubieCount; ++b) {
     VEKSmallCube& cubie = Cubies[b];
-    const bool outer[6] = {cubie.OuterPlusZ, cubie.OuterMinusZ, cubie.OuterMinusX,
-                           cubie.OuterPlusX, cubie.OuterPlusY,  cubie.OuterMinusY};
     for (int f = 0; f < 6; ++f) {
-      if (outer[f]) {
-        const int c = ++counter[f];
-        cubie.FaceDigit[f] = c;
-        if (c < kTextureCount) cubie.FaceTexture[f] = TextureIds[c];
-      } else {
-        cubie.FaceDigit[f] = 0;
-        cubie.FaceTexture[f] = TextureIds[0];
-      }
+      const int c = homelook::Digit(Size, b, f);
+      cubie.FaceDigit[f] = c;
+      cubie.FaceTexture[f] = c < kTextureCount ? TextureIds[c] : TextureIds[0];
     }
   }
 }

@@ -6,6 +6,7 @@
 #include <cmath>
 
 #include "puzzle/CubeDirections.h"
+#include "puzzle/HomeLook.h"
 #include "puzzle/VekCube.h"
 
 namespace {
@@ -67,14 +68,6 @@ bool VEKBigCube::IsSolved() const {
   const int n = Size;
   if (CubieCount <= 0 || n < 2) return false;
   static const std::array<Rotation, 24> rotations = WholeCubeRotations();
-  // The texture direction of each face at home, from the shape of a cubie.
-  static const std::array<int, 6> homeUp = [] {
-    VEKSmallCube home;
-    home.Setup(0.0f, 0.0f, 0.0f, 0.7f, 0.1f);
-    std::array<int, 6> up{};
-    for (int f = 0; f < 6; ++f) up[f] = TextureDirection(home, f);
-    return up;
-  }();
 
   // Grid places are integers centred on the cube: 2i - (N - 1) along each axis.
   auto placeIndex = [n](const Int3& p) {
@@ -123,10 +116,39 @@ bool VEKBigCube::IsSolved() const {
         const int digit = Cubies[b].FaceDigit[f];
         if (digit == 0) continue;  // inside the cube
         const Shown& seen = shown[at * 6 + r.image[f]];
-        matches = seen.digit == digit && seen.up == r.image[homeUp[f]];
+        matches = seen.digit == digit && seen.up == r.image[homelook::TextureDirection(f)];
       }
     }
     if (matches) return true;
   }
   return false;
 }
+
+namespace homelook {
+
+int Digit(int Size, int Cubie, int Face) {
+  const int n = Size, i = Cubie / (n * n), j = Cubie / n % n, k = Cubie % n;
+  switch (Face) {
+    case 0: return k == n - 1 ? i * n + j + 1 : 0;
+    case 1: return k == 0 ? i * n + j + 1 : 0;
+    case 2: return i == 0 ? j * n + k + 1 : 0;
+    case 3: return i == n - 1 ? j * n + k + 1 : 0;
+    case 4: return j == n - 1 ? i * n + k + 1 : 0;
+    case 5: return j == 0 ? i * n + k + 1 : 0;
+    default: return 0;
+  }
+}
+
+int TextureDirection(int Face) {
+  // From the shape of a cubie, as the renderer maps the digit onto it.
+  static const std::array<int, 6> direction = [] {
+    VEKSmallCube home;
+    home.Setup(0.0f, 0.0f, 0.0f, 0.7f, 0.1f);
+    std::array<int, 6> out{};
+    for (int f = 0; f < 6; ++f) out[f] = ::TextureDirection(home, f);
+    return out;
+  }();
+  return Face >= 0 && Face < 6 ? direction[Face] : -1;
+}
+
+}  // namespace homelook
