@@ -1,9 +1,11 @@
 #include "puzzle/VekCube.h"
+#include "solver/LookAlike.h"
 #include "solver/Solver.h"
 
 namespace solver {
 
-Solution Solve(const CubieState& Position, const std::atomic<bool>& Cancel) {
+namespace {
+Solution SolveBySize(const CubieState& Position, const std::atomic<bool>& Cancel) {
   switch (Position.Size) {
     case 2: return SolveTwo(Position, Cancel);
     case 3: return SolveThree(Position, Cancel);
@@ -11,6 +13,19 @@ Solution Solve(const CubieState& Position, const std::atomic<bool>& Cancel) {
     case 5: return SolveBig(Position, Cancel);
     default: return {Solution::Outcome::OffGrid, {}};
   }
+}
+}  // namespace
+
+Solution Solve(const CubieState& Position, const std::atomic<bool>& Cancel) {
+  Solution solution = SolveBySize(Position, Cancel);
+  if (solution.Result != Solution::Outcome::Unreachable) return solution;
+  // Made by hand, perhaps with look-alike centres traded: the same sight
+  // may be a cube that turns can solve.
+  for (const CubieState& same : LookingTheSame(Position)) {
+    Solution other = SolveBySize(same, Cancel);
+    if (other.Result != Solution::Outcome::Unreachable) return other;
+  }
+  return solution;
 }
 
 Reading Read(const VEKBigCube& Cube) {

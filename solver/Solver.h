@@ -14,8 +14,8 @@ namespace solver {
 struct Solution {
   enum class Outcome {
     Found,
-    // No turns reach home from here: a hand-made position (a corner
-    // twisted alone, two cubies swapped...).
+    // No turns make it read solved: a hand-made position (a corner
+    // twisted alone, two edges swapped...).
     Unreachable,
     // Cancel was set before a solution was found.
     Cancelled,
@@ -31,7 +31,9 @@ Solution SolveTwo(const CubieState& Position, const std::atomic<bool>& Cancel);
 Solution SolveThree(const CubieState& Position, const std::atomic<bool>& Cancel);
 Solution SolveBig(const CubieState& Position, const std::atomic<bool>& Cancel);
 
-// The solution for a position of any size.
+// The solution for a position of any size. Where no turns bring its cubies
+// home, it is solved as a position that looks the same (look-alike centres
+// relabelled) if turns can solve that one.
 Solution Solve(const CubieState& Position, const std::atomic<bool>& Cancel);
 // What a real cube needs, read on the thread that turns it: nothing when it
 // reads solved already (look-alike cubies may stand in each other's
