@@ -127,6 +127,7 @@ bool VEKBigCube::IsSolved() const {
 namespace homelook {
 
 int Digit(int Size, int Cubie, int Face) {
+  if (Size < 1 || Cubie < 0 || Cubie >= Size * Size * Size) return 0;
   const int n = Size, i = Cubie / (n * n), j = Cubie / n % n, k = Cubie % n;
   switch (Face) {
     case 0: return k == n - 1 ? i * n + j + 1 : 0;
