@@ -156,10 +156,14 @@ bool Game::PlayMoves(const std::vector<notation::Move>& moves, VEKCamera& camera
   return all;
 }
 
-std::string Game::MovesText() const {
+std::string Game::ScrambleText(const FaceFrame& view) const {
+  return NamedFor(scrambleText_, FaceFrame{}, view, cube_.Size);
+}
+
+std::string Game::MovesText(const FaceFrame& view) const {
   const std::vector<VEKMove>& history = cube_.History.Moves();
   const std::vector<VEKMove> applied(history.begin(), history.begin() + cube_.History.Cursor());
-  return NotationText(applied, FaceFrame{}, cube_.Size);
+  return NotationText(applied, view, cube_.Size);
 }
 
 void Game::Stop(int size) {

@@ -14,6 +14,7 @@
 #include "game/GameClock.h"
 #include "puzzle/MoveHistory.h"
 #include "puzzle/Notation.h"
+#include "puzzle/ViewFaces.h"
 
 struct VEKBigCube;
 struct VEKCamera;
@@ -96,9 +97,11 @@ class Game {
   // True while PlayMoves plays.
   bool PlayingMoves() const { return playingMoves_; }
   // The running game's scramble and the player's moves so far in the
-  // notation, faces named for the start view; empty when not known or none.
+  // notation, faces named for the start view (as kept in files) or for View;
+  // empty when not known or none.
   const std::string& ScrambleText() const { return scrambleText_; }
-  std::string MovesText() const;
+  std::string ScrambleText(const FaceFrame& View) const;
+  std::string MovesText(const FaceFrame& View = FaceFrame{}) const;
   // Stop: a cube of size at home, no game.
   void Stop(int size);
   // Opens a saved game; on failure the status says why, the cube is

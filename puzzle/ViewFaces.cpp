@@ -137,3 +137,16 @@ std::string NotationText(const std::vector<VEKMove>& moves, const FaceFrame& fra
   }
   return notation::ToString(written);
 }
+
+std::string NamedFor(std::string_view text, const FaceFrame& from, const FaceFrame& to, int size) {
+  const notation::Parsed parsed = notation::Parse(text, size);
+  if (!parsed.Ok()) return std::string(text);
+  std::vector<VEKMove> turns;
+  for (const notation::Move& m : parsed.Moves) {
+    for (const LayerTurn& t : LayerTurnsOf(m, from, size)) {
+      turns.push_back(VEKMove{static_cast<uint8_t>(t.Axis), static_cast<uint8_t>(t.First),
+                              static_cast<int8_t>(t.Sign), static_cast<uint8_t>(t.Last - t.First + 1)});
+    }
+  }
+  return NotationText(turns, to, size);
+}

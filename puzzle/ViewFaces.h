@@ -51,3 +51,7 @@ notation::Move NotationOf(const VEKMove& Move, const FaceFrame& Frame, int Size)
 // Turns written out for Frame, two equal quarter turns in a row as one half
 // turn: how a scramble or the player's moves are shown and kept.
 std::string NotationText(const std::vector<VEKMove>& Moves, const FaceFrame& Frame, int Size);
+
+// The same turns written for another view: Text's faces are named for From,
+// the result's for To. Text comes back as it is when it cannot be read.
+std::string NamedFor(std::string_view Text, const FaceFrame& From, const FaceFrame& To, int Size);

@@ -182,6 +182,8 @@ class TMainForm : public wxFrame, private GameView {
   void SolutionFound();
   // A hint or a search that no longer fits the cube (it turned) goes.
   void DropStaleHelp();
+  // The scramble and the moves so far, faces named for the view on screen.
+  wxString GameMovesText() const;
 
   MainFormServices services_;
   std::unique_ptr<Game> game_;

@@ -21,6 +21,7 @@
 #include "app/window/TurnQuality.h"
 #include "game/GameTexts.h"
 #include "puzzle/VekCube.h"
+#include "puzzle/ViewFaces.h"
 #include "render/VekGL.h"
 
 namespace {
@@ -132,15 +133,20 @@ void TMainForm::TypedScrambleClick() {
 
 void TMainForm::PauseClick() { game_->Pause(); }
 
+// Named for the view on screen, so that moves typed since the view last
+// turned read as they were typed.
+wxString TMainForm::GameMovesText() const {
+  const FaceFrame view = FacesSeenFrom(Renderer->Camera.Eye, Renderer->Camera.Up);
+  return Text(gametext::GameMoves(game_->ScrambleText(view), game_->MovesText(view)));
+}
+
 void TMainForm::GameMovesClick() {
-  services_.ShowText(Text(gametext::kGameMovesCaption),
-                     Text(gametext::GameMoves(game_->ScrambleText(), game_->MovesText())));
+  services_.ShowText(Text(gametext::kGameMovesCaption), GameMovesText());
 }
 
 void TMainForm::CopyGameMoves() {
   if (!wxTheClipboard->Open()) return;
-  wxTheClipboard->SetData(
-      new wxTextDataObject(Text(gametext::GameMoves(game_->ScrambleText(), game_->MovesText()))));
+  wxTheClipboard->SetData(new wxTextDataObject(GameMovesText()));
   wxTheClipboard->Close();
 }
 

@@ -135,6 +135,21 @@ TEST(Notation, FacesAreNamedForTheView) {
   }
 }
 
+// Moves kept for the start view, shown for another: seen from the right,
+// the old R is in front and the old B on the right. Renamed there and back,
+// every text is itself again.
+TEST(Notation, MovesAreRenamedForAnotherView) {
+  const FaceFrame start, fromRight = FacesSeenFrom({20, 0, 0}, {0, 1, 0});
+  EXPECT_EQ(NamedFor("R U R' F2 B", start, fromRight, 3), "F U F' L2 R");
+  EXPECT_EQ(NamedFor("Rw 2R M' x", start, start, 3), "Rw M2");  // x turns no layer
+  EXPECT_EQ(NamedFor("R3 U", start, fromRight, 3), "R3 U");          // unreadable: as it is
+  const std::string text = "R U2 3Lw' 2F B' D";
+  for (const VEKVector& eye : {VEKVector{0, 20, 0}, VEKVector{-5, -14, -8}, VEKVector{3, -2, 20}}) {
+    const FaceFrame view = FacesSeenFrom(eye, {1, 0, 0.2f});
+    EXPECT_EQ(NamedFor(NamedFor(text, start, view, 5), view, start, 5), text);
+  }
+}
+
 // Every turn the game can record (the turn code replaying it), written out
 // and played back from the text: the notation turns what the game turns.
 TEST(Notation, RecordedTurnsAreWrittenAsTheMovesThatMakeThem) {
