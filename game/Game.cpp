@@ -130,6 +130,10 @@ bool Game::PlayMoves(const std::vector<notation::Move>& moves, VEKCamera& camera
   // A sequence runs like a scramble: only Stop and Exit act meanwhile.
   const bool sequence = moves.size() > 1;
   if (sequence) view_.ShowScrambling(true);
+  // Taken at once, it is kept at its end rather than after each turn: ten
+  // thousand turns would otherwise be ten thousand writes.
+  const bool atOnce = sequence && !cube_.ShowShuffle;
+  keepEachTurn_ = !atOnce;
   bool all = true;
   for (const notation::Move& move : moves) {
     if (cube_.StopShuffle || phase_ == Phase::Solved) {
@@ -148,6 +152,8 @@ bool Game::PlayMoves(const std::vector<notation::Move>& moves, VEKCamera& camera
   }
   cube_.StopShuffle = false;
   playingMoves_ = false;
+  keepEachTurn_ = true;
+  if (atOnce) KeepOrSay();
   if (sequence) {
     view_.ShowScrambling(false);
     view_.ShowGame();  // undo and redo as they now stand
@@ -235,6 +241,10 @@ void Game::PlayerTurned() {
   }
   view_.ShowGame();
   // Kept after every turn, so that a crash loses at most the turn being made.
+  if (keepEachTurn_) KeepOrSay();
+}
+
+void Game::KeepOrSay() {
   if (Running() && !Keep()) {
     restingStatus_ = gametext::KeepFailed(errno, kept_.Own());
     view_.ShowStatus(restingStatus_);

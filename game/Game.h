@@ -164,6 +164,8 @@ class Game {
   void Solve();
   void Count() { counted_ = MovesNow(); }
   uint32_t MovesNow() const;
+  // Keeps the running game; a failure is said on the status line and stays.
+  void KeepOrSay();
 
   VEKBigCube& cube_;
   GameView& view_;
@@ -177,6 +179,7 @@ class Game {
   uint32_t scrambleTurns_ = 0;
   std::string scrambleText_;
   bool playingMoves_ = false;
+  bool keepEachTurn_ = true;  // false while a sequence is taken at once
   bool paused_ = false;
   bool solvedWithRecord_ = false;
   bool helpUsed_ = false;

@@ -384,6 +384,15 @@ TEST_F(GameTest, TypedMovesAreThePlayersTurnsAndATypedScrambleStartsAGame) {
   EXPECT_FALSE(game.PlayMoves(moves("U' Rw2 B' F2 R U' R' R"), camera));
   EXPECT_EQ(game.State(), Game::Phase::Solved);
   EXPECT_TRUE(cube.IsSolved());
+
+  // Ten thousand moves, not shown, are taken at once and kept at the end.
+  std::string many;
+  for (int i = 0; i < 5000; ++i) many += "R U' ";
+  cube.ShowShuffle = false;
+  ASSERT_TRUE(game.NewGameFrom(3, moves("F"), camera));
+  ASSERT_TRUE(game.PlayMoves(moves(many.c_str()), camera));
+  EXPECT_EQ(game.MovesShown(), 10000u);
+  EXPECT_EQ(KeptTrailer().MoveCount, 10000u);
 }
 
 TEST_F(GameTest, APausedClockStandsStillAndGoesOnFromWhereItStopped) {
