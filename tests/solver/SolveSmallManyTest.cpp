@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <chrono>
+#include <tuple>
 
 #include "solver/Solver.h"
 #include "tests/unit/SolverPositions.h"
@@ -15,49 +16,36 @@ namespace {
 using solver::CubieState;
 using namespace solverpositions;
 
-TEST(SolveSmallManyTest, AThousandPositionsOfEachSizeGoHome) {
-  struct Case {
-    int size, bound;
-  } cases[] = {{2, 14}, {3, 60}};
+// Solves each, checks it reaches home within Bound quarter turns, and
+// prints the longest and slowest (the time is only reported).
+void SolveAllWithin(const char* what, const std::vector<CubieState>& positions, size_t bound) {
   const std::atomic<bool> cancel{false};
-  for (const Case& c : cases) {
-    size_t longest = 0;
-    for (int i = 0; i < 1000; ++i) {
-      // Short scrambles too: nearly solved positions take other paths.
-      CubieState s = Scrambled(c.size, 5 + i % 196, 1000 * c.size + i);
-      const solver::Solution solution =
-          c.size == 2 ? solver::SolveTwo(s, cancel) : solver::SolveThree(s, cancel);
-      ASSERT_EQ(solution.Result, solver::Solution::Outcome::Found) << c.size << " #" << i;
-      for (const VEKMove& m : solution.Moves) s.Turn(m);
-      ASSERT_TRUE(solver::AtHome(s)) << c.size << " #" << i;
-      longest = std::max(longest, solution.Moves.size());
-    }
-    std::printf("%dx%dx%d: longest solution %zu quarter turns\n", c.size, c.size, c.size, longest);
-    EXPECT_LE(longest, static_cast<size_t>(c.bound));
-  }
-}
-
-// Solves each, checks it reaches home within 60 quarter turns, and prints
-// the longest and slowest (the time is only reported).
-void SolveAllWithin60(const char* what, const std::vector<CubieState>& positions) {
-  const std::atomic<bool> cancel{false};
-  solver::SolveThree(CubieState::Solved(3), cancel);  // builds the tables, not timed
+  solver::Solve(CubieState::Solved(positions[0].Size), cancel);  // builds the tables, not timed
   size_t longest = 0;
   double slowest = 0;
   for (size_t i = 0; i < positions.size(); ++i) {
     CubieState s = positions[i];
     const auto start = std::chrono::steady_clock::now();
-    const solver::Solution solution = solver::SolveThree(s, cancel);
+    const solver::Solution solution = solver::Solve(s, cancel);
     slowest = std::max(
         slowest, std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count());
     ASSERT_EQ(solution.Result, solver::Solution::Outcome::Found) << what << " #" << i;
     for (const VEKMove& m : solution.Moves) s.Turn(m);
     ASSERT_TRUE(solver::AtHome(s)) << what << " #" << i;
-    EXPECT_LE(solution.Moves.size(), 60u) << what << " #" << i;
+    EXPECT_LE(solution.Moves.size(), bound) << what << " #" << i;
     longest = std::max(longest, solution.Moves.size());
   }
   std::printf("%s: %zu positions, longest %zu quarter turns, slowest %.3f s\n", what,
               positions.size(), longest, slowest);
+}
+
+TEST(SolveSmallManyTest, AThousandPositionsOfEachSizeGoHome) {
+  for (const auto& [size, bound, what] : {std::tuple{2, 14u, "2x2x2"}, {3, 60u, "3x3x3"}}) {
+    std::vector<CubieState> positions;
+    // Short scrambles too: nearly solved positions take other paths.
+    for (int i = 0; i < 1000; ++i) positions.push_back(Scrambled(size, 5 + i % 196, 1000 * size + i));
+    SolveAllWithin(what, positions, bound);
+  }
 }
 
 // Every eighth of the 2048 reachable patterns of centre twists (all of them
@@ -80,7 +68,7 @@ TEST(SolveSmallManyTest, CentresTwistedAloneOrWithFlippedOrCycledCubiesGoHome) {
       if (sum % 2 == 0 && even++ % c.step == 0) positions.push_back(TwistCentres(c.start, code));
     }
     ASSERT_EQ(positions.size(), 2048u / c.step);
-    SolveAllWithin60(c.what, positions);
+    SolveAllWithin(c.what, positions, 60);
   }
 }
 
