@@ -12,10 +12,7 @@ bool PlayMove(VEKBigCube& cube, VEKCamera& camera, const notation::Move& move,
   for (const LayerTurn& t : ViewTurnsOf(move, frame)) QuarterTurnView(camera, t.Axis, t.Sign);
   for (const LayerTurn& t : LayerTurnsOf(move, frame, cube.Size)) {
     if (!cube.TurnLayers(t.Axis, t.First, t.Last, t.Sign, shown)) return false;
-    if (turned) {
-      turned(VEKMove{static_cast<uint8_t>(t.Axis), static_cast<uint8_t>(t.First),
-                     static_cast<int8_t>(t.Sign), static_cast<uint8_t>(t.Last - t.First + 1)});
-    }
+    if (turned) turned(t.Recorded());
   }
   return true;
 }

@@ -143,10 +143,7 @@ std::string NamedFor(std::string_view text, const FaceFrame& from, const FaceFra
   if (!parsed.Ok()) return std::string(text);
   std::vector<VEKMove> turns;
   for (const notation::Move& m : parsed.Moves) {
-    for (const LayerTurn& t : LayerTurnsOf(m, from, size)) {
-      turns.push_back(VEKMove{static_cast<uint8_t>(t.Axis), static_cast<uint8_t>(t.First),
-                              static_cast<int8_t>(t.Sign), static_cast<uint8_t>(t.Last - t.First + 1)});
-    }
+    for (const LayerTurn& t : LayerTurnsOf(m, from, size)) turns.push_back(t.Recorded());
   }
   return NotationText(turns, to, size);
 }

@@ -33,6 +33,12 @@ struct LayerTurn {
   int First = 0;
   int Last = 0;
   int Sign = 1;
+
+  // The same turn as the turn code records it.
+  VEKMove Recorded() const {
+    return VEKMove{static_cast<uint8_t>(Axis), static_cast<uint8_t>(First), static_cast<int8_t>(Sign),
+                   static_cast<uint8_t>(Last - First + 1)};
+  }
 };
 
 // The quarter turns a move makes on a cube of Size seen in Frame: one, or
