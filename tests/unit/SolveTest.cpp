@@ -2,9 +2,9 @@
 // reads solved; a cube no turns can solve is said to be one.
 #include <gtest/gtest.h>
 
+#include "CarryCubie.h"
 #include "TestCubes.h"
 #include "puzzle/Random.h"
-#include "solver/LookAlike.h"
 #include "solver/Solver.h"
 
 namespace {
@@ -12,29 +12,6 @@ namespace {
 using Outcome = solver::Solution::Outcome;
 using solver::Int3;
 const std::atomic<bool> kNever{false};
-
-// The cubie at grid place At carried, as a hand would, to grid place To
-// (about the cube's middle): shown as the cubie there shows, if it looks
-// alike, else by the first rotation that carries it (a corner carried onto
-// its own place is twisted).
-void CarryCubie(VEKBigCube& cube, const Int3& at, const Int3& to) {
-  const int n = cube.Size, a = (at[0] * n + at[1]) * n + at[2], b = (to[0] * n + to[1]) * n + to[2];
-  const solver::CubieState home = solver::CubieState::Solved(n);
-  int turn = a == b ? -1 : solver::LookAlikeTurn(n, a, b);
-  for (int r = 1; turn < 0 && r < solver::kRotations; ++r) {
-    Int3 image;
-    if (solver::Rotate(r, home.Coordinates(a), image) == home.Coordinates(b)) turn = r;
-  }
-  Int3 column[3];
-  for (int axis = 0; axis < 3; ++axis) solver::Rotate(turn, Int3{axis == 0, axis == 1, axis == 2}, column[axis]);
-  for (int p = 0; p < kPointsPerCubie; ++p) {
-    VEKVector& v = cube.Cubies[a].Points[p];
-    const float x = v.X, y = v.Y, z = v.Z;
-    v.X = column[0][0] * x + column[1][0] * y + column[2][0] * z;
-    v.Y = column[0][1] * x + column[1][1] * y + column[2][1] * z;
-    v.Z = column[0][2] * x + column[1][2] * y + column[2][2] * z;
-  }
-}
 
 // Cubes at home, and cubes changed by hand where no turns change them, each
 // then scrambled. Look-alike centres traded leave the cube reading solved;
