@@ -1,9 +1,9 @@
 // A thousand seeded positions of each size on the game's own cube, every one
 // solved: scrambled by the turn code, every tenth from a cube whose
 // look-alike centres were traded by hand first (it reads solved and needs
-// no turn, yet its cubies are not home), then the solution played by the turn code must
-// leave a cube that reads solved, within the size's length. The longest
-// solution and the slowest search are printed (the time is only reported).
+// no turn, yet its cubies are not home). The solution, played by the turn
+// code, must leave a cube that reads solved, within the size's length. The
+// longest solution and the slowest search are printed (time is only shown).
 #include <gtest/gtest.h>
 
 #include <algorithm>
