@@ -49,6 +49,7 @@ bool Game::NewGameFrom(int size, const std::vector<notation::Move>& scramble, VE
 bool Game::StartScrambled(int size, const std::function<bool()>& scramble) {
   paused_ = false;
   helpUsed_ = givenUp_ = false;
+  solutionPlayed_.clear();
   view_.ShowStatus(gametext::kScrambling);
   kept_.Discard();
   // A new game is no opened file: Save asks for a name rather than write
@@ -97,6 +98,7 @@ bool Game::PlaySolution(const std::vector<VEKMove>& moves) {
   scrambleTurns_ = 0;
   kept_.Discard();
   cube_.History.Clear();
+  solutionPlayed_.clear();
   playingMoves_ = playingSolution_ = true;
   cube_.StopShuffle = false;
   view_.ShowStatus(gametext::kSolving);
@@ -106,6 +108,7 @@ bool Game::PlaySolution(const std::vector<VEKMove>& moves) {
   for (const VEKMove& m : moves) {
     all = !cube_.StopShuffle && cube_.TurnLayers(m.Axis, m.Layer, m.Layer, m.Sign);
     if (!all) break;
+    solutionPlayed_.push_back(m);
   }
   cube_.StopShuffle = false;
   playingMoves_ = playingSolution_ = false;
@@ -166,6 +169,10 @@ std::string Game::ScrambleText(const FaceFrame& view) const {
   return NamedFor(scrambleText_, FaceFrame{}, view, cube_.Size);
 }
 
+std::string Game::SolutionText(const FaceFrame& view) const {
+  return NotationText(solutionPlayed_, view, cube_.Size);
+}
+
 std::string Game::MovesText(const FaceFrame& view) const {
   const std::vector<VEKMove>& history = cube_.History.Moves();
   const std::vector<VEKMove> applied(history.begin(), history.begin() + cube_.History.Cursor());
@@ -181,6 +188,7 @@ void Game::Stop(int size) {
   clockShown_ = false;
   scrambleTurns_ = 0;
   helpUsed_ = givenUp_ = false;
+  solutionPlayed_.clear();
   scrambleText_.clear();
   Count();
   fileName_.clear();

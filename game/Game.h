@@ -102,6 +102,9 @@ class Game {
   const std::string& ScrambleText() const { return scrambleText_; }
   std::string ScrambleText(const FaceFrame& View) const;
   std::string MovesText(const FaceFrame& View = FaceFrame{}) const;
+  // The computer's turns played by the last PlaySolution of this game, in
+  // the notation; empty when it was not asked.
+  std::string SolutionText(const FaceFrame& View = FaceFrame{}) const;
   // Stop: a cube of size at home, no game.
   void Stop(int size);
   // Opens a saved game; on failure the status says why, the cube is
@@ -185,6 +188,7 @@ class Game {
   bool helpUsed_ = false;
   bool givenUp_ = false;  // the computer was asked to solve the game
   bool playingSolution_ = false;
+  std::vector<VEKMove> solutionPlayed_;
   std::string fileName_;
   // Set by a rejected Open: Save then asks for a name, so that the rejected
   // file is never overwritten.

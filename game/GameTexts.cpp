@@ -22,8 +22,10 @@ std::string BadMoves(const notation::Parsed& parsed, int size) {
   return move + " не записан в обозначениях куба. Ничего не повёрнуто.";
 }
 
-std::string GameMoves(const std::string& scramble, const std::string& moves) {
+std::string GameMoves(const std::string& scramble, const std::string& moves, const std::string& solution) {
+  // The computer's turns come before any the player made after them.
   return "Перемешивание: " + (scramble.empty() ? std::string("неизвестно") : scramble) +
+         (solution.empty() ? std::string() : "\nРешение компьютера: " + solution) +
          "\nХоды: " + (moves.empty() ? std::string("нет") : moves);
 }
 

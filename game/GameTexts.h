@@ -42,8 +42,10 @@ inline constexpr char kMovesPrompt[] = "Ходы в обозначениях к�
 std::string MovesCaption(uint32_t moves);
 // Why typed moves were not played: the first bad one and its place.
 std::string BadMoves(const notation::Parsed& parsed, int size);
-// The scramble and the player's moves, as the player can read and copy them.
-std::string GameMoves(const std::string& scramble, const std::string& moves);
+// The scramble, the computer's solution when it was asked, and the player's
+// moves, as the player can read and copy them.
+std::string GameMoves(const std::string& scramble, const std::string& moves,
+                      const std::string& solution = std::string());
 // "Собрано! 00:01:57, ходов: 42", with ". Новый рекорд!" after a record,
 // or saying that a hint made it no record.
 std::string Solved(int32_t seconds, uint32_t moves, bool record, bool helpUsed = false);

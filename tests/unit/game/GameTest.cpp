@@ -464,6 +464,14 @@ TEST_F(GameTest, HelpCostsTheRecordAndTheComputersSolutionGivesTheGameUp) {
     EXPECT_EQ(view.Status(), stopped ? gametext::kSolutionStopped : gametext::kSolvedByComputer);
     EXPECT_EQ(cube.IsSolved(), !stopped);
     EXPECT_EQ(KeptFiles(), Strings{});
+    // The turns played are told, in order; a stopped solution only those.
+    const std::string whole = NotationText(moves, FaceFrame{}, 2), told = game.SolutionText();
+    EXPECT_EQ(told, stopped ? whole.substr(0, told.size()) : whole);
+    if (stopped) {
+      EXPECT_LT(told.size(), whole.size());
+    }
   }
   EXPECT_FALSE(records.Best(2));
+  ASSERT_TRUE(game.NewGame(2));
+  EXPECT_EQ(game.SolutionText(), "");
 }
