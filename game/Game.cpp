@@ -48,8 +48,7 @@ bool Game::NewGameFrom(int size, const std::vector<notation::Move>& scramble, VE
 
 bool Game::StartScrambled(int size, const std::function<bool()>& scramble) {
   paused_ = false;
-  helpUsed_ = givenUp_ = false;
-  solutionPlayed_.clear();
+  ForgetHelp();
   view_.ShowStatus(gametext::kScrambling);
   kept_.Discard();
   // A new game is no opened file: Save asks for a name rather than write
@@ -187,8 +186,7 @@ void Game::Stop(int size) {
   seconds_ = 0;
   clockShown_ = false;
   scrambleTurns_ = 0;
-  helpUsed_ = givenUp_ = false;
-  solutionPlayed_.clear();
+  ForgetHelp();
   scrambleText_.clear();
   Count();
   fileName_.clear();

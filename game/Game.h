@@ -169,6 +169,11 @@ class Game {
   uint32_t MovesNow() const;
   // Keeps the running game; a failure is said on the status line and stays.
   void KeepOrSay();
+  // Another game: no hint or solution of this one counts against it.
+  void ForgetHelp() {
+    helpUsed_ = givenUp_ = false;
+    solutionPlayed_.clear();
+  }
 
   VEKBigCube& cube_;
   GameView& view_;

@@ -19,8 +19,7 @@ bool Game::Load(const std::string& path) {
   }
   restingStatus_.clear();
   paused_ = false;
-  solutionPlayed_.clear();
-  helpUsed_ = givenUp_ = false;  // a file that had hints says so by not claiming its scramble
+  ForgetHelp();  // a file that had hints says so by not claiming its scramble
   Count();
   if (trailer) {
     // A file that says how its game began can set a record.

@@ -9,10 +9,6 @@
 namespace solver {
 namespace {
 
-Int3 HomeOf(int n, int cubie) {
-  return {2 * (cubie / (n * n)) - (n - 1), 2 * (cubie / n % n) - (n - 1), 2 * (cubie % n) - (n - 1)};
-}
-
 int Turned(int rotation, int direction) {
   Int3 to;
   return cubedir::DirectionOf(Rotate(rotation, cubedir::kDirections[direction], to));
@@ -50,7 +46,9 @@ int CentreKind(const Int3& c, int n) {
 int LookAlikeTurn(int Size, int A, int B) {
   const int n = Size, count = n * n * n;
   if (n < 2 || A < 0 || B < 0 || A >= count || B >= count) return -1;
-  const Int3 from = HomeOf(n, A), home = HomeOf(n, B);
+  CubieState grid;  // a cubie's home place has its own number
+  grid.Size = n;
+  const Int3 from = grid.Coordinates(A), home = grid.Coordinates(B);
   for (int r = 0; r < kRotations; ++r) {
     Int3 to;
     if (Rotate(r, from, to) != home) continue;
