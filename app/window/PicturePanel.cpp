@@ -88,6 +88,13 @@ void PicturePanel::HideCover() {
   const bool hadFocus = cover_->HasFocus();
   cover_->Hide();
   Window->Canvas()->Show();
+  // The canvas comes back above its siblings: the figures and the banner
+  // go over it again at once, not at the next resize.
+  for (wxWindow* over : {static_cast<wxWindow*>(Clock), static_cast<wxWindow*>(Banner)}) {
+    if (!over->IsShown()) continue;
+    over->Raise();
+    over->Refresh();
+  }
   if (hadFocus) Window->Canvas()->SetFocus();
 }
 

@@ -104,6 +104,8 @@ TEST_F(MainFormTest, APauseHidesTheCubeUntilAKeyOrAClick) {
     EXPECT_TRUE(PumpUntil([&] { return !game.Paused(); }, 5000)) << what;
     EXPECT_FALSE(form->DrawPanel->CoverShown()) << what;
     EXPECT_EQ(game.MovesShown(), 0u) << what << " turned nothing";
+    // The clock and the counter are on screen again, over the picture (their sky blue).
+    EXPECT_TRUE(PumpUntil([&] { return ScreenShowsColour(*form->TimerLabel, 0xA6, 0xCA, 0xF0); }, 5000)) << what;
   }
 }
 

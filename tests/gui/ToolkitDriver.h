@@ -4,6 +4,7 @@
 #pragma once
 
 #include <X11/Xlib.h>
+#include <X11/Xutil.h>
 #include <X11/extensions/XTest.h>
 #include <X11/keysym.h>
 #include <gdk/gdkx.h>
@@ -42,6 +43,30 @@ inline void PressKey(KeySym key) {
   XTestFakeKeyEvent(d, code, True, 0);
   XTestFakeKeyEvent(d, code, False, 0);
   SyncX();
+}
+
+// Whether the screen shows, inside the window's client rectangle, a pixel
+// within a few steps of that colour: what the player sees, whichever window
+// is on top there.
+inline bool ScreenShowsColour(const wxWindow& window, unsigned char r, unsigned char g, unsigned char b) {
+  Display* d = XDisplayOfToolkit();
+  const wxPoint origin = window.ClientToScreen(wxPoint(0, 0));
+  const wxSize size = window.GetClientSize();
+  XImage* image = XGetImage(d, DefaultRootWindow(d), origin.x, origin.y, size.x, size.y, AllPlanes, ZPixmap);
+  if (!image) return false;
+  auto near = [](unsigned long value, int shift, unsigned char want) {
+    const int got = static_cast<int>((value >> shift) & 0xFF);
+    return got - want < 8 && want - got < 8;
+  };
+  bool found = false;
+  for (int y = 0; y < size.y && !found; ++y) {
+    for (int x = 0; x < size.x && !found; ++x) {
+      const unsigned long pixel = XGetPixel(image, x, y);
+      found = near(pixel, 16, r) && near(pixel, 8, g) && near(pixel, 0, b);
+    }
+  }
+  XDestroyImage(image);
+  return found;
 }
 
 // What the window manager sends when the player closes the window.
