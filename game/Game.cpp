@@ -20,9 +20,10 @@ std::optional<uint32_t> Game::MovesShown() const {
   return counted_;
 }
 
-bool Game::CanUndo() const { return !Scrambling() && !paused_ && cube_.CanUndo(); }
+// A solved game is over: its turns are not taken back into it.
+bool Game::CanUndo() const { return !Scrambling() && !paused_ && phase_ != Phase::Solved && cube_.CanUndo(); }
 
-bool Game::CanRedo() const { return !Scrambling() && !paused_ && cube_.CanRedo(); }
+bool Game::CanRedo() const { return !Scrambling() && !paused_ && phase_ != Phase::Solved && cube_.CanRedo(); }
 
 bool Game::HasPlayerMoves() const { return Running() && (cube_.MoveCount() > 0 || cube_.CanRedo()); }
 
@@ -96,6 +97,8 @@ bool Game::PlaySolution(const std::vector<VEKMove>& moves) {
   helpUsed_ = givenUp_ = true;
   scrambleTurns_ = 0;
   kept_.Discard();
+  // The player's moves stay to be read before the computer's turns.
+  movesBeforeSolution_ = AppliedMoves();
   cube_.History.Clear();
   solutionPlayed_.clear();
   playingMoves_ = playingSolution_ = true;
@@ -172,10 +175,17 @@ std::string Game::SolutionText(const FaceFrame& view) const {
   return NotationText(solutionPlayed_, view, cube_.Size);
 }
 
-std::string Game::MovesText(const FaceFrame& view) const {
+std::vector<VEKMove> Game::AppliedMoves() const {
   const std::vector<VEKMove>& history = cube_.History.Moves();
-  const std::vector<VEKMove> applied(history.begin(), history.begin() + cube_.History.Cursor());
-  return NotationText(applied, view, cube_.Size);
+  return {history.begin(), history.begin() + cube_.History.Cursor()};
+}
+
+std::string Game::MovesText(const FaceFrame& view) const {
+  return NotationText(givenUp_ ? movesBeforeSolution_ : AppliedMoves(), view, cube_.Size);
+}
+
+std::string Game::MovesAfterSolutionText(const FaceFrame& view) const {
+  return givenUp_ ? NotationText(AppliedMoves(), view, cube_.Size) : std::string();
 }
 
 void Game::Stop(int size) {

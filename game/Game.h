@@ -101,7 +101,10 @@ class Game {
   // empty when not known or none.
   const std::string& ScrambleText() const { return scrambleText_; }
   std::string ScrambleText(const FaceFrame& View) const;
+  // After the computer was asked to solve, the moves the player made before it.
   std::string MovesText(const FaceFrame& View = FaceFrame{}) const;
+  // The moves made after the computer's turns; empty when it was not asked.
+  std::string MovesAfterSolutionText(const FaceFrame& View = FaceFrame{}) const;
   // The computer's turns played by the last PlaySolution of this game, in
   // the notation; empty when it was not asked.
   std::string SolutionText(const FaceFrame& View = FaceFrame{}) const;
@@ -167,12 +170,15 @@ class Game {
   void Solve();
   void Count() { counted_ = MovesNow(); }
   uint32_t MovesNow() const;
+  // The history up to its cursor: the turns that stand on the cube.
+  std::vector<VEKMove> AppliedMoves() const;
   // Keeps the running game; a failure is said on the status line and stays.
   void KeepOrSay();
   // Another game: no hint or solution of this one counts against it.
   void ForgetHelp() {
     helpUsed_ = givenUp_ = false;
     solutionPlayed_.clear();
+    movesBeforeSolution_.clear();
   }
 
   VEKBigCube& cube_;
@@ -194,6 +200,7 @@ class Game {
   bool givenUp_ = false;  // the computer was asked to solve the game
   bool playingSolution_ = false;
   std::vector<VEKMove> solutionPlayed_;
+  std::vector<VEKMove> movesBeforeSolution_;
   std::string fileName_;
   // Set by a rejected Open: Save then asks for a name, so that the rejected
   // file is never overwritten.

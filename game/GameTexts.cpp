@@ -22,11 +22,14 @@ std::string BadMoves(const notation::Parsed& parsed, int size) {
   return move + " не записан в обозначениях куба. Ничего не повёрнуто.";
 }
 
-std::string GameMoves(const std::string& scramble, const std::string& moves, const std::string& solution) {
-  // The computer's turns come before any the player made after them.
+std::string GameMoves(const std::string& scramble, const std::string& moves, const std::string& solution,
+                      const std::string& after) {
+  // In the order they were made: the player's, the computer's, then any
+  // the player made after them.
   return "Перемешивание: " + (scramble.empty() ? std::string("неизвестно") : scramble) +
+         "\nХоды: " + (moves.empty() ? std::string("нет") : moves) +
          (solution.empty() ? std::string() : "\nРешение компьютера: " + solution) +
-         "\nХоды: " + (moves.empty() ? std::string("нет") : moves);
+         (after.empty() ? std::string() : "\nХоды после решения: " + after);
 }
 
 std::string Solved(int32_t seconds, uint32_t moves, bool record, bool helpUsed) {

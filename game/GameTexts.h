@@ -42,10 +42,10 @@ inline constexpr char kMovesPrompt[] = "Ходы в обозначениях к�
 std::string MovesCaption(uint32_t moves);
 // Why typed moves were not played: the first bad one and its place.
 std::string BadMoves(const notation::Parsed& parsed, int size);
-// The scramble, the computer's solution when it was asked, and the player's
-// moves, as the player can read and copy them.
+// The scramble, the player's moves, and the computer's solution with any
+// moves after it when it was asked, as the player can read and copy them.
 std::string GameMoves(const std::string& scramble, const std::string& moves,
-                      const std::string& solution = std::string());
+                      const std::string& solution = std::string(), const std::string& after = std::string());
 // "Собрано! 00:01:57, ходов: 42", with ". Новый рекорд!" after a record,
 // or saying that a hint made it no record.
 std::string Solved(int32_t seconds, uint32_t moves, bool record, bool helpUsed = false);

@@ -137,7 +137,8 @@ void TMainForm::PauseClick() { game_->Pause(); }
 // turned read as they were typed.
 wxString TMainForm::GameMovesText() const {
   const FaceFrame view = FacesSeenFrom(Renderer->Camera.Eye, Renderer->Camera.Up);
-  return Text(gametext::GameMoves(game_->ScrambleText(view), game_->MovesText(view), game_->SolutionText(view)));
+  return Text(gametext::GameMoves(game_->ScrambleText(view), game_->MovesText(view), game_->SolutionText(view),
+                                  game_->MovesAfterSolutionText(view)));
 }
 
 void TMainForm::GameMovesClick() {

@@ -12,13 +12,15 @@
 
 namespace {
 
-void PressShifted(KeySym key) {
+void PressWith(KeySym modifier, KeySym key) {
   Display* d = XDisplayOfToolkit();
-  XTestFakeKeyEvent(d, XKeysymToKeycode(d, XK_Shift_L), True, 0);
+  XTestFakeKeyEvent(d, XKeysymToKeycode(d, modifier), True, 0);
   PressKey(key);
-  XTestFakeKeyEvent(d, XKeysymToKeycode(d, XK_Shift_L), False, 0);
+  XTestFakeKeyEvent(d, XKeysymToKeycode(d, modifier), False, 0);
   SyncX();
 }
+
+void PressShifted(KeySym key) { PressWith(XK_Shift_L, key); }
 
 }  // namespace
 
@@ -76,6 +78,12 @@ TEST_F(MainFormTest, KeysAndTypedMovesTurnLayersAsThePlayersTurns) {
   EXPECT_TRUE(form->DrawPanel->Banner->IsShown());
   PressKey(XK_Left);
   EXPECT_TRUE(PumpUntil([&] { return !form->DrawPanel->Banner->IsShown(); }, 5000));
+  // The game is over: Ctrl+Z, for real, takes nothing back.
+  EXPECT_FALSE(form->Bars->UndoItem->IsEnabled());
+  PressWith(XK_Control_L, XK_z);
+  Pump(100);
+  EXPECT_TRUE(cube().IsSolved());
+  EXPECT_EQ(game.State(), Game::Phase::Solved);
 }
 
 TEST_F(MainFormTest, APauseHidesTheCubeUntilAKeyOrAClick) {
@@ -124,7 +132,8 @@ TEST_F(MainFormTest, AHintOutlinesTheNextTurnUntilATurnAndSolveFinishesTheGame) 
   EXPECT_TRUE(game.HelpUsed());
   EXPECT_EQ(game.ScrambleTurns(), 0u);
   // The hinted turn itself, typed: the outline goes with it.
-  typedMoves = {status.substr(std::string("Подсказка: ").size())};
+  const std::string hinted = status.substr(std::string("Подсказка: ").size());
+  typedMoves = {hinted};
   form->TypeMovesClick();
   EXPECT_FALSE(gl().Hint.has_value());
   EXPECT_EQ(game.MovesShown(), 1u);
@@ -137,7 +146,9 @@ TEST_F(MainFormTest, AHintOutlinesTheNextTurnUntilATurnAndSolveFinishesTheGame) 
   EXPECT_FALSE(game.Running());
   form->GameMovesClick();
   ASSERT_FALSE(shownTexts.empty());
-  EXPECT_NE(shownTexts.back().find("\nРешение компьютера: "), std::string::npos) << shownTexts.back();
+  // The player's move stays, between the scramble and the computer's turns.
+  EXPECT_NE(shownTexts.back().find("\nХоды: " + hinted + "\nРешение компьютера: "), std::string::npos)
+      << shownTexts.back();
   // Solved, a hint has nothing to show.
   form->HintClick();
   EXPECT_EQ(form->StatusText().ToStdString(wxConvUTF8), gametext::kSolvedAlready);

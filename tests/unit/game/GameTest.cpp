@@ -270,7 +270,10 @@ TEST_F(GameTest, TheSolvingTurnStopsTheClockAndSetsARecordOnlyAfterAFullScramble
     game.PlayerTurned();  // the final time is read without waiting for a tick
     game.EndGesture();
     const std::string solved = Shown(game);
-    EXPECT_EQ(solved, "Solved, clock " + std::to_string(c.fileSeconds + c.played) + ", moves 2, scramble 0, undo");
+    // The game is over: its turns are not taken back.
+    EXPECT_EQ(solved, "Solved, clock " + std::to_string(c.fileSeconds + c.played) + ", moves 2, scramble 0");
+    EXPECT_FALSE(game.Step(true));
+    EXPECT_TRUE(cube.IsSolved());
     EXPECT_EQ(view.Status(), c.status);
     EXPECT_EQ(view.Status(2), c.status);  // shown at the turn and when the drag ends
     EXPECT_EQ(std::exchange(view.recordsKept, 0), c.record ? 1 : 0) << c.status;
@@ -451,6 +454,7 @@ TEST_F(GameTest, HelpCostsTheRecordAndTheComputersSolutionGivesTheGameUp) {
     ASSERT_TRUE(game.NewGame(2));
     Turn(2);
     clock.now += seconds(5);
+    const std::string played = game.MovesText();
     const std::vector<VEKMove> moves = solver::Solve(cube, never).Moves;
     cube.AfterStepFrame = [&] {
       clock.now += hours(1);
@@ -467,6 +471,12 @@ TEST_F(GameTest, HelpCostsTheRecordAndTheComputersSolutionGivesTheGameUp) {
     // The turns played are told, in order; a stopped solution only those.
     const std::string whole = NotationText(moves, FaceFrame{}, 2), told = game.SolutionText();
     EXPECT_TRUE(stopped ? told.size() < whole.size() && whole.rfind(told, 0) == 0 : told == whole) << told;
+    // The player's moves stay readable before them; turns made afterwards are told apart.
+    EXPECT_EQ(game.MovesText(), played);
+    EXPECT_EQ(game.MovesAfterSolutionText(), "");
+    Turn();
+    EXPECT_EQ(game.MovesText(), played);
+    EXPECT_NE(game.MovesAfterSolutionText(), "");
   }
   EXPECT_FALSE(records.Best(2));
   ASSERT_TRUE(game.NewGame(2));
