@@ -156,9 +156,15 @@ void TMainForm::N5Click() {
 }
 
 void TMainForm::N7Click() {
+  // A file that opens takes the place of the game on screen.
+  if (!ConfirmAbandon()) return;
+  const wxString before = StatusText();
   SetStatus(Text(gametext::kLoading));
   wxString chosen;
-  if (!services_.Chooser->ChooseOpen(this, kGameFilter, chosen)) return;
+  if (!services_.Chooser->ChooseOpen(this, kGameFilter, chosen)) {
+    SetStatus(before);  // nothing was loaded: the line says what it said
+    return;
+  }
   if (chosen.empty()) {
     SetStatus(Text(gametext::kNoFileName));
     return;

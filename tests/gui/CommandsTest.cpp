@@ -100,10 +100,10 @@ TEST_F(MainFormTest, OpenRejectsWhatIsNoSavedGameAndChangesNothing) {
   chooser.path = "";
   form->N7Click();
   EXPECT_EQ(form->StatusText(), wxString::FromUTF8("Ошибка: не указано имя файла!"));
-  // Cancelled: only the status line tells that Open started.
+  // Cancelled: the status line says again what it said before.
   chooser.answer = false;
   form->N7Click();
-  EXPECT_EQ(form->StatusText(), wxString::FromUTF8("Загружаю..."));
+  EXPECT_EQ(form->StatusText(), wxString::FromUTF8("Ошибка: не указано имя файла!"));
   EXPECT_TRUE(form->GameTimer.Enabled());
 }
 
@@ -227,12 +227,16 @@ TEST_F(MainFormTest, AFailedSaveKeepsTheOldFileAndSaysSo) {
   EXPECT_EQ(Bytes(Path("kept.cube")), before);
 }
 
-TEST_F(MainFormTest, NewGameAndStopAskBeforeDroppingAGameWithMoves) {
+TEST_F(MainFormTest, NewGameStopAndOpenAskBeforeDroppingAGameWithMoves) {
   Start({"RotateSpeed=90", "ShuffleRotateCount=2"});
+  ASSERT_TRUE(cube().SaveToFile(Path("home.cube")));
+  chooser.path = Path("home.cube");
   struct Case {
     const char* what;
     std::function<void(TMainForm&)> command;
-  } cases[] = {{"New game", [](TMainForm& f) { f.N4Click(); }}, {"Stop", [](TMainForm& f) { f.N5Click(); }}};
+  } cases[] = {{"New game", [](TMainForm& f) { f.N4Click(); }},
+               {"Stop", [](TMainForm& f) { f.N5Click(); }},
+               {"Open", [](TMainForm& f) { f.N7Click(); }}};
   for (const Case& c : cases) {
     form->N4Click();
     questions.clear();
@@ -243,15 +247,18 @@ TEST_F(MainFormTest, NewGameAndStopAskBeforeDroppingAGameWithMoves) {
     ASSERT_TRUE(cube().Redo());
     ASSERT_TRUE(cube().SaveToFile(Path("played.cube")));
     answerYes = false;
+    const int opens = chooser.opens;
     c.command(*form);
     ASSERT_EQ(questions, std::vector<std::string>{"Прервать текущую игру?"}) << c.what;
     EXPECT_TRUE(form->GameRunning()) << c.what;
+    EXPECT_EQ(chooser.opens, opens) << c.what << ": no file is chosen for a game kept on screen";
     ASSERT_TRUE(cube().SaveToFile(Path("after.cube")));
     EXPECT_EQ(ReadFile(Path("after.cube")), ReadFile(Path("played.cube"))) << c.what;
     answerYes = true;
     c.command(*form);
     EXPECT_EQ(cube().MoveCount(), 0u) << c.what;
   }
+  EXPECT_EQ(chooser.opens, 2);  // asked nothing, then agreed
 }
 
 TEST_F(MainFormTest, ViewTogglesHelpAndWebPages) {
