@@ -88,8 +88,10 @@ class Snapshot {
   VEKGL gl_;
   // The clock of a loaded game, written back by --save.
   uint32_t seconds_ = 0;
-  // How the game began: a loaded trailer's scramble, or this run's --scramble.
+  // How the game began: a loaded trailer's scramble, or this run's --scramble,
+  // its turns counted and written in the notation.
   uint32_t scrambleTurns_ = 0;
+  std::string scrambleText_;
 };
 
 bool Snapshot::Run(const snapshot::Action& action) {
@@ -98,6 +100,9 @@ bool Snapshot::Run(const snapshot::Action& action) {
   switch (action.Kind) {
     case ActionKind::Size:
       cube.Build(static_cast<int>(action.Number));
+      // A new cube: nothing of a loaded game's clock or scramble is its own.
+      seconds_ = scrambleTurns_ = 0;
+      scrambleText_.clear();
       FitViewToSize();
       return true;
     case ActionKind::Load: {
@@ -107,6 +112,7 @@ bool Snapshot::Run(const snapshot::Action& action) {
       if (LoadGameWithTrailer(cube, action.File, trailer, &error) > 0) {
         seconds_ = trailer ? trailer->Seconds : 0;
         scrambleTurns_ = trailer ? trailer->ScrambleTurns : 0;
+        scrambleText_ = trailer ? trailer->Scramble : std::string();
         FitViewToSize();
         return true;
       }
@@ -123,7 +129,7 @@ bool Snapshot::Run(const snapshot::Action& action) {
       vekrandom::FixClockSeed(action.Number);
       return true;
     case ActionKind::Save:
-      if (!SaveGameWithTrailer(cube, action.File, seconds_, scrambleTurns_)) {
+      if (!SaveGameWithTrailer(cube, action.File, seconds_, scrambleTurns_, scrambleText_)) {
         // The file keeps its old bytes; errno says why the new ones did not go in.
         std::fprintf(stderr, "cube-snapshot: %s: could not be saved: %s\n", action.File.c_str(),
                      std::strerror(errno));
@@ -302,6 +308,7 @@ void Snapshot::Scramble(int turns) {
   cube.RotateSpeed = speed;
   cube.Owner = owner;
   scrambleTurns_ = static_cast<uint32_t>(turns);
+  scrambleText_ = NotationText(cube.ScrambleMoves, FaceFrame{}, cube.Size);
 }
 
 bool Snapshot::Write(const std::string& path) {
