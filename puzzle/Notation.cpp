@@ -1,5 +1,7 @@
 #include "puzzle/Notation.h"
 
+#include "puzzle/ShowableText.h"
+
 #include <cctype>
 #include <algorithm>
 #include <cstring>
@@ -98,7 +100,8 @@ Parsed Parse(std::string_view text, int size) {
       std::size_t cut = std::min<std::size_t>(token.size(), 24);
       while (cut < token.size() && cut > 0 && (static_cast<unsigned char>(token[cut]) & 0xC0) == 0x80)
         --cut;
-      result.Text = std::string(token.substr(0, cut));
+      result.Text = ShowableText(token.substr(0, cut));
+      result.Length = token.size();
       result.Moves.clear();
       return result;
     }

@@ -34,8 +34,10 @@ struct Parsed {
   std::vector<Move> Moves;
   Fault Error = Fault::None;
   std::size_t MoveNumber = 0;  // 1-based, of the first bad move
-  std::size_t Offset = 0;      // its first character in the text
-  std::string Text;            // it as typed (the first 24 characters)
+  std::size_t Offset = 0;      // its first byte in the text
+  std::size_t Length = 0;      // its bytes
+  // It as typed (the first 24 bytes), bytes that are no UTF-8 text escaped.
+  std::string Text;
   bool Ok() const { return Error == Fault::None; }
 };
 

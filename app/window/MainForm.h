@@ -173,6 +173,9 @@ class TMainForm : public wxFrame, private GameView {
   bool CloseIfAsked();
   // Plays typed or keyed moves as the player's, then what was asked meanwhile.
   void PlayTypedMoves(const std::vector<notation::Move>& moves);
+  // Moves typed under caption for a cube of size, asked again (the text kept,
+  // the bad move selected) until they read; none when the player cancels.
+  std::optional<std::vector<notation::Move>> AskForMoves(const wxString& caption, int size);
   // After a scramble or a sequence that Stop or Exit ended: that command now.
   void RunCommandAfterScramble();
   // Starts the search of a solution of the cube as it stands, for a hint or

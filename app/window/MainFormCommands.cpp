@@ -99,31 +99,32 @@ void TMainForm::PlayTypedMoves(const std::vector<notation::Move>& moves) {
   RunCommandAfterScramble();
 }
 
-void TMainForm::TypeMovesClick() {
+std::optional<std::vector<notation::Move>> TMainForm::AskForMoves(const wxString& caption, int size) {
   wxString typed;
-  if (!services_.AskMoves(Text(gametext::kTypeMovesCaption), typed)) return;
-  const int size = Renderer->Cube->Size;
-  const notation::Parsed parsed = notation::Parse(typed.ToStdString(wxConvUTF8), size);
-  if (!parsed.Ok()) {
+  TextSelection bad;
+  while (services_.AskMoves(caption, typed, bad)) {
+    const std::string utf8 = typed.ToStdString(wxConvUTF8);
+    const notation::Parsed parsed = notation::Parse(utf8, size);
+    if (parsed.Ok()) return parsed.Moves;
     services_.ShowError(Text(gametext::BadMoves(parsed, size)));
-    return;
+    // The box comes back with what was typed, the bad move selected.
+    bad.From = static_cast<long>(wxString::FromUTF8(utf8.data(), parsed.Offset).length());
+    bad.To = bad.From + static_cast<long>(wxString::FromUTF8(utf8.data() + parsed.Offset, parsed.Length).length());
   }
-  PlayTypedMoves(parsed.Moves);
+  return std::nullopt;
+}
+
+void TMainForm::TypeMovesClick() {
+  if (const auto moves = AskForMoves(Text(gametext::kTypeMovesCaption), Renderer->Cube->Size)) PlayTypedMoves(*moves);
 }
 
 void TMainForm::TypedScrambleClick() {
-  wxString typed;
-  if (!services_.AskMoves(Text(gametext::kTypedScrambleCaption), typed)) return;
-  const notation::Parsed parsed = notation::Parse(typed.ToStdString(wxConvUTF8), CubeSize);
-  if (!parsed.Ok()) {
-    services_.ShowError(Text(gametext::BadMoves(parsed, CubeSize)));
-    return;
-  }
-  if (!ConfirmAbandon()) return;
+  const auto moves = AskForMoves(Text(gametext::kTypedScrambleCaption), CubeSize);
+  if (!moves || !ConfirmAbandon()) return;
   bool started = false;
   {
     TurnQuality quality(*Renderer);
-    started = game_->NewGameFrom(CubeSize, parsed.Moves, Renderer->Camera);
+    started = game_->NewGameFrom(CubeSize, *moves, Renderer->Camera);
   }
   Renderer->Passes = Renderer->DrawQuality;
   WakeFrameTimer();

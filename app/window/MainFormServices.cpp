@@ -5,10 +5,10 @@
 #include <wx/msgdlg.h>
 #include <wx/sizer.h>
 #include <wx/textctrl.h>
-#include <wx/textdlg.h>
 #include <wx/stdpaths.h>
 
 #include "app/dialogs/FileChooser.h"
+#include "app/dialogs/MovesDialog.h"
 #include "app/settings/SettingsPath.h"
 #include "app/toolkit/ProgramInfo.h"
 #include "app/toolkit/Shell.h"
@@ -29,10 +29,10 @@ MainFormServices CompleteServices(MainFormServices services, wxWindow& parent) {
     };
   }
   if (!services.AskMoves) {
-    services.AskMoves = [&parent](const wxString& caption, wxString& moves) {
-      wxTextEntryDialog dialog(&parent, Text(gametext::kMovesPrompt), caption, moves);
+    services.AskMoves = [&parent](const wxString& caption, wxString& moves, TextSelection selection) {
+      TMovesDialog dialog(&parent, caption, moves, selection);
       if (dialog.ShowModal() != wxID_OK) return false;
-      moves = dialog.GetValue();
+      moves = dialog.Moves();
       return true;
     };
   }

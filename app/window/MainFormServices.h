@@ -6,6 +6,8 @@
 #include <functional>
 #include <string>
 
+#include "app/dialogs/MovesDialog.h"
+
 class FileChooser;
 class Shell;
 class wxWindow;
@@ -23,9 +25,10 @@ struct MainFormServices {
   // Asks the player a yes/no question; true for yes. Empty: a message box
   // with the buttons "Да" and "Нет".
   std::function<bool(const wxString&)> Ask;
-  // Asks for a line of moves under Caption; false when cancelled. Empty: a
-  // dialog with a line and OK / Cancel.
-  std::function<bool(const wxString& caption, wxString& moves)> AskMoves;
+  // Asks for moves under Caption, the box holding Moves with Selection
+  // selected; false when cancelled. Empty: a dialog with a text box and OK /
+  // Cancel.
+  std::function<bool(const wxString& caption, wxString& moves, TextSelection selection)> AskMoves;
   // Shows a text the player can read and copy (the moves of the game) under
   // Caption. Empty: a dialog with the text in a read-only box.
   std::function<void(const wxString& caption, const wxString& text)> ShowText;

@@ -119,7 +119,8 @@ class MainFormTest : public ::testing::Test {
       questions.push_back(text.ToStdString(wxConvUTF8));
       return answerYes;
     };
-    services.AskMoves = [this](const wxString&, wxString& moves) {
+    services.AskMoves = [this](const wxString&, wxString& moves, TextSelection selection) {
+      offeredMoves.push_back({moves.ToStdString(wxConvUTF8), selection});
       if (typedMoves.empty()) return false;
       moves = wxString::FromUTF8(typedMoves.front());
       typedMoves.erase(typedMoves.begin());
@@ -162,6 +163,8 @@ class MainFormTest : public ::testing::Test {
   std::vector<std::string> questions;  // asked of the player, answered answerYes
   bool answerYes = true;
   std::vector<std::string> typedMoves;  // the lines typed into the moves dialog, in turn
+  // What the moves dialog held when it opened, and what it selected.
+  std::vector<std::pair<std::string, TextSelection>> offeredMoves;
   std::vector<std::string> shownTexts;  // texts shown to read and copy
   TMainForm* form = nullptr;
   // The variables a test may change, put back afterwards.

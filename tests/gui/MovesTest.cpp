@@ -43,16 +43,27 @@ TEST_F(MainFormTest, KeysAndTypedMovesTurnLayersAsThePlayersTurns) {
   EXPECT_EQ(game.MovesText(), "R U' 2F");
 
   // Typed moves play as the player's; a bad one turns nothing and says which.
-  typedMoves = {"R U  R'\nU'", "R U R3", "M"};
+  typedMoves = {"R U  R'\nU'", "R U R3", "R ЖЖ U", "M"};
   form->TypeMovesClick();
   EXPECT_EQ(game.MovesText(), "R U' 2F R U R' U'");
   EXPECT_TRUE(form->Bars->UndoItem->IsEnabled());
   EXPECT_FALSE(form->Bars->RedoItem->IsEnabled()) << "nothing was undone";
-  form->TypeMovesClick();
+  // The box comes back with what was typed and the bad move selected, until
+  // the moves read or the player cancels.
+  offeredMoves.clear();
   form->TypeMovesClick();
   EXPECT_EQ(errors, (std::vector<std::string>{
                         "Ход 3 «R3» не записан в обозначениях куба. Ничего не повёрнуто.",
+                        "Ход 2 «ЖЖ» не записан в обозначениях куба. Ничего не повёрнуто.",
                         "Ход 1 «M»: у куба 4×4×4 нет такого слоя. Ничего не повёрнуто."}));
+  // Selections count characters, not bytes.
+  const std::pair<std::string, std::pair<long, long>> offered[] = {
+      {"", {0, 0}}, {"R U R3", {4, 6}}, {"R ЖЖ U", {2, 4}}, {"M", {0, 1}}};
+  ASSERT_EQ(offeredMoves.size(), std::size(offered));
+  for (std::size_t i = 0; i < std::size(offered); ++i) {
+    EXPECT_EQ(offeredMoves[i].first, offered[i].first);
+    EXPECT_EQ(std::make_pair(offeredMoves[i].second.From, offeredMoves[i].second.To), offered[i].second) << i;
+  }
   EXPECT_EQ(game.MovesShown(), 7u);
   EXPECT_EQ(form->StatusText().ToStdString(wxConvUTF8), gametext::kReady);
 

@@ -10,6 +10,7 @@
 #include <gdk/gdkx.h>
 #include <gtk/gtk.h>
 #include <gtest/gtest.h>
+#include <wx/dialog.h>
 #include <wx/timer.h>
 #include <wx/window.h>
 
@@ -137,6 +138,10 @@ class DialogScript {
       while (GtkWidget* dialog = VisibleToplevel(GTK_TYPE_DIALOG)) {
         gtk_dialog_response(GTK_DIALOG(dialog), GTK_RESPONSE_CANCEL);
         gtk_widget_hide(dialog);
+      }
+      for (wxWindow* window : wxTopLevelWindows) {
+        auto* dialog = dynamic_cast<wxDialog*>(window);
+        if (dialog && dialog->IsModal()) dialog->EndModal(wxID_CANCEL);
       }
     }
     if (Finished()) timer_.Stop();

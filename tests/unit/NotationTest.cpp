@@ -102,6 +102,13 @@ TEST(Notation, TheFirstBadMoveIsNamedAndNothingIsRead) {
       {"RU", 3, Fault::Unreadable, 1, 0, "RU"},
       {"R \xD0\x96", 3, Fault::Unreadable, 2, 2, "\xD0\x96"},
       {"<html><body>R U</body></html>", 3, Fault::Unreadable, 1, 0, "<html><body>R"},
+      // Bytes that are no text, and control characters, are named escaped.
+      {"R \xFF", 3, Fault::Unreadable, 2, 2, "\\xFF"},
+      {"R2\xD0", 3, Fault::Unreadable, 1, 0, "R2\\xD0"},              // cut short
+      {"\xC0\xAFR", 3, Fault::Unreadable, 1, 0, "\\xC0\\xAFR"},    // an overlong "/"
+      {"\xED\xA0\x80", 3, Fault::Unreadable, 1, 0, "\\xED\\xA0\\x80"},  // a surrogate
+      {"U\x1B[2J", 3, Fault::Unreadable, 1, 0, "U\\x1B[2J"},
+      {"\xF0\x9F\x98\x80", 3, Fault::Unreadable, 1, 0, "\xF0\x9F\x98\x80"},
   };
   for (const auto& c : cases) {
     const notation::Parsed parsed = notation::Parse(c.typed, c.size);
@@ -110,9 +117,12 @@ TEST(Notation, TheFirstBadMoveIsNamedAndNothingIsRead) {
     EXPECT_EQ(parsed.Offset, c.offset) << c.typed;
     EXPECT_EQ(parsed.Text, c.named) << c.typed;
     EXPECT_TRUE(parsed.Moves.empty()) << c.typed;
+    const std::string bad = std::string(c.typed).substr(c.offset);
+    EXPECT_EQ(parsed.Length, bad.substr(0, bad.find_first_of(" \t\n")).size()) << c.typed;
   }
   // A very long bad move is named by its start.
   EXPECT_EQ(notation::Parse(std::string(5000, 'Q'), 3).Text, std::string(24, 'Q'));
+  EXPECT_EQ(notation::Parse(std::string(5000, 'Q'), 3).Length, 5000u);
 }
 
 TEST(Notation, FacesAreNamedForTheView) {
