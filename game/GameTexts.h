@@ -36,6 +36,7 @@ inline constexpr char kSolvedAlready[] = "Куб уже собран";
 inline constexpr char kCannotBeSolved[] =
     "Этот куб нельзя собрать поворотами: он собран вручную (например, повёрнут один угол)";
 inline constexpr char kCubieOffGrid[] = "Кубик стоит не на своём месте в решётке: решения нет";
+inline constexpr char kHelpNotOpened[] = "Не удалось открыть справку: нет программы для просмотра страниц";
 inline constexpr char kMovesPrompt[] = "Ходы в обозначениях куба, через пробел (например, R U R' U'):";
 
 // "Ходов: 42", the counter beside the clock.

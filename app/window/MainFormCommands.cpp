@@ -274,7 +274,7 @@ void TMainForm::N16Click() {
   // A game started from a desktop menu has the home folder as its working
   // directory: the page is also looked for beside the game and where it is installed.
   const std::string help = FindHelpFile(wxGetCwd().ToStdString(wxConvUTF8), services_.ExecutableFolder);
-  if (!help.empty()) services_.Desktop->OpenDocument(help);
+  if (!help.empty() && !services_.Desktop->OpenDocument(help)) SetStatus(Text(gametext::kHelpNotOpened));
 }
 
 void TMainForm::N18Click() {

@@ -285,8 +285,13 @@ TEST_F(MainFormTest, ViewTogglesHelpAndWebPages) {
   form->N16Click();
   WriteBytes(Path("work/readme.htm"), "<html></html>");
   form->N16Click();
+  EXPECT_EQ(form->StatusText(), wxString::FromUTF8("Готово!"));
+  // No program to show it: the status line says so.
+  shell.opens = false;
+  form->N16Click();
+  EXPECT_EQ(form->StatusText(), wxString::FromUTF8("Не удалось открыть справку: нет программы для просмотра страниц"));
   std::filesystem::current_path(previous);
-  ASSERT_EQ(shell.documents.size(), 2u);
+  ASSERT_EQ(shell.documents.size(), 3u);
   EXPECT_EQ(shell.documents[0], Path("readme.htm"));
   EXPECT_EQ(shell.documents[1], Path("work/readme.htm"));
 

@@ -68,7 +68,8 @@ struct FakeChooser : FileChooser {
 
 struct FakeShell : Shell {
   std::vector<std::string> documents, addresses;
-  bool OpenDocument(const std::string& p) override { documents.push_back(p); return true; }
+  bool OpenDocument(const std::string& p) override { documents.push_back(p); return opens; }
+  bool opens = true;  // false: the desktop has no program for the document
   bool OpenAddress(const std::string& a) override { addresses.push_back(a); return true; }
 };
 
