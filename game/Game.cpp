@@ -82,7 +82,10 @@ bool Game::StartScrambled(int size, const std::function<bool()>& scramble) {
   return true;
 }
 
-void Game::HintShown() {
+void Game::HintShown(const std::string& status) {
+  // The hint's text stays on the line, over drags that turn nothing, until a turn.
+  hintStatus_ = status;
+  view_.ShowStatus(hintStatus_);
   if (!Running()) return;
   helpUsed_ = true;
   scrambleTurns_ = 0;
@@ -239,7 +242,9 @@ void Game::BeginGesture() {
   view_.ShowStatus(gametext::kTurning);
 }
 
-void Game::EndGesture() { view_.ShowStatus(restingStatus_.empty() ? gametext::kReady : restingStatus_); }
+void Game::EndGesture() {
+  view_.ShowStatus(!restingStatus_.empty() ? restingStatus_ : !hintStatus_.empty() ? hintStatus_ : gametext::kReady);
+}
 
 bool Game::Step(bool undo) {
   if (undo ? !CanUndo() : !CanRedo()) return false;
@@ -249,6 +254,7 @@ bool Game::Step(bool undo) {
 }
 
 void Game::PlayerTurned() {
+  hintStatus_.clear();  // the hinted turn, or another: the hint is stale either way
   // Without a running game (after Stop, Open or a solve) nothing is counted.
   if (Running()) Count();
   if (Running() && cube_.IsSolved()) {

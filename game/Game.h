@@ -130,7 +130,8 @@ class Game {
 
   // A hint was shown: the running game can no longer set a record (a kept
   // or saved copy of it neither, as it no longer claims its scramble).
-  void HintShown();
+  // Status is the hint's text, shown until the next turn.
+  void HintShown(const std::string& status);
   // Whether a hint was shown in the running game, or the computer solved it.
   bool HelpUsed() const { return helpUsed_; }
   bool SolvedByComputer() const { return phase_ == Phase::Solved && givenUp_; }
@@ -179,6 +180,7 @@ class Game {
     helpUsed_ = givenUp_ = false;
     solutionPlayed_.clear();
     movesBeforeSolution_.clear();
+    hintStatus_.clear();
   }
 
   VEKBigCube& cube_;
@@ -208,4 +210,6 @@ class Game {
   // Shown when the drag's button goes up instead of "Готово!": the solve, or
   // a game that could not be kept.
   std::string restingStatus_;
+  // The hint's text, shown again when a drag that turned nothing ends.
+  std::string hintStatus_;
 };

@@ -50,9 +50,8 @@ void TMainForm::SolutionFound() {
   if (!wholeSolution_) {
     Renderer->Hint = solution.Moves.front();
     hintFor_ = position;
-    game_->HintShown();
     const FaceFrame view = FacesSeenFrom(Renderer->Camera.Eye, Renderer->Camera.Up);
-    SetStatus(Text(gametext::Hint(NotationText({solution.Moves.front()}, view, Renderer->Cube->Size))));
+    game_->HintShown(gametext::Hint(NotationText({solution.Moves.front()}, view, Renderer->Cube->Size)));
     WakeFrameTimer();
     return;
   }

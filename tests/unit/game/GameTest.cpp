@@ -436,8 +436,16 @@ TEST_F(GameTest, HelpCostsTheRecordAndTheComputersSolutionGivesTheGameUp) {
   const std::atomic<bool> never{false};
   cube.ShuffleRotateCount = 25;
   ASSERT_TRUE(game.NewGame(2));
-  game.HintShown();
+  game.HintShown("Подсказка: R");
   EXPECT_TRUE(game.HelpUsed());
+  // The hint stays on the line over a drag that turns nothing (an orbit), until a turn.
+  game.BeginGesture();
+  game.EndGesture();
+  EXPECT_EQ(view.Status(), "Подсказка: R");
+  Turn();
+  game.BeginGesture();
+  game.EndGesture();
+  EXPECT_EQ(view.Status(), gametext::kReady);
   std::optional<GameTrailer> keptTrailer;
   ASSERT_EQ(LoadGameWithTrailer(*HeadlessRenderer(2, 90)->Cube, kept.Own(), keptTrailer), 2);
   EXPECT_EQ(keptTrailer.value().ScrambleTurns, 0u);
