@@ -1,7 +1,8 @@
 // A solution searched on a worker thread, so that the window never waits
 // for it. One search counts at a time: a new one or Cancel drops the one
 // before without waiting for its worker, which stops at its next look at
-// the cancel flag; the task's end waits for every worker.
+// the cancel flag (table builds included); the task's end waits for every
+// worker, which takes milliseconds.
 #pragma once
 
 #include <atomic>

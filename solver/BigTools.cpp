@@ -3,7 +3,8 @@
 #include <algorithm>
 #include <cstdlib>
 #include <map>
-#include <mutex>
+
+#include "solver/BuildOnce.h"
 
 namespace solver::big {
 
@@ -94,6 +95,10 @@ Effect Surface::OfSequence(const Turns& Sequence) const {
 
 namespace {
 
+// A commutator worked out weighs this many of the build's plain steps, so
+// that the cancel flag is looked at about as often as the work goes.
+constexpr long kCommutatorWeight = 64;
+
 // The places a sequence changes.
 std::vector<int> Support(const Effect& E) {
   std::vector<int> moved;
@@ -145,7 +150,7 @@ Turns Toolbox::Sequence(const Cycle& Cycle) const {
   return out;
 }
 
-std::unique_ptr<Toolbox> Toolbox::Build(int N, const std::atomic<bool>& Cancel) {
+std::unique_ptr<Toolbox> Toolbox::Build(int N, tables::Abandon& stop) {
   std::unique_ptr<Toolbox> box(new Toolbox(N));
   const Surface& s = box->surface_;
   const std::vector<LayerTurn> all = AllTurns(N);
@@ -192,16 +197,17 @@ std::unique_ptr<Toolbox> Toolbox::Build(int N, const std::atomic<bool>& Cancel) 
     for (int i : Support(single[z])) inSingle[z][i] = 1;
   }
   for (std::size_t x = 0; x < all.size(); ++x) {
-    if (Cancel) return nullptr;
     for (std::size_t y = 0; y < all.size(); ++y) {
       if (all[x].Axis == all[y].Axis) continue;
       const Turns half = {all[x], all[y], Inverted({all[x]})[0]};
       const Effect a = effectOf(half);
       const std::vector<int> moved = Support(a);
       for (std::size_t z = 0; z < all.size(); ++z) {
+        stop();
         int shared = 0;
         for (int i : moved) shared += inSingle[z][i];
         if (shared != 1) continue;
+        stop(kCommutatorWeight);
         Turns seq = half;
         Append(seq, all[z]);
         Append(seq, Inverted(half));
@@ -255,7 +261,6 @@ std::unique_ptr<Toolbox> Toolbox::Build(int N, const std::atomic<bool>& Cancel) 
   // only for the triples (and ways of turning them) still missing.
   std::vector<char> needed;
   for (int u = 0; u < static_cast<int>(box->setups_.size()); ++u) {
-    if (Cancel) return nullptr;
     const int setupLength = Length(box->setups_[u]);
     if (setupLength > 1 && box->setups_[u].size() > 1 && needed.empty()) {
       // Each of the three pieces may land turned any way its new place
@@ -285,6 +290,7 @@ std::unique_ptr<Toolbox> Toolbox::Build(int N, const std::atomic<bool>& Cancel) 
     std::vector<int> back(e.To.size());
     for (int i = 0; i < static_cast<int>(e.To.size()); ++i) back[e.To[i]] = i;
     for (const Cycle& b : base) {
+      stop();
       Cycle c = b;
       for (int k = 0; k < 3; ++k) c.P[k] = back[b.P[k]];
       if (!needed.empty() && !needed[box->Key(c.P[0], c.P[1], c.P[2])]) continue;
@@ -300,12 +306,12 @@ std::unique_ptr<Toolbox> Toolbox::Build(int N, const std::atomic<bool>& Cancel) 
 }
 
 const Toolbox* SharedToolbox(int Size, const std::atomic<bool>& Cancel) {
-  static std::mutex guard;
-  static std::unique_ptr<Toolbox> boxes[6];
+  static auto& four = *new tables::Once<Toolbox>;
+  static auto& five = *new tables::Once<Toolbox>;
   if (Size < 4 || Size > 5) return nullptr;
-  std::lock_guard<std::mutex> lock(guard);
-  if (!boxes[Size]) boxes[Size] = Toolbox::Build(Size, Cancel);
-  return boxes[Size].get();
+  return (Size == 4 ? four : five).Get(Cancel, [Size](tables::Abandon& stop) {
+    return Toolbox::Build(Size, stop);
+  });
 }
 
 }  // namespace solver::big

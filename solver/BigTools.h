@@ -11,6 +11,10 @@
 
 #include "solver/CubieState.h"
 
+namespace solver::tables {
+class Abandon;
+}
+
 namespace solver::big {
 
 // A turn of one layer by Amount quarter turns the positive way (3 = one
@@ -66,8 +70,8 @@ struct Cycle {
 
 class Toolbox {
  public:
-  // Null when Cancel was set while it was being built.
-  static std::unique_ptr<Toolbox> Build(int Size, const std::atomic<bool>& Cancel);
+  // Throws tables::Abandoned when the build is abandoned.
+  static std::unique_ptr<Toolbox> Build(int Size, tables::Abandon& Stop);
   const Surface& Places() const { return surface_; }
   // Every known cycle moving the piece at A to B and that at B to C (and the
   // one at C to A), one for each way of turning them; empty when none is
@@ -86,7 +90,8 @@ class Toolbox {
   std::vector<int> kindBase_;              // first key of each kind
 };
 
-// The toolbox of the size, built once on first use and kept.
+// The toolbox of the size, built once on first use and kept; null when
+// Cancel was set before it was whole.
 const Toolbox* SharedToolbox(int Size, const std::atomic<bool>& Cancel);
 
 }  // namespace solver::big

@@ -32,8 +32,8 @@ bool Opposite(int a, int b) { return a / 2 == b / 2; }
 
 class Search {
  public:
-  Search(const Pieces& start, const std::atomic<bool>& cancel)
-      : tables_(TheTables()), start_(start), cancel_(cancel) {}
+  Search(const Tables& tables, const Pieces& start, const std::atomic<bool>& cancel)
+      : tables_(tables), start_(start), cancel_(cancel) {}
 
   // The best sequence found, empty if none (or cancelled).
   bool Run() {
@@ -165,7 +165,12 @@ Solution SolveThree(const CubieState& Position, const std::atomic<bool>& Cancel)
       !Reachable(pieces)) {
     return out;
   }
-  Search search(pieces, Cancel);
+  const Tables* tables = TheTables(Cancel);
+  if (!tables) {
+    out.Result = Solution::Outcome::Cancelled;
+    return out;
+  }
+  Search search(*tables, pieces, Cancel);
   if (!search.Run()) {
     out.Result = search.Cancelled() ? Solution::Outcome::Cancelled : Solution::Outcome::Unreachable;
     return out;

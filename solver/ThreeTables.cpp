@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "solver/BuildOnce.h"
+
 namespace solver::three {
 namespace {
 
@@ -34,13 +36,18 @@ const Combinations& TheCombinations() {
 // depth is swept only once all shallower ones have been, so a state first
 // reached by a half turn is lowered in time when a quarter turn reaches it.
 template <class Next>
-std::vector<uint8_t> Distances(int size, const std::vector<int>& costs, Next next) {
+std::vector<uint8_t> Distances(tables::Abandon& stop, int size, const std::vector<int>& costs,
+                               Next next) {
   std::vector<uint8_t> d(size, kUnknown);
   d[0] = 0;
   int deepest = 0;
   for (int depth = 0; depth <= deepest; ++depth) {
+    // The flag is looked at before each sweep and among the entries it
+    // expands, keeping the scan between them free of it.
+    stop.Look();
     for (int i = 0; i < size; ++i) {
       if (d[i] != depth) continue;
+      stop();
       for (int m = 0; m < static_cast<int>(costs.size()); ++m) {
         const int j = next(i, m), nd = depth + costs[m];
         if (nd < d[j]) {
@@ -55,10 +62,11 @@ std::vector<uint8_t> Distances(int size, const std::vector<int>& costs, Next nex
 
 // The move table of one coordinate: decode, turn, encode.
 template <class Decode, class Encode>
-std::vector<uint16_t> MoveTable(int size, const int* moves, int count, Decode decode,
-                                Encode encode) {
+std::vector<uint16_t> MoveTable(tables::Abandon& stop, int size, const int* moves, int count,
+                                Decode decode, Encode encode) {
   std::vector<uint16_t> table(size * count);
   for (int i = 0; i < size; ++i) {
+    stop(count);
     for (int m = 0; m < count; ++m) {
       Pieces p = decode(i);
       Turn(p, moves[m]);
@@ -113,14 +121,14 @@ void Turn(Pieces& p, int move) {
   for (int k = move % 3 == 0 ? 1 : move % 3 == 1 ? 3 : 2; k > 0; --k) p.Apply(quarter);
 }
 
-Tables::Tables() {
+Tables::Tables(tables::Abandon& stop) {
   int all[kMoves], phase2[kPhase2Moves];
   for (int m = 0; m < kMoves; ++m) all[m] = m;
   std::copy(kPhase2Move, kPhase2Move + kPhase2Moves, phase2);
   const Combinations& comb = TheCombinations();
 
   TwistMove = MoveTable(
-      kTwists, all, kMoves,
+      stop, kTwists, all, kMoves,
       [](int t) {
         Pieces p = Pieces::Home();
         int sum = 0;
@@ -130,7 +138,7 @@ Tables::Tables() {
       },
       Twist);
   FlipMove = MoveTable(
-      kFlips, all, kMoves,
+      stop, kFlips, all, kMoves,
       [](int f) {
         Pieces p = Pieces::Home();
         int sum = 0;
@@ -140,7 +148,7 @@ Tables::Tables() {
       },
       Flip);
   SliceMove = MoveTable(
-      kSlices, all, kMoves,
+      stop, kSlices, all, kMoves,
       [&comb](int s) {
         Pieces p = Pieces::Home();
         int8_t slice = 8, other = 0;
@@ -149,7 +157,7 @@ Tables::Tables() {
       },
       Slice);
   SideParityMove = MoveTable(
-      kSideParities, all, kMoves,
+      stop, kSideParities, all, kMoves,
       [](int bits) {
         Pieces p = Pieces::Home();
         for (int i = 0; i < 4; ++i)
@@ -158,7 +166,7 @@ Tables::Tables() {
       },
       SideParity);
   CornerMove = MoveTable(
-      kCornerPermutations, phase2, kPhase2Moves,
+      stop, kCornerPermutations, phase2, kPhase2Moves,
       [](int c) {
         Pieces p = Pieces::Home();
         model::UnrankPermutation(c, p.Corner.data(), 8);
@@ -166,7 +174,7 @@ Tables::Tables() {
       },
       CornerPermutation);
   EdgeMove = MoveTable(
-      kEdgePermutations, phase2, kPhase2Moves,
+      stop, kEdgePermutations, phase2, kPhase2Moves,
       [](int e) {
         Pieces p = Pieces::Home();
         model::UnrankPermutation(e, p.Edge.data(), 8);
@@ -174,7 +182,7 @@ Tables::Tables() {
       },
       EdgePermutation);
   SlicePermutationMove = MoveTable(
-      kSlicePermutations, phase2, kPhase2Moves,
+      stop, kSlicePermutations, phase2, kPhase2Moves,
       [](int s) {
         Pieces p = Pieces::Home();
         model::UnrankPermutation(s, p.Edge.data() + 8, 4);
@@ -183,7 +191,7 @@ Tables::Tables() {
       },
       SlicePermutation);
   CentreMove = MoveTable(
-      kCentres, phase2, kPhase2Moves,
+      stop, kCentres, phase2, kPhase2Moves,
       [](int c) {
         Pieces p = Pieces::Home();
         for (int i = 0; i < 4; ++i)
@@ -200,29 +208,31 @@ Tables::Tables() {
     if (m % 3 != 2) quarters.push_back(m);
   }
   for (int m : kPhase2Move) phase2Costs.push_back(Cost(m));
-  SliceTwist = Distances(kSlices * kSideParities * kTwists, quarterCosts, [&](int i, int k) {
+  SliceTwist = Distances(stop, kSlices * kSideParities * kTwists, quarterCosts, [&](int i, int k) {
     const int m = quarters[k], rest = i / kTwists;
     const int slice = SliceMove[rest / kSideParities * kMoves + m];
     const int side = SideParityMove[rest % kSideParities * kMoves + m];
     return (slice * kSideParities + side) * kTwists + TwistMove[i % kTwists * kMoves + m];
   });
-  SliceFlip = Distances(kSlices * kFlips, quarterCosts, [&](int i, int k) {
+  SliceFlip = Distances(stop, kSlices * kFlips, quarterCosts, [&](int i, int k) {
     const int m = quarters[k];
     return SliceMove[i / kFlips * kMoves + m] * kFlips + FlipMove[i % kFlips * kMoves + m];
   });
-  CornerSlice = Distances(kCornerPermutations * kSlicePermutations, phase2Costs, [&](int i, int m) {
-    return CornerMove[i / kSlicePermutations * kPhase2Moves + m] * kSlicePermutations +
-           SlicePermutationMove[i % kSlicePermutations * kPhase2Moves + m];
-  });
-  EdgeSlice = Distances(kEdgePermutations * kSlicePermutations, phase2Costs, [&](int i, int m) {
-    return EdgeMove[i / kSlicePermutations * kPhase2Moves + m] * kSlicePermutations +
-           SlicePermutationMove[i % kSlicePermutations * kPhase2Moves + m];
-  });
-  CornerCentres = Distances(kCornerPermutations * kCentres, phase2Costs, [&](int i, int m) {
+  CornerSlice =
+      Distances(stop, kCornerPermutations * kSlicePermutations, phase2Costs, [&](int i, int m) {
+        return CornerMove[i / kSlicePermutations * kPhase2Moves + m] * kSlicePermutations +
+               SlicePermutationMove[i % kSlicePermutations * kPhase2Moves + m];
+      });
+  EdgeSlice =
+      Distances(stop, kEdgePermutations * kSlicePermutations, phase2Costs, [&](int i, int m) {
+        return EdgeMove[i / kSlicePermutations * kPhase2Moves + m] * kSlicePermutations +
+               SlicePermutationMove[i % kSlicePermutations * kPhase2Moves + m];
+      });
+  CornerCentres = Distances(stop, kCornerPermutations * kCentres, phase2Costs, [&](int i, int m) {
     return CornerMove[i / kCentres * kPhase2Moves + m] * kCentres +
            CentreMove[i % kCentres * kPhase2Moves + m];
   });
-  EdgeCentres = Distances(kEdgePermutations * kCentres, phase2Costs, [&](int i, int m) {
+  EdgeCentres = Distances(stop, kEdgePermutations * kCentres, phase2Costs, [&](int i, int m) {
     return EdgeMove[i / kCentres * kPhase2Moves + m] * kCentres +
            CentreMove[i % kCentres * kPhase2Moves + m];
   });
@@ -241,9 +251,14 @@ std::size_t Tables::Bytes() const {
   return bytes;
 }
 
+const Tables* TheTables(const std::atomic<bool>& Cancel) {
+  static auto& once = *new tables::Once<Tables>;
+  return once.Get(Cancel, [](tables::Abandon& stop) { return std::make_unique<Tables>(stop); });
+}
+
 const Tables& TheTables() {
-  static const Tables tables;
-  return tables;
+  static const std::atomic<bool> never{false};
+  return *TheTables(never);
 }
 
 }  // namespace solver::three

@@ -6,10 +6,15 @@
 // turns a pair of coordinates needs at least.
 #pragma once
 
+#include <atomic>
 #include <cstdint>
 #include <vector>
 
 #include "solver/CubieModel.h"
+
+namespace solver::tables {
+class Abandon;
+}
 
 namespace solver::three {
 
@@ -55,11 +60,14 @@ struct Tables {
   std::vector<uint8_t> EdgeSlice;      // edge permutation * 24 + slice permutation
   std::vector<uint8_t> CornerCentres;  // corner permutation * kCentres + centres
   std::vector<uint8_t> EdgeCentres;    // edge permutation * kCentres + centres
-  Tables();
+  // Throws tables::Abandoned when the build is abandoned.
+  explicit Tables(tables::Abandon& Stop);
   std::size_t Bytes() const;
 };
 
-// Built at first use, once.
+// Built at first use, once; null when Cancel was set before they were whole.
+const Tables* TheTables(const std::atomic<bool>& Cancel);
+// The same, waited for whatever it takes.
 const Tables& TheTables();
 
 }  // namespace solver::three

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <vector>
 
+#include "solver/BuildOnce.h"
 #include "solver/CubieModel.h"
 #include "solver/Solver.h"
 
@@ -56,8 +57,11 @@ struct Tables {
   std::vector<uint16_t> PermutationMove, TwistMove;
   std::vector<uint8_t> Distance;  // by permutation * kTwists + twist
 
-  Tables() : PermutationMove(kPermutations * kMoves), TwistMove(kTwists * kMoves) {
+  // Throws tables::Abandoned when the build is abandoned.
+  explicit Tables(tables::Abandon& stop)
+      : PermutationMove(kPermutations * kMoves), TwistMove(kTwists * kMoves) {
     for (int i = 0; i < kPermutations; ++i) {
+      stop(kMoves);
       for (int m = 0; m < kMoves; ++m) {
         Pieces p = FromIndex(i, 0);
         Move(p, m);
@@ -75,8 +79,10 @@ struct Tables {
     Distance[0] = 0;
     for (int depth = 0, reached = 1; reached > 0; ++depth) {
       reached = 0;
+      stop.Look();  // before each sweep and among the entries it expands
       for (int i = 0; i < kPermutations * kTwists; ++i) {
         if (Distance[i] != depth) continue;
+        stop();
         for (int m = 0; m < kMoves; ++m) {
           const int next = Next(i, m);
           if (Distance[next] == kUnknown) {
@@ -93,9 +99,9 @@ struct Tables {
   }
 };
 
-const Tables& TheTables() {
-  static const Tables tables;
-  return tables;
+const Tables* TheTables(const std::atomic<bool>& Cancel) {
+  static auto& once = *new tables::Once<Tables>;
+  return once.Get(Cancel, [](tables::Abandon& stop) { return std::make_unique<Tables>(stop); });
 }
 
 }  // namespace
@@ -121,16 +127,16 @@ Solution SolveTwo(const CubieState& Position, const std::atomic<bool>& Cancel) {
   for (int8_t t : pieces.CornerTwist) twistSum += t;
   if (twistSum % 3 != 0) return out;  // a corner twisted alone
 
-  const Tables& tables = TheTables();
-  if (Cancel) {
+  const Tables* tables = TheTables(Cancel);
+  if (!tables) {
     out.Result = Solution::Outcome::Cancelled;
     return out;
   }
   int index = PermutationIndex(pieces) * kTwists + TwistIndex(pieces);
-  while (tables.Distance[index] > 0) {
+  while (tables->Distance[index] > 0) {
     for (int m = 0; m < kMoves; ++m) {
-      const int next = tables.Next(index, m);
-      if (tables.Distance[next] + 1 != tables.Distance[index]) continue;
+      const int next = tables->Next(index, m);
+      if (tables->Distance[next] + 1 != tables->Distance[index]) continue;
       out.Moves.push_back(model::WorldMove(frame, 2, FaceOf(m) / 2, 1, SignOf(m)));
       index = next;
       break;

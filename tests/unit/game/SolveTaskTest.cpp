@@ -4,8 +4,11 @@
 
 #include <condition_variable>
 #include <mutex>
+#include <thread>
 
 #include "game/SolveTask.h"
+#include "solver/BuildOnce.h"
+#include "tests/unit/SolverPositions.h"
 
 TEST(SolveTaskTest, AnswersOnceForThePositionAndNotAfterCancel) {
   solver::CubieState position = solver::CubieState::Solved(2);
@@ -35,4 +38,39 @@ TEST(SolveTaskTest, AnswersOnceForThePositionAndNotAfterCancel) {
   task.Cancel();
   EXPECT_FALSE(task.Searching());
   EXPECT_FALSE(task.Take());
+}
+
+// The window's end destroys its task while the search may be building the
+// tables: the build stops at its next look at the cancel flag and the end
+// waits for nothing more. A newer search takes over the build it gave up.
+TEST(SolveTaskTest, AnEndOrANewerSearchStopsATableBuild) {
+  struct Case {
+    int size;
+    bool newer;
+  } cases[] = {{3, false}, {2, true}};
+  for (const Case& c : cases) {
+    solver::tables::ForgetAll();
+    std::atomic<bool> began{false};
+    solver::tables::WatchBuilds([&](long looks, const std::atomic<bool>& cancel) {
+      if (looks > 1 || began.exchange(true)) return;
+      while (!cancel) std::this_thread::yield();  // the first build goes on only once given up
+    });
+    const solver::CubieState position = solverpositions::Scrambled(c.size, 40, 9);
+    std::atomic<int> finished{0};
+    auto task = std::make_unique<SolveTask>();
+    task->Start(position, [&] { ++finished; });
+    while (!began) std::this_thread::yield();
+    if (c.newer) {
+      task->Start(position, [&] { ++finished; });
+      while (finished == 0) std::this_thread::yield();
+      const auto outcome = task->Take();
+      ASSERT_TRUE(outcome);
+      solver::CubieState turned = position;
+      for (const VEKMove& move : outcome->second.Moves) turned.Turn(move);
+      EXPECT_TRUE(solver::AtHome(turned));
+    }
+    task.reset();
+    solver::tables::WatchBuilds(nullptr);
+    EXPECT_EQ(finished, c.newer ? 1 : 0) << c.size;
+  }
 }
