@@ -8,6 +8,9 @@
 namespace {
 constexpr GLfloat kNoTexCoord[2] = {0.0f, 0.0f};
 
+// glColor3ub's conversion of a byte.
+GLfloat ColorComponent(GLubyte b) { return static_cast<GLfloat>(b) / 255.0f; }
+
 // Appends a polygon's points, then its triangles as the rasteriser cuts a
 // GL_POLYGON: (k, k+1, 0), whose vertex order decides the rounding.
 template <typename PointOf, typename TexCoordOf>
@@ -21,7 +24,8 @@ void AppendPolygon(std::vector<CubeMesh::Vertex>& vertices, std::vector<GLuint>&
     vertices.push_back(CubeMesh::Vertex{{p.X, p.Y, p.Z},
                                         {normal.X, normal.Y, normal.Z},
                                         {t[0], t[1]},
-                                        {color.Red, color.Green, color.Blue, 255}});
+                                        {ColorComponent(color.Red), ColorComponent(color.Green),
+                                         ColorComponent(color.Blue), 1.0f}});
   }
   for (int k = 1; k + 1 < count; ++k) {
     triangles.push_back(first + k);
@@ -33,7 +37,7 @@ void AppendPolygon(std::vector<CubeMesh::Vertex>& vertices, std::vector<GLuint>&
 void PointArraysAt(const CubeMesh::Vertex* v) {
   glVertexPointer(3, GL_FLOAT, sizeof(CubeMesh::Vertex), v->position);
   glNormalPointer(GL_FLOAT, sizeof(CubeMesh::Vertex), v->normal);
-  glColorPointer(4, GL_UNSIGNED_BYTE, sizeof(CubeMesh::Vertex), v->color);
+  glColorPointer(4, GL_FLOAT, sizeof(CubeMesh::Vertex), v->color);
   glTexCoordPointer(2, GL_FLOAT, sizeof(CubeMesh::Vertex), v->texCoord);
 }
 

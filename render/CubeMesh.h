@@ -1,7 +1,9 @@
 // The cube's polygons gathered once for a picture and drawn as a few indexed
 // vertex arrays, one per digit texture and one for the bevels, instead of
 // one immediate-mode polygon and one texture bind at a time. Each polygon is
-// cut into the triangles GL_POLYGON is drawn with, so every pixel stays.
+// cut into the triangles GL_POLYGON is drawn with, and colours go in as the
+// floats glColor3ub makes of its bytes (bytes in an array reach the lighting
+// rounded another way), so every pixel stays.
 #pragma once
 
 #include <GL/gl.h>
@@ -19,7 +21,7 @@ class CubeMesh {
     GLfloat position[3];
     GLfloat normal[3];
     GLfloat texCoord[2];
-    GLubyte color[4];
+    GLfloat color[4];
   };
   struct Group {
     GLuint texture = 0;
