@@ -1,7 +1,9 @@
 // How long a cube game takes to start: from exec to its window on screen,
 // and to the first picture in it (the middle of the window no longer one
 // flat colour). Runs the command given, polls the X server every
-// millisecond, prints both times in milliseconds and ends the program.
+// millisecond, prints both times in milliseconds ("not found" for one never
+// reached within 30 s or before the program ended) and ends the program.
+// The window is found by a part of its title, _NET_WM_NAME or WM_NAME.
 // Usage: startup_probe WINDOW-NAME-PART COMMAND [ARGS...]
 #include <X11/Xatom.h>
 #include <X11/Xlib.h>
@@ -12,9 +14,9 @@
 
 #include <chrono>
 #include <cstdio>
-#include <cstring>
 #include <set>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -24,12 +26,41 @@ double MsSince(Clock::time_point start) {
   return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
 }
 
-bool NameContains(Display* display, Window window, const char* part) {
+// The window's titles: _NET_WM_NAME (UTF-8), which some programs set alone,
+// and WM_NAME both as its bytes and converted to UTF-8 from its encoding
+// (programs put UTF-8 bytes in a Latin-1 STRING as often as they encode it).
+std::vector<std::string> WindowNames(Display* display, Window window) {
+  std::vector<std::string> names;
+  const Atom netWmName = XInternAtom(display, "_NET_WM_NAME", False);
+  const Atom utf8 = XInternAtom(display, "UTF8_STRING", False);
+  Atom type = None;
+  int format = 0;
+  unsigned long count = 0, after = 0;
+  unsigned char* value = nullptr;
+  if (XGetWindowProperty(display, window, netWmName, 0, 1024, False, utf8, &type, &format, &count,
+                         &after, &value) == Success &&
+      value && type == utf8 && format == 8)
+    names.emplace_back(reinterpret_cast<const char*>(value), count);
+  if (value) XFree(value);
   XTextProperty text;
-  if (!XGetWMName(display, window, &text) || !text.value) return false;
-  const bool found = std::strstr(reinterpret_cast<const char*>(text.value), part) != nullptr;
+  if (!XGetWMName(display, window, &text) || !text.value) return names;
+  if (text.format == 8) names.emplace_back(reinterpret_cast<const char*>(text.value), text.nitems);
+  char** list = nullptr;
+  int parts = 0;
+  if (Xutf8TextPropertyToTextList(display, &text, &list, &parts) >= Success && list) {
+    std::string converted;
+    for (int i = 0; i < parts; ++i) converted += list[i];
+    names.push_back(converted);
+    XFreeStringList(list);
+  }
   XFree(text.value);
-  return found;
+  return names;
+}
+
+bool NameContains(Display* display, Window window, const char* part) {
+  for (const std::string& name : WindowNames(display, window))
+    if (name.find(part) != std::string::npos) return true;
+  return false;
 }
 
 // A viewable window (top-level or a window manager's frame's child) named so.
@@ -67,6 +98,12 @@ bool MiddleShowsAPicture(Display* display, Window window) {
   return colours.size() > 1;
 }
 
+std::string Ms(double ms) {
+  char text[32];
+  std::snprintf(text, sizeof text, "%.0f ms", ms);
+  return text;
+}
+
 int IgnoreErrors(Display*, XErrorEvent*) { return 0; }  // windows come and go
 
 }  // namespace
@@ -94,6 +131,7 @@ int main(int argc, char** argv) {
   }
   double mapped = -1, picture = -1;
   Window window = 0;
+  bool exited = false;
   while (MsSince(start) < 30000 && picture < 0) {
     if (!window) {
       window = FindShownWindow(display, DefaultRootWindow(display), argv[1]);
@@ -101,12 +139,23 @@ int main(int argc, char** argv) {
     } else if (MiddleShowsAPicture(display, window)) {
       picture = MsSince(start);
     }
-    if (waitpid(child, nullptr, WNOHANG) == child) break;
+    exited = waitpid(child, nullptr, WNOHANG) == child;
+    if (exited) break;
     usleep(1000);
   }
-  std::printf("window %.0f ms, first picture %.0f ms\n", mapped, picture);
-  kill(child, SIGTERM);
-  waitpid(child, nullptr, 0);
+  // A time never reached is "not found", so that no one reads it as a time.
+  const auto shown = [](double ms) { return ms < 0 ? std::string("not found") : Ms(ms); };
+  std::printf("window %s, first picture %s\n", shown(mapped).c_str(), shown(picture).c_str());
+  std::fflush(stdout);
+  if (!exited) {
+    kill(child, SIGTERM);
+    waitpid(child, nullptr, 0);
+  }
+  // The server takes the window away a moment after its program ends; the
+  // next round must not find this one's still shown.
+  const Clock::time_point ended = Clock::now();
+  while (MsSince(ended) < 5000 && FindShownWindow(display, DefaultRootWindow(display), argv[1]))
+    usleep(1000);
   XCloseDisplay(display);
   return picture < 0 ? 1 : 0;
 }
