@@ -171,6 +171,37 @@ TEST(GameTrailer, InconsistentContentIsRefusedEvenWithAGoodChecksum) {
   }
 }
 
+TEST(GameTrailer, TheCountIsBoundedToWhatTheCounterShowsAndSavedAtTheBound) {
+  // Only a full history may count turns beyond it.
+  const std::vector<uint8_t> game = SomeGame(3);
+  GameTrailer full;
+  full.Moves.assign(VEKMoveHistory::kMaxMoves, VEKMove{1, 0, 1});
+  full.Cursor = static_cast<uint32_t>(full.Moves.size());
+  struct Case {
+    uint32_t count;
+    bool loads;
+  } cases[] = {{kMaxGameMoves - 1, true},
+               {kMaxGameMoves, true},
+               {kMaxGameMoves + 1, false},
+               {0xFFFFFFFFu, false}};
+  for (const Case& c : cases) {
+    full.MoveCount = c.count;
+    const std::vector<uint8_t> bytes = EncodeGameTrailer(full, game);
+    GameTrailer out;
+    EXPECT_EQ(DecodeGameTrailer(bytes.data(), bytes.size(), 3, game, out), c.loads) << c.count;
+  }
+  // A game counted past the bound is saved at it, and so loads again.
+  auto cube = std::make_unique<VEKBigCube>();
+  cube->Build(3);
+  ASSERT_TRUE(cube->History.Restore(full.Moves, full.Cursor, kMaxGameMoves + 40));
+  const GameTrailer saved = CaptureGameTrailer(*cube, kMaxGameSeconds + 5, 30);
+  EXPECT_EQ(saved.MoveCount, kMaxGameMoves);
+  EXPECT_EQ(saved.Seconds, kMaxGameSeconds);
+  const std::vector<uint8_t> bytes = EncodeGameTrailer(saved, game);
+  GameTrailer out;
+  EXPECT_TRUE(DecodeGameTrailer(bytes.data(), bytes.size(), 3, game, out));
+}
+
 TEST_F(TrailerFiles, SaveAndLoadResumeTheGameAndItsHistory) {
   vekrandom::FixClockSeed(4u);
   std::mt19937 random(8);
