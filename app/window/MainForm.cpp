@@ -26,7 +26,7 @@ TMainForm::TMainForm(const MainFormServices& services)
   SetIcons(ApplicationIcons());
   // The command icons come first: the menu and the button bar show them.
   FillCommandImageLists(SmallImageList, BigImageList);
-  Bars = std::make_unique<CommandBars>(*this, SmallImageList, BigImageList);
+  Bars = std::make_unique<CommandBars>(*this, CommandIconBundles(false), CommandIconBundles(true));
   BindCommands();
   StatusBar = CreateStatusBar(1);
   // The line shows the last text set, never the (empty) help texts of the
