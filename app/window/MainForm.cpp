@@ -166,6 +166,7 @@ void TMainForm::DrawPanelResize() {
   const wxSize client = DrawPanel->GetClientSize();
   DrawWindow->Canvas()->SetSize(client);
   TimerPanel->PlaceIn(client);
-  if (attached_ && Renderer) Renderer->Resize(client.GetWidth(), client.GetHeight());
+  const wxSize device = DrawWindow->DeviceSize();  // the renderer's unit
+  if (attached_ && Renderer) Renderer->Resize(device.GetWidth(), device.GetHeight());
   WakeFrameTimer();
 }
