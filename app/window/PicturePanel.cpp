@@ -92,6 +92,9 @@ void PicturePanel::HideCover() {
   const bool hadFocus = cover_->HasFocus();
   cover_->Hide();
   Window->Canvas()->Show();
+  // A window shown again goes on top of its siblings: the figures stay over it.
+  Clock->Raise();
+  Banner->Raise();
   if (hadFocus) Window->Canvas()->SetFocus();
 }
 
