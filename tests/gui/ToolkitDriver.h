@@ -12,7 +12,6 @@
 #include <wx/timer.h>
 #include <wx/window.h>
 
-#include <algorithm>
 #include <chrono>
 #include <functional>
 #include <string>
@@ -65,40 +64,6 @@ inline void RequestClose(wxWindow& frame) {
   event.xclient.data.l[1] = CurrentTime;
   XSendEvent(d, event.xclient.window, False, NoEventMask, &event);
   SyncX();
-}
-
-// Whether the X window of upper lies above that of lower among the children
-// of their nearest common ancestor (the server draws later siblings on top).
-inline bool StacksAbove(wxWindow& upper, wxWindow& lower) {
-  Display* d = XDisplayOfToolkit();
-  // From the window up to the root.
-  auto chain = [d](wxWindow& w) {
-    std::vector<Window> up{gdk_x11_window_get_xid(w.GTKGetDrawingWindow())};
-    for (;;) {
-      Window root = 0, parent = 0, *children = nullptr;
-      unsigned count = 0;
-      if (!XQueryTree(d, up.back(), &root, &parent, &children, &count)) break;
-      if (children) XFree(children);
-      if (!parent || parent == up.back()) break;
-      up.push_back(parent);
-      if (parent == root) break;
-    }
-    return up;
-  };
-  const std::vector<Window> a = chain(upper), b = chain(lower);
-  for (size_t i = 1; i < a.size(); ++i) {
-    const auto common = std::find(b.begin() + 1, b.end(), a[i]);
-    if (common == b.end()) continue;
-    Window root = 0, parent = 0, *children = nullptr;
-    unsigned count = 0;
-    XQueryTree(d, a[i], &root, &parent, &children, &count);
-    Window* const end = children + count;
-    const long above = std::find(children, end, a[i - 1]) - children;
-    const long below = std::find(children, end, *(common - 1)) - children;
-    if (children) XFree(children);
-    return above > below;
-  }
-  return false;
 }
 
 // A visible GTK window of that type (a dialog of ours or of the toolkit).
