@@ -3,7 +3,6 @@
 #include <zlib.h>
 
 #include <algorithm>
-#include <limits>
 
 #include "puzzle/LittleEndian.h"
 #include "puzzle/Notation.h"
@@ -12,7 +11,6 @@
 namespace {
 constexpr uint8_t kTag[4] = {'T', '3', 'D', 'G'};
 constexpr uint32_t kVersion = 3;
-constexpr uint32_t kMaxCount = std::numeric_limits<int32_t>::max();
 constexpr std::size_t kCountOffset = 24;
 constexpr std::size_t kMovesOffset = 28;
 
@@ -83,7 +81,7 @@ bool DecodeGameTrailer(const uint8_t* Data, std::size_t Length, int CubeSize,
   t.Cursor = GetUint32(Data + 16);
   t.ScrambleTurns = GetUint32(Data + 20);
   if (t.Seconds > kMaxGameSeconds || t.ScrambleTurns > kMaxScrambleTurns) return false;
-  if (t.MoveCount > kMaxCount || t.Cursor > count || t.Cursor > t.MoveCount) return false;
+  if (t.MoveCount > kMaxGameMoves || t.Cursor > count || t.Cursor > t.MoveCount) return false;
   // Turns that can no longer be undone exist only once the history is full.
   if (t.MoveCount != t.Cursor && count < VEKMoveHistory::kMaxMoves) return false;
   t.Moves.resize(count);
@@ -101,7 +99,8 @@ GameTrailer CaptureGameTrailer(const VEKBigCube& Cube, uint32_t Seconds, uint32_
                                const std::string& Scramble) {
   GameTrailer t;
   t.Seconds = std::min(Seconds, kMaxGameSeconds);
-  t.MoveCount = Cube.MoveCount();
+  // The history holds fewer than kMaxGameMoves, so the count stays above the cursor.
+  t.MoveCount = std::min(Cube.MoveCount(), kMaxGameMoves);
   t.Cursor = static_cast<uint32_t>(Cube.History.Cursor());
   t.ScrambleTurns = std::min(ScrambleTurns, kMaxScrambleTurns);
   t.Moves = Cube.History.Moves();

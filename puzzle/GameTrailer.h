@@ -7,7 +7,7 @@
 //   0  4  tag "T3DG"
 //   4  4  version (3; 2 is read too)
 //   8  4  clock seconds (<= kMaxGameSeconds)
-//  12  4  move count: the player's turns applied
+//  12  4  move count: the player's turns applied (<= kMaxGameMoves)
 //  16  4  cursor: how many of the history's moves are applied (<= move count)
 //  20  4  scramble turns the game began with; 0 when not known
 //  24  4  H, the number of history moves (<= VEKMoveHistory::kMaxMoves)
@@ -53,9 +53,14 @@ enum class TrailerStatus {
   Restored,  // clock, counter and history restored
 };
 
-// The longest a game's clock runs and the most scramble turns a file may
-// claim; both far beyond any real game.
+// The longest a game's clock runs, the most turns it counts and the most
+// scramble turns a file may claim; all far beyond any real game (the count
+// is more than a turn a second for the clock's whole 100 days), and what the
+// window's clock ("2400:00:00") and counter (seven digits) are sized for.
 constexpr uint32_t kMaxGameSeconds = 100u * 24u * 3600u;
+constexpr uint32_t kMaxGameMoves = 9999999u;
+static_assert(kMaxGameMoves >= VEKMoveHistory::kMaxMoves,
+              "a full history counts no more than the bound");
 constexpr uint32_t kMaxScrambleTurns = 1000000u;
 
 constexpr std::size_t kMaxScrambleText = 256 * 1024;
@@ -76,7 +81,8 @@ bool DecodeGameTrailer(const uint8_t* Data, std::size_t Length, int CubeSize,
 // not decode, were one that is refused rather than foreign bytes ignored).
 bool LooksLikeTrailer(const uint8_t* Data, std::size_t Length);
 
-// The trailer of the cube's game with the clock at Seconds.
+// The trailer of the cube's game with the clock at Seconds; the clock and
+// the count beyond their bounds are saved at them.
 GameTrailer CaptureGameTrailer(const VEKBigCube& Cube, uint32_t Seconds, uint32_t ScrambleTurns,
                                const std::string& Scramble = {});
 // Puts the trailer's history into the cube (the points are the file's).

@@ -3,6 +3,9 @@
 # pictures in resources/icons/src/ into resources/icons/:
 #   301..310.png  16x16, smooth alpha      401..410.png  32x32, smooth alpha
 #   101..110.png  16x16, on/off alpha      201..210.png  32x32, on/off alpha
+#   <id>@2x.png   each of those at twice its size, for a desktop scaled to
+#                 200 %: the same drawing (16 or 32) at 32 or 64 pixels, so
+#                 that the picture is the one of 100 %, only sharper.
 #   app.png (32x32), app-64.png, app-128.png: the application icon.
 #   hicolor/16.png ... hicolor/256.png: the same icon for the desktop's theme
 #   folders (installed, not embedded).
@@ -49,10 +52,13 @@ masked() {
 
 for i in "${!commands[@]}"; do
   name=${commands[$i]}
-  smooth "$src/$name-16.svg" 16 "$out/$((301 + i)).png"
-  smooth "$src/$name-32.svg" 32 "$out/$((401 + i)).png"
-  masked "$out/$((301 + i)).png" "$out/$((101 + i)).png"
-  masked "$out/$((401 + i)).png" "$out/$((201 + i)).png"
+  for scale in 1 2; do
+    suffix=$([ "$scale" = 1 ] && echo "" || echo "@${scale}x")
+    smooth "$src/$name-16.svg" $((16 * scale)) "$out/$((301 + i))$suffix.png"
+    smooth "$src/$name-32.svg" $((32 * scale)) "$out/$((401 + i))$suffix.png"
+    masked "$out/$((301 + i))$suffix.png" "$out/$((101 + i))$suffix.png"
+    masked "$out/$((401 + i))$suffix.png" "$out/$((201 + i))$suffix.png"
+  done
 done
 
 smooth "$src/app.svg" 32 "$out/app.png"
@@ -64,7 +70,7 @@ for size in 16 32 48 64 128 256; do
 done
 
 # Check the on/off set really has only the two alpha values.
-for f in "$out"/[12]0[1-9].png "$out"/[12]10.png; do
+for f in "$out"/[12]0[1-9]{,@2x}.png "$out"/[12]10{,@2x}.png; do
   values=$("$CONVERT" "$f" -alpha extract -unique-colors -format '%w' info:)
   [ "$values" -le 2 ] || { echo "$f: $values alpha values" >&2; exit 1; }
 done

@@ -53,7 +53,13 @@ void GLCanvasWindow::DeleteContext(VEKContextHandle Context) {
 
 void GLCanvasWindow::SwapBuffers() { canvas_->SwapBuffers(); }
 
-int GLCanvasWindow::ClientHeight() const { return canvas_->GetClientSize().GetHeight(); }
+int GLCanvasWindow::ClientHeight() const { return DeviceSize().GetHeight(); }
+
+wxSize GLCanvasWindow::DeviceSize() const { return canvas_->ToPhys(canvas_->GetClientSize()); }
+
+wxPoint GLCanvasWindow::ToDevice(const wxPoint& Position) const {
+  return canvas_->ToPhys(Position);
+}
 
 void GLCanvasWindow::ShowMessage(const char* Text, const char* Caption) {
   wxMessageBox(wxString::FromUTF8(Text), wxString::FromUTF8(Caption), wxOK);

@@ -1,5 +1,11 @@
 // The renderer's window on the toolkit: a wxGLCanvas filling the drawing
 // panel, with an accumulation buffer where the display offers one.
+//
+// The toolkit measures windows and the mouse in its own units, which a
+// desktop scaled to 200 % draws with two device pixels each way; OpenGL draws
+// in device pixels. The renderer works in device pixels only: sizes and
+// mouse positions are turned into them here, once, by the canvas's content
+// scale.
 #pragma once
 
 #include <wx/glcanvas.h>
@@ -19,11 +25,16 @@ class GLCanvasWindow : public VEKWindow {
   bool MakeCurrent(VEKContextHandle Context) override;
   void DeleteContext(VEKContextHandle Context) override;
   void SwapBuffers() override;
+  // In device pixels, as the viewport and the pick count them.
   int ClientHeight() const override;
   void ShowMessage(const char* Text, const char* Caption) override;
   void PostClose() override;
 
   wxGLCanvas* Canvas() const { return canvas_; }
+  // The canvas's client size, and a position in its client area given in
+  // the toolkit's units, in device pixels.
+  wxSize DeviceSize() const;
+  wxPoint ToDevice(const wxPoint& Position) const;
   bool HasAccumulationBuffer() const { return format_ == kWithAccumulation; }
   std::function<void()> OnCloseRequest;
 

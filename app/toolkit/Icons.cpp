@@ -27,16 +27,42 @@ wxBitmap EmbeddedBitmap(const std::string& name) {
 }
 }  // namespace
 
-void FillCommandImageLists(wxImageList& Small, wxImageList& Big) {
+namespace {
+// The resource ids of the first icon of the 16- and 32-pixel sets; false
+// when the system's version cannot be told.
+bool CommandSetBases(int& smallBase, int& bigBase) {
   int major = -1, minor = -1;
-  if (wxGetOsVersion(&major, &minor) == wxOS_UNKNOWN || major < 0) return;
+  if (wxGetOsVersion(&major, &minor) == wxOS_UNKNOWN || major < 0) return false;
   const bool alpha = major > 4 && minor > 0;
-  const int smallBase = alpha ? 301 : 101;
-  const int bigBase = alpha ? 401 : 201;
+  smallBase = alpha ? 301 : 101;
+  bigBase = alpha ? 401 : 201;
+  return true;
+}
+
+std::string IconName(int id, const char* suffix = "") {
+  return "icons/" + std::to_string(id) + suffix + ".png";
+}
+}  // namespace
+
+void FillCommandImageLists(wxImageList& Small, wxImageList& Big) {
+  int smallBase = 0, bigBase = 0;
+  if (!CommandSetBases(smallBase, bigBase)) return;
   for (int i = 0; i < kCommandIconCount; ++i) {
-    Small.Add(EmbeddedBitmap("icons/" + std::to_string(smallBase + i) + ".png"));
-    Big.Add(EmbeddedBitmap("icons/" + std::to_string(bigBase + i) + ".png"));
+    Small.Add(EmbeddedBitmap(IconName(smallBase + i)));
+    Big.Add(EmbeddedBitmap(IconName(bigBase + i)));
   }
+}
+
+std::vector<wxBitmapBundle> CommandIconBundles(bool Big) {
+  int smallBase = 0, bigBase = 0;
+  std::vector<wxBitmapBundle> icons;
+  if (!CommandSetBases(smallBase, bigBase)) return icons;
+  const int base = Big ? bigBase : smallBase;
+  for (int i = 0; i < kCommandIconCount; ++i) {
+    icons.push_back(wxBitmapBundle::FromBitmaps(EmbeddedBitmap(IconName(base + i)),
+                                                EmbeddedBitmap(IconName(base + i, "@2x"))));
+  }
+  return icons;
 }
 
 wxIconBundle ApplicationIcons() {

@@ -3,8 +3,11 @@
 // embedded in the game.
 #pragma once
 
+#include <wx/bmpbndl.h>
 #include <wx/iconbndl.h>
 #include <wx/imaglist.h>
+
+#include <vector>
 
 constexpr int kCommandIconCount = 10;
 
@@ -12,4 +15,8 @@ constexpr int kCommandIconCount = 10;
 // 4.0 (major above 4 and minor above 0), the masked sets otherwise; both
 // lists stay empty when the version cannot be told.
 void FillCommandImageLists(wxImageList& Small, wxImageList& Big);
+// The same icons, each with its picture at twice the size, from which the
+// toolkit takes the one for the desktop's scale: the menu's (Big false, 16
+// pixels) or the button bar's (32 pixels). Empty when the lists would be.
+std::vector<wxBitmapBundle> CommandIconBundles(bool Big);
 wxIconBundle ApplicationIcons();

@@ -68,17 +68,34 @@ gboolean OnVisibility(GtkWidget* widget, GdkEventVisibility* event, gpointer cha
 }
 }  // namespace
 
+namespace {
+// Owned by the signal's closure: freed with the widget.
+void ConnectCallback(GtkWidget* widget, const char* signal, GCallback handler,
+                     std::function<void()> callback) {
+  g_signal_connect_data(
+      widget, signal, handler, new std::function<void()>(std::move(callback)),
+      [](gpointer data, GClosure*) { delete static_cast<std::function<void()>*>(data); },
+      GConnectFlags(0));
+}
+
+void OnScaleFactor(GtkWidget*, GParamSpec*, gpointer changed) {
+  (*static_cast<std::function<void()>*>(changed))();
+}
+}  // namespace
+
+void WatchContentScale(wxWindow& window, std::function<void()> changed) {
+  if (GtkWidget* widget = window.GetHandle()) {
+    ConnectCallback(widget, "notify::scale-factor", G_CALLBACK(OnScaleFactor), std::move(changed));
+  }
+}
+
 void WatchCovering(wxWindow& window, std::function<void()> changed) {
   GtkWidget* widget = window.GetHandle();
   if (!widget) return;
   G_GNUC_BEGIN_IGNORE_DEPRECATIONS
   gtk_widget_add_events(widget, GDK_VISIBILITY_NOTIFY_MASK);
   G_GNUC_END_IGNORE_DEPRECATIONS
-  g_signal_connect_data(
-      widget, "visibility-notify-event", G_CALLBACK(OnVisibility),
-      new std::function<void()>(std::move(changed)),
-      [](gpointer data, GClosure*) { delete static_cast<std::function<void()>*>(data); },
-      GConnectFlags(0));
+  ConnectCallback(widget, "visibility-notify-event", G_CALLBACK(OnVisibility), std::move(changed));
 }
 
 bool WindowCanBeSeen(wxWindow& window) {

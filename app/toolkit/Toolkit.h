@@ -30,3 +30,9 @@ bool WindowCanBeSeen(wxWindow& window);
 // when any of it shows again; Changed runs after each report. A compositing
 // desktop never reports a window covered, so it is then always seen.
 void WatchCovering(wxWindow& window, std::function<void()> Changed);
+
+// Changed runs whenever the desktop's content scale of the window changes
+// (the window moved to a screen of another scale, or the desktop's scale was
+// set anew): its size in device pixels changes with no change of its size in
+// the toolkit's units, so no size event tells.
+void WatchContentScale(wxWindow& window, std::function<void()> Changed);

@@ -14,6 +14,11 @@ void ClockCaption::SetLabel(const wxString& text) {
   Refresh(false);  // this window only: nothing else moves
 }
 
+void ClockCaption::AlignRight(int margin) {
+  rightMargin_ = margin;
+  Refresh(false);
+}
+
 wxSize ClockCaption::DoGetBestClientSize() const {
   wxClientDC dc(const_cast<ClockCaption*>(this));
   dc.SetFont(GetFont());
@@ -28,5 +33,7 @@ void ClockCaption::OnPaint(wxPaintEvent&) {
   dc.SetTextForeground(GetForegroundColour());
   const wxSize text = dc.GetTextExtent(text_);
   const wxSize client = GetClientSize();
-  dc.DrawText(text_, (client.GetWidth() - text.GetWidth()) / 2, (client.GetHeight() - text.GetHeight()) / 2);
+  const int x = rightMargin_ < 0 ? (client.GetWidth() - text.GetWidth()) / 2
+                                 : client.GetWidth() - text.GetWidth() - rightMargin_;
+  dc.DrawText(text_, x, (client.GetHeight() - text.GetHeight()) / 2);
 }

@@ -9,6 +9,10 @@ class ClockCaption : public wxWindow {
  public:
   ClockCaption(wxWindow* parent, const wxString& text);
 
+  // The text ends that many pixels from the right edge instead of being
+  // centred (a field sized for wider figures than it mostly shows).
+  void AlignRight(int margin);
+
   void SetLabel(const wxString& text) override;
   wxString GetLabel() const override { return text_; }
 
@@ -19,4 +23,5 @@ class ClockCaption : public wxWindow {
   void OnPaint(wxPaintEvent& event);
 
   wxString text_;
+  int rightMargin_ = -1;  // centred
 };

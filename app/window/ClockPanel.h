@@ -13,7 +13,8 @@ class ClockPanel : public wxPanel {
  public:
   explicit ClockPanel(wxWindow* parent);
 
-  // "Ходов: N" (nothing while a scramble is shown) and the clock's seconds.
+  // "Ходов: N" (nothing while a scramble is shown) and the clock's seconds,
+  // each at most the bound a saved game holds ("Ходов: 9999999", "2400:00:00").
   void ShowFigures(int32_t seconds, std::optional<uint32_t> moves);
   // Keeps the panel in the top right corner of a client area of that size.
   void PlaceIn(const wxSize& client);

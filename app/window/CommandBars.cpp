@@ -5,11 +5,12 @@
 #include "app/toolkit/Toolkit.h"
 #include "app/window/CommandIds.h"
 
-CommandBars::CommandBars(wxFrame& frame, const wxImageList& small, const wxImageList& big) {
+CommandBars::CommandBars(wxFrame& frame, const std::vector<wxBitmapBundle>& small,
+                         const std::vector<wxBitmapBundle>& big) {
   MainMenu = new wxMenuBar();
   auto item = [&](wxMenu* menu, int id, const char* caption, int image) {
     auto* entry = new wxMenuItem(menu, id, Text(caption));
-    if (image >= 0 && image < small.GetImageCount()) entry->SetBitmap(small.GetBitmap(image));
+    if (image >= 0 && image < static_cast<int>(small.size())) entry->SetBitmap(small[image]);
     menu->Append(entry);
     return entry;
   };
@@ -85,7 +86,8 @@ CommandBars::CommandBars(wxFrame& frame, const wxImageList& small, const wxImage
       ToolBarButton->AddSeparator();
       continue;
     }
-    const wxBitmap bitmap = b.image < big.GetImageCount() ? big.GetBitmap(b.image) : wxBitmap(32, 32);
+    const wxBitmapBundle bitmap =
+        b.image < static_cast<int>(big.size()) ? big[b.image] : wxBitmapBundle(wxBitmap(32, 32));
     ToolBarButton->AddTool(b.id, wxEmptyString, bitmap, Text(b.hint));
   }
   ToolBarButton->Realize();

@@ -2,18 +2,20 @@
 // picture of the menu item it runs.
 #pragma once
 
+#include <wx/bmpbndl.h>
 #include <wx/frame.h>
-#include <wx/imaglist.h>
 #include <wx/menu.h>
 #include <wx/toolbar.h>
 
 #include <functional>
+#include <vector>
 
 class CommandBars {
  public:
   // Puts the menu bar and the button bar on frame; the images are the
-  // command pictures (16 and 32 pixels).
-  CommandBars(wxFrame& frame, const wxImageList& small, const wxImageList& big);
+  // command pictures (16 and 32 pixels, each also at twice the size).
+  CommandBars(wxFrame& frame, const std::vector<wxBitmapBundle>& small,
+              const std::vector<wxBitmapBundle>& big);
 
   // Runs command when its menu item, or the button with its picture, is chosen.
   void BindCommand(wxEvtHandler& frame, int menuId, std::function<void()> command);

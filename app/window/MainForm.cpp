@@ -26,7 +26,7 @@ TMainForm::TMainForm(const MainFormServices& services)
   SetIcons(ApplicationIcons());
   // The command icons come first: the menu and the button bar show them.
   FillCommandImageLists(SmallImageList, BigImageList);
-  Bars = std::make_unique<CommandBars>(*this, SmallImageList, BigImageList);
+  Bars = std::make_unique<CommandBars>(*this, CommandIconBundles(false), CommandIconBundles(true));
   BindCommands();
   StatusBar = CreateStatusBar(1);
   // The line shows the last text set, never the (empty) help texts of the
@@ -166,6 +166,7 @@ void TMainForm::DrawPanelResize() {
   const wxSize client = DrawPanel->GetClientSize();
   DrawWindow->Canvas()->SetSize(client);
   TimerPanel->PlaceIn(client);
-  if (attached_ && Renderer) Renderer->Resize(client.GetWidth(), client.GetHeight());
+  const wxSize device = DrawWindow->DeviceSize();  // the renderer's unit
+  if (attached_ && Renderer) Renderer->Resize(device.GetWidth(), device.GetHeight());
   WakeFrameTimer();
 }

@@ -51,7 +51,7 @@ class TMainForm : public wxFrame, private GameView {
 
   // Mouse, wheel and keys.
   void DrawPanelMouseDown();
-  void DrawPanelMouseMove(uint8_t Shift, int X, int Y);
+  void DrawPanelMouseMove(uint8_t Shift, int X, int Y);  // in the picture's device pixels
   void DrawPanelMouseUp();
   void FormKeyDown(int Key, uint8_t Shift);
   void FormMouseWheelDown(uint8_t Shift);

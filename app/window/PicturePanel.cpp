@@ -2,6 +2,7 @@
 
 #include <wx/dcclient.h>
 
+#include "app/toolkit/Toolkit.h"
 #include "app/window/InputKeys.h"
 
 PicturePanel::PicturePanel(wxWindow* parent, Handlers handlers)
@@ -29,6 +30,8 @@ PicturePanel::PicturePanel(wxWindow* parent, Handlers handlers)
     if (Banner->IsShown()) Banner->PlaceIn(GetClientSize());
     event.Skip();
   });
+  // The same size in device pixels is another size for the renderer.
+  WatchContentScale(*canvas, [this] { handlers_.Resized(); });
 
   auto down = [this, canvas](wxMouseEvent& event) {
     // Moves outside the panel keep coming while a button is held.
@@ -50,7 +53,8 @@ PicturePanel::PicturePanel(wxWindow* parent, Handlers handlers)
   for (const MouseEventType& type : {wxEVT_LEFT_UP, wxEVT_RIGHT_UP, wxEVT_MIDDLE_UP}) canvas->Bind(type, up);
   canvas->Bind(wxEVT_MOUSE_CAPTURE_LOST, [](wxMouseCaptureLostEvent&) {});
   canvas->Bind(wxEVT_MOTION, [this](wxMouseEvent& event) {
-    handlers_.MouseMove(MouseShift(event), event.GetX(), event.GetY());
+    const wxPoint device = Window->ToDevice(event.GetPosition());
+    handlers_.MouseMove(MouseShift(event), device.x, device.y);
     event.Skip();
   });
 

@@ -1,6 +1,6 @@
 // The picture: the OpenGL canvas filling a sunken panel, the clock over its
 // top right corner, and the mouse over the canvas handed on in the
-// renderer's terms (the shift byte, client coordinates).
+// renderer's terms (the shift byte, client coordinates in device pixels).
 #pragma once
 
 #include <wx/panel.h>
@@ -22,7 +22,7 @@ class PicturePanel : public wxPanel {
     std::function<void()> MouseUp;
     // The picture on screen is gone (an expose not just under the clock).
     std::function<void()> Exposed;
-    // The panel has a new client size.
+    // The panel has a new client size, in the toolkit's units or in device pixels.
     std::function<void()> Resized;
   };
 

@@ -36,7 +36,8 @@ void CheckTrailer(const uint8_t* data, size_t size, int cubeSize, const std::vec
   CheckOrDie(back.Moves == trailer.Moves && back.Scramble == trailer.Scramble &&
              back.Seconds == trailer.Seconds && back.Cursor == trailer.Cursor);
   CheckOrDie(trailer.Cursor <= trailer.Moves.size() && trailer.Cursor <= trailer.MoveCount);
-  CheckOrDie(trailer.Seconds <= kMaxGameSeconds && trailer.ScrambleTurns <= kMaxScrambleTurns);
+  CheckOrDie(trailer.Seconds <= kMaxGameSeconds && trailer.ScrambleTurns <= kMaxScrambleTurns &&
+             trailer.MoveCount <= kMaxGameMoves);
   if (!cube) return;
   CheckOrDie(RestoreGameTrailer(*cube, trailer));
   CheckOrDie(cube->MoveCount() == trailer.MoveCount);

@@ -25,10 +25,18 @@ inline Display* XDisplayOfToolkit() { return GDK_DISPLAY_XDISPLAY(gdk_display_ge
 // connection: the next event loop pass (or animation frame) sees them.
 inline void SyncX() { XSync(XDisplayOfToolkit(), False); }
 
-inline void PointerTo(const wxWindow& window, const wxPoint& local) {
-  const wxPoint p = window.ClientToScreen(local);
+// The pointer to a device pixel of the window's client area. The X server
+// counts device pixels; the toolkit's units are larger on a desktop scaled
+// to 200 % (GDK_SCALE=2).
+inline void PointerToDevice(const wxWindow& window, const wxPoint& device) {
+  const wxPoint p = window.ToPhys(window.ClientToScreen(wxPoint(0, 0))) + device;
   XTestFakeMotionEvent(XDisplayOfToolkit(), -1, p.x, p.y, 0);
   SyncX();
+}
+
+// The same at a point given in the toolkit's units.
+inline void PointerTo(const wxWindow& window, const wxPoint& local) {
+  PointerToDevice(window, window.ToPhys(local));
 }
 
 // Button 4 is a wheel notch away from the user, 5 towards.

@@ -171,6 +171,23 @@ TEST(GameTrailer, InconsistentContentIsRefusedEvenWithAGoodChecksum) {
   }
 }
 
+TEST(GameTrailer, TheCountIsBoundedToWhatTheCounterShowsAndSavedAtTheBound) {
+  // Only a full history counts turns beyond it; a game counted past the
+  // bound is saved at it.
+  auto cube = std::make_unique<VEKBigCube>();
+  cube->Build(3);
+  const std::vector<VEKMove> full(VEKMoveHistory::kMaxMoves, VEKMove{1, 0, 1});
+  const std::vector<uint8_t> game = SomeGame(3);
+  for (const auto& [count, saved] : {std::pair{kMaxGameMoves, kMaxGameMoves}, {kMaxGameMoves + 1, kMaxGameMoves}}) {
+    ASSERT_TRUE(cube->History.Restore(full, full.size(), count));
+    GameTrailer t = CaptureGameTrailer(*cube, 0, 30), out;
+    EXPECT_EQ(t.MoveCount, saved);
+    t.MoveCount = count;
+    const std::vector<uint8_t> bytes = EncodeGameTrailer(t, game);
+    EXPECT_EQ(DecodeGameTrailer(bytes.data(), bytes.size(), 3, game, out), count <= kMaxGameMoves) << count;
+  }
+}
+
 TEST_F(TrailerFiles, SaveAndLoadResumeTheGameAndItsHistory) {
   vekrandom::FixClockSeed(4u);
   std::mt19937 random(8);
