@@ -60,4 +60,13 @@ std::string KeepFailedAtCloseQuestion(int error, const std::string& path) {
          ").\nСохранить её в файл?";
 }
 
+std::string SettingsNotRead(int error) {
+  return std::string("Файл настроек не прочитан (") + safefile::ReadFailureReason(error) +
+         "): настройки по умолчанию, файл не изменится";
+}
+
+std::string SettingsNotWritten(int error, const std::string& path) {
+  return std::string("Не удалось записать файл настроек (") + safefile::FailureReason(error, path) + "):\n" + path;
+}
+
 }  // namespace gametext

@@ -60,4 +60,10 @@ std::string KeepFailed(int error, const std::string& path);
 // Asked at close when the game could not be kept.
 std::string KeepFailedAtCloseQuestion(int error, const std::string& path);
 
+// The settings file could not be read at start (its errno): said on the
+// status line; the file is then left as it is.
+std::string SettingsNotRead(int error);
+// It could not be written (errno of the save, its path).
+std::string SettingsNotWritten(int error, const std::string& path);
+
 }  // namespace gametext
