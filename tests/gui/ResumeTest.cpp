@@ -161,6 +161,7 @@ TEST_F(ResumeTest, TwoWindowsKeepTwoGamesAndNewGameDropsOnlyItsOwn) {
 
   // A window that starts a new game drops its own kept game only.
   Start({"RotateSpeed=45", "ShuffleRotateCount=2"});
+  chooseKept = [](const KeptGamesChoice& choice) { return choice.List().front().Path; };  // from the list of two
   form->ContinueClick();
   const std::string adopted = form->KeptGames.Own();
   form->N4Click();
@@ -336,4 +337,38 @@ TEST_F(ResumeTest, HomeKeyAndMenuItemPutTheViewBack) {
   form->HomeViewClick();
   cube().Busy = false;
   EXPECT_FALSE(atHome());
+}
+
+// With several kept games Continue lists them; the player deletes one (asked
+// first), continues another, and each window's lock goes with it.
+TEST_F(ResumeTest, SeveralKeptGamesAreListedToContinueOneOrDeleteAny) {
+  for (const int size : {2, 4, 5}) {
+    Start({"RotateSpeed=45", "ShuffleRotateCount=2"});
+    form->CubeSize = size;
+    form->N4Click();
+    CloseWindow();
+  }
+  const auto locks = [&] {
+    return std::count_if(fs::directory_iterator(KeptFolder()), {}, [](auto& e) { return e.path().extension() == ".lock"; });
+  };
+  EXPECT_EQ(locks(), 0);
+  Start({"RotateSpeed=45"});
+  std::string sizes, why;
+  chooseKept = [&](const KeptGamesChoice& choice) {
+    const std::vector<KeptGame> games = choice.List();
+    for (const KeptGame& g : games) sizes += std::to_string(g.Summary.value().Size);
+    answerYes = false;
+    EXPECT_FALSE(choice.Delete(games[2], why));
+    answerYes = true;
+    EXPECT_TRUE(choice.Delete(games[2], why) && !fs::exists(games[2].Path));
+    return games[1].Path;
+  };
+  form->ContinueClick();
+  EXPECT_EQ(sizes, "542");  // newest first
+  ASSERT_EQ(questions.size(), 2u);
+  EXPECT_EQ(questions[0].rfind("Удалить сохранённую игру?\n2×2×2, ", 0), 0u) << questions[0];
+  EXPECT_EQ(form->CubeSize, 4);
+  EXPECT_EQ(locks(), 1);  // held by this window
+  CloseWindow();
+  EXPECT_EQ(locks(), 0);
 }
