@@ -1,5 +1,6 @@
 #include "files/IniFile.h"
 
+#include <cerrno>
 #include <cstddef>
 #include <cstdint>
 #include <string_view>
@@ -139,13 +140,26 @@ void SetValue(Document& doc, std::string_view section, std::string_view key, con
 
 enum class Load { Ok, Missing, Failed };
 
-Load LoadFile(const std::string& path, Document& doc) {
+// error: the errno of a file that exists but cannot be read, else 0.
+Load LoadFile(const std::string& path, Document& doc, int& error) {
   std::string content;
   // Never blocks: a FIFO or a device at the path is no settings file.
-  const safefile::ReadResult result = safefile::ReadRegular(path, SIZE_MAX, content);
+  safefile::ReadResult result = safefile::ReadRegular(path, SIZE_MAX, content);
+  // A file where a folder of the path should be: no settings file there.
+  if (result == safefile::ReadResult::CannotOpen && errno == ENOTDIR) result = safefile::ReadResult::Missing;
+  error = result == safefile::ReadResult::Ok || result == safefile::ReadResult::Missing ? 0 : errno;
+  // NUL bytes are no INI text (a UTF-16 file from Notepad, a binary file
+  // given the name): writing lines into it would damage it.
+  if (result == safefile::ReadResult::Ok && content.find('\0') != std::string::npos) {
+    content.clear();
+    error = EILSEQ;
+  }
   doc = Split(content);
-  if (result == safefile::ReadResult::Ok) return Load::Ok;
-  return result == safefile::ReadResult::Missing ? Load::Missing : Load::Failed;
+  if (error != 0) {
+    errno = error;
+    return Load::Failed;
+  }
+  return result == safefile::ReadResult::Missing ? Load::Missing : Load::Ok;
 }
 
 bool ParseHex(std::string_view digits, int32_t& value) {
@@ -203,10 +217,16 @@ IniFile::IniFile(std::string path) : path_(std::move(path)) {}
 bool IniFile::Load() { return LoadNow(); }
 
 bool IniFile::LoadNow() const {
-  const bool ok = LoadFile(path_, doc_) != Load::Failed;
+  const bool ok = LoadFile(path_, doc_, readError_) != Load::Failed;
   for (const Write& w : pending_) SetValue(doc_, w.section, w.key, w.value);
   loaded_ = true;
+  if (!ok) errno = readError_;
   return ok;
+}
+
+int IniFile::ReadError() const {
+  if (!loaded_) LoadNow();
+  return readError_;
 }
 
 std::string IniFile::ReadString(const std::string& section, const std::string& key,
@@ -241,8 +261,9 @@ bool IniFile::WriteInteger(const std::string& section, const std::string& key, i
 
 bool IniFile::Save() {
   Document onDisk;
+  int error = 0;
   // A file that exists but cannot be read must not be replaced by our keys alone.
-  if (LoadFile(path_, onDisk) == Load::Failed) return false;
+  if (LoadFile(path_, onDisk, error) == Load::Failed) return false;
   for (const Write& w : pending_) SetValue(onDisk, w.section, w.key, w.value);
   if (!safefile::Replace(path_, Join(onDisk))) return false;
   doc_ = std::move(onDisk);

@@ -33,8 +33,13 @@ public:
 
   // Reads the file (again); writes not yet saved stay in effect. A missing
   // file reads as empty; false when it exists but cannot be read (it then
-  // reads as empty too).
+  // reads as empty too, and errno says why: EILSEQ for one that holds NUL
+  // bytes, which is no INI text).
   bool Load();
+  // The errno of the last read (the first, if none was asked for yet) when
+  // the file exists but could not be read; 0 when it was read or is missing.
+  // Save never writes over such a file.
+  int ReadError() const;
 
   // A missing or unreadable file reads as empty: the default is returned.
   std::string ReadString(const std::string& section, const std::string& key,
@@ -47,7 +52,7 @@ public:
   bool WriteString(const std::string& section, const std::string& key, const std::string& value);
   bool WriteInteger(const std::string& section, const std::string& key, int value);
 
-  // False when the file cannot be read or written; it then keeps its old
+  // False when the file cannot be read (see Load) or written; it then keeps its old
   // contents, the writes stay pending for another Save, and errno says why
   // (as for safefile::Replace).
   bool Save();
@@ -62,6 +67,7 @@ private:
   std::string path_;
   mutable bool loaded_ = false;
   mutable IniDocument doc_;
+  mutable int readError_ = 0;
   std::vector<Write> pending_;
 };
 

@@ -210,6 +210,10 @@ const char* FailureReason(int error, const std::string& path) {
       return "слишком длинное имя файла";
     case EROFS:
       return "папка недоступна для записи";
+    case ENOENT:
+      return "нет такой папки";
+    case ENOTDIR:
+      return "на месте папки файл";
     case EACCES:
     case EPERM: {
       // The same error for the file and for its folder: look which it was.
@@ -222,6 +226,28 @@ const char* FailureReason(int error, const std::string& path) {
     }
     default:
       return "ошибка записи";
+  }
+}
+
+const char* ReadFailureReason(int error) {
+  switch (error) {
+    case EACCES:
+    case EPERM:
+      return "нет прав на чтение";
+    case EISDIR:
+      return "на его месте папка";
+    case EINVAL:
+      return "это не обычный файл";
+    case EILSEQ:
+      return "в нём не текст";
+    case ELOOP:
+      return "ссылки ведут по кругу";
+    case ENOTDIR:
+      return "на месте папки файл";
+    case ENAMETOOLONG:
+      return "слишком длинное имя файла";
+    default:
+      return "ошибка чтения";
   }
 }
 

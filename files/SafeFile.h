@@ -39,9 +39,14 @@ bool Replace(const std::string& path, std::string_view content);
 
 // Why Replace(path, ...) failed with errno `error`, in a few Russian words
 // (UTF-8) for the player: "нет места на диске", "папка недоступна для
-// записи", "файл только для чтения", "слишком длинное имя файла", or else
-// "ошибка записи". EACCES is the same for a file and its folder: the file at
+// записи", "файл только для чтения", "слишком длинное имя файла", "нет такой
+// папки", "на месте папки файл", or else "ошибка записи". EACCES is the same for a file and its folder: the file at
 // path is looked at to tell them apart.
 const char* FailureReason(int error, const std::string& path);
+
+// Why a file that exists could not be read (errno `error`), in a few Russian
+// words: "нет прав на чтение", "на его месте папка", "это не обычный файл",
+// "в нём не текст" (EILSEQ), or else "ошибка чтения".
+const char* ReadFailureReason(int error);
 
 }  // namespace safefile

@@ -268,7 +268,7 @@ void Game::PlayerTurned() {
 
 void Game::KeepOrSay() {
   if (Running() && !Keep()) {
-    restingStatus_ = gametext::KeepFailed(errno, kept_.Own());
+    restingStatus_ = gametext::KeepFailed(errno, kept_.Where());
     view_.ShowStatus(restingStatus_);
   }
 }

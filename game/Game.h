@@ -20,6 +20,7 @@ struct VEKBigCube;
 struct VEKCamera;
 class GameRecords;
 class ResumeStore;
+struct KeptGame;
 
 // What the game asks of the window that shows it.
 class GameView {
@@ -116,6 +117,14 @@ class Game {
   // Goes on with the newest kept game; the game on screen stays kept. False
   // when there was none or it could not be loaded (it is then set aside).
   bool Continue();
+  // The same with one of KeptGamesWaiting(); false, saying so, also when
+  // another copy of the game has taken it meanwhile.
+  bool Continue(const std::string& kept);
+  // The kept games this window could continue, newest first.
+  std::vector<KeptGame> KeptGamesWaiting() const;
+  // Deletes one of them, the player having agreed; false with why (in
+  // Russian) when it stays: another copy holds it, or it cannot be removed.
+  bool DeleteKept(const std::string& path, std::string& why);
   // Saves to path: with the clock and history while a game runs. False
   // (status says why) when it failed; the old file is then untouched.
   bool SaveTo(const std::string& path, bool announceSuccess);

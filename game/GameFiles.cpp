@@ -53,11 +53,26 @@ bool Game::Open(const std::string& path) {
   return true;
 }
 
-bool Game::Continue() {
-  const std::string kept = kept_.Latest();
+std::vector<KeptGame> Game::KeptGamesWaiting() const {
+  return Scrambling() ? std::vector<KeptGame>() : kept_.Waiting();
+}
+
+bool Game::Continue() { return Continue(kept_.Latest()); }
+
+bool Game::Continue(const std::string& kept) {
   if (Scrambling() || kept.empty()) {
     view_.ShowGame();
     return false;
+  }
+  // Chosen from a list a while ago: another copy may have taken it since.
+  if (kept != kept_.Latest()) {
+    bool waiting = false;
+    for (const KeptGame& game : kept_.Waiting()) waiting = waiting || game.Path == kept;
+    if (!waiting) {
+      view_.ShowStatus(gametext::kKeptGameTaken);
+      view_.ShowGame();
+      return false;
+    }
   }
   view_.ShowStatus(gametext::kLoading);
   // The game on screen stays kept, with its clock as it is now, for a later Continue.
@@ -102,9 +117,18 @@ bool Game::SaveTo(const std::string& path, bool announceSuccess) {
   return true;
 }
 
+bool Game::DeleteKept(const std::string& path, std::string& why) {
+  if (kept_.Remove(path)) {
+    view_.ShowGame();  // Continue may have nothing left to offer
+    return true;
+  }
+  why = gametext::KeptGameNotDeleted(errno, path);
+  return false;
+}
+
 bool Game::Keep() {
   // Only a game in play: a finished one is nothing to continue.
-  if (!Running() || kept_.Folder().empty()) return true;
+  if (!Running()) return true;
   const uint32_t seconds = static_cast<uint32_t>(stopwatch_.Seconds());
   return kept_.Keep([&](const std::string& path) { return SaveGameWithTrailer(cube_, path, seconds, scrambleTurns_, scrambleText_);
   });

@@ -1,7 +1,11 @@
 #include "game/GameTexts.h"
 
+#include <cerrno>
+#include <ctime>
+
 #include "files/SafeFile.h"
 #include "game/GameClock.h"
+#include "game/ResumeStore.h"
 
 namespace gametext {
 
@@ -54,13 +58,57 @@ std::string SaveFailed(int error, const std::string& path) {
   return std::string("Ошибка: не удалось сохранить файл (") + safefile::FailureReason(error, path) + ")!";
 }
 
+std::string KeepReason(int error, const std::string& path) {
+  if (path.empty()) return "не задана папка данных: нет HOME и XDG_DATA_HOME";
+  return safefile::FailureReason(error, path);
+}
+
 std::string KeepFailed(int error, const std::string& path) {
-  return std::string("Не удалось сохранить игру для продолжения (") + safefile::FailureReason(error, path) + ")";
+  return "Не удалось сохранить игру для продолжения (" + KeepReason(error, path) + ")";
 }
 
 std::string KeepFailedAtCloseQuestion(int error, const std::string& path) {
-  return std::string("Не удалось сохранить текущую игру для продолжения (") + safefile::FailureReason(error, path) +
+  return "Не удалось сохранить текущую игру для продолжения (" + KeepReason(error, path) +
          ").\nСохранить её в файл?";
+}
+
+KeptGameRow KeptGameColumns(const KeptGame& game) {
+  KeptGameRow row;
+  char saved[32] = "—";
+  struct tm local {};
+  if (localtime_r(&game.Modified, &local)) std::strftime(saved, sizeof saved, "%d.%m.%Y %H:%M", &local);
+  row.Saved = saved;
+  row.Moves = row.Clock = "—";
+  if (!game.Summary) {
+    row.Cube = "не читается";
+    return row;
+  }
+  const std::string n = std::to_string(game.Summary->Size);
+  row.Cube = n + "×" + n + "×" + n;
+  if (game.Summary->Moves) row.Moves = std::to_string(*game.Summary->Moves);
+  if (game.Summary->Seconds) row.Clock = FormatGameClock(static_cast<int32_t>(*game.Summary->Seconds));
+  return row;
+}
+
+std::string DeleteKeptQuestion(const KeptGame& game) {
+  const KeptGameRow row = KeptGameColumns(game);
+  return "Удалить сохранённую игру?\n" + row.Cube + ", " + row.Saved + ", ходов: " + row.Moves;
+}
+
+std::string KeptGameNotDeleted(int error, const std::string& path) {
+  const std::string why = error == EWOULDBLOCK ? "её продолжают в другом окне"
+                          : error == EINVAL    ? "это не сохранённая игра"
+                                               : safefile::FailureReason(error, path);
+  return "Ошибка: сохранённая игра не удалена (" + why + ")";
+}
+
+std::string SettingsNotRead(int error) {
+  return std::string("Файл настроек не прочитан (") + safefile::ReadFailureReason(error) +
+         "): настройки по умолчанию, файл не изменится";
+}
+
+std::string SettingsNotWritten(int error, const std::string& path) {
+  return std::string("Не удалось записать файл настроек (") + safefile::FailureReason(error, path) + "):\n" + path;
 }
 
 }  // namespace gametext

@@ -7,6 +7,8 @@
 
 #include "puzzle/Notation.h"
 
+struct KeptGame;
+
 namespace gametext {
 
 inline constexpr char kReady[] = "Готово!";
@@ -38,6 +40,18 @@ inline constexpr char kCannotBeSolved[] =
 inline constexpr char kCubieOffGrid[] = "Кубик стоит не на своём месте в решётке: решения нет";
 inline constexpr char kHelpNotOpened[] = "Не удалось открыть справку: нет программы для просмотра страниц";
 inline constexpr char kMovesPrompt[] = "Ходы в обозначениях куба, через пробел (например, R U R' U'):";
+inline constexpr char kKeptGameTaken[] = "Ошибка: эту игру уже продолжают в другом окне";
+// The list of kept games.
+inline constexpr char kKeptGamesCaption[] = "Продолжить игру";
+inline constexpr char kKeptGamesPrompt[] = "Сохранённые игры, которые можно продолжить:";
+inline constexpr char kKeptColumnSaved[] = "Сохранена";
+inline constexpr char kKeptColumnCube[] = "Кубик";
+inline constexpr char kKeptColumnMoves[] = "Ходов";
+inline constexpr char kKeptColumnClock[] = "Время игры";
+inline constexpr char kKeptContinue[] = "Продолжить";
+inline constexpr char kKeptDelete[] = "Удалить...";
+inline constexpr char kKeptClose[] = "Закрыть";
+inline constexpr char kKeptNoneLeft[] = "Сохранённых игр больше нет.";
 
 // "Ходов: 42", the counter beside the clock.
 std::string MovesCaption(uint32_t moves);
@@ -60,5 +74,26 @@ std::string SaveFailed(int error, const std::string& path);
 std::string KeepFailed(int error, const std::string& path);
 // Asked at close when the game could not be kept.
 std::string KeepFailedAtCloseQuestion(int error, const std::string& path);
+// Why a game could not be kept: the errno of writing path (the kept file,
+// or its folder), or, for an empty path, that there is no data folder.
+std::string KeepReason(int error, const std::string& path);
+
+// A row of the list of kept games: when it was kept ("07.03.2008 14:05",
+// local time), the cube ("3×3×3"), the moves and the clock ("—" when the
+// file does not say).
+struct KeptGameRow {
+  std::string Saved, Cube, Moves, Clock;
+};
+KeptGameRow KeptGameColumns(const KeptGame& game);
+// "Удалить сохранённую игру?" with the row's figures below.
+std::string DeleteKeptQuestion(const KeptGame& game);
+// Why a kept game was not deleted (errno of ResumeStore::Remove).
+std::string KeptGameNotDeleted(int error, const std::string& path);
+
+// The settings file could not be read at start (its errno): said on the
+// status line; the file is then left as it is.
+std::string SettingsNotRead(int error);
+// It could not be written (errno of the save, its path).
+std::string SettingsNotWritten(int error, const std::string& path);
 
 }  // namespace gametext

@@ -6,6 +6,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <chrono>
 #include <cstdio>
@@ -33,18 +34,33 @@ std::string LockOf(const std::string& game) {
   return game.substr(0, game.size() - std::char_traits<char>::length(kGameExtension)) + kLockExtension;
 }
 
+bool SameFile(const struct stat& a, const struct stat& b) { return a.st_dev == b.st_dev && a.st_ino == b.st_ino; }
+
+// True when the lock file's name still leads to the file fd has open.
+bool StillNamed(int fd, const std::string& lock) {
+  struct stat held {}, named {};
+  return ::fstat(fd, &held) == 0 && ::lstat(lock.c_str(), &named) == 0 && SameFile(held, named);
+}
+
 // The lock file's descriptor with the lock held, or -1 (errno EWOULDBLOCK
 // when another process holds it).
 int TakeLock(const std::string& lock) {
-  const int fd = ::open(lock.c_str(), O_RDWR | O_CREAT | O_NOFOLLOW | O_CLOEXEC, 0600);
-  if (fd < 0) return -1;
-  if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
-    const int saved = errno;
+  for (int attempt = 0; attempt < 5; ++attempt) {
+    const int fd = ::open(lock.c_str(), O_RDWR | O_CREAT | O_NOFOLLOW | O_CLOEXEC, 0600);
+    if (fd < 0) return -1;
+    if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
+      const int saved = errno;
+      ::close(fd);
+      errno = saved;
+      return -1;
+    }
+    // A window removes its lock file as it lets go: a lock taken on a file
+    // opened just before that holds a name no longer in the folder.
+    if (StillNamed(fd, lock)) return fd;
     ::close(fd);
-    errno = saved;
-    return -1;
   }
-  return fd;
+  errno = EWOULDBLOCK;
+  return -1;
 }
 
 bool HeldElsewhere(const std::string& game) {
@@ -82,17 +98,23 @@ ResumeStore::ResumeStore(std::string folder) : folder_(std::move(folder)) {}
 ResumeStore::~ResumeStore() { Release(); }
 
 void ResumeStore::Release() {
-  if (lockFd_ >= 0) ::close(lockFd_);
+  if (lockFd_ >= 0) {
+    // Removed while still held, and only while the name is this lock's: a
+    // copy that opened it meanwhile finds, once it holds it, that the name
+    // has gone, and tries again.
+    const std::string lock = LockOf(own_);
+    if (StillNamed(lockFd_, lock)) ::unlink(lock.c_str());
+    ::close(lockFd_);
+  }
   lockFd_ = -1;
   own_.clear();
 }
 
-std::string ResumeStore::Latest() const {
-  if (folder_.empty()) return {};
+std::vector<ResumeStore::KeptFile> ResumeStore::Free() const {
+  std::vector<KeptFile> found;
+  if (folder_.empty()) return found;
   DIR* dir = ::opendir(folder_.c_str());
-  if (!dir) return {};
-  std::string best;
-  struct timespec bestTime {};
+  if (!dir) return found;
   while (const dirent* entry = ::readdir(dir)) {
     const std::string name = entry->d_name;
     if (!IsKeptGameName(name)) continue;
@@ -101,15 +123,52 @@ std::string ResumeStore::Latest() const {
     // A link, a folder or a FIFO is never offered; loading it would be refused anyway.
     if (path == own_ || ::lstat(path.c_str(), &st) != 0 || !S_ISREG(st.st_mode)) continue;
     if (HeldElsewhere(path)) continue;
-    const bool newer = best.empty() || st.st_mtim.tv_sec > bestTime.tv_sec ||
-                       (st.st_mtim.tv_sec == bestTime.tv_sec && st.st_mtim.tv_nsec > bestTime.tv_nsec);
-    if (newer) {
-      best = path;
-      bestTime = st.st_mtim;
-    }
+    found.push_back({path, st.st_mtim});
   }
   ::closedir(dir);
-  return best;
+  std::sort(found.begin(), found.end(), [](const KeptFile& a, const KeptFile& b) {
+    if (a.modified.tv_sec != b.modified.tv_sec) return a.modified.tv_sec > b.modified.tv_sec;
+    if (a.modified.tv_nsec != b.modified.tv_nsec) return a.modified.tv_nsec > b.modified.tv_nsec;
+    return a.path < b.path;
+  });
+  return found;
+}
+
+std::string ResumeStore::Latest() const {
+  const std::vector<KeptFile> free = Free();
+  return free.empty() ? std::string() : free.front().path;
+}
+
+std::vector<KeptGame> ResumeStore::Waiting() const {
+  std::vector<KeptGame> games;
+  for (const KeptFile& file : Free()) {
+    games.push_back({file.path, file.modified.tv_sec, ReadSavedGameSummary(file.path)});
+  }
+  return games;
+}
+
+bool ResumeStore::Remove(const std::string& path) {
+  // Only a kept game of this folder, by its name, that reads as a saved
+  // game: nothing else is this program's to delete.
+  const std::string name = path.substr(path.rfind('/') + 1);
+  struct stat st {};
+  if (folder_.empty() || path != folder_ + "/" + name || !IsKeptGameName(name) || path == own_ ||
+      ::lstat(path.c_str(), &st) != 0 || !S_ISREG(st.st_mode) || !ReadSavedGameSummary(path)) {
+    errno = EINVAL;
+    return false;
+  }
+  // Held while it goes, so that no copy of the game continues it meanwhile;
+  // a running copy holds it already, and it stays.
+  const std::string lock = LockOf(path);
+  const int fd = TakeLock(lock);
+  if (fd < 0) return false;
+  const bool removed = ::unlink(path.c_str()) == 0;
+  const int error = errno;
+  // A lock file left by a copy that was killed goes too.
+  ::unlink(lock.c_str());
+  ::close(fd);
+  errno = error;
+  return removed;
 }
 
 bool ResumeStore::Keep(const std::function<bool(const std::string& path)>& write) {
@@ -150,9 +209,7 @@ bool ResumeStore::Adopt(const std::string& path) {
 void ResumeStore::Discard() {
   if (own_.empty()) return;
   ::unlink(own_.c_str());
-  // Removed while still held: a copy that opened it meanwhile finds the game gone.
-  ::unlink(LockOf(own_).c_str());
-  Release();
+  Release();  // and the lock
 }
 
 bool ResumeStore::SetAside(const std::string& path) {

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 
+#include "files/SafeFile.h"
 #include "puzzle/LittleEndian.h"
 #include "puzzle/Notation.h"
 #include "puzzle/VekCube.h"
@@ -140,4 +141,23 @@ int LoadGameWithTrailer(VEKBigCube& Cube, const std::string& FileName,
     *Outcome = TrailerStatus::Rejected;
   }
   return size;
+}
+
+std::optional<SavedGameSummary> ReadSavedGameSummary(const std::string& FileName) {
+  std::string bytes;
+  const std::size_t most = VEKBigCube::SavedGameBytes(5) + kMaxTrailerBytes;
+  if (safefile::ReadRegular(FileName, most, bytes) != safefile::ReadResult::Ok) return std::nullopt;
+  const auto* data = reinterpret_cast<const uint8_t*>(bytes.data());
+  SavedGameSummary summary;
+  summary.Size = VEKBigCube::SavedGameSize(data, bytes.size());
+  if (summary.Size == 0) return std::nullopt;
+  const std::size_t points = VEKBigCube::SavedGameBytes(summary.Size);
+  // The points as the cube would write them back: the file's own bytes.
+  const std::vector<uint8_t> game(data, data + points);
+  GameTrailer t;
+  if (DecodeGameTrailer(data + points, bytes.size() - points, summary.Size, game, t)) {
+    summary.Seconds = t.Seconds;
+    summary.Moves = t.MoveCount;
+  }
+  return summary;
 }

@@ -98,3 +98,12 @@ bool SaveGameWithTrailer(const VEKBigCube& Cube, const std::string& FileName, ui
 int LoadGameWithTrailer(VEKBigCube& Cube, const std::string& FileName,
                         std::optional<GameTrailer>& Trailer, GameFileError* Error = nullptr,
                         TrailerStatus* Outcome = nullptr);
+
+// What a saved game holds, read without loading it into a cube: its size,
+// and its clock and move count when it has a valid trailer.
+struct SavedGameSummary {
+  int Size = 0;
+  std::optional<uint32_t> Seconds, Moves;  // none: no trailer (or an invalid one)
+};
+// None when the file cannot be read or is no saved game.
+std::optional<SavedGameSummary> ReadSavedGameSummary(const std::string& FileName);

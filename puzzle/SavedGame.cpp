@@ -110,9 +110,11 @@ int VEKBigCube::LoadFromFile(const std::string& FileName, GameFileError* Error,
   return size;
 }
 
-int VEKBigCube::LoadFromBytes(const uint8_t* Data, std::size_t Length, std::vector<uint8_t>* After) {
-  // The whole file is checked before the cube changes: a rejected file
-  // leaves the game on screen as it was.
+std::size_t VEKBigCube::SavedGameBytes(int Size) {
+  return kHeaderBytes + kCubieBytes * static_cast<std::size_t>(Size * Size * Size);
+}
+
+int VEKBigCube::SavedGameSize(const uint8_t* Data, std::size_t Length) {
   if (Length < kHeaderBytes) return 0;
   if (static_cast<int32_t>(GetUint32(Data)) != kMagic) return 0;
   const int32_t n = static_cast<int32_t>(GetUint32(Data + 4));
@@ -124,7 +126,14 @@ int VEKBigCube::LoadFromBytes(const uint8_t* Data, std::size_t Length, std::vect
     if (!(std::fabs(GetFloat(Data + kHeaderBytes + offset)) <= kMaxCoordinate)) return 0;
   }
   if (!CentresFormACube(Data + kHeaderBytes, n)) return 0;
+  return n;
+}
 
+int VEKBigCube::LoadFromBytes(const uint8_t* Data, std::size_t Length, std::vector<uint8_t>* After) {
+  // The whole file is checked before the cube changes: a rejected file
+  // leaves the game on screen as it was.
+  const int n = SavedGameSize(Data, Length);
+  if (n == 0) return 0;
   Build(n);
   const uint8_t* p = Data + kHeaderBytes;
   for (int b = 0; b < CubieCount; ++b) {

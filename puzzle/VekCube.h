@@ -160,6 +160,10 @@ struct VEKBigCube {
                    std::vector<uint8_t>* After = nullptr);
   // The same, on bytes in memory.
   int LoadFromBytes(const uint8_t* Data, std::size_t Length, std::vector<uint8_t>* After = nullptr);
+  // The size N of the saved game the bytes begin with, by the checks of
+  // LoadFromBytes, or 0 when they are none; its bytes before any trailer.
+  static int SavedGameSize(const uint8_t* Data, std::size_t Length);
+  static std::size_t SavedGameBytes(int Size);
 
   // Picking and the drag gesture.
   void Pick(int X, int Y);

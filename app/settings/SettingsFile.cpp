@@ -1,10 +1,12 @@
 #include "app/settings/SettingsFile.h"
 
 #include <algorithm>
+#include <cerrno>
 
 #include "app/settings/ColorText.h"
 #include "app/settings/SettingsPath.h"
 #include "game/GameRecords.h"
+#include "game/GameTexts.h"
 
 namespace {
 
@@ -73,4 +75,25 @@ bool SaveSettingsFile(const std::string& path, const GameSettings& settings, con
   IniFile ini(path);
   records.Write(ini);  // saved with the settings, in the one replacement of the file
   return WriteSettings(ini, settings);
+}
+
+GameSettings SettingsFileKeeper::Read(const std::string& path, GameRecords& records) {
+  path_ = path;
+  const IniFile ini(path);
+  readError_ = ini.ReadError();
+  records = GameRecords::Read(ini);
+  return ReadSettings(ini);
+}
+
+std::string SettingsFileKeeper::ReadFailure() const {
+  return readError_ == 0 ? std::string() : gametext::SettingsNotRead(readError_);
+}
+
+SettingsFileKeeper::Outcome SettingsFileKeeper::Write(const GameSettings& settings, const GameRecords& records) {
+  writeFailure_.clear();
+  // Its own values were never seen: ours would replace them.
+  if (readError_ != 0) return Outcome::LeftAlone;
+  if (SaveSettingsFile(path_, settings, records)) return Outcome::Written;
+  writeFailure_ = gametext::SettingsNotWritten(errno, path_);
+  return Outcome::Failed;
 }

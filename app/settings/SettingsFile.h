@@ -42,3 +42,29 @@ GameSettings ReadSettingsFile(const std::string& path, GameRecords& records);
 // path, making its folder first (an installed game's configuration folder).
 // False, with errno set, when it could not be written.
 bool SaveSettingsFile(const std::string& path, const GameSettings& settings, const GameRecords& records);
+
+// The settings file of one run: read at start, written at exit and when a
+// record is set. A file that exists but could not be read (no permission, a
+// folder in its place, no text) is never written over: the run goes on with
+// the defaults, the player is told once, and the file keeps its bytes.
+class SettingsFileKeeper {
+ public:
+  enum class Outcome { Written, LeftAlone, Failed };
+
+  // The settings and records of the file at path; the defaults when it is
+  // missing or cannot be read.
+  GameSettings Read(const std::string& path, GameRecords& records);
+  // Why the file could not be read, in Russian for the status line; empty
+  // when it was read or is missing.
+  std::string ReadFailure() const;
+
+  // LeftAlone (nothing written) when the file could not be read at start;
+  // Failed when it could not be written: WriteFailure() then says why.
+  Outcome Write(const GameSettings& settings, const GameRecords& records);
+  const std::string& WriteFailure() const { return writeFailure_; }
+
+ private:
+  std::string path_;
+  int readError_ = 0;
+  std::string writeFailure_;
+};

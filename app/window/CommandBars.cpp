@@ -30,7 +30,7 @@ CommandBars::CommandBars(wxFrame& frame, const std::vector<wxBitmapBundle>& smal
   RedoItem->AddExtraAccel(wxAcceleratorEntry(wxACCEL_CTRL, 'Y'));
   game->AppendSeparator();
   item(game, kRecords, "Рекорды...", -1);
-  ContinueItem = item(game, kContinue, "Продолжить игру", -1);
+  ContinueItem = item(game, kContinue, "Продолжить игру...", -1);
   game->AppendSeparator();
   item(game, kPause, "Пауза\tP", -1);
   item(game, kTypeMoves, "Ввести ходы...", -1);

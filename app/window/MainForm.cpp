@@ -104,7 +104,7 @@ void TMainForm::FormCreate() {
   Renderer->Cube->AfterStepFrame = &AnimationInput::YieldBetweenFrames;
   game_ = std::make_unique<Game>(*Renderer->Cube, static_cast<GameView&>(*this), KeptGames, Records);
 
-  const GameSettings settings = ReadSettingsFile(SettingsPath, Records);
+  const GameSettings settings = settingsFile_.Read(SettingsPath, Records);
   ApplySettings(settings, *Renderer);
   FRTimer.SetInterval(settings.TimeoutRotate);
   CubeSize = settings.CubeSize;
@@ -113,7 +113,9 @@ void TMainForm::FormCreate() {
   Renderer->Attach(DrawWindow);
   attached_ = true;
   DrawPanelResize();
-  SetStatus(Text(gametext::kReady));
+  // A settings file that could not be read is said once, here.
+  const std::string unread = settingsFile_.ReadFailure();
+  SetStatus(Text(unread.empty() ? std::string(gametext::kReady) : unread));
   Renderer->Cube->Build(CubeSize);
   ShowGame();
   RotatePhaseX = static_cast<int32_t>(vekrandom::Next() % 360) + 1;
@@ -148,9 +150,9 @@ bool TMainForm::WriteSettingsFile() {
   GameSettings settings = SettingsOf(*Renderer);
   settings.CubeSize = CubeSize;
   settings.TimeoutRotate = FRTimer.Interval();
-  if (SaveSettingsFile(SettingsPath, settings, Records)) return true;
-  services_.ShowError(wxString::Format("Unable to write to %s", Text(SettingsPath)));
-  return false;
+  const SettingsFileKeeper::Outcome outcome = settingsFile_.Write(settings, Records);
+  if (outcome == SettingsFileKeeper::Outcome::Failed) services_.ShowError(Text(settingsFile_.WriteFailure()));
+  return outcome == SettingsFileKeeper::Outcome::Written;
 }
 
 wxString TMainForm::StatusText() const { return StatusBar->GetStatusText(0); }

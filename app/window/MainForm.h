@@ -14,6 +14,7 @@
 #include <string>
 #include <vector>
 
+#include "app/settings/SettingsFile.h"
 #include "app/toolkit/Timer.h"
 #include "app/window/CommandBars.h"
 #include "app/window/InputKeys.h"
@@ -108,7 +109,8 @@ class TMainForm : public wxFrame, private GameView {
   void SetStatus(const wxString& text);
   wxString TimerText() const { return TimerLabel->GetLabel(); }
   wxString MovesText() const { return MovesLabel->GetLabel(); }
-  // Writes the settings and records now, as at exit; false when it failed.
+  // Writes the settings and records now, as at exit; false when it failed
+  // (said in a message) or was not done (a file that could not be read).
   bool WriteSettingsFile();
 
   // Components.
@@ -189,6 +191,7 @@ class TMainForm : public wxFrame, private GameView {
   wxString GameMovesText() const;
 
   MainFormServices services_;
+  SettingsFileKeeper settingsFile_;
   std::unique_ptr<Game> game_;
   std::unique_ptr<AnimationInput> animationInput_;
   bool closePending_ = false;

@@ -5,10 +5,13 @@
 #include <wx/filefn.h>
 
 #include <cerrno>
+#include <string>
 #include <utility>
+#include <vector>
 
 #include "app/dialogs/AboutForm.h"
 #include "app/dialogs/FileChooser.h"
+#include "app/dialogs/KeptGamesForm.h"
 #include "app/dialogs/OptionsForm.h"
 #include "app/dialogs/RecordsForm.h"
 #include "app/settings/HelpFile.h"
@@ -193,13 +196,25 @@ void TMainForm::N9Click() {
 }
 
 void TMainForm::ContinueClick() {
-  if (!Animating() && game_->Continue()) CubeSize = Renderer->Cube->Size;
+  if (Animating()) return;
+  const std::vector<KeptGame> waiting = game_->KeptGamesWaiting();
+  // One kept game goes on at once; among more the player chooses.
+  std::string chosen = waiting.size() == 1 ? waiting[0].Path : std::string();
+  if (waiting.size() > 1) {
+    KeptGamesChoice choice;
+    choice.List = [this] { return game_->KeptGamesWaiting(); };
+    choice.Delete = [this](const KeptGame& kept, std::string& why) {
+      return services_.Ask(Text(gametext::DeleteKeptQuestion(kept))) && game_->DeleteKept(kept.Path, why);
+    };
+    chosen = services_.ChooseKeptGame(choice);
+  }
+  if (!chosen.empty() && game_->Continue(chosen)) CubeSize = Renderer->Cube->Size;
 }
 
 void TMainForm::KeepGameAtClose() {
   if (!game_->Keep()) {
     const int error = errno;
-    if (services_.Ask(Text(gametext::KeepFailedAtCloseQuestion(error, KeptGames.Own())))) N9Click();
+    if (services_.Ask(Text(gametext::KeepFailedAtCloseQuestion(error, KeptGames.Where())))) N9Click();
   }
   // Kept (or offered): nothing more to keep when the window goes.
   game_->Leave(false);

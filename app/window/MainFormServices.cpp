@@ -9,6 +9,7 @@
 
 #include "app/dialogs/FileChooser.h"
 #include "app/dialogs/MovesDialog.h"
+#include "app/dialogs/KeptGamesForm.h"
 #include "app/settings/SettingsPath.h"
 #include "app/toolkit/ProgramInfo.h"
 #include "app/toolkit/Shell.h"
@@ -50,6 +51,9 @@ MainFormServices CompleteServices(MainFormServices services, wxWindow& parent) {
       box->SelectAll();
       dialog.ShowModal();
     };
+  }
+  if (!services.ChooseKeptGame) {
+    services.ChooseKeptGame = [&parent](const KeptGamesChoice& choice) { return ChooseKeptGame(&parent, choice); };
   }
   const wxString executable = wxStandardPaths::Get().GetExecutablePath();
   if (services.ExecutableFolder.empty()) {

@@ -11,6 +11,7 @@
 class FileChooser;
 class Shell;
 class wxWindow;
+struct KeptGamesChoice;
 
 struct MainFormServices {
   std::string SettingsPath;  // empty: beside the executable
@@ -34,6 +35,9 @@ struct MainFormServices {
   std::function<void(const wxString& caption, const wxString& text)> ShowText;
   // The folder of the kept games in progress; empty: the player's data folder.
   std::string ResumeFolder;
+  // Lets the player choose among the kept games (continue one, delete any);
+  // the path to continue, or empty. Empty: the list box.
+  std::function<std::string(const KeptGamesChoice&)> ChooseKeptGame;
 };
 
 // The services with every empty one filled in with the desktop's own; the

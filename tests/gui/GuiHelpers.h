@@ -21,6 +21,7 @@
 #include <vector>
 
 #include "app/dialogs/FileChooser.h"
+#include "app/dialogs/KeptGamesForm.h"
 #include "app/window/MainForm.h"
 #include "app/toolkit/Shell.h"
 #include "puzzle/VekCube.h"
@@ -130,6 +131,7 @@ class MainFormTest : public ::testing::Test {
     services.ShowText = [this](const wxString&, const wxString& text) {
       shownTexts.push_back(text.ToStdString(wxConvUTF8));
     };
+    services.ChooseKeptGame = [this](const KeptGamesChoice& c) { return ++keptListsShown, chooseKept ? chooseKept(c) : ""; };
     form = new TMainForm(services);
     form->Show();
     form->FormCreate();
@@ -167,6 +169,8 @@ class MainFormTest : public ::testing::Test {
   // What the moves dialog held when it opened, and what it selected.
   std::vector<std::pair<std::string, TextSelection>> offeredMoves;
   std::vector<std::string> shownTexts;  // texts shown to read and copy
+  std::function<std::string(const KeptGamesChoice&)> chooseKept;  // the player's answer to the list
+  int keptListsShown = 0;
   TMainForm* form = nullptr;
   // The variables a test may change, put back afterwards.
   std::vector<std::pair<std::string, std::optional<std::string>>> savedEnvironment{

@@ -86,10 +86,22 @@ TEST_F(MainFormTest, AnUnwritableSettingsFileIsReportedAndTheGameStillEnds) {
   Start();
   form->FormDestroy();
   ASSERT_EQ(errors.size(), 1u);
-  EXPECT_EQ(errors[0], "Unable to write to " + settingsPath);
+  EXPECT_EQ(errors[0], "Не удалось записать файл настроек (на месте папки файл):\n" + settingsPath);
   EXPECT_FALSE(gl().Attached());  // shutdown went on
   form->FormDestroy();            // and happens once
   EXPECT_EQ(errors.size(), 1u);
+}
+
+// A file the game cannot read is said at start, and never written over.
+TEST_F(MainFormTest, ASettingsFileThatCannotBeReadIsSaidAtStartAndLeftAsItIs) {
+  std::filesystem::create_directories(folder / "tessaro3d.ini" / "inside");  // a folder in its place
+  Start();
+  EXPECT_EQ(statuses, std::vector<std::string>{"Файл настроек не прочитан (на его месте папка): настройки по "
+                                               "умолчанию, файл не изменится"});
+  EXPECT_FALSE(form->WriteSettingsFile());  // as when a record is set
+  form->FormDestroy();
+  EXPECT_TRUE(errors.empty());
+  EXPECT_TRUE(std::filesystem::is_directory(folder / "tessaro3d.ini" / "inside"));
 }
 
 TEST_F(MainFormTest, FreeRotationOnlyWhileNeitherGameNorCountdownRuns) {

@@ -161,6 +161,7 @@ TEST_F(ResumeTest, TwoWindowsKeepTwoGamesAndNewGameDropsOnlyItsOwn) {
 
   // A window that starts a new game drops its own kept game only.
   Start({"RotateSpeed=45", "ShuffleRotateCount=2"});
+  chooseKept = [](const KeptGamesChoice& choice) { return choice.List().front().Path; };  // from the list of two
   form->ContinueClick();
   const std::string adopted = form->KeptGames.Own();
   form->N4Click();
@@ -220,7 +221,9 @@ TEST_F(ResumeTest, TheDataFolderFollowsTheXdgRules) {
   };
   const fs::path previous = fs::current_path();
   fs::current_path(folder);
+  answerYes = false;  // the game is not saved to a file
   for (const Case& c : cases) {
+    questions.clear();
     if (c.xdg) setenv("XDG_DATA_HOME", c.xdg, 1); else unsetenv("XDG_DATA_HOME");
     if (c.home) setenv("HOME", c.home, 1); else unsetenv("HOME");
     Start({"RotateSpeed=45", "ShuffleRotateCount=2"});
@@ -231,11 +234,15 @@ TEST_F(ResumeTest, TheDataFolderFollowsTheXdgRules) {
       EXPECT_FALSE(fs::is_empty(c.kept));
       fs::remove_all(home);
     }
-    EXPECT_TRUE(questions.empty());
+    // Without a data folder the game cannot be kept: a file is offered.
+    EXPECT_EQ(questions, c.kept.empty() ? std::vector<std::string>{"Не удалось сохранить текущую игру для продолжения "
+                             "(не задана папка данных: нет HOME и XDG_DATA_HOME).\nСохранить её в файл?"}
+                                        : std::vector<std::string>{});
     EXPECT_FALSE(fs::exists("relative")) << "a relative XDG_DATA_HOME is not used";
     EXPECT_FALSE(fs::exists("not")) << "a relative HOME is not used";
   }
   fs::current_path(previous);
+  questions.clear(), answerYes = true;
   // A game that cannot be kept at close: said in Russian, with Save as offered.
   setenv("XDG_DATA_HOME", Path("blocked").c_str(), 1);
   {
@@ -330,4 +337,38 @@ TEST_F(ResumeTest, HomeKeyAndMenuItemPutTheViewBack) {
   form->HomeViewClick();
   cube().Busy = false;
   EXPECT_FALSE(atHome());
+}
+
+// With several kept games Continue lists them; the player deletes one (asked
+// first), continues another, and each window's lock goes with it.
+TEST_F(ResumeTest, SeveralKeptGamesAreListedToContinueOneOrDeleteAny) {
+  for (const int size : {2, 4, 5}) {
+    Start({"RotateSpeed=45", "ShuffleRotateCount=2"});
+    form->CubeSize = size;
+    form->N4Click();
+    CloseWindow();
+  }
+  const auto locks = [&] {
+    return std::count_if(fs::directory_iterator(KeptFolder()), {}, [](auto& e) { return e.path().extension() == ".lock"; });
+  };
+  EXPECT_EQ(locks(), 0);
+  Start({"RotateSpeed=45"});
+  std::string sizes, why;
+  chooseKept = [&](const KeptGamesChoice& choice) {
+    const std::vector<KeptGame> games = choice.List();
+    for (const KeptGame& g : games) sizes += std::to_string(g.Summary.value().Size);
+    answerYes = false;
+    EXPECT_FALSE(choice.Delete(games[2], why));
+    answerYes = true;
+    EXPECT_TRUE(choice.Delete(games[2], why) && !fs::exists(games[2].Path));
+    return games[1].Path;
+  };
+  form->ContinueClick();
+  EXPECT_EQ(sizes, "542");  // newest first
+  ASSERT_EQ(questions.size(), 2u);
+  EXPECT_EQ(questions[0].rfind("Удалить сохранённую игру?\n2×2×2, ", 0), 0u) << questions[0];
+  EXPECT_EQ(form->CubeSize, 4);
+  EXPECT_EQ(locks(), 1);  // held by this window
+  CloseWindow();
+  EXPECT_EQ(locks(), 0);
 }

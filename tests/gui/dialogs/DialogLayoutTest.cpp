@@ -16,6 +16,7 @@
 #include "DialogTestSupport.h"
 #include "app/dialogs/AboutForm.h"
 #include "app/dialogs/ColorBox.h"
+#include "app/dialogs/KeptGamesForm.h"
 #include "app/dialogs/OptionsForm.h"
 #include "app/dialogs/RecordsForm.h"
 #include "app/toolkit/ProgramInfo.h"
@@ -255,10 +256,12 @@ TEST_F(RealInputTest, ClickOnTheCheckBoxSwitchesAntialiasingWhileRotating) {
 
 // Each dialog, shown modally, is closed by Escape once it has the keyboard,
 // and closes as its OK button does: the Options dialog has no Cancel, so the
-// body colour reaches the cubies, as OK does and the title bar does not.
+// body colour reaches the cubies, as OK does and the title bar does not. The
+// list of kept games closes continuing none.
 TEST_F(RealInputTest, EscapeClosesEachDialogAsItsOKButton) {
   GameRecords records;
   TRecordsForm recordsForm(parent_, records);
+  TKeptGamesForm keptForm(parent_, {[] { return std::vector<KeptGame>{{"/k/resume.cube", 0, SavedGameSummary{3, {}, {}}}}; }, {}});
   TOptionsForm& options = Options();
   struct Case {
     wxDialog* dialog;
@@ -269,6 +272,7 @@ TEST_F(RealInputTest, EscapeClosesEachDialogAsItsOKButton) {
        [&] { EXPECT_EQ(renderer_.Cube->Cubies[0].BodyColor.ToColorRef(), 0x00FF00u); }},
       {&About(), [] {}, [] {}},
       {&recordsForm, [] {}, [] {}},
+      {&keptForm, [] {}, [&] { EXPECT_EQ(keptForm.Chosen(), ""); }},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(Describe(*c.dialog));
@@ -290,7 +294,7 @@ TEST_F(RealInputTest, EscapeClosesEachDialogAsItsOKButton) {
     wxTimer rescue;
     rescue.Bind(wxEVT_TIMER, [&](wxTimerEvent&) { c.dialog->EndModal(wxID_ABORT); });
     rescue.StartOnce(20000);
-    EXPECT_EQ(c.dialog->ShowModal(), wxID_OK);
+    EXPECT_EQ(c.dialog->ShowModal(), c.dialog == &keptForm ? wxID_CANCEL : wxID_OK);
     EXPECT_TRUE(pressed);
     EXPECT_FALSE(c.dialog->IsShown());
     c.check();

@@ -1,10 +1,16 @@
 // The nine settings: defaults, reading rules, range repairs and writing,
 // also with the records beside them.
 
+#include <grp.h>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+
+#include <functional>
 
 #include "app/settings/SettingsFile.h"
 #include "game/GameRecords.h"
+#include "game/GameTexts.h"
 #include "tests/unit/app/TestFiles.h"
 
 namespace {
@@ -286,6 +292,45 @@ TEST_F(SettingsTest, RecordsAndSettingsWrittenTogetherKeepEveryOtherLine) {
   EXPECT_EQ(after.substr(after.find("[Records]")), expected.substr(expected.find("[Records]")));
   EXPECT_EQ(after.substr(0, 12), "; my notes\n[");
   EXPECT_EQ(ReadSettings(IniFile(ini_.Path())).RotateSpeed, 10);
+}
+
+// A run on a settings file it cannot read: the defaults, a text for the
+// status line, and at exit (with a new record too) nothing written.
+::testing::AssertionResult ReadButLeftAlone(const std::string& path, const std::string& failure) {
+  SettingsFileKeeper keeper;
+  GameRecords records;
+  const GameSettings s = keeper.Read(path, records);
+  records.Offer(3, {100, 50});
+  if (s.DrawQuality != 1 || keeper.ReadFailure() != failure ||
+      keeper.Write(GameSettings{}, records) != SettingsFileKeeper::Outcome::LeftAlone)
+    return ::testing::AssertionFailure() << keeper.ReadFailure();
+  return ::testing::AssertionSuccess();
+}
+
+TEST(SettingsKeeperTest, AFileThatCannotBeReadIsSaidAndNeverWrittenOver) {
+  const struct { std::function<void(const std::string&)> make; int error; } cases[] = {
+      {[](const std::string& p) { ::mkdir(p.c_str(), 0755); }, EISDIR},
+      {[](const std::string& p) { WriteBytes(p, std::string("\xFF\xFE[\0S\0]\0", 8)); }, EILSEQ},  // UTF-16
+  };
+  for (const auto& c : cases) {
+    TempDir dir;
+    c.make(dir.File("tessaro3d.ini"));
+    EXPECT_TRUE(ReadButLeftAlone(dir.File("tessaro3d.ini"), gametext::SettingsNotRead(c.error))) << c.error;
+    EXPECT_EQ(dir.Entries(), std::set<std::string>{"tessaro3d.ini"}) << c.error;
+  }
+  // No read permission: as nobody, in a child, since permissions do not stop root.
+  TempDir dir;
+  const std::string path = dir.File("tessaro3d.ini");
+  WriteBytes(path, "[Settings]\n");
+  ASSERT_EQ(::chmod(path.c_str(), 0200) | ::chmod(dir.File("").c_str(), 0777), 0);
+  const pid_t pid = ::fork(), nobody = 65534;
+  if (pid == 0) {
+    const bool asNobody = ::geteuid() != 0 || (!::setgroups(0, nullptr) && !::setgid(nobody) && !::setuid(nobody));
+    ::_exit(asNobody && ReadButLeftAlone(path, gametext::SettingsNotRead(EACCES)) ? 0 : 1);
+  }
+  int status = -1;
+  ASSERT_EQ(::waitpid(pid, &status, 0), pid);
+  EXPECT_EQ(status, 0);
 }
 
 }  // namespace

@@ -490,3 +490,31 @@ TEST_F(GameTest, HelpCostsTheRecordAndTheComputersSolutionGivesTheGameUp) {
   ASSERT_TRUE(game.NewGame(2));
   EXPECT_EQ(game.SolutionText(), "");
 }
+
+TEST_F(GameTest, WithoutADataFolderEachTurnSaysTheGameIsNotKept) {
+  ResumeStore nowhere;  // neither HOME nor XDG_DATA_HOME
+  Game homeless(cube, view, nowhere, records, clock);
+  ASSERT_TRUE(homeless.NewGame(3));
+  RandomDrag(cube, random);
+  homeless.PlayerTurned();
+  EXPECT_EQ(view.Status(), "Не удалось сохранить игру для продолжения (не задана папка данных: нет HOME и XDG_DATA_HOME)");
+  EXPECT_FALSE(homeless.Keep());  // the window then offers a file at close
+}
+
+// Chosen from the list a while ago: one another window took meanwhile is
+// said, and neither continued nor deleted.
+TEST_F(GameTest, AKeptGameTakenMeanwhileIsNeitherContinuedNorDeleted) {
+  ResumeStore store(folder), other(folder);
+  const auto two = HeadlessRenderer(2, 90);
+  Game left(*two->Cube, view, store, records, clock);
+  ASSERT_TRUE(left.NewGame(2));
+  left.Leave();  // kept as the window closes
+  const std::string taken = game.KeptGamesWaiting().at(0).Path, points = Points(cube);
+  ASSERT_TRUE(other.Adopt(taken));
+  std::string why;
+  EXPECT_FALSE(game.Continue(taken));
+  EXPECT_EQ(view.Status(), gametext::kKeptGameTaken);
+  EXPECT_FALSE(game.DeleteKept(taken, why));
+  EXPECT_EQ(why, "Ошибка: сохранённая игра не удалена (её продолжают в другом окне)");
+  EXPECT_EQ(Points(cube), points);
+}
