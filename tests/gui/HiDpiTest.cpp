@@ -85,17 +85,16 @@ TEST_F(HiDpiTest, TheCubeFillsAndCentresWhatTheWindowShowsInDevicePixels) {
   gl().DrawFrame();
   glFinish();
   SyncX();
-  XImage* image = XGetImage(XDisplayOfToolkit(), CanvasWindow(), 0, 0, device.x, device.y, AllPlanes, ZPixmap);
-  ASSERT_NE(image, nullptr);
+  const ScreenPixels shown = ReadScreen(canvas());
+  ASSERT_EQ(wxSize(shown.Width, shown.Height), device);
   int left = device.x, right = -1, top = device.y, bottom = -1;  // of what is not background
   for (int y = 0; y < device.y; ++y) {
     for (int x = 0; x < device.x; ++x) {
-      const unsigned long pixel = XGetPixel(image, x, y);
+      const unsigned long pixel = shown.At(x, y);
       if (std::max({pixel >> 16 & 0xFF, pixel >> 8 & 0xFF, pixel & 0xFF}) < 40) continue;
       left = std::min(left, x), right = std::max(right, x), top = std::min(top, y), bottom = std::max(bottom, y);
     }
   }
-  XDestroyImage(image);
   // From the start view the front face's edges are the cube's outline.
   const wxPoint corner = FrontFace(-2.4, 2.4), opposite = FrontFace(2.4, -2.4);
   const double tolerance = 3 + 0.02 * (opposite.x - corner.x);

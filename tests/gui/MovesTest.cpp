@@ -124,7 +124,7 @@ TEST_F(MainFormTest, APauseHidesTheCubeUntilAKeyOrAClick) {
     EXPECT_FALSE(form->DrawPanel->CoverShown()) << what;
     EXPECT_EQ(game.MovesShown(), 0u) << what << " turned nothing";
     // The clock and the counter are on screen again, over the picture (their sky blue).
-    EXPECT_TRUE(PumpUntil([&] { return ScreenShowsColour(*form->TimerLabel, 0xA6, 0xCA, 0xF0); }, 5000)) << what;
+    EXPECT_TRUE(PumpUntil([&] { return ScreenShowsColour(*form->TimerLabel, 0xA6CAF0); }, 5000)) << what;
   }
 }
 

@@ -14,6 +14,7 @@
 #include <wx/timer.h>
 #include <wx/window.h>
 
+#include <algorithm>
 #include <chrono>
 #include <functional>
 #include <string>
@@ -54,28 +55,43 @@ inline void PressKey(KeySym key) {
   SyncX();
 }
 
-// Whether the screen shows, inside the window's client rectangle, a pixel
-// within a few steps of that colour: what the player sees, whichever window
-// is on top there.
-inline bool ScreenShowsColour(const wxWindow& window, unsigned char r, unsigned char g, unsigned char b) {
+// What the screen shows over the window's client area, in device pixels
+// (0xRRGGBB, row by row): what the player sees, whichever window is on top.
+struct ScreenPixels {
+  int Width = 0, Height = 0;
+  std::vector<unsigned long> Pixels;
+  unsigned long At(int x, int y) const { return Pixels[static_cast<size_t>(y) * Width + x]; }
+};
+
+inline ScreenPixels ReadScreen(const wxWindow& window) {
   Display* d = XDisplayOfToolkit();
-  const wxPoint origin = window.ClientToScreen(wxPoint(0, 0));
-  const wxSize size = window.GetClientSize();
-  XImage* image = XGetImage(d, DefaultRootWindow(d), origin.x, origin.y, size.x, size.y, AllPlanes, ZPixmap);
-  if (!image) return false;
-  auto near = [](unsigned long value, int shift, unsigned char want) {
-    const int got = static_cast<int>((value >> shift) & 0xFF);
-    return got - want < 8 && want - got < 8;
-  };
-  bool found = false;
-  for (int y = 0; y < size.y && !found; ++y) {
-    for (int x = 0; x < size.x && !found; ++x) {
-      const unsigned long pixel = XGetPixel(image, x, y);
-      found = near(pixel, 16, r) && near(pixel, 8, g) && near(pixel, 0, b);
-    }
+  const wxPoint origin = window.ToPhys(window.ClientToScreen(wxPoint(0, 0)));
+  const wxRect screen(0, 0, DisplayWidth(d, DefaultScreen(d)), DisplayHeight(d, DefaultScreen(d)));
+  // Only what lies on the screen can be read.
+  const wxRect seen = wxRect(origin, window.ToPhys(window.GetClientSize())).Intersect(screen);
+  const wxSize size = seen.GetSize();
+  ScreenPixels shown;
+  if (size.x <= 0 || size.y <= 0) return shown;
+  XImage* image = XGetImage(d, DefaultRootWindow(d), seen.x, seen.y, size.x, size.y, AllPlanes, ZPixmap);
+  if (!image) return shown;
+  shown.Width = size.x, shown.Height = size.y;
+  for (int y = 0; y < size.y; ++y) {
+    for (int x = 0; x < size.x; ++x) shown.Pixels.push_back(XGetPixel(image, x, y) & 0xFFFFFF);
   }
   XDestroyImage(image);
-  return found;
+  return shown;
+}
+
+// Whether a pixel within a few steps of the colour 0xRRGGBB is on screen there.
+inline bool ScreenShowsColour(const wxWindow& window, unsigned long colour) {
+  const auto near = [](unsigned long a, unsigned long b, int shift) {
+    const int d = static_cast<int>(a >> shift & 0xFF) - static_cast<int>(b >> shift & 0xFF);
+    return d > -8 && d < 8;
+  };
+  const std::vector<unsigned long> pixels = ReadScreen(window).Pixels;
+  return std::any_of(pixels.begin(), pixels.end(), [&](unsigned long p) {
+    return near(p, colour, 16) && near(p, colour, 8) && near(p, colour, 0);
+  });
 }
 
 // What the window manager sends when the player closes the window.
