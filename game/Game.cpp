@@ -11,7 +11,15 @@
 #include "puzzle/ViewFaces.h"
 
 Game::Game(VEKBigCube& cube, GameView& view, ResumeStore& kept, GameRecords& records, const SteadyClock& clock)
-    : cube_(cube), view_(view), kept_(kept), records_(records), stopwatch_(clock) {}
+    : cube_(cube), view_(view), kept_(kept), records_(records), stopwatch_(clock), turns_(cube, clock) {
+  cube_.TurnDetected = [this](const VEKMove& move) { QueueDragTurn(move); };
+  turns_.Woken = [this] { view_.TurnsWaiting(); };
+}
+
+Game::~Game() {
+  cube_.TurnDetected = nullptr;
+  solveTask_.Cancel();  // its worker reports to this game
+}
 
 uint32_t Game::MovesNow() const { return cube_.MoveCount(); }
 
@@ -25,31 +33,28 @@ bool Game::CanUndo() const { return !Scrambling() && !paused_ && phase_ != Phase
 
 bool Game::CanRedo() const { return !Scrambling() && !paused_ && phase_ != Phase::Solved && cube_.CanRedo(); }
 
-bool Game::HasPlayerMoves() const { return Running() && (cube_.MoveCount() > 0 || cube_.CanRedo()); }
+bool Game::HasPlayerMoves() const {
+  return Running() && (cube_.MoveCount() > 0 || cube_.CanRedo() || Turning());
+}
 
 bool Game::ResumeAvailable() const { return !Scrambling() && !kept_.Latest().empty(); }
 
-bool Game::NewGame(int size) {
-  return StartScrambled(size, [this] { return cube_.Shuffle(cube_.ShuffleRotateCount); });
+void Game::ForgetHelp() {
+  helpUsed_ = givenUp_ = false;
+  solutionPlayed_.clear();
+  movesBeforeSolution_.clear();
+  hintStatus_.clear();
+  hintFor_.reset();
+  searchedFor_.reset();
+  solveTask_.Cancel();
+  view_.ShowHint(std::nullopt);
 }
 
-bool Game::NewGameFrom(int size, const std::vector<notation::Move>& scramble, VEKCamera& camera) {
-  return StartScrambled(size, [&] {
-    cube_.History.Clear();
-    cube_.ScrambleMoves.clear();
-    for (const notation::Move& move : scramble) {
-      if (cube_.StopShuffle) break;
-      PlayMove(
-          cube_, camera, move, [this](const VEKMove& turn) { cube_.ScrambleMoves.push_back(turn); },
-          cube_.ShowShuffle);
-    }
-    return !cube_.StopShuffle;
-  });
-}
-
-bool Game::StartScrambled(int size, const std::function<bool()>& scramble) {
+void Game::StartScramble(int size) {
+  Whole();
   paused_ = false;
   ForgetHelp();
+  stopTo_.reset();
   view_.ShowStatus(gametext::kScrambling);
   kept_.Discard();
   // A new game is no opened file: Save asks for a name rather than write
@@ -59,115 +64,32 @@ bool Game::StartScrambled(int size, const std::function<bool()>& scramble) {
   // No game runs until the scramble is done: a close during it keeps nothing.
   phase_ = Phase::Scrambling;
   seconds_ = 0;
-  cube_.StopShuffle = false;
   cube_.Build(size);
   view_.ShowScrambling(true);
-  view_.ShowGame();
-  // A stop asked for while the view showed the scramble's start ends it
-  // before its first turn (the scramble itself starts with the flag clear).
-  const bool ranToEnd = !cube_.StopShuffle && scramble();
-  cube_.StopShuffle = false;
+  ShowGame();
+}
+
+void Game::ScrambleEnded(bool complete) {
   phase_ = Phase::None;
   Count();
   view_.ShowScrambling(false);
-  if (!ranToEnd) {
-    view_.ShowGame();
-    return false;
+  if (stopTo_) {
+    // Stop was chosen during the scramble: it is done now.
+    const int size = *stopTo_;
+    stopTo_.reset();
+    Stop(size);
+    view_.ShowStatus(gametext::kReady);
+    return;
+  }
+  if (!complete) {
+    ShowGame();
+    return;
   }
   scrambleTurns_ = static_cast<uint32_t>(cube_.ScrambleMoves.size());
   scrambleText_ = NotationText(cube_.ScrambleMoves, FaceFrame{}, cube_.Size);
   restingStatus_.clear();
   StartClock(0);
   view_.ShowStatus(gametext::kReady);
-  return true;
-}
-
-void Game::HintShown(const std::string& status) {
-  // The hint's text stays on the line, over drags that turn nothing, until a turn.
-  hintStatus_ = status;
-  view_.ShowStatus(hintStatus_);
-  if (!Running()) return;
-  helpUsed_ = true;
-  scrambleTurns_ = 0;
-  Keep();
-}
-
-bool Game::PlaySolution(const std::vector<VEKMove>& moves) {
-  if (Scrambling() || playingMoves_ || paused_ || cube_.Busy) return false;
-  if (Running()) seconds_ = stopwatch_.Seconds();
-  // Given up: no game runs from here, whatever the turns bring.
-  phase_ = Phase::None;
-  helpUsed_ = givenUp_ = true;
-  scrambleTurns_ = 0;
-  kept_.Discard();
-  // The player's moves stay to be read before the computer's turns.
-  movesBeforeSolution_ = AppliedMoves();
-  cube_.History.Clear();
-  solutionPlayed_.clear();
-  playingMoves_ = playingSolution_ = true;
-  cube_.StopShuffle = false;
-  view_.ShowStatus(gametext::kSolving);
-  view_.ShowScrambling(true);
-  view_.ShowGame();
-  bool all = true;
-  for (const VEKMove& m : moves) {
-    all = !cube_.StopShuffle && cube_.TurnLayers(m.Axis, m.Layer, m.Layer, m.Sign);
-    if (!all) break;
-    solutionPlayed_.push_back(m);
-  }
-  cube_.StopShuffle = false;
-  playingMoves_ = playingSolution_ = false;
-  const bool solved = all && cube_.IsSolved();
-  if (solved) phase_ = Phase::Solved;
-  restingStatus_ = solved ? gametext::kSolvedByComputer : gametext::kSolutionStopped;
-  view_.ShowScrambling(false);
-  view_.ShowGame();
-  view_.ShowStatus(restingStatus_);
-  return all;
-}
-
-void Game::StopScramble() {
-  if (Scrambling() || playingMoves_) cube_.StopShuffle = true;
-}
-
-bool Game::PlayMoves(const std::vector<notation::Move>& moves, VEKCamera& camera) {
-  if (Scrambling() || playingMoves_ || paused_ || cube_.Busy) return false;
-  playingMoves_ = true;
-  cube_.StopShuffle = false;
-  BeginGesture();
-  // A sequence runs like a scramble: only Stop and Exit act meanwhile.
-  const bool sequence = moves.size() > 1;
-  if (sequence) view_.ShowScrambling(true);
-  // Taken at once, it is kept at its end rather than after each turn: ten
-  // thousand turns would otherwise be ten thousand writes.
-  const bool atOnce = sequence && !cube_.ShowShuffle;
-  keepEachTurn_ = !atOnce;
-  bool all = true;
-  for (const notation::Move& move : moves) {
-    if (cube_.StopShuffle || phase_ == Phase::Solved) {
-      all = false;
-      break;
-    }
-    // A sequence is shown as a scramble is, or taken at once.
-    all = PlayMove(
-        cube_, camera, move,
-        [this](const VEKMove& turn) {
-          cube_.History.Record(turn);
-          PlayerTurned();
-        },
-        !sequence || cube_.ShowShuffle);
-    if (!all) break;
-  }
-  cube_.StopShuffle = false;
-  playingMoves_ = false;
-  keepEachTurn_ = true;
-  if (atOnce) KeepOrSay();
-  if (sequence) {
-    view_.ShowScrambling(false);
-    view_.ShowGame();  // undo and redo as they now stand
-  }
-  EndGesture();
-  return all;
 }
 
 std::string Game::ScrambleText(const FaceFrame& view) const {
@@ -192,6 +114,14 @@ std::string Game::MovesAfterSolutionText(const FaceFrame& view) const {
 }
 
 void Game::Stop(int size) {
+  if (Scrambling()) {
+    // The scramble ends after the turn in progress, and Stop then.
+    stopTo_ = size;
+    turns_.Drop();
+    if (turns_.Idle() && Scrambling()) ScrambleEnded(false);
+    return;
+  }
+  Whole();
   kept_.Discard();  // the game was given up: nothing to continue
   paused_ = false;
   cube_.Build(size);
@@ -204,15 +134,18 @@ void Game::Stop(int size) {
   Count();
   fileName_.clear();
   saveNeedsName_ = false;
-  view_.ShowGame();
+  ShowGame();
 }
 
 bool Game::Pause() {
   if (!Running() || paused_) return false;
+  // Hidden with no turn half made: the turns asked for are taken first.
+  SettleTurns();
+  if (!Running()) return false;
   stopwatch_.Pause();
   seconds_ = stopwatch_.Seconds();
   paused_ = true;
-  view_.ShowGame();
+  ShowGame();
   return true;
 }
 
@@ -220,7 +153,7 @@ void Game::Resume() {
   if (!paused_) return;
   paused_ = false;
   stopwatch_.Resume();
-  view_.ShowGame();
+  ShowGame();
 }
 
 void Game::StartClock(int32_t seconds) {
@@ -229,7 +162,7 @@ void Game::StartClock(int32_t seconds) {
   seconds_ = seconds;
   clockShown_ = true;
   stopwatch_.Start(seconds);
-  view_.ShowGame();
+  ShowGame();
   view_.ClockStarted();
 }
 
@@ -239,18 +172,22 @@ void Game::Tick() {
 
 void Game::BeginGesture() {
   restingStatus_.clear();
+  settleStatus_ = false;
   view_.ShowStatus(gametext::kTurning);
 }
 
 void Game::EndGesture() {
+  // The turns still queued end the gesture when they are done.
+  if (!turns_.Idle()) {
+    settleStatus_ = true;
+    return;
+  }
+  settleStatus_ = false;
   view_.ShowStatus(!restingStatus_.empty() ? restingStatus_ : !hintStatus_.empty() ? hintStatus_ : gametext::kReady);
 }
 
-bool Game::Step(bool undo) {
-  if (undo ? !CanUndo() : !CanRedo()) return false;
-  const bool turned = undo ? cube_.Undo() : cube_.Redo();
-  if (turned) PlayerTurned();
-  return turned;
+void Game::TurnsSettled() {
+  if (settleStatus_ && turns_.Idle()) EndGesture();
 }
 
 void Game::PlayerTurned() {
@@ -261,7 +198,7 @@ void Game::PlayerTurned() {
     Solve();
     return;
   }
-  view_.ShowGame();
+  ShowGame();
   // Kept after every turn, so that a crash loses at most the turn being made.
   if (keepEachTurn_) KeepOrSay();
 }
@@ -283,7 +220,9 @@ void Game::Solve() {
   solvedWithRecord_ = record;
   restingStatus_ = gametext::Solved(seconds_, counted_, record, helpUsed_);
   kept_.Discard();  // a finished game is nothing to continue
-  view_.ShowGame();
+  // Turns the player queued after the solving one are not taken into it.
+  turns_.Drop();
+  ShowGame();
   if (record) view_.KeepRecords();
   view_.ShowStatus(restingStatus_);
 }

@@ -1,7 +1,9 @@
 // The game in play, without a window: how a game starts (New game, Open,
 // Continue), its clock, the move counter, undo and redo, the solved moment
 // and the records, what is kept while it is played, and the file it is saved
-// in. The cube animates its own turns; the game tells its view what to show.
+// in; what the keys turn, hints and the computer's solution. Every turn goes
+// through its queue, which the window's frame loop plays (Advance); the game
+// tells its view what to show.
 #pragma once
 
 #include <cstdint>
@@ -12,6 +14,9 @@
 #include <vector>
 
 #include "game/GameClock.h"
+#include "game/SolveTask.h"
+#include "game/TurnQueue.h"
+#include "interaction/TurnKeys.h"
 #include "puzzle/MoveHistory.h"
 #include "puzzle/Notation.h"
 #include "puzzle/ViewFaces.h"
@@ -39,6 +44,12 @@ class GameView {
   // A new record was set: it is written at once, so that a crash or a
   // logout later cannot lose it.
   virtual void KeepRecords() = 0;
+  // Turns wait to be played: the frame loop must run.
+  virtual void TurnsWaiting() = 0;
+  // The layer a hint proposes, outlined over the cube; nothing to take it away.
+  virtual void ShowHint(const std::optional<VEKMove>& move) = 0;
+  // Runs work on the window's thread, soon (a worker's search has ended).
+  virtual void RunOnWindowThread(std::function<void()> work) = 0;
 };
 
 class Game {
@@ -52,6 +63,9 @@ class Game {
 
   Game(VEKBigCube& cube, GameView& view, ResumeStore& kept, GameRecords& records,
        const SteadyClock& clock = SteadyClock::Real());
+  ~Game();
+  Game(const Game&) = delete;
+  Game& operator=(const Game&) = delete;
 
   Phase State() const { return phase_; }
   bool Running() const { return phase_ == Phase::Playing; }
@@ -81,22 +95,31 @@ class Game {
   // overwritten).
   bool CanSaveInPlace() const;
 
-  // New game: a cube of size, scrambled (the cube animates it, or with its
-  // ShowShuffle off draws only the scrambled cube); the clock starts once it
-  // is done. False when the scramble was stopped: no game runs.
-  bool NewGame(int size);
+  // New game: a cube of size, scrambled (turn by turn through the queue, or
+  // with the cube's ShowShuffle off at once); the clock starts once it is
+  // done. A scramble stopped starts no game.
+  void NewGame(int size);
   // New game from a typed scramble: the cube of size, the moves played on
-  // it as the view names them (animated like a scramble, not counted, not
-  // undoable); the clock starts once they are done. False when stopped.
-  bool NewGameFrom(int size, const std::vector<notation::Move>& scramble, VEKCamera& camera);
-  // Ends a running scramble, or a sequence of typed moves, after the turn in progress.
+  // it as the view names them (shown like a scramble, not counted, not
+  // undoable); the clock starts once they are done.
+  void NewGameFrom(int size, const std::vector<notation::Move>& scramble, VEKCamera& camera);
+  // Ends a running scramble, a sequence of typed moves or the computer's
+  // solution after the turn in progress.
   void StopScramble();
-  // Plays moves as the player's turns (counted, kept, undoable one quarter
-  // turn at a time), faces named for the camera; x y z turn the camera.
-  // Stops at the solve or at StopScramble; false when not all were played.
+  // Queues moves as the player's turns (counted, kept, undoable one quarter
+  // turn at a time), faces named for the camera as it stands when each move
+  // comes to be played; x y z turn the camera. One move is a key's: it waits
+  // behind the turns queued before it. More are a sequence, shown like a
+  // scramble (or taken at once without ShowShuffle) and refused while turns
+  // play. The sequence stops at the solve or at StopScramble. False when
+  // refused.
   bool PlayMoves(const std::vector<notation::Move>& moves, VEKCamera& camera);
-  // True while PlayMoves plays.
+  // A sequence of PlayMoves, or the computer's solution, is being played.
   bool PlayingMoves() const { return playingMoves_; }
+  // A letter or digit key (no Ctrl or Alt): P pauses, H asks for a hint,
+  // the turn keys queue their move; nothing while a scramble or a sequence
+  // plays.
+  void TurnKey(char key, bool shift, VEKCamera& camera);
   // The running game's scramble and the player's moves so far in the
   // notation, faces named for the start view (as kept in files) or for View;
   // empty when not known or none.
@@ -109,7 +132,8 @@ class Game {
   // The computer's turns played by the last PlaySolution of this game, in
   // the notation; empty when it was not asked.
   std::string SolutionText(const FaceFrame& View = FaceFrame{}) const;
-  // Stop: a cube of size at home, no game.
+  // Stop: a cube of size at home, no game. During a scramble: once the turn
+  // in progress has ended, with "Готово!" said.
   void Stop(int size);
   // Opens a saved game; on failure the status says why, the cube is
   // unchanged and Save will ask for a name.
@@ -137,6 +161,11 @@ class Game {
   // Whether the last solve set a record.
   bool SolvedWithRecord() const { return solvedWithRecord_; }
 
+  // Searches, on a worker, a solution of the cube as it stands, named for
+  // the camera: its first turn is shown as a hint (outlined and named until
+  // the next turn), or, whole, it is played (PlaySolution). A cube that turns
+  // meanwhile drops the search and any hint shown for it.
+  void AskHelp(bool whole, VEKCamera& camera);
   // A hint was shown: the running game can no longer set a record (a kept
   // or saved copy of it neither, as it no longer claims its scramble).
   // Status is the hint's text, shown until the next turn.
@@ -148,9 +177,23 @@ class Game {
   bool PlayingSolution() const { return playingSolution_; }
   // The computer solves the cube: the running game is given up (its clock
   // stops, it is no longer kept and sets no record) and the turns are
-  // played animated, like a scramble: Stop or a new drag (StopScramble)
-  // ends them after the turn in progress. False when not all were played.
+  // queued like a scramble: Stop or a new drag (StopScramble) ends them
+  // after the turn in progress. False when refused.
   bool PlaySolution(const std::vector<VEKMove>& moves);
+
+  // The frame loop's tick: the turns' steps now due are taken. True when the
+  // cube moved (a frame to draw).
+  bool Advance();
+  // A turn is under way or queued.
+  bool Turning() const { return !turns_.Idle(); }
+  // The queue itself, to pause, step or drop what it holds.
+  TurnQueue& Turns() { return turns_; }
+  // Before a command reads or replaces the cube: the player's turns queued
+  // are taken now, without frames (a scramble or sequence goes on).
+  void SettleTurns();
+  // At close: the turn under way ends now, on its quarter, and the rest is
+  // dropped.
+  void EndTurnsNow();
 
   // The clock's timer ticked: the seconds are read anew.
   void Tick();
@@ -158,10 +201,12 @@ class Game {
   // the drag's turns brought (the solve, a game that could not be kept).
   void BeginGesture();
   void EndGesture();
-  // After each of the player's turns (drag, undo, redo): counted, kept, and
-  // judged solved.
+  // After each of the player's turns has ended (drag, key, undo, redo):
+  // counted, kept, and judged solved.
   void PlayerTurned();
-  // One undo (true) or redo step, animated; false when there was none.
+  // One undo (true) or redo step, queued behind the turns before it and
+  // taken back when it comes (nothing then when there is none); false when
+  // refused now.
   bool Step(bool undo);
 
   // Keeps the running game now. True when kept or nothing is to be kept;
@@ -174,23 +219,39 @@ class Game {
 
  private:
   bool Load(const std::string& path);
-  // New game's course around the scramble given, which returns whether it ran to its end.
-  bool StartScrambled(int size, const std::function<bool()>& scramble);
+  // New game's start: the cube of size at home, the scramble to come.
+  void StartScramble(int size);
   void StartClock(int32_t seconds);
   void Solve();
   void Count() { counted_ = MovesNow(); }
+  // The queue's run of a notation sequence: each move named for the camera
+  // when it comes; Turned hears of each quarter turn.
+  TurnQueue::Run MovesRun(std::vector<notation::Move> moves, std::function<bool()> stop,
+                          std::function<void(const LayerTurn&)> turned);
+  // A drag decided a turn: it waits in the queue as the player's.
+  void QueueDragTurn(const VEKMove& move);
+  // The queue ran dry after the player's turns: the status says what they brought.
+  void TurnsSettled();
+  // No turn under way, nothing queued: the cube is whole for a file or a new cube.
+  void Whole() { turns_.FinishAndDrop(); }
+  void ScrambleEnded(bool complete);
+  void SequenceEnded(bool atOnce);
+  void SolutionEnded(bool complete);
+  // The worker's outcome, on the window's thread.
+  void SolutionFound();
+  // A hint or a search that no longer fits the cube (it turned) goes.
+  void DropStaleHelp();
+  void ShowGame() {
+    DropStaleHelp();
+    view_.ShowGame();
+  }
   uint32_t MovesNow() const;
   // The history up to its cursor: the turns that stand on the cube.
   std::vector<VEKMove> AppliedMoves() const;
   // Keeps the running game; a failure is said on the status line and stays.
   void KeepOrSay();
   // Another game: no hint or solution of this one counts against it.
-  void ForgetHelp() {
-    helpUsed_ = givenUp_ = false;
-    solutionPlayed_.clear();
-    movesBeforeSolution_.clear();
-    hintStatus_.clear();
-  }
+  void ForgetHelp();
 
   VEKBigCube& cube_;
   GameView& view_;
@@ -221,4 +282,15 @@ class Game {
   std::string restingStatus_;
   // The hint's text, shown again when a drag that turned nothing ends.
   std::string hintStatus_;
+  // The size Stop asked for during a scramble, once the turn under way ends.
+  std::optional<int> stopTo_;
+  // A gesture or a key asked for the resting status once the turns are done.
+  bool settleStatus_ = false;
+  VEKCamera* camera_ = nullptr;  // names the faces of typed moves and hints
+  TurnKeys turnKeys_;
+  SolveTask solveTask_;
+  bool wholeSolution_ = false;  // the search is for the whole solution, not a hint
+  std::optional<solver::CubieState> searchedFor_, hintFor_;
+  // Last: the queue's runs call into the members above.
+  TurnQueue turns_;
 };

@@ -10,6 +10,8 @@
 #include "puzzle/VekCube.h"
 
 bool Game::Load(const std::string& path) {
+  // A cube that loads replaces the one on screen, turns and all.
+  Whole();
   GameFileError error = GameFileError::None;
   TrailerStatus status = TrailerStatus::Absent;
   std::optional<GameTrailer> trailer;
@@ -100,6 +102,9 @@ bool Game::CanSaveInPlace() const {
 }
 
 bool Game::SaveTo(const std::string& path, bool announceSuccess) {
+  // The turns asked for are in the file; none is saved half made.
+  SettleTurns();
+  if (turns_.Turning()) EndTurnsNow();
   // A game in play keeps its clock and history after the points; any other
   // is written as before.
   const bool saved = Running() ? SaveGameWithTrailer(cube_, path, static_cast<uint32_t>(stopwatch_.Seconds()),
@@ -135,6 +140,7 @@ bool Game::Keep() {
 }
 
 void Game::Leave(bool keep) {
+  solveTask_.Cancel();  // its worker would report to a window that is gone
   if (keep) Keep();
   if (Running()) phase_ = Phase::None;
   kept_.Release();

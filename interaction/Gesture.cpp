@@ -36,7 +36,8 @@ void VEKGL::MouseMove(int X, int Y, uint8_t Shift) {
 }
 
 void VEKGL::MouseUp() {
-  if (!Cube) return;
+  // A turn under way is the queue's: it ends on its quarter, and clears the drag then.
+  if (!Cube || Cube->TurnStepsLeft > 0) return;
   Cube->Busy = false;
   Cube->ClearMarks();
   Cube->ResetDrag();
@@ -86,10 +87,21 @@ void VEKBigCube::DragTurn(const VEKVector& TurnAxis) {
     sign = ApplyRule(dx, p0.Y, -1, TurnAxis, step, TurnMatrix);
     sign = Later(sign, ApplyRule(dy, p0.X, +1, TurnAxis, step, TurnMatrix));
   }
-  AnimateTurn();
   // A player's turn, undoable; a drag whose direction no rule decided
-  // turned nothing and is not recorded.
-  RecordDragTurn(TurnAxis, sign);
+  // turns nothing and is not recorded.
+  const std::optional<VEKMove> move = DragMove(TurnAxis, sign);
+  if (move && TurnDetected) {
+    // Played by whoever listens, step by step; the drag starts afresh.
+    ClearMarks();
+    ResetDrag();
+    Busy = false;
+    TurnDetected(*move);
+    return;
+  }
+  if (move) {
+    AnimateTurn();
+    History.Record(*move);
+  }
   ClearMarks();
   ResetDrag();
   Busy = false;

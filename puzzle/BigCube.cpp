@@ -37,6 +37,9 @@ void VEKBigCube::FillTexelStore() {
 void VEKBigCube::Build(int NewSize) {
   if (NewSize < 2 || NewSize > 5) return;
   const int n = NewSize;
+  // A new cube has no turn under way.
+  TurnStepsLeft = 0;
+  Busy = false;
   Size = n;
   CubieCount = n * n * n;
   LayerCubies = n * n;
@@ -107,9 +110,4 @@ void VEKBigCube::AssignDigits() {
 
 void VEKBigCube::ApplyBodyColor() {
   for (int b = 0; b < CubieCount; ++b) Cubies[b].BodyColor = BodyColor;
-}
-
-void VEKBigCube::DrawStepFrame() {
-  if (Owner) Owner->DrawFrame();
-  if (AfterStepFrame) AfterStepFrame();
 }

@@ -63,11 +63,7 @@ void VEKBigCube::MoveMarked() {
 }
 
 void VEKBigCube::AnimateTurn() {
-  const int steps = 90 / StepDegrees();
-  for (int step = 0; step < steps; ++step) {
-    MoveMarked();
-    DrawStepFrame();
-  }
+  for (int step = 90 / StepDegrees(); step > 0; --step) MoveMarked();
 }
 
 void VEKBigCube::TurnMarked(const VEKVector& TurnAxis) {
@@ -85,8 +81,30 @@ void VEKBigCube::TurnMarkedAtOnce(const VEKVector& TurnAxis, int Sign) {
   TurnMatrix.SetIdentity(1.0f);
   RotationAboutAxis(TurnMatrix, TurnAxis, Sign > 0 ? 90.0f : -90.0f);
   MoveMarked();
-  // No frame, but the window still answers between turns.
-  if (AfterStepFrame) AfterStepFrame();
+}
+
+bool VEKBigCube::BeginTurn(int AxisIndex, int First, int Last, int Sign) {
+  if (!MarkLayers(AxisIndex, First, Last, Sign)) return false;
+  Busy = true;
+  const float step = static_cast<float>(StepDegrees() * Sign);
+  TurnMatrix.SetIdentity(1.0f);
+  RotationAboutAxis(TurnMatrix, Axis[AxisIndex], step);
+  TurnStepsLeft = 90 / StepDegrees();
+  return true;
+}
+
+void VEKBigCube::StepTurn() {
+  if (TurnStepsLeft <= 0) return;
+  MoveMarked();
+  --TurnStepsLeft;
+}
+
+void VEKBigCube::EndTurn() {
+  TurnStepsLeft = 0;
+  ClearMarks();
+  // A drag under way would otherwise go on from a cubie that has moved.
+  ResetDrag();
+  Busy = false;
 }
 
 const VEKVector* VEKBigCube::AxisAlong(const VEKVector& n) const {
@@ -137,44 +155,44 @@ const VEKVector* VEKBigCube::MarkRandomLayer(VEKMove& Layer) {
   return axis;
 }
 
-bool VEKBigCube::Shuffle(int Count) {
+void VEKBigCube::BeginScramble() {
   vekrandom::SeedFromClock();
   // The scramble is where the game starts from: it can never be undone.
   History.Clear();
   ScrambleMoves.clear();
-  Busy = true;
-  StopShuffle = false;
-  // Shown or not, the whole scramble is taken one way.
-  const bool shown = ShowShuffle;
-  VEKMove last;
-  bool turned = false;
+}
+
+std::optional<VEKMove> VEKBigCube::NextScrambleTurn(ScrambleDraw& Draw) {
   // Count turns, and more while the cube still reads solved: a scramble that
   // happened to come home would start a game that is already won.
-  for (int move = 0; !StopShuffle && (move < Count || (Count > 0 && IsSolved())); ++move) {
+  while (Draw.Drawn < Draw.Count || (Draw.Count > 0 && IsSolved())) {
+    ++Draw.Drawn;
     VEKMove turn;
     const VEKVector* axis = nullptr;
     // A turn straight back would waste two turns of the count: draw again.
     do {
       axis = MarkRandomLayer(turn);
       if (axis) turn.Sign = static_cast<int8_t>(vekrandom::Next() % 2 == 0 ? 1 : -1);
-    } while (axis && turned && turn.Axis == last.Axis && turn.Layer == last.Layer &&
-             turn.Sign == -last.Sign);
+    } while (axis && Draw.Turned && turn.Axis == Draw.Last.Axis && turn.Layer == Draw.Last.Layer &&
+             turn.Sign == -Draw.Last.Sign);
+    ClearMarks();
+    ResetDrag();
     if (!axis) continue;
-    if (shown) {
-      TurnMarkedBy(*axis, turn.Sign);
-    } else {
-      TurnMarkedAtOnce(*axis, turn.Sign);
-    }
-    ScrambleMoves.push_back(turn);
-    last = turn;
-    turned = true;
+    Draw.Last = turn;
+    Draw.Turned = true;
+    return turn;
+  }
+  return std::nullopt;
+}
+
+void VEKBigCube::Shuffle(int Count) {
+  BeginScramble();
+  ScrambleDraw draw;
+  draw.Count = Count;
+  while (const std::optional<VEKMove> turn = NextScrambleTurn(draw)) {
+    TurnLayers(turn->Axis, turn->Layer, turn->Layer, turn->Sign, ShowShuffle);
+    ScrambleMoves.push_back(*turn);
   }
   ClearMarks();
   ResetDrag();
-  // The turns not shown: one frame shows the cube they left.
-  if (!shown && turned) DrawStepFrame();
-  const bool ranToEnd = !StopShuffle;
-  StopShuffle = false;
-  Busy = false;
-  return ranToEnd;
 }

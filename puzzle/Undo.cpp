@@ -33,7 +33,7 @@ bool VEKBigCube::TurnMove(const VEKMove& Move, int Sign) {
          TurnLayers(Move.Axis, Move.Layer, Move.Layer + Move.Width - 1, Move.Sign * Sign);
 }
 
-bool VEKBigCube::TurnLayers(int AxisIndex, int First, int Last, int Sign, bool Shown) {
+bool VEKBigCube::MarkLayers(int AxisIndex, int First, int Last, int Sign) {
   if (Busy || AxisIndex < 0 || AxisIndex > 2 || First < 0 || Last >= Size || First > Last ||
       (Sign != 1 && Sign != -1)) {
     return false;
@@ -47,19 +47,19 @@ bool VEKBigCube::TurnLayers(int AxisIndex, int First, int Last, int Sign, bool S
     }
   }
   for (int b : marked) Cubies[b].InTurn = true;
-  Busy = true;
-  if (Shown) {
-    const float step = static_cast<float>(StepDegrees() * Sign);
-    TurnMatrix.SetIdentity(1.0f);
-    RotationAboutAxis(TurnMatrix, Axis[AxisIndex], step);
-    AnimateTurn();
+  return true;
+}
+
+bool VEKBigCube::TurnLayers(int AxisIndex, int First, int Last, int Sign, bool InSteps) {
+  if (!MarkLayers(AxisIndex, First, Last, Sign)) return false;
+  if (InSteps) {
+    TurnMarkedBy(Axis[AxisIndex], Sign);
   } else {
     TurnMarkedAtOnce(Axis[AxisIndex], Sign);
   }
   ClearMarks();
   // A drag under way would otherwise go on from a cubie that has moved.
   ResetDrag();
-  Busy = false;
   return true;
 }
 
@@ -75,21 +75,21 @@ bool VEKBigCube::Redo() {
   return true;
 }
 
-void VEKBigCube::RecordDragTurn(const VEKVector& TurnAxis, int Sign) {
-  if (Sign != 1 && Sign != -1) return;
+std::optional<VEKMove> VEKBigCube::DragMove(const VEKVector& TurnAxis, int Sign) const {
+  if (Sign != 1 && Sign != -1) return std::nullopt;
   const int axis = TurnAxis.X == 1.0f ? 0 : TurnAxis.Y == 1.0f ? 1 : TurnAxis.Z == 1.0f ? 2 : -1;
-  if (axis < 0) return;
+  if (axis < 0) return std::nullopt;
   for (int b = 0; b < CubieCount; ++b) {
     if (!Cubies[b].InTurn) continue;
     // A turn keeps its layer's coordinate along the axis.
     const float index = (Along(Cubies[b].Points[0], axis) - LayerCoordinate(0)) / 1.6f;
     const long layer = std::lround(index);
-    if (layer < 0 || layer >= Size) return;
+    if (layer < 0 || layer >= Size) return std::nullopt;
     VEKMove move;
     move.Axis = static_cast<uint8_t>(axis);
     move.Layer = static_cast<uint8_t>(layer);
     move.Sign = static_cast<int8_t>(Sign);
-    History.Record(move);
-    return;
+    return move;
   }
+  return std::nullopt;
 }

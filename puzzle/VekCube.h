@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -76,14 +77,15 @@ struct VEKBigCube {
   // The scramble is shown turn by turn, frame by frame; when false each of
   // its turns is taken in one step and only the scrambled cube is drawn.
   bool ShowShuffle = true;
+  // A turn is under way (BeginTurn to EndTurn), or a drag's turn is taken.
   bool Busy = false;
-  // Set while a scramble runs: it ends after the turn in progress.
-  bool StopShuffle = false;
   bool RotateAntiAlias = false;
   VEKGL* Owner = nullptr;
-  // Runs after each animation frame, and after each turn of a scramble not
-  // shown (the window lets its toolkit repaint and take Stop or Exit).
-  std::function<void()> AfterStepFrame;
+  // Who plays the turns that drags decide (the game's turn queue). Without
+  // one, a drag's turn is taken at once and recorded in the history.
+  std::function<void(const VEKMove&)> TurnDetected;
+  // Steps still to take of the turn under way; 0 when none is.
+  int32_t TurnStepsLeft = 0;
   // RGBA texel store, image j at byte kTexelBytes * j, stored transposed.
   uint8_t Pixels[kTextureCount * kTexelBytes];
   // The player's turns since the scramble (or since Build); drags record
@@ -107,14 +109,38 @@ struct VEKBigCube {
   // Marks the cubies whose centres lie in the plane through the plane points;
   // returns how many, and the plane's (unnormalised) normal.
   int MarkLayer(VEKVector& Normal);
+  // TurnMatrix applied to the marked cubies 90 / StepDegrees() times, as the
+  // frames of a turn take it, here all at once.
   void AnimateTurn();
   void TurnMarked(const VEKVector& TurnAxis);
-  // Count random animated quarter turns, never one straight back, and more
-  // while the cube still reads solved; StopShuffle ends it after the turn in
-  // progress. Count <= 0 turns nothing. False when StopShuffle ended it early.
-  // Without ShowShuffle the same turns (the same draws from the generator)
-  // are taken without animation, and one frame is drawn at the end.
-  bool Shuffle(int Count);
+
+  // A quarter turn taken a step at a time, as the frame loop plays it:
+  // BeginTurn marks layers First..Last about world axis AxisIndex and sets
+  // TurnMatrix to one step (Sign +1 or -1 as a VEKMove's); false, nothing
+  // marked, while Busy or unless every one of those layers is whole. Each
+  // StepTurn rotates the marked cubies one step; EndTurn, once no step is
+  // left, clears the marks and the drag. Busy from BeginTurn to EndTurn.
+  bool BeginTurn(int AxisIndex, int First, int Last, int Sign);
+  void StepTurn();
+  void EndTurn();
+
+  // A scramble drawn turn by turn: BeginScramble seeds the generator from
+  // the clock and forgets the history and the last scramble; each
+  // NextScrambleTurn, called once the turn before it is taken, draws the
+  // next random quarter turn, never one straight back, and more than Count
+  // while the cube still reads solved; nothing once the scramble is done
+  // (Count <= 0 turns nothing).
+  struct ScrambleDraw {
+    int Count = 0;
+    int Drawn = 0;
+    bool Turned = false;
+    VEKMove Last;
+  };
+  void BeginScramble();
+  std::optional<VEKMove> NextScrambleTurn(ScrambleDraw& Draw);
+  // The whole scramble of Count turns at once, each turn taken as
+  // TurnLayers takes it (in steps when ShowShuffle, else in one), with no frame.
+  void Shuffle(int Count);
   // Degrees per animation step actually used: RotateSpeed when it divides 90,
   // otherwise the default 5, so a turn is always exactly a quarter turn.
   int32_t StepDegrees() const;
@@ -129,18 +155,19 @@ struct VEKBigCube {
   // A cubie off the grid is never solved.
   bool IsSolved() const;
 
-  // Undo and redo of the player's turns, animated like any turn. Each does
-  // nothing and returns false while Busy or when there is nothing to do.
+  // Undo and redo of the player's turns, taken at once. Each does nothing
+  // and returns false while Busy or when there is nothing to do.
   bool Undo();
   bool Redo();
   bool CanUndo() const { return History.CanUndo(); }
   bool CanRedo() const { return History.CanRedo(); }
-  // The animated quarter turn of layers First..Last (counted from the
-  // negative end of the axis) about world axis AxisIndex, Sign +1 or -1 as a
-  // VEKMove's; false, nothing turned, while Busy or unless every one of
-  // those layers is whole. Not recorded in the history. Not Shown: in one
-  // step, without frames (as a scramble that is not shown).
-  bool TurnLayers(int AxisIndex, int First, int Last, int Sign, bool Shown = true);
+  // The quarter turn of layers First..Last (counted from the negative end of
+  // the axis) about world axis AxisIndex, Sign +1 or -1 as a VEKMove's, taken
+  // at once; false, nothing turned, while Busy or unless every one of those
+  // layers is whole. Not recorded in the history. InSteps: rotated by the
+  // steps of an animated turn (the same points it leaves); otherwise in one
+  // rotation of 90 degrees, as a scramble that is not shown.
+  bool TurnLayers(int AxisIndex, int First, int Last, int Sign, bool InSteps = true);
   // The player's turns currently applied.
   uint32_t MoveCount() const { return History.MoveCount(); }
   // The layer coordinate along each axis of layer 0..N-1.
@@ -177,11 +204,13 @@ struct VEKBigCube {
   void FillTexelStore();
   void UploadTextures();
   void AssignDigits();
-  void DrawStepFrame();
-  // The animated quarter turn of the marked cubies about TurnAxis, Sign +1
-  // (+step degrees) or -1.
+  // Marks layers First..Last about AxisIndex; false (nothing marked) while
+  // Busy, for a bad turn, or unless every one of them is whole.
+  bool MarkLayers(int AxisIndex, int First, int Last, int Sign);
+  // The quarter turn of the marked cubies about TurnAxis, Sign +1 (+step
+  // degrees) or -1, in steps.
   void TurnMarkedBy(const VEKVector& TurnAxis, int Sign);
-  // The same quarter turn in one step, with no frame.
+  // The same quarter turn in one rotation.
   void TurnMarkedAtOnce(const VEKVector& TurnAxis, int Sign);
   // Applies TurnMatrix to the points of the marked cubies.
   void MoveMarked();
@@ -192,8 +221,9 @@ struct VEKBigCube {
   // Marks the N^2 cubies of one layer; false (nothing marked) when the cubies
   // there are not exactly one layer.
   bool MarkLayerAt(int AxisIndex, int Layer);
-  // The animated quarter turn of a recorded move, Sign times its own sign.
+  // The quarter turn of a recorded move, Sign times its own sign.
   bool TurnMove(const VEKMove& Move, int Sign);
-  // Records the drag turn about TurnAxis (Sign +1 or -1) of the marked layer.
-  void RecordDragTurn(const VEKVector& TurnAxis, int Sign);
+  // The drag turn about TurnAxis (Sign +1 or -1) of the marked layer as a
+  // move; nothing when it is none.
+  std::optional<VEKMove> DragMove(const VEKVector& TurnAxis, int Sign) const;
 };

@@ -11,7 +11,6 @@
 #include "app/toolkit/ProgramInfo.h"
 #include "app/toolkit/Text.h"
 #include "app/toolkit/Toolkit.h"
-#include "app/window/AnimationInput.h"
 #include "game/GameTexts.h"
 #include "puzzle/Random.h"
 #include "puzzle/VekCube.h"
@@ -48,10 +47,7 @@ TMainForm::TMainForm(const MainFormServices& services)
   SetClientSize(478, 399);
   Centre();
 
-  // The toolkit runs between animation frames; the animation alone draws then.
-  DrawTimer.OnTimer = [this] {
-    if (!Animating()) DrawTimerTimer();
-  };
+  DrawTimer.OnTimer = [this] { DrawTimerTimer(); };
   GameTimer.OnTimer = [this] { GameTimerTimer(); };
   FRTimer.OnTimer = [this] { FRTimerTimer(); };
   Bind(wxEVT_ICONIZE, [this](wxIconizeEvent& event) {
@@ -69,15 +65,9 @@ TMainForm::TMainForm(const MainFormServices& services)
     WakeFrameTimer();
     event.Skip();
   });
-  Bind(wxEVT_CLOSE_WINDOW, [this](wxCloseEvent& event) {
-    if (Animating()) {
-      // Asked between two frames: the turn in progress ends first, a
-      // scramble ends after it, and the window then closes as usual.
-      closePending_ = true;
-      Renderer->Cube->StopShuffle = true;
-      if (event.CanVeto()) event.Veto();
-      return;
-    }
+  Bind(wxEVT_CLOSE_WINDOW, [this](wxCloseEvent&) {
+    // The turn in progress ends on its quarter at once, the rest is dropped.
+    if (game_) game_->EndTurnsNow();
     // A window must not go while its canvas holds the pointer.
     if (DrawWindow && DrawWindow->Canvas()->HasCapture()) DrawWindow->Canvas()->ReleaseMouse();
     KeepGameAtClose();
@@ -87,7 +77,6 @@ TMainForm::TMainForm(const MainFormServices& services)
 }
 
 TMainForm::~TMainForm() {
-  animationInput_.reset();
   // A window destroyed without being closed still writes its settings.
   FormDestroy();
 }
@@ -101,7 +90,6 @@ void TMainForm::FormCreate() {
 #endif
   SetTitle(Text(ProgramName + " " + ProgramVersion));
   Renderer = std::make_unique<VEKGL>();
-  Renderer->Cube->AfterStepFrame = &AnimationInput::YieldBetweenFrames;
   game_ = std::make_unique<Game>(*Renderer->Cube, static_cast<GameView&>(*this), KeptGames, Records);
 
   const GameSettings settings = settingsFile_.Read(SettingsPath, Records);
@@ -134,8 +122,8 @@ void TMainForm::CreateDialogs() {
 void TMainForm::FormDestroy() {
   if (destroyed_ || !Renderer) return;
   destroyed_ = true;
-  solveTask_.Cancel();  // its worker reports to this window
   // A window destroyed without being closed keeps its game all the same.
+  game_->EndTurnsNow();
   game_->Leave();
   DrawTimer.SetEnabled(false);
   GameTimer.SetEnabled(false);

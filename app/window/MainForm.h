@@ -23,13 +23,10 @@
 #include "game/Game.h"
 #include "game/GameRecords.h"
 #include "game/ResumeStore.h"
-#include "game/SolveTask.h"
-#include "interaction/TurnKeys.h"
 
 class VEKGL;
 class TOptionsForm;
 class TAboutForm;
-class AnimationInput;
 
 class TMainForm : public wxFrame, private GameView {
  public:
@@ -99,9 +96,8 @@ class TMainForm : public wxFrame, private GameView {
   bool GameRunning() const { return game_ && game_->Running(); }
   // A scramble or a sequence of typed moves runs: only Stop and Exit act.
   bool Scrambling() const { return game_ && (game_->Scrambling() || game_->PlayingMoves()); }
-  // A layer turn or a scramble is being animated: input is dropped, and the
-  // window only repaints between the frames.
-  bool Animating() const;
+  // Turns are under way or queued; the frame loop plays them.
+  bool Animating() const { return game_ && game_->Turning(); }
   // Greys out the undo and redo items and buttons when there is nothing to do.
   void UpdateUndoRedo();
 
@@ -151,6 +147,9 @@ class TMainForm : public wxFrame, private GameView {
   void ClockStarted() override;
   void ShowScrambling(bool scrambling) override;
   void KeepRecords() override;
+  void TurnsWaiting() override { WakeFrameTimer(); }
+  void ShowHint(const std::optional<VEKMove>& move) override;
+  void RunOnWindowThread(std::function<void()> work) override { CallAfter(std::move(work)); }
 
   // Starts the frame timer again after it slept over a finished still picture.
   void WakeFrameTimer();
@@ -166,40 +165,18 @@ class TMainForm : public wxFrame, private GameView {
   // At close: keeps the running game, and when that fails says why and
   // offers to save it to a file of the player's choice.
   void KeepGameAtClose();
-  // Undo or redo: queued behind an animation, then taken one by one.
-  void TakeHistoryStep(bool undo);
-  void RunHistorySteps();
-  // The mouse button went up during an animation: the gesture ends now.
-  void EndReleasedGesture();
-  // Closes the window when a close request came during an animation.
-  bool CloseIfAsked();
-  // Plays typed or keyed moves as the player's, then what was asked meanwhile.
-  void PlayTypedMoves(const std::vector<notation::Move>& moves);
   // Moves typed under caption for a cube of size, asked again (the text kept,
   // the bad move selected) until they read; none when the player cancels.
   std::optional<std::vector<notation::Move>> AskForMoves(const wxString& caption, int size);
-  // After a scramble or a sequence that Stop or Exit ended: that command now.
-  void RunCommandAfterScramble();
-  // Starts the search of a solution of the cube as it stands, for a hint or
-  // to play it whole.
-  void SearchSolution(bool whole);
-  // The worker's outcome, taken on the window's thread.
-  void SolutionFound();
-  // A hint or a search that no longer fits the cube (it turned) goes.
-  void DropStaleHelp();
   // The scramble and the moves so far, faces named for the view on screen.
   wxString GameMovesText() const;
 
   MainFormServices services_;
   SettingsFileKeeper settingsFile_;
   std::unique_ptr<Game> game_;
-  std::unique_ptr<AnimationInput> animationInput_;
-  bool closePending_ = false;
   WheelNotches wheel_;
-  TurnKeys turnKeys_;
-  SolveTask solveTask_;
-  bool wholeSolution_ = false;  // the search is for Solve, not a hint
-  std::optional<solver::CubieState> searchedFor_, hintFor_;
+  // A dialog that changes the picture live is open: the frame loop keeps looking.
+  bool watchingDialog_ = false;
   bool solvedShown_ = false;  // the game was last shown solved
   int fittedSize_ = 0;  // the cube size the eye distance was last set for
   bool attached_ = false;

@@ -18,10 +18,8 @@
 #include "app/toolkit/ProgramInfo.h"
 #include "app/toolkit/Shell.h"
 #include "app/toolkit/Text.h"
-#include "app/window/AnimationInput.h"
 #include "app/window/CommandIds.h"
 #include "app/window/MainForm.h"
-#include "app/window/TurnQuality.h"
 #include "game/GameTexts.h"
 #include "puzzle/VekCube.h"
 #include "puzzle/ViewFaces.h"
@@ -69,37 +67,7 @@ bool TMainForm::ConfirmAbandon() {
 }
 
 void TMainForm::N4Click() {
-  if (!ConfirmAbandon()) return;
-  bool started = false;
-  {
-    TurnQuality quality(*Renderer);
-    started = game_->NewGame(CubeSize);
-  }
-  Renderer->Passes = Renderer->DrawQuality;
-  if (started || CloseIfAsked()) return;
-  RunCommandAfterScramble();
-}
-
-void TMainForm::RunCommandAfterScramble() {
-  // Stopped during the scramble: the command that stopped it runs now.
-  const int after = animationInput_->TakeCommandAfterScramble();
-  if (IsExitCommand(after)) {
-    Close();
-  } else if (IsStopCommand(after)) {
-    N5Click();
-    SetStatus(Text(gametext::kReady));
-  }
-}
-
-void TMainForm::PlayTypedMoves(const std::vector<notation::Move>& moves) {
-  {
-    TurnQuality quality(*Renderer);
-    game_->PlayMoves(moves, Renderer->Camera);
-  }
-  Renderer->Passes = Renderer->DrawQuality;
-  WakeFrameTimer();
-  if (CloseIfAsked()) return;
-  RunCommandAfterScramble();
+  if (ConfirmAbandon()) game_->NewGame(CubeSize);
 }
 
 std::optional<std::vector<notation::Move>> TMainForm::AskForMoves(const wxString& caption, int size) {
@@ -118,22 +86,20 @@ std::optional<std::vector<notation::Move>> TMainForm::AskForMoves(const wxString
 }
 
 void TMainForm::TypeMovesClick() {
-  if (const auto moves = AskForMoves(Text(gametext::kTypeMovesCaption), Renderer->Cube->Size)) PlayTypedMoves(*moves);
+  const auto moves = AskForMoves(Text(gametext::kTypeMovesCaption), Renderer->Cube->Size);
+  if (!moves) return;
+  game_->SettleTurns();  // a sequence waits for no key's turn
+  game_->PlayMoves(*moves, Renderer->Camera);
 }
 
 void TMainForm::TypedScrambleClick() {
   const auto moves = AskForMoves(Text(gametext::kTypedScrambleCaption), CubeSize);
-  if (!moves || !ConfirmAbandon()) return;
-  bool started = false;
-  {
-    TurnQuality quality(*Renderer);
-    started = game_->NewGameFrom(CubeSize, *moves, Renderer->Camera);
-  }
-  Renderer->Passes = Renderer->DrawQuality;
-  WakeFrameTimer();
-  if (started || CloseIfAsked()) return;
-  RunCommandAfterScramble();
+  if (moves && ConfirmAbandon()) game_->NewGameFrom(CubeSize, *moves, Renderer->Camera);
 }
+
+void TMainForm::HintClick() { game_->AskHelp(false, Renderer->Camera); }
+
+void TMainForm::SolveClick() { game_->AskHelp(true, Renderer->Camera); }
 
 void TMainForm::PauseClick() { game_->Pause(); }
 
@@ -146,16 +112,25 @@ wxString TMainForm::GameMovesText() const {
 }
 
 void TMainForm::GameMovesClick() {
+  game_->SettleTurns();
   services_.ShowText(Text(gametext::kGameMovesCaption), GameMovesText());
 }
 
 void TMainForm::CopyGameMoves() {
+  game_->SettleTurns();
   if (!wxTheClipboard->Open()) return;
   wxTheClipboard->SetData(new wxTextDataObject(GameMovesText()));
   wxTheClipboard->Close();
 }
 
 void TMainForm::N5Click() {
+  // A scramble ends after its turn in progress, and the cube goes home then;
+  // a sequence stops before the question.
+  if (game_->Scrambling()) {
+    game_->Stop(CubeSize);
+    return;
+  }
+  game_->StopScramble();
   if (ConfirmAbandon()) game_->Stop(CubeSize);
 }
 
@@ -196,7 +171,6 @@ void TMainForm::N9Click() {
 }
 
 void TMainForm::ContinueClick() {
-  if (Animating()) return;
   const std::vector<KeptGame> waiting = game_->KeptGamesWaiting();
   // One kept game goes on at once; among more the player chooses.
   std::string chosen = waiting.size() == 1 ? waiting[0].Path : std::string();
@@ -220,29 +194,9 @@ void TMainForm::KeepGameAtClose() {
   game_->Leave(false);
 }
 
-void TMainForm::UndoClick() { TakeHistoryStep(true); }
+void TMainForm::UndoClick() { game_->Step(true); }
 
-void TMainForm::RedoClick() { TakeHistoryStep(false); }
-
-void TMainForm::TakeHistoryStep(bool undo) {
-  animationInput_->QueueHistoryStep(undo);
-  // During an animation the step waits for it; the loop below takes it then.
-  if (!Animating()) RunHistorySteps();
-}
-
-void TMainForm::RunHistorySteps() {
-  bool undo = false;
-  while (!Animating() && animationInput_->NextHistoryStep(undo)) {
-    {
-      // Drawn like a drag's turn: one pass while the layer moves.
-      TurnQuality quality(*Renderer);
-      game_->Step(undo);
-    }
-    if (CloseIfAsked()) return;
-    EndReleasedGesture();
-  }
-  animationInput_->ClearHistorySteps();
-}
+void TMainForm::RedoClick() { game_->Step(false); }
 
 void TMainForm::RecordsClick() {
   TRecordsForm form(this, Records);
@@ -252,8 +206,11 @@ void TMainForm::RecordsClick() {
 void TMainForm::N11Click() {
   SetStatus(Text(gametext::kConfiguring));
   CreateDialogs();
-  OptionsForm->ShowModal();
+  // Its changes show live: the frame loop looks for them while it is open.
+  watchingDialog_ = true;
   WakeFrameTimer();
+  OptionsForm->ShowModal();
+  watchingDialog_ = false;
   SetStatus(Text(gametext::kReady));
 }
 

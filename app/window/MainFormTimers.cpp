@@ -2,6 +2,7 @@
 #include "app/toolkit/GLCanvasWindow.h"
 #include "app/toolkit/Toolkit.h"
 #include "app/window/MainForm.h"
+#include "app/window/TurnQuality.h"
 #include "puzzle/VekCube.h"
 #include "interaction/Orbit.h"
 #include "render/VekGL.h"
@@ -9,12 +10,18 @@
 void TMainForm::DrawTimerTimer() {
   DrawTimer.SetEnabled(false);
   VEKGL& gl = *Renderer;
-  if (GameTimer.Enabled() || FRTimer.Enabled()) {
+  if (game_->Turning()) {
+    // The steps due are taken, and a tick that moved the cube draws it.
+    if (game_->Advance()) {
+      TurnQuality quality(gl);
+      gl.DrawFrame();
+    }
+  } else if (GameTimer.Enabled() || FRTimer.Enabled()) {
     // A still picture is not drawn again; turns, orbits, zooms, options and
     // exposes change it. Its passes come one a tick, so input is answered
     // between them. Once it is finished the timer sleeps until something
     // that can change the picture wakes it.
-    if (!gl.DrawNextPass()) return;
+    if (!gl.DrawNextPass() && !watchingDialog_) return;
   } else {
     // Nobody sees a minimised or hidden window turn: the rotation waits,
     // where it was, until the window is shown again.

@@ -13,7 +13,6 @@ void TMainForm::ShowStatus(const std::string& text) { SetStatus(Text(text)); }
 
 void TMainForm::ShowGame() {
   WakeFrameTimer();  // the cube, its size or the view may have changed
-  DropStaleHelp();
   const Game& game = *game_;
   if (!game.Running()) GameTimer.SetEnabled(false);
   TimerPanel->ShowFigures(game.Seconds(), game.MovesShown());
@@ -46,6 +45,12 @@ void TMainForm::ShowGame() {
   wxString title = Text(ProgramName + " " + ProgramVersion);
   if (!game.FileName().empty()) title += " >>> " + wxFileName(Text(game.FileName())).GetFullName();
   if (GetTitle() != title) SetTitle(title);
+}
+
+void TMainForm::ShowHint(const std::optional<VEKMove>& move) {
+  if (!Renderer) return;
+  Renderer->Hint = move;
+  WakeFrameTimer();
 }
 
 void TMainForm::ClockStarted() {
