@@ -8,6 +8,7 @@
 #include <string>
 
 #include "files/IniFile.h"
+#include "puzzle/CubeSizes.h"
 
 struct SolveRecord {
   int32_t Seconds = 0;
@@ -28,12 +29,12 @@ constexpr int32_t kRecordScrambleTurns = 20;
 
 class GameRecords {
  public:
-  static constexpr int kMinSize = 2;
-  static constexpr int kMaxSize = 5;
+  static constexpr int kMinSize = kMinCubeSize;
+  static constexpr int kMaxSize = kMaxCubeSize;
 
   const std::optional<SolveRecord>& Best(int size) const;
   // Keeps the solve when it beats the size's record (or there is none);
-  // true when it did. Sizes outside 2..5 keep nothing.
+  // true when it did. Unsupported sizes keep nothing.
   bool Offer(int size, const SolveRecord& solve);
 
   // Invalid values read as no record.
@@ -44,5 +45,5 @@ class GameRecords {
   void Write(IniFile& ini) const;
 
  private:
-  std::array<std::optional<SolveRecord>, kMaxSize - kMinSize + 1> best_;
+  std::array<std::optional<SolveRecord>, kCubeSizeCount> best_;
 };

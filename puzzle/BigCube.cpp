@@ -35,18 +35,18 @@ void VEKBigCube::FillTexelStore() {
 }
 
 void VEKBigCube::Build(int NewSize) {
-  if (NewSize < 2 || NewSize > 5) return;
+  if (!IsSupportedCubeSize(NewSize)) return;
   const int n = NewSize;
   // A new cube has no turn under way.
   TurnStepsLeft = 0;
   Busy = false;
   Size = n;
-  CubieCount = n * n * n;
+  CubieCount = CubiesOf(n);
   LayerCubies = n * n;
 
   // Coordinates accumulate step by step in float, as the grid has always been
   // laid out: for N = 3 the middle one is about -2.4e-8, not exactly 0.
-  float coordinate[5];
+  float coordinate[kMaxCubeSize];
   coordinate[0] = static_cast<float>((1 - n) * 0.8);
   for (int i = 1; i < n; ++i) coordinate[i] = static_cast<float>(coordinate[i - 1] + 1.6);
 

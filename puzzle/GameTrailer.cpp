@@ -23,6 +23,11 @@ uint32_t Checksum(const std::vector<uint8_t>& game, const uint8_t* data, std::si
   return static_cast<uint32_t>(crc32(crc, data, static_cast<uInt>(length)));
 }
 
+// The byte holds every move of the biggest cube: its layers 0..N-1 in three
+// bits, the widths 1..N-1 of its wide turns in two.
+static_assert(kMaxCubeSize - 1 <= 7 && kMaxCubeSize - 1 <= 4,
+              "a move of the biggest cube fits its byte");
+
 uint8_t PackMove(const VEKMove& m) {
   return static_cast<uint8_t>((m.Axis & 3) | (m.Layer & 7) << 2 | (m.Sign < 0 ? 1 << 5 : 0) |
                               ((m.Width - 1) & 3) << 6);
@@ -145,7 +150,7 @@ int LoadGameWithTrailer(VEKBigCube& Cube, const std::string& FileName,
 
 std::optional<SavedGameSummary> ReadSavedGameSummary(const std::string& FileName) {
   std::string bytes;
-  const std::size_t most = VEKBigCube::SavedGameBytes(5) + kMaxTrailerBytes;
+  const std::size_t most = VEKBigCube::SavedGameBytes(kMaxCubeSize) + kMaxTrailerBytes;
   if (safefile::ReadRegular(FileName, most, bytes) != safefile::ReadResult::Ok) return std::nullopt;
   const auto* data = reinterpret_cast<const uint8_t*>(bytes.data());
   SavedGameSummary summary;

@@ -14,7 +14,7 @@ namespace {
 constexpr int32_t kMagic = 114;
 constexpr std::size_t kHeaderBytes = 8;
 constexpr std::size_t kCubieBytes = kPointsPerCubie * 12;
-// The most a reader ever needs: the header and the points of a 5x5x5 cube.
+// The most a reader ever needs: the header and the points of the biggest cube.
 constexpr std::size_t kMaxGameBytes = kHeaderBytes + kCubieBytes * kMaxCubies;
 
 void PutFloat(std::vector<uint8_t>& out, float value) {
@@ -31,9 +31,10 @@ float GetFloat(const uint8_t* p) {
 }
 
 // No game reaches a coordinate beyond this: the biggest cube stays within
-// 4 * sqrt(3) of the centre whatever turns it makes. A huge finite value
-// would pass the other checks, and the next turn would make it infinite.
+// kMaxCornerDistance of the centre whatever turns it makes. A huge finite
+// value would pass the other checks, and the next turn would make it infinite.
 constexpr float kMaxCoordinate = 100.0f;
+static_assert(kMaxCoordinate > kMaxCornerDistance, "every game's points are within the bound");
 
 // How far a cubie's centre may lie from its grid place: a quarter of the 1.6
 // between layers. Turns drift by thousandths in the longest games; points
@@ -44,7 +45,7 @@ constexpr double kMaxCentreOffset = 0.4;
 // no two near the same one.
 bool CentresFormACube(const uint8_t* Points, int n) {
   bool taken[kMaxCubies] = {};
-  const int cubies = n * n * n;
+  const int cubies = CubiesOf(n);
   for (int b = 0; b < cubies; ++b) {
     const uint8_t* centre = Points + kCubieBytes * static_cast<std::size_t>(b);
     int place = 0;
@@ -111,14 +112,14 @@ int VEKBigCube::LoadFromFile(const std::string& FileName, GameFileError* Error,
 }
 
 std::size_t VEKBigCube::SavedGameBytes(int Size) {
-  return kHeaderBytes + kCubieBytes * static_cast<std::size_t>(Size * Size * Size);
+  return kHeaderBytes + kCubieBytes * static_cast<std::size_t>(CubiesOf(Size));
 }
 
 int VEKBigCube::SavedGameSize(const uint8_t* Data, std::size_t Length) {
   if (Length < kHeaderBytes) return 0;
   if (static_cast<int32_t>(GetUint32(Data)) != kMagic) return 0;
   const int32_t n = static_cast<int32_t>(GetUint32(Data + 4));
-  if (n < 2 || n > 5) return 0;
+  if (!IsSupportedCubeSize(n)) return 0;
   const std::size_t cubies = static_cast<std::size_t>(n) * n * n;
   if (Length < kHeaderBytes + kCubieBytes * cubies) return 0;
   // Also false for NaN.

@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "puzzle/CubeSizes.h"
 #include "puzzle/MoveHistory.h"
 #include "render/VekMath.h"
 #include "resources/Resources.h"
@@ -23,9 +24,10 @@ enum class GameFileError {
 };
 
 constexpr int kPointsPerCubie = 49;
-constexpr int kMaxCubies = 125;
-// Ten textures (blank and 1..9) plus the numbers 10..25 of the big cubes.
-constexpr int kTextureCount = tessaro::kDigitImageCount;
+// The blank facelet and the numbers 1..N^2 of the biggest cube.
+constexpr int kTextureCount = kDigitImagesNeeded;
+static_assert(tessaro::kDigitImageCount >= kTextureCount,
+              "the resources carry a picture for every number the biggest cube shows");
 constexpr int kTexelBytes = 128 * 128 * 4;
 // How far a turned cubie may drift from the grid and still count as on it:
 // far beyond rounding, far below the 1.6 between neighbouring layers.
@@ -98,7 +100,7 @@ struct VEKBigCube {
   VEKBigCube(const VEKBigCube&) = delete;
   VEKBigCube& operator=(const VEKBigCube&) = delete;
 
-  // Rebuilds the solved cube of that size (2..5; other sizes change nothing).
+  // Rebuilds the solved cube of that size; an unsupported size changes nothing.
   void Build(int NewSize);
   void Draw(bool Select) const;
   void ApplyBodyColor();

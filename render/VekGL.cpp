@@ -260,7 +260,8 @@ void DrawLayerOutline(const VEKBigCube& cube, const VEKMove& move) {
 
 void VEKGL::DrawPass(int Pass, double Aspect) {
   glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
-  AccPerspective(30.0, Aspect, 2.0, 40.0, kJitter[Pass][0], kJitter[Pass][1], 0.0, 0.0, 1.0);
+  AccPerspective(30.0, Aspect, kNearPlane, kFarPlane, kJitter[Pass][0], kJitter[Pass][1], 0.0, 0.0,
+                 1.0);
   mesh_.Draw();
   if (Hint && Hint->ValidFor(Cube->Size)) DrawLayerOutline(*Cube, *Hint);
 }

@@ -7,6 +7,7 @@
 #include <optional>
 #include <vector>
 
+#include "puzzle/CubeSizes.h"
 #include "puzzle/MoveHistory.h"
 #include "render/CubeMesh.h"
 #include "render/VekMath.h"
@@ -20,13 +21,29 @@ constexpr int kMaxPasses = 16;
 // Sub-pixel offsets of the antialiasing passes, in pixels.
 extern const double kJitter[kMaxPasses][2];
 
-// The zoom keeps the whole cube between the frame's near (2) and far (40)
-// planes, whatever the view direction: the corners of the biggest cube
-// (5x5x5, 4 units out along each axis) lie 4 * sqrt(3) = 6.93 from the
-// centre, so the eye stays between 2 + 6.93 and 40 - 6.93 from the origin.
-// A zoom step that would leave this range is not taken.
-constexpr float kMinEyeDistance = 8.93f;
-constexpr float kMaxEyeDistance = 33.07f;
+// The frame's near and far planes, as distances from the eye.
+constexpr double kNearPlane = 2.0;
+constexpr double kFarPlane = 40.0;
+
+namespace vekgl_detail {
+// x rounded to hundredths, up or down, so that the bound lies on the safe side.
+constexpr float Hundredths(double x, bool up) {
+  const double h = x * 100;
+  long long whole = static_cast<long long>(h);
+  if (up && whole < h) ++whole;
+  return static_cast<float>(static_cast<double>(whole) / 100);
+}
+}  // namespace vekgl_detail
+
+// The zoom keeps the whole cube between the near and far planes, whatever
+// the view direction: the corners of the biggest cube lie kMaxCornerDistance
+// (6.93 for the 5x5x5) from the centre, so the eye stays between 2 + 6.93 and
+// 40 - 6.93 from the origin: 8.93 and 33.07. A zoom step that would leave
+// this range is not taken.
+constexpr float kMinEyeDistance =
+    vekgl_detail::Hundredths(kNearPlane + kMaxCornerDistance, true);
+constexpr float kMaxEyeDistance =
+    vekgl_detail::Hundredths(kFarPlane - kMaxCornerDistance, false);
 
 // Shift byte of mouse and key events.
 enum : uint8_t {

@@ -4,6 +4,7 @@
 #include <cstdlib>
 
 #include "puzzle/CubeDirections.h"
+#include "puzzle/CubeSizes.h"
 #include "puzzle/HomeLook.h"
 
 namespace solver {
@@ -69,7 +70,10 @@ std::vector<CubieState> LookingTheSame(const CubieState& Position) {
   const int n = Position.Size;
   std::vector<CubieState> out;
   const std::size_t count = static_cast<std::size_t>(n) * n * n;
-  if (n < 3 || n > 5 || Position.Piece.size() != count || Position.Rotation.size() != count) return out;
+  if (n < 3 || !IsSupportedCubeSize(n) || Position.Piece.size() != count ||
+      Position.Rotation.size() != count) {
+    return out;
+  }
   for (std::size_t p = 0; p < count; ++p) {
     if (Position.Piece[p] < 0 || Position.Piece[p] >= static_cast<int>(count)) return out;
     if (Position.Rotation[p] < 0 || Position.Rotation[p] >= kRotations) return out;

@@ -1,3 +1,4 @@
+#include "puzzle/CubeSizes.h"
 #include "puzzle/VekCube.h"
 #include "solver/LookAlike.h"
 #include "solver/Solver.h"
@@ -5,14 +6,41 @@
 namespace solver {
 
 namespace {
-Solution SolveBySize(const CubieState& Position, const std::atomic<bool>& Cancel) {
-  switch (Position.Size) {
-    case 2: return SolveTwo(Position, Cancel);
-    case 3: return SolveThree(Position, Cancel);
-    case 4:
-    case 5: return SolveBig(Position, Cancel);
-    default: return {Solution::Outcome::OffGrid, {}};
+using SizeSolver = Solution (*)(const CubieState&, const std::atomic<bool>&);
+
+// The code that solves each cube size.
+struct SolverOfSize {
+  int Size;
+  SizeSolver Solve;
+};
+constexpr SolverOfSize kSolvers[] = {
+    {2, SolveTwo},
+    {3, SolveThree},
+    {4, SolveBig},
+    {5, SolveBig},
+};
+
+constexpr SizeSolver SolverFor(int n) {
+  for (const SolverOfSize& s : kSolvers) {
+    if (s.Size == n) return s.Solve;
   }
+  return nullptr;
+}
+
+constexpr bool SolversMatchSizes() {
+  for (const SolverOfSize& s : kSolvers) {
+    if (!IsSupportedCubeSize(s.Size)) return false;
+  }
+  for (int n = kMinCubeSize; n <= kMaxCubeSize; ++n) {
+    if (!SolverFor(n)) return false;
+  }
+  return true;
+}
+static_assert(SolversMatchSizes(), "every supported cube size has a solver, and no other");
+
+Solution SolveBySize(const CubieState& Position, const std::atomic<bool>& Cancel) {
+  const SizeSolver solve = SolverFor(Position.Size);
+  return solve ? solve(Position, Cancel) : Solution{Solution::Outcome::OffGrid, {}};
 }
 }  // namespace
 

@@ -4,6 +4,8 @@
 #include <cmath>
 #include <cstdlib>
 
+#include "puzzle/CubeSizes.h"
+
 namespace snapshot {
 namespace {
 
@@ -102,6 +104,7 @@ struct OptionInfo {
   const char* expects;  // for the error message; nullptr: the option takes no value
 };
 
+static_assert(kMinCubeSize == 2 && kMaxCubeSize == 5, "--size's message names the sizes");
 constexpr OptionInfo kOptions[] = {
     {"--size", ActionKind::Size, "a cube size 2..5"},
     {"--load", ActionKind::Load, "a file name"},
@@ -128,7 +131,7 @@ constexpr OptionInfo kOptions[] = {
 
 bool ParseValue(const std::string& value, Action& action) {
   switch (action.Kind) {
-    case ActionKind::Size: return ParseUnsigned(value, 2, 5, action.Number);
+    case ActionKind::Size: return ParseUnsigned(value, kMinCubeSize, kMaxCubeSize, action.Number);
     case ActionKind::Scramble: return ParseUnsigned(value, 0, 0x7FFFFFFF, action.Number);
     case ActionKind::Seed: return ParseUnsigned(value, 0, 0xFFFFFFFF, action.Number);
     case ActionKind::Passes: return ParseUnsigned(value, 1, 16, action.Number);

@@ -19,8 +19,8 @@ namespace {
 constexpr int32_t kQualityPasses[] = {1, 2, 3, 4, 5, 6, 8, 9, 12, 16};
 constexpr int32_t kSpeedDegrees[] = {1, 2, 3, 5, 6, 9, 10, 30, 45};
 
-constexpr int kMinSize = 2;
-const char* const kSizeNames[] = {"2x2x2", "3x3x3", "4x4x4", "5x5x5"};
+constexpr int kMinSize = kMinCubeSize;
+wxString SizeName(int n) { return wxString::Format("%dx%dx%d", n, n, n); }
 
 // Positions the controls take before the live values fill them, and keep
 // when a live value is none of their table's.
@@ -82,7 +82,7 @@ void TOptionsForm::CreateControls() {
   HQRCheckBox = new wxCheckBox(GroupBox3, wxID_ANY, wxEmptyString);
   Label13 = new wxStaticText(TabSheet1, wxID_ANY, Text("*Размер кубика:"));
   ComboBoxSize = new wxChoice(TabSheet1, wxID_ANY);
-  for (const char* name : kSizeNames) ComboBoxSize->Append(name);
+  for (int n = kMinSize; n <= kMaxCubeSize; ++n) ComboBoxSize->Append(SizeName(n));
   ComboBoxSize->SetSelection(3 - kMinSize);
 
   auto* shuffleRow = new wxBoxSizer(wxHORIZONTAL);

@@ -7,6 +7,7 @@
 #include "app/settings/SettingsPath.h"
 #include "game/GameRecords.h"
 #include "game/GameTexts.h"
+#include "puzzle/CubeSizes.h"
 
 namespace {
 
@@ -46,7 +47,7 @@ GameSettings ReadSettings(const IniFile& ini) {
   s.TimeoutRotate = ini.ReadInteger(kSection, "TimeoutRotate", 10000);
   if (s.TimeoutRotate < 0) s.TimeoutRotate = 10000;
   s.CubeSize = ini.ReadInteger(kSection, "CubeSize", 3);
-  if (s.CubeSize < 2 || s.CubeSize > 5) s.CubeSize = 3;
+  if (!IsSupportedCubeSize(s.CubeSize)) s.CubeSize = 3;
   return s;
 }
 

@@ -18,7 +18,7 @@ struct GameSettings {
   bool ShowShuffle = true;  // the scramble animated; off, only its end is drawn
   bool RotateAntiAlias = false;
   int32_t TimeoutRotate = 10000;  // idle time, ms
-  int32_t CubeSize = 3;           // small cubes along an edge, 2...5
+  int32_t CubeSize = 3;           // small cubes along an edge (puzzle/CubeSizes.h)
 };
 
 // "/opt/t/tessaro3d" -> "/opt/t/tessaro3d.ini", "/x/game.bin" -> "/x/game.ini".

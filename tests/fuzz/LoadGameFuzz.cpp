@@ -53,7 +53,7 @@ void CheckTrailer(const uint8_t* data, size_t size, int cubeSize, const std::vec
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   // The input as a bare trailer, for every cube size.
   if (size >= 4 && std::memcmp(data, "T3DG", 4) == 0) {
-    for (int n = 2; n <= 5; ++n) CheckTrailer(data, size, n, {}, nullptr);
+    for (int n = kMinCubeSize; n <= kMaxCubeSize; ++n) CheckTrailer(data, size, n, {}, nullptr);
   }
 
   VEKBigCube& cube = Cube();

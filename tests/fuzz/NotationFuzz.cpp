@@ -5,11 +5,12 @@
 #include <cstdlib>
 #include <string_view>
 
+#include "puzzle/CubeSizes.h"
 #include "puzzle/Notation.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
   const std::string_view text(reinterpret_cast<const char*>(data), size);
-  for (int cube = 2; cube <= 5; ++cube) {
+  for (int cube = kMinCubeSize; cube <= kMaxCubeSize; ++cube) {
     const notation::Parsed parsed = notation::Parse(text, cube);
     if (!parsed.Ok()) {
       // The bad move lies in the text; its name is at most 24 bytes, each

@@ -139,7 +139,7 @@ TEST(Textures, EveryLaterBuildReusesTheSameTextures) {
 TEST(Textures, EachFaceletNamesTheTextureOfItsNumber) {
   Scene scene(64, 64);
   VEKBigCube& cube = scene.Cube();
-  for (int n = 2; n <= 5; ++n) {
+  for (int n = kMinCubeSize; n <= kMaxCubeSize; ++n) {
     cube.Build(n);
     ASSERT_EQ(cube.CubieCount, n * n * n);
     std::vector<int> outer(n * n * n * 6, 0);  // the number a face shows, 0 when hidden

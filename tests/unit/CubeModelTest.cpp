@@ -114,7 +114,7 @@ TEST(BigCube, BuildOutsideTwoToFiveChangesNothing) {
 }
 
 TEST(BigCube, GridOfEverySize) {
-  for (int n = 2; n <= 5; ++n) {
+  for (int n = kMinCubeSize; n <= kMaxCubeSize; ++n) {
     auto cube = std::make_unique<VEKBigCube>();
     cube->Build(n);
     EXPECT_EQ(cube->CubieCount, n * n * n);
@@ -160,7 +160,7 @@ TEST(BigCubeDigits, ThreeCubeFacesReadOneToNine) {
 }
 
 TEST(BigCubeDigits, EveryFaceOfEverySizeReadsOneToNSquared) {
-  for (int n = 2; n <= 5; ++n) {
+  for (int n = kMinCubeSize; n <= kMaxCubeSize; ++n) {
     auto cube = CubeWithNamedTextures(n);
     std::map<int, std::vector<int>> digitsByFace;
     int outerFaces = 0;

@@ -11,7 +11,7 @@ using solver::CubieState;
 using solver::ReadCubies;
 
 TEST(CubieStateTest, TurnsAsTheCubeDoes) {
-  for (int n = 2; n <= 5; ++n) {
+  for (int n = kMinCubeSize; n <= kMaxCubeSize; ++n) {
     auto renderer = HeadlessRenderer(n);
     VEKBigCube& cube = *renderer->Cube;
     ASSERT_EQ(ReadCubies(cube), CubieState::Solved(n));
@@ -38,7 +38,7 @@ TEST(CubieStateTest, ACubieOffTheGridIsNoState) {
 }
 
 TEST(CubieStateTest, AtHomeHoldsForTheWholeCubeTurnedOnly) {
-  for (int n = 2; n <= 5; ++n) {
+  for (int n = kMinCubeSize; n <= kMaxCubeSize; ++n) {
     CubieState state = CubieState::Solved(n);
     EXPECT_TRUE(solver::AtHome(state));
     // Every layer of an axis: the whole cube turned.

@@ -72,7 +72,7 @@ class TrailerFiles : public ::testing::Test {
 
 TEST(GameTrailer, BytesRoundTripForEverySize) {
   const std::vector<uint8_t> game = SomeGame(7);
-  for (int n = 2; n <= 5; ++n) {
+  for (int n = kMinCubeSize; n <= kMaxCubeSize; ++n) {
     const GameTrailer t = SomeTrailer(n, 40, static_cast<uint32_t>(n));
     const std::vector<uint8_t> bytes = EncodeGameTrailer(t, game);
     ASSERT_EQ(bytes.size(), kTrailerFixedBytes + 40 + 4 + t.Scramble.size());
@@ -191,7 +191,7 @@ TEST(GameTrailer, TheCountIsBoundedToWhatTheCounterShowsAndSavedAtTheBound) {
 TEST_F(TrailerFiles, SaveAndLoadResumeTheGameAndItsHistory) {
   vekrandom::FixClockSeed(4u);
   std::mt19937 random(8);
-  for (int n = 2; n <= 5; ++n) {
+  for (int n = kMinCubeSize; n <= kMaxCubeSize; ++n) {
     auto game = HeadlessRenderer(n, 45);
     VEKBigCube& cube = *game->Cube;
     cube.Shuffle(6);

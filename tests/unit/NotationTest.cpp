@@ -163,7 +163,7 @@ TEST(Notation, MovesAreRenamedForAnotherView) {
 // Every turn the game can record (the turn code replaying it), written out
 // and played back from the text: the notation turns what the game turns.
 TEST(Notation, RecordedTurnsAreWrittenAsTheMovesThatMakeThem) {
-  for (int n = 2; n <= 5; ++n) {
+  for (int n = kMinCubeSize; n <= kMaxCubeSize; ++n) {
     for (uint8_t axis = 0; axis < 3; ++axis) {
       for (uint8_t layer = 0; layer < n; ++layer) {
         for (uint8_t width = 1; layer + width <= n && width < n; ++width) {
@@ -217,7 +217,7 @@ TEST(Notation, StickersAreWrittenAsCubeProgramsWriteThem) {
   // Sequences of known order come home, and not before.
   std::string sexy, halves;
   for (int i = 0; i < 6; ++i) sexy += "R U R' U' ", halves += "R2 U2 ";
-  for (int n = 2; n <= 5; ++n) {
+  for (int n = kMinCubeSize; n <= kMaxCubeSize; ++n) {
     EXPECT_EQ(Facelets(n, sexy), Facelets(n, "")) << n;
     EXPECT_EQ(Facelets(n, halves), Facelets(n, "")) << n;
     EXPECT_NE(Facelets(n, "R U R' U'"), Facelets(n, "")) << n;

@@ -90,7 +90,7 @@ TEST_F(SavedGame, LayoutAndLengthForEverySize) {
 
 TEST_F(SavedGame, RoundTripRestoresEveryPointBitForBit) {
   vekrandom::FixClockSeed(99u);
-  for (int n = 2; n <= 5; ++n) {
+  for (int n = kMinCubeSize; n <= kMaxCubeSize; ++n) {
     auto saved = HeadlessRenderer(n, 30);
     saved->Cube->Shuffle(25);
     saved->Cube->Cubies[1].Points[7].Z = 1.0e-30f;  // any finite value survives

@@ -43,14 +43,14 @@ std::tuple<long, long, long, long, long, long> Orientation(const VEKBigCube& cub
 }  // namespace
 
 TEST(Solved, TheHomeCubeOfEverySize) {
-  for (int n = 2; n <= 5; ++n) {
+  for (int n = kMinCubeSize; n <= kMaxCubeSize; ++n) {
     auto renderer = HeadlessRenderer(n);
     EXPECT_TRUE(renderer->Cube->IsSolved()) << n;
   }
 }
 
 TEST(Solved, EachOfThe24WholeCubeRotationsIsSolvedAndOneLayerLessIsNot) {
-  for (int n = 2; n <= 5; ++n) {
+  for (int n = kMinCubeSize; n <= kMaxCubeSize; ++n) {
     std::set<std::tuple<long, long, long, long, long, long>> seen;
     // Every sequence of up to four whole-cube quarter turns about X, Y and Z
     // reaches all 24 rotations.
@@ -107,7 +107,7 @@ TEST(Solved, ATurnedCentreFaceletIsNotSolved) {
 // A commutator of the second layers across X and Y moves six visible cubies
 // of every size from 3 up, and they come back as others with the same digits.
 TEST(Solved, LookAlikeCubiesThatTradedPlacesStillReadSolved) {
-  for (int n = 3; n <= 5; ++n) {
+  for (int n = 3; n <= kMaxCubeSize; ++n) {
     auto renderer = HeadlessRenderer(n, 90);
     VEKBigCube& cube = *renderer->Cube;
     for (const auto& t : {std::pair{0, +1}, std::pair{1, -1}, std::pair{0, -1}, std::pair{1, +1}})
@@ -125,7 +125,7 @@ TEST(Solved, LookAlikeCubiesThatTradedPlacesStillReadSolved) {
 // One layer a quarter turn off, and (on odd sizes) a face's middle cubie
 // turned in place: its digit lies on its side or upside down.
 TEST(Solved, NoOneLayerTurnAndNoTurnedCentreDigitIsSolved) {
-  for (int n = 2; n <= 5; ++n) {
+  for (int n = kMinCubeSize; n <= kMaxCubeSize; ++n) {
     for (int axis = 0; axis < 3; ++axis) {
       for (int layer = 0; layer < n; ++layer) {
         for (int sign : {+1, -1}) {
@@ -169,7 +169,7 @@ TEST(Solved, TheHiddenCoreIsNotReadButAVisibleCubieIs) {
 
 TEST(Solved, AScrambleUndoneMoveByMove) {
   std::mt19937 random(2024);
-  for (int n = 2; n <= 5; ++n) {
+  for (int n = kMinCubeSize; n <= kMaxCubeSize; ++n) {
     auto renderer = HeadlessRenderer(n, 45);
     VEKBigCube& cube = *renderer->Cube;
     const int moves = 12;

@@ -146,7 +146,7 @@ TEST(TurnSpeed, AnUnusableSpeedStillTurnsAQuarterTurn) {
 
 TEST_F(SeededScramble, KMovesTurnKLayersAndLeaveTheCubeIntact) {
   for (int speed : {5, 45, 1}) {
-    for (int n = 2; n <= 5; ++n) {
+    for (int n = kMinCubeSize; n <= kMaxCubeSize; ++n) {
       auto renderer = HeadlessRenderer(n, speed);
       VEKBigCube& cube = *renderer->Cube;
       const VEKVector centre = cube.Cubies[(n * n * n) / 2].Points[0];

@@ -25,7 +25,7 @@ namespace {
 
 TEST(Undo, KRandomDragsThenKUndosRestoreEveryPointAndKRedosReplayThem) {
   std::mt19937 random(77);
-  for (int n = 2; n <= 5; ++n) {
+  for (int n = kMinCubeSize; n <= kMaxCubeSize; ++n) {
     for (int speed : {45, 9}) {
       auto renderer = HeadlessRenderer(n, speed);
       VEKBigCube& cube = *renderer->Cube;
