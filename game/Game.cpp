@@ -4,7 +4,6 @@
 #include <cerrno>
 
 #include "game/GameRecords.h"
-#include "game/GameTexts.h"
 #include "game/ResumeStore.h"
 #include "interaction/PlayNotation.h"
 #include "puzzle/VekCube.h"
@@ -50,7 +49,7 @@ bool Game::NewGameFrom(int size, const std::vector<notation::Move>& scramble, VE
 bool Game::StartScrambled(int size, const std::function<bool()>& scramble) {
   paused_ = false;
   ForgetHelp();
-  view_.ShowStatus(gametext::kScrambling);
+  view_.ShowStatus(StatusKind::Scrambling);
   kept_.Discard();
   // A new game is no opened file: Save asks for a name rather than write
   // this game over the one that was opened.
@@ -78,11 +77,11 @@ bool Game::StartScrambled(int size, const std::function<bool()>& scramble) {
   scrambleText_ = NotationText(cube_.ScrambleMoves, FaceFrame{}, cube_.Size);
   restingStatus_.clear();
   StartClock(0);
-  view_.ShowStatus(gametext::kReady);
+  view_.ShowStatus(StatusKind::Ready);
   return true;
 }
 
-void Game::HintShown(const std::string& status) {
+void Game::HintShown(const GameStatus& status) {
   // The hint's text stays on the line, over drags that turn nothing, until a turn.
   hintStatus_ = status;
   view_.ShowStatus(hintStatus_);
@@ -106,7 +105,7 @@ bool Game::PlaySolution(const std::vector<VEKMove>& moves) {
   solutionPlayed_.clear();
   playingMoves_ = playingSolution_ = true;
   cube_.StopShuffle = false;
-  view_.ShowStatus(gametext::kSolving);
+  view_.ShowStatus(StatusKind::Solving);
   view_.ShowScrambling(true);
   view_.ShowGame();
   bool all = true;
@@ -119,7 +118,7 @@ bool Game::PlaySolution(const std::vector<VEKMove>& moves) {
   playingMoves_ = playingSolution_ = false;
   const bool solved = all && cube_.IsSolved();
   if (solved) phase_ = Phase::Solved;
-  restingStatus_ = solved ? gametext::kSolvedByComputer : gametext::kSolutionStopped;
+  restingStatus_ = solved ? StatusKind::SolvedByComputer : StatusKind::SolutionStopped;
   view_.ShowScrambling(false);
   view_.ShowGame();
   view_.ShowStatus(restingStatus_);
@@ -239,11 +238,11 @@ void Game::Tick() {
 
 void Game::BeginGesture() {
   restingStatus_.clear();
-  view_.ShowStatus(gametext::kTurning);
+  view_.ShowStatus(StatusKind::Turning);
 }
 
 void Game::EndGesture() {
-  view_.ShowStatus(!restingStatus_.empty() ? restingStatus_ : !hintStatus_.empty() ? hintStatus_ : gametext::kReady);
+  view_.ShowStatus(!restingStatus_.empty() ? restingStatus_ : !hintStatus_.empty() ? hintStatus_ : StatusKind::Ready);
 }
 
 bool Game::Step(bool undo) {
@@ -268,7 +267,7 @@ void Game::PlayerTurned() {
 
 void Game::KeepOrSay() {
   if (Running() && !Keep()) {
-    restingStatus_ = gametext::KeepFailed(errno, kept_.Where());
+    restingStatus_ = GameStatus::FileFailed(StatusKind::KeepFailed, errno, kept_.Where());
     view_.ShowStatus(restingStatus_);
   }
 }
@@ -281,7 +280,7 @@ void Game::Solve() {
   const bool record = scrambleTurns_ >= static_cast<uint32_t>(kRecordScrambleTurns) && records_.Offer(cube_.Size, solve);
   scrambleTurns_ = 0;
   solvedWithRecord_ = record;
-  restingStatus_ = gametext::Solved(seconds_, counted_, record, helpUsed_);
+  restingStatus_ = GameStatus::Solved(seconds_, counted_, record, helpUsed_);
   kept_.Discard();  // a finished game is nothing to continue
   view_.ShowGame();
   if (record) view_.KeepRecords();

@@ -14,7 +14,6 @@
 #include "app/toolkit/ProgramInfo.h"
 #include "app/toolkit/Shell.h"
 #include "app/toolkit/Text.h"
-#include "game/GameTexts.h"
 
 MainFormServices CompleteServices(MainFormServices services, wxWindow& parent) {
   if (!services.Chooser) services.Chooser = &DialogFileChooser();

@@ -3,7 +3,7 @@
 #include "app/toolkit/Text.h"
 #include "app/window/MainForm.h"
 #include "app/window/TurnQuality.h"
-#include "game/GameTexts.h"
+#include "texts/Texts.h"
 #include "puzzle/VekCube.h"
 #include "puzzle/ViewFaces.h"
 #include "render/VekGL.h"
@@ -16,18 +16,18 @@ void TMainForm::SearchSolution(bool whole) {
   if (!game_ || Animating() || Scrambling() || game_->Paused()) return;
   const solver::Reading reading = solver::Read(*Renderer->Cube);
   if (reading.Result == solver::Solution::Outcome::OffGrid) {
-    SetStatus(Text(gametext::kCubieOffGrid));
+    SetStatus(Text(TextId::CubieOffGrid));
     return;
   }
   if (reading.ReadsSolved) {
-    SetStatus(Text(gametext::kSolvedAlready));
+    SetStatus(Text(TextId::SolvedAlready));
     return;
   }
   // The hint asked for is shown already: it stays as it is.
   if (!whole && hintFor_ == reading.Position) return;
   wholeSolution_ = whole;
   searchedFor_ = reading.Position;
-  SetStatus(Text(gametext::kSearching));
+  SetStatus(Text(TextId::Searching));
   solveTask_.Start(reading.Position, [this] { CallAfter(&TMainForm::SolutionFound); });
 }
 
@@ -40,18 +40,18 @@ void TMainForm::SolutionFound() {
   if (solver::ReadCubies(*Renderer->Cube) != position) return;
   using Outcome = solver::Solution::Outcome;
   if (solution.Result != Outcome::Found) {
-    if (solution.Result == Outcome::Unreachable) SetStatus(Text(gametext::kCannotBeSolved));
+    if (solution.Result == Outcome::Unreachable) SetStatus(Text(TextId::CannotBeSolved));
     return;
   }
   if (solution.Moves.empty()) {
-    SetStatus(Text(gametext::kSolvedAlready));
+    SetStatus(Text(TextId::SolvedAlready));
     return;
   }
   if (!wholeSolution_) {
     Renderer->Hint = solution.Moves.front();
     hintFor_ = position;
     const FaceFrame view = FacesSeenFrom(Renderer->Camera.Eye, Renderer->Camera.Up);
-    game_->HintShown(gametext::Hint(NotationText({solution.Moves.front()}, view, Renderer->Cube->Size)));
+    game_->HintShown(GameStatus::Hint(NotationText({solution.Moves.front()}, view, Renderer->Cube->Size)));
     WakeFrameTimer();
     return;
   }
