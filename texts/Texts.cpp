@@ -174,4 +174,6 @@ std::string SettingsNotWritten(int error, const std::string& path) {
   return Fill(TextId::SettingsNotWrittenPattern, {Problem(safefile::WriteProblem(error, path)), path});
 }
 
+std::string FileExistsQuestion(const std::string& name) { return Fill(TextId::FileExistsPattern, {name}); }
+
 }  // namespace texts

@@ -70,4 +70,7 @@ std::string SettingsNotRead(int error);
 // It could not be written (errno of the save, its path).
 std::string SettingsNotWritten(int error, const std::string& path);
 
+// Asked before a file of that name is replaced.
+std::string FileExistsQuestion(const std::string& name);
+
 }  // namespace texts

@@ -27,11 +27,6 @@
 #include "puzzle/ViewFaces.h"
 #include "render/VekGL.h"
 
-namespace {
-const char* const kGameFilter = "Tessaro File|*.cube";
-
-}  // namespace
-
 void TMainForm::BindCommands() {
   using Handler = void (TMainForm::*)();
   const std::pair<int, Handler> commands[] = {
@@ -165,7 +160,7 @@ void TMainForm::N7Click() {
   const wxString before = StatusText();
   SetStatus(Text(TextId::Loading));
   wxString chosen;
-  if (!services_.Chooser->ChooseOpen(this, kGameFilter, chosen)) {
+  if (!services_.Chooser->ChooseOpen(this, Text(TextId::GameFileFilter), chosen)) {
     SetStatus(before);  // nothing was loaded: the line says what it said
     return;
   }
@@ -187,7 +182,7 @@ void TMainForm::N8Click() {
 void TMainForm::N9Click() {
   SetStatus(Text(TextId::Saving));
   wxString chosen;
-  if (services_.Chooser->ChooseSave(this, kGameFilter, ProposedGameFileName(), "cube", chosen) &&
+  if (services_.Chooser->ChooseSave(this, Text(TextId::GameFileFilter), ProposedGameFileName(), "cube", chosen) &&
       !chosen.empty()) {
     game_->SaveTo(chosen.ToStdString(wxConvUTF8), true);
     return;

@@ -73,6 +73,7 @@ TEST(Texts, TextsWithFiguresReadAsBefore) {
       {texts::SettingsNotRead(ENAMETOOLONG), read + "слишком длинное имя файла" + readEnd},
       {texts::SettingsNotRead(EIO), read + "ошибка чтения" + readEnd},
       {texts::SettingsNotWritten(ENOSPC, "/x/t.ini"), "Не удалось записать файл настроек (нет места на диске):\n/x/t.ini"},
+      {texts::FileExistsQuestion("a.cube"), "Файл «a.cube» уже существует.\nЗаменить его?"},
   };
   for (const auto& [said, expected] : cases) EXPECT_EQ(said, expected);
 }
