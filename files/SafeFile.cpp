@@ -201,19 +201,19 @@ bool Replace(const std::string& path, std::string_view content) {
   return true;
 }
 
-const char* FailureReason(int error, const std::string& path) {
+FileProblem WriteProblem(int error, const std::string& path) {
   switch (error) {
     case ENOSPC:
     case EDQUOT:
-      return "нет места на диске";
+      return FileProblem::NoSpace;
     case ENAMETOOLONG:
-      return "слишком длинное имя файла";
+      return FileProblem::NameTooLong;
     case EROFS:
-      return "папка недоступна для записи";
+      return FileProblem::FolderNotWritable;
     case ENOENT:
-      return "нет такой папки";
+      return FileProblem::NoSuchFolder;
     case ENOTDIR:
-      return "на месте папки файл";
+      return FileProblem::FileForFolder;
     case EACCES:
     case EPERM: {
       // The same error for the file and for its folder: look which it was.
@@ -221,33 +221,33 @@ const char* FailureReason(int error, const std::string& path) {
       struct stat st {};
       if (ResolveLinks(path, target) && ::stat(target.c_str(), &st) == 0 && S_ISREG(st.st_mode) &&
           !MayWrite(target, st))
-        return "файл только для чтения";
-      return "папка недоступна для записи";
+        return FileProblem::ReadOnlyFile;
+      return FileProblem::FolderNotWritable;
     }
     default:
-      return "ошибка записи";
+      return FileProblem::WriteFailed;
   }
 }
 
-const char* ReadFailureReason(int error) {
+FileProblem ReadProblem(int error) {
   switch (error) {
     case EACCES:
     case EPERM:
-      return "нет прав на чтение";
+      return FileProblem::NoReadPermission;
     case EISDIR:
-      return "на его месте папка";
+      return FileProblem::FolderForFile;
     case EINVAL:
-      return "это не обычный файл";
+      return FileProblem::NotRegular;
     case EILSEQ:
-      return "в нём не текст";
+      return FileProblem::NotText;
     case ELOOP:
-      return "ссылки ведут по кругу";
+      return FileProblem::LinkLoop;
     case ENOTDIR:
-      return "на месте папки файл";
+      return FileProblem::FileForFolder;
     case ENAMETOOLONG:
-      return "слишком длинное имя файла";
+      return FileProblem::NameTooLong;
     default:
-      return "ошибка чтения";
+      return FileProblem::ReadFailed;
   }
 }
 

@@ -37,16 +37,29 @@ ReadResult ReadRegular(const std::string& path, std::size_t maxBytes, std::strin
 //   ELOOP, ENOENT, ENOTDIR links without end, a missing folder, a file taken for one
 bool Replace(const std::string& path, std::string_view content);
 
-// Why Replace(path, ...) failed with errno `error`, in a few Russian words
-// (UTF-8) for the player: "нет места на диске", "папка недоступна для
-// записи", "файл только для чтения", "слишком длинное имя файла", "нет такой
-// папки", "на месте папки файл", or else "ошибка записи". EACCES is the same for a file and its folder: the file at
-// path is looked at to tell them apart.
-const char* FailureReason(int error, const std::string& path);
+// What kept a file from being written or read, for the player to be told
+// (texts/ puts it in words).
+enum class FileProblem {
+  NoSpace,           // disk or quota full
+  NameTooLong,
+  FolderNotWritable, // also a read-only file system
+  NoSuchFolder,
+  FileForFolder,     // a file stands where a folder of the path should
+  ReadOnlyFile,
+  WriteFailed,       // any other write error
+  NoReadPermission,
+  FolderForFile,     // a folder stands where the file should
+  NotRegular,        // a FIFO, a device or a socket
+  NotText,           // EILSEQ
+  LinkLoop,
+  ReadFailed,        // any other read error
+};
 
-// Why a file that exists could not be read (errno `error`), in a few Russian
-// words: "нет прав на чтение", "на его месте папка", "это не обычный файл",
-// "в нём не текст" (EILSEQ), or else "ошибка чтения".
-const char* ReadFailureReason(int error);
+// Why Replace(path, ...) failed with errno `error`. EACCES is the same for a
+// file and its folder: the file at path is looked at to tell them apart.
+FileProblem WriteProblem(int error, const std::string& path);
+
+// Why a file that exists could not be read (errno `error`).
+FileProblem ReadProblem(int error);
 
 }  // namespace safefile

@@ -4,7 +4,6 @@
 #include <cerrno>
 
 #include "game/GameRecords.h"
-#include "game/GameTexts.h"
 #include "game/ResumeStore.h"
 #include "interaction/PlayNotation.h"
 #include "puzzle/VekCube.h"
@@ -55,7 +54,7 @@ void Game::StartScramble(int size) {
   paused_ = false;
   ForgetHelp();
   stopTo_.reset();
-  view_.ShowStatus(gametext::kScrambling);
+  view_.ShowStatus(StatusKind::Scrambling);
   kept_.Discard();
   // A new game is no opened file: Save asks for a name rather than write
   // this game over the one that was opened.
@@ -78,7 +77,7 @@ void Game::ScrambleEnded(bool complete) {
     const int size = *stopTo_;
     stopTo_.reset();
     Stop(size);
-    view_.ShowStatus(gametext::kReady);
+    view_.ShowStatus(StatusKind::Ready);
     return;
   }
   if (!complete) {
@@ -89,7 +88,7 @@ void Game::ScrambleEnded(bool complete) {
   scrambleText_ = NotationText(cube_.ScrambleMoves, FaceFrame{}, cube_.Size);
   restingStatus_.clear();
   StartClock(0);
-  view_.ShowStatus(gametext::kReady);
+  view_.ShowStatus(StatusKind::Ready);
 }
 
 std::string Game::ScrambleText(const FaceFrame& view) const {
@@ -173,7 +172,7 @@ void Game::Tick() {
 void Game::BeginGesture() {
   restingStatus_.clear();
   settleStatus_ = false;
-  view_.ShowStatus(gametext::kTurning);
+  view_.ShowStatus(StatusKind::Turning);
 }
 
 void Game::EndGesture() {
@@ -183,7 +182,7 @@ void Game::EndGesture() {
     return;
   }
   settleStatus_ = false;
-  view_.ShowStatus(!restingStatus_.empty() ? restingStatus_ : !hintStatus_.empty() ? hintStatus_ : gametext::kReady);
+  view_.ShowStatus(!restingStatus_.empty() ? restingStatus_ : !hintStatus_.empty() ? hintStatus_ : StatusKind::Ready);
 }
 
 void Game::TurnsSettled() {
@@ -205,7 +204,7 @@ void Game::PlayerTurned() {
 
 void Game::KeepOrSay() {
   if (Running() && !Keep()) {
-    restingStatus_ = gametext::KeepFailed(errno, kept_.Where());
+    restingStatus_ = GameStatus::FileFailed(StatusKind::KeepFailed, errno, kept_.Where());
     view_.ShowStatus(restingStatus_);
   }
 }
@@ -218,7 +217,7 @@ void Game::Solve() {
   const bool record = scrambleTurns_ >= static_cast<uint32_t>(kRecordScrambleTurns) && records_.Offer(cube_.Size, solve);
   scrambleTurns_ = 0;
   solvedWithRecord_ = record;
-  restingStatus_ = gametext::Solved(seconds_, counted_, record, helpUsed_);
+  restingStatus_ = GameStatus::Solved(seconds_, counted_, record, helpUsed_);
   kept_.Discard();  // a finished game is nothing to continue
   // Turns the player queued after the solving one are not taken into it.
   turns_.Drop();

@@ -17,6 +17,7 @@
 #include "game/SolveTask.h"
 #include "game/TurnQueue.h"
 #include "interaction/TurnKeys.h"
+#include "game/GameStatus.h"
 #include "puzzle/MoveHistory.h"
 #include "puzzle/Notation.h"
 #include "puzzle/ViewFaces.h"
@@ -31,8 +32,8 @@ struct KeptGame;
 class GameView {
  public:
   virtual ~GameView() = default;
-  // The status line's text.
-  virtual void ShowStatus(const std::string& text) = 0;
+  // What the status line says.
+  virtual void ShowStatus(const GameStatus& status) = 0;
   // The clock, the counter, undo/redo, the file name, the kept games or the
   // cube's size may have changed: show them anew from the game.
   virtual void ShowGame() = 0;
@@ -146,9 +147,9 @@ class Game {
   bool Continue(const std::string& kept);
   // The kept games this window could continue, newest first.
   std::vector<KeptGame> KeptGamesWaiting() const;
-  // Deletes one of them, the player having agreed; false with why (in
-  // Russian) when it stays: another copy holds it, or it cannot be removed.
-  bool DeleteKept(const std::string& path, std::string& why);
+  // Deletes one of them, the player having agreed; false with why (what
+  // failed, its errno) when it stays: another copy holds it, or it cannot be removed.
+  bool DeleteKept(const std::string& path, GameStatus& why);
   // Saves to path: with the clock and history while a game runs. False
   // (status says why) when it failed; the old file is then untouched.
   bool SaveTo(const std::string& path, bool announceSuccess);
@@ -169,7 +170,7 @@ class Game {
   // A hint was shown: the running game can no longer set a record (a kept
   // or saved copy of it neither, as it no longer claims its scramble).
   // Status is the hint's text, shown until the next turn.
-  void HintShown(const std::string& status);
+  void HintShown(const GameStatus& status);
   // Whether a hint was shown in the running game, or the computer solved it.
   bool HelpUsed() const { return helpUsed_; }
   bool SolvedByComputer() const { return phase_ == Phase::Solved && givenUp_; }
@@ -279,9 +280,9 @@ class Game {
   bool saveNeedsName_ = false;
   // Shown when the drag's button goes up instead of "Готово!": the solve, or
   // a game that could not be kept.
-  std::string restingStatus_;
+  GameStatus restingStatus_;
   // The hint's text, shown again when a drag that turned nothing ends.
-  std::string hintStatus_;
+  GameStatus hintStatus_;
   // The size Stop asked for during a scramble, once the turn under way ends.
   std::optional<int> stopTo_;
   // A gesture or a key asked for the resting status once the turns are done.

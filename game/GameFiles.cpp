@@ -4,7 +4,6 @@
 #include <filesystem>
 
 #include "game/Game.h"
-#include "game/GameTexts.h"
 #include "game/ResumeStore.h"
 #include "puzzle/GameTrailer.h"
 #include "puzzle/VekCube.h"
@@ -16,7 +15,7 @@ bool Game::Load(const std::string& path) {
   TrailerStatus status = TrailerStatus::Absent;
   std::optional<GameTrailer> trailer;
   if (LoadGameWithTrailer(cube_, path, trailer, &error, &status) <= 0) {
-    view_.ShowStatus(error == GameFileError::CannotOpen ? gametext::kCannotOpen : gametext::kUnknownFormat);
+    view_.ShowStatus(error == GameFileError::CannotOpen ? StatusKind::CannotOpen : StatusKind::UnknownFormat);
     return false;
   }
   restingStatus_.clear();
@@ -38,7 +37,7 @@ bool Game::Load(const std::string& path) {
     view_.ShowGame();
   }
   // The cube loads; what the file said of its clock and moves is not believed.
-  view_.ShowStatus(status == TrailerStatus::Rejected ? gametext::kReadyWithoutTrailer : gametext::kReady);
+  view_.ShowStatus(status == TrailerStatus::Rejected ? StatusKind::ReadyWithoutTrailer : StatusKind::Ready);
   return true;
 }
 
@@ -71,18 +70,18 @@ bool Game::Continue(const std::string& kept) {
     bool waiting = false;
     for (const KeptGame& game : kept_.Waiting()) waiting = waiting || game.Path == kept;
     if (!waiting) {
-      view_.ShowStatus(gametext::kKeptGameTaken);
+      view_.ShowStatus(StatusKind::KeptGameTaken);
       view_.ShowGame();
       return false;
     }
   }
-  view_.ShowStatus(gametext::kLoading);
+  view_.ShowStatus(StatusKind::Loading);
   // The game on screen stays kept, with its clock as it is now, for a later Continue.
   Keep();
   if (!Load(kept)) {
     // Offered once: a kept game that cannot be loaded is moved aside, not deleted.
     kept_.SetAside(kept);
-    view_.ShowStatus(gametext::kKeptGameSetAside);
+    view_.ShowStatus(StatusKind::KeptGameSetAside);
     view_.ShowGame();
     return false;
   }
@@ -112,22 +111,22 @@ bool Game::SaveTo(const std::string& path, bool announceSuccess) {
                                : cube_.SaveToFile(path);
   if (!saved) {
     // The file that was there, if any, is untouched; the game goes on.
-    view_.ShowStatus(gametext::SaveFailed(errno, path));
+    view_.ShowStatus(GameStatus::FileFailed(StatusKind::SaveFailed, errno, path));
     return false;
   }
   fileName_ = path;
   saveNeedsName_ = false;
   view_.ShowGame();
-  if (announceSuccess) view_.ShowStatus(gametext::kReady);
+  if (announceSuccess) view_.ShowStatus(StatusKind::Ready);
   return true;
 }
 
-bool Game::DeleteKept(const std::string& path, std::string& why) {
+bool Game::DeleteKept(const std::string& path, GameStatus& why) {
   if (kept_.Remove(path)) {
     view_.ShowGame();  // Continue may have nothing left to offer
     return true;
   }
-  why = gametext::KeptGameNotDeleted(errno, path);
+  why = GameStatus::FileFailed(StatusKind::KeptNotDeleted, errno, path);
   return false;
 }
 

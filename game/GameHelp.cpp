@@ -1,7 +1,6 @@
 // Hints and the computer's solution: searched on a worker so that the window
 // keeps answering, and dropped when the cube has turned meanwhile.
 #include "game/Game.h"
-#include "game/GameTexts.h"
 #include "puzzle/VekCube.h"
 #include "puzzle/ViewFaces.h"
 #include "render/Vekcamera.h"
@@ -12,18 +11,18 @@ void Game::AskHelp(bool whole, VEKCamera& camera) {
   camera_ = &camera;
   const solver::Reading reading = solver::Read(cube_);
   if (reading.Result == solver::Solution::Outcome::OffGrid) {
-    view_.ShowStatus(gametext::kCubieOffGrid);
+    view_.ShowStatus(StatusKind::CubieOffGrid);
     return;
   }
   if (reading.ReadsSolved) {
-    view_.ShowStatus(gametext::kSolvedAlready);
+    view_.ShowStatus(StatusKind::SolvedAlready);
     return;
   }
   // The hint asked for is shown already: it stays as it is.
   if (!whole && hintFor_ == reading.Position) return;
   wholeSolution_ = whole;
   searchedFor_ = reading.Position;
-  view_.ShowStatus(gametext::kSearching);
+  view_.ShowStatus(StatusKind::Searching);
   solveTask_.Start(reading.Position, [this] { view_.RunOnWindowThread([this] { SolutionFound(); }); });
 }
 
@@ -36,18 +35,18 @@ void Game::SolutionFound() {
   if (!turns_.Idle() || solver::ReadCubies(cube_) != position) return;
   using Outcome = solver::Solution::Outcome;
   if (solution.Result != Outcome::Found) {
-    if (solution.Result == Outcome::Unreachable) view_.ShowStatus(gametext::kCannotBeSolved);
+    if (solution.Result == Outcome::Unreachable) view_.ShowStatus(StatusKind::CannotBeSolved);
     return;
   }
   if (solution.Moves.empty()) {
-    view_.ShowStatus(gametext::kSolvedAlready);
+    view_.ShowStatus(StatusKind::SolvedAlready);
     return;
   }
   if (!wholeSolution_) {
     hintFor_ = position;
     view_.ShowHint(solution.Moves.front());
     const FaceFrame view = FacesSeenFrom(camera_->Eye, camera_->Up);
-    HintShown(gametext::Hint(NotationText({solution.Moves.front()}, view, cube_.Size)));
+    HintShown(GameStatus::Hint(NotationText({solution.Moves.front()}, view, cube_.Size)));
     return;
   }
   hintFor_.reset();
@@ -68,7 +67,7 @@ void Game::DropStaleHelp() {
   }
 }
 
-void Game::HintShown(const std::string& status) {
+void Game::HintShown(const GameStatus& status) {
   // The hint's text stays on the line, over drags that turn nothing, until a turn.
   hintStatus_ = status;
   view_.ShowStatus(hintStatus_);

@@ -4,7 +4,6 @@
 #include <utility>
 
 #include "game/Game.h"
-#include "game/GameTexts.h"
 #include "game/ResumeStore.h"
 #include "interaction/Orbit.h"
 #include "puzzle/VekCube.h"
@@ -174,7 +173,7 @@ bool Game::PlaySolution(const std::vector<VEKMove>& moves) {
   cube_.History.Clear();
   solutionPlayed_.clear();
   playingMoves_ = playingSolution_ = true;
-  view_.ShowStatus(gametext::kSolving);
+  view_.ShowStatus(StatusKind::Solving);
   view_.ShowScrambling(true);
   ShowGame();
   turns_.Push({[moves, next = std::size_t{0}]() mutable -> std::optional<LayerTurn> {
@@ -191,7 +190,7 @@ void Game::SolutionEnded(bool complete) {
   playingMoves_ = playingSolution_ = false;
   const bool solved = complete && cube_.IsSolved();
   if (solved) phase_ = Phase::Solved;
-  restingStatus_ = solved ? gametext::kSolvedByComputer : gametext::kSolutionStopped;
+  restingStatus_ = solved ? StatusKind::SolvedByComputer : StatusKind::SolutionStopped;
   view_.ShowScrambling(false);
   ShowGame();
   view_.ShowStatus(restingStatus_);

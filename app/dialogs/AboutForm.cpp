@@ -29,7 +29,7 @@ void MakeLink(wxStaticText& label) {
 }  // namespace
 
 TAboutForm::TAboutForm(wxWindow* parent, Shell& shell) : shell_(shell) {
-  Create(parent, wxID_ANY, Text("О программе..."), wxDefaultPosition, wxDefaultSize,
+  Create(parent, wxID_ANY, Text(TextId::AboutCaption), wxDefaultPosition, wxDefaultSize,
          wxCAPTION | wxSYSTEM_MENU | wxCLOSE_BOX);
   UseDialogFont(*this);  // before the children, which inherit it
 
@@ -38,13 +38,13 @@ TAboutForm::TAboutForm(wxWindow* parent, Shell& shell) : shell_(shell) {
   Label1 = new wxStaticText(this, wxID_ANY, Text(kProgramName) + " " + Text(kProgramVersion));
   Label1->SetFont(Label1->GetFont().Bold());
   ReserveTextWidth(*Label1);
-  Label5 = new wxStaticText(this, wxID_ANY, Text("Трехмерная модель головоломки"));
+  Label5 = new wxStaticText(this, wxID_ANY, Text(TextId::AboutDescription));
   Label2 = new wxStaticText(this, wxID_ANY, Text(kWebPage));
   Label3 = new wxStaticText(this, wxID_ANY, Text(kMailAddress));
   MakeLink(*Label2);
   MakeLink(*Label3);
   // "ОК" in Cyrillic letters.
-  Button1 = new wxButton(this, wxID_OK, Text("ОК"));
+  Button1 = new wxButton(this, wxID_OK, Text(TextId::AboutOk));
   Button1->SetDefault();
 
   const int gap = FromDIP(6);

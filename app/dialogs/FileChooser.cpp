@@ -11,17 +11,16 @@ namespace {
 bool ToolkitConfirmReplace(wxWindow* Parent, const wxString& Path) {
   wxMessageDialog question(
       Parent,
-      wxString::Format(Text("Файл «%s» уже существует.\nЗаменить его?"),
-                       wxFileName(Path).GetFullName()),
-      Text("Сохранить как..."), wxYES_NO | wxNO_DEFAULT | wxICON_QUESTION);
-  question.SetYesNoLabels(Text("Заменить"), Text("Отмена"));
+      Text(texts::FileExistsQuestion(wxFileName(Path).GetFullName().utf8_string())),
+      Text(TextId::SaveAsCaption), wxYES_NO | wxNO_DEFAULT | wxICON_QUESTION);
+  question.SetYesNoLabels(Text(TextId::Replace), Text(TextId::Cancel));
   return question.ShowModal() == wxID_YES;
 }
 
 class ToolkitFileChooser : public FileChooser {
  public:
   bool ChooseOpen(wxWindow* Parent, const wxString& Filter, wxString& Path) override {
-    wxFileDialog dialog(Parent, Text("Открыть..."), wxEmptyString, wxEmptyString, Filter,
+    wxFileDialog dialog(Parent, Text(TextId::OpenCaption), wxEmptyString, wxEmptyString, Filter,
                         wxFD_OPEN);
     if (dialog.ShowModal() != wxID_OK) return false;
     Path = dialog.GetPath();
@@ -35,7 +34,7 @@ class ToolkitFileChooser : public FileChooser {
       // Replacing is asked about here, never by the toolkit's dialog: it
       // checks the name in the background, and a name that gets its
       // extension while that check runs would be replaced unasked.
-      wxFileDialog dialog(Parent, Text("Сохранить как..."), folder, name, Filter, wxFD_SAVE);
+      wxFileDialog dialog(Parent, Text(TextId::SaveAsCaption), folder, name, Filter, wxFD_SAVE);
       if (dialog.ShowModal() != wxID_OK) return false;
       Path = dialog.GetPath();
       wxFileName chosen(Path);

@@ -8,28 +8,27 @@
 #include <utility>
 
 #include "app/toolkit/Text.h"
-#include "game/GameTexts.h"
 
 TKeptGamesForm::TKeptGamesForm(wxWindow* parent, KeptGamesChoice choice)
-    : wxDialog(parent, wxID_ANY, Text(gametext::kKeptGamesCaption), wxDefaultPosition, wxDefaultSize,
+    : wxDialog(parent, wxID_ANY, Text(TextId::KeptGamesCaption), wxDefaultPosition, wxDefaultSize,
                wxDEFAULT_DIALOG_STYLE | wxRESIZE_BORDER),
       choice_(std::move(choice)) {
   auto* top = new wxBoxSizer(wxVERTICAL);
-  top->Add(new wxStaticText(this, wxID_ANY, Text(gametext::kKeptGamesPrompt)), 0, wxLEFT | wxRIGHT | wxTOP, 12);
+  top->Add(new wxStaticText(this, wxID_ANY, Text(TextId::KeptGamesPrompt)), 0, wxLEFT | wxRIGHT | wxTOP, 12);
   Rows = new wxListCtrl(this, wxID_ANY, wxDefaultPosition, wxSize(440, 150),
                         wxLC_REPORT | wxLC_SINGLE_SEL | wxBORDER_SUNKEN);
-  Rows->AppendColumn(Text(gametext::kKeptColumnSaved), wxLIST_FORMAT_LEFT, 140);
-  Rows->AppendColumn(Text(gametext::kKeptColumnCube), wxLIST_FORMAT_LEFT, 100);
-  Rows->AppendColumn(Text(gametext::kKeptColumnMoves), wxLIST_FORMAT_RIGHT, 70);
-  Rows->AppendColumn(Text(gametext::kKeptColumnClock), wxLIST_FORMAT_RIGHT, 100);
+  Rows->AppendColumn(Text(TextId::KeptColumnSaved), wxLIST_FORMAT_LEFT, 140);
+  Rows->AppendColumn(Text(TextId::KeptColumnCube), wxLIST_FORMAT_LEFT, 100);
+  Rows->AppendColumn(Text(TextId::KeptColumnMoves), wxLIST_FORMAT_RIGHT, 70);
+  Rows->AppendColumn(Text(TextId::KeptColumnClock), wxLIST_FORMAT_RIGHT, 100);
   top->Add(Rows, 1, wxEXPAND | wxALL, 12);
   Note = new wxStaticText(this, wxID_ANY, wxEmptyString);
   top->Add(Note, 0, wxEXPAND | wxLEFT | wxRIGHT, 12);
 
   auto* buttons = new wxBoxSizer(wxHORIZONTAL);
-  ContinueButton = new wxButton(this, wxID_OK, Text(gametext::kKeptContinue));
-  DeleteButton = new wxButton(this, wxID_DELETE, Text(gametext::kKeptDelete));
-  auto* close = new wxButton(this, wxID_CANCEL, Text(gametext::kKeptClose));
+  ContinueButton = new wxButton(this, wxID_OK, Text(TextId::KeptContinue));
+  DeleteButton = new wxButton(this, wxID_DELETE, Text(TextId::KeptDelete));
+  auto* close = new wxButton(this, wxID_CANCEL, Text(TextId::KeptClose));
   buttons->Add(ContinueButton, 0, wxRIGHT, 8);
   buttons->Add(DeleteButton, 0, wxRIGHT, 8);
   buttons->AddStretchSpacer();
@@ -54,7 +53,7 @@ void TKeptGamesForm::Refill() {
   games_ = choice_.List ? choice_.List() : std::vector<KeptGame>();
   Rows->DeleteAllItems();
   for (std::size_t i = 0; i < games_.size(); ++i) {
-    const gametext::KeptGameRow row = gametext::KeptGameColumns(games_[i]);
+    const texts::KeptGameRow row = texts::KeptGameColumns(games_[i]);
     const long item = Rows->InsertItem(static_cast<long>(i), Text(row.Saved));
     Rows->SetItem(item, 1, Text(row.Cube));
     Rows->SetItem(item, 2, Text(row.Moves));
@@ -65,7 +64,7 @@ void TKeptGamesForm::Refill() {
     Rows->SetItemState(0, wxLIST_STATE_SELECTED | wxLIST_STATE_FOCUSED,
                        wxLIST_STATE_SELECTED | wxLIST_STATE_FOCUSED);
   } else {
-    Note->SetLabel(Text(gametext::kKeptNoneLeft));
+    Note->SetLabel(Text(TextId::KeptNoneLeft));
   }
   UpdateButtons();
 }
@@ -92,10 +91,10 @@ void TKeptGamesForm::ContinueSelected() {
 void TKeptGamesForm::DeleteSelected() {
   const int row = Selected();
   if (row < 0 || !choice_.Delete || !games_[static_cast<std::size_t>(row)].Summary) return;
-  std::string why;
+  GameStatus why;
   const bool deleted = choice_.Delete(games_[static_cast<std::size_t>(row)], why);
   if (!deleted && why.empty()) return;  // the player kept it
-  Note->SetLabel(Text(why));
+  Note->SetLabel(Text(texts::StatusLine(why)));
   // Deleted or not, the list shows the folder as it is now.
   Refill();
   Layout();

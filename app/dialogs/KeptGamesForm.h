@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "game/GameStatus.h"
 #include "game/ResumeStore.h"
 
 class wxButton;
@@ -19,8 +20,8 @@ struct KeptGamesChoice {
   // The kept games waiting now, newest first.
   std::function<std::vector<KeptGame>()> List;
   // Deletes one once the player agreed to it. False when it stays: not
-  // agreed (why empty), or it could not be deleted (why says so in Russian).
-  std::function<bool(const KeptGame& game, std::string& why)> Delete;
+  // agreed (why empty), or it could not be deleted (why says what failed).
+  std::function<bool(const KeptGame& game, GameStatus& why)> Delete;
 };
 
 class TKeptGamesForm : public wxDialog {

@@ -4,14 +4,13 @@
 #include <wx/stattext.h>
 
 #include "app/toolkit/Text.h"
-#include "game/GameTexts.h"
 
 TMovesDialog::TMovesDialog(wxWindow* parent, const wxString& caption, const wxString& moves,
                            TextSelection selection)
     : wxDialog(parent, wxID_ANY, caption, wxDefaultPosition, wxDefaultSize,
                wxDEFAULT_DIALOG_STYLE | wxRESIZE_BORDER) {
   auto* sizer = new wxBoxSizer(wxVERTICAL);
-  sizer->Add(new wxStaticText(this, wxID_ANY, Text(gametext::kMovesPrompt)), 0, wxLEFT | wxRIGHT | wxTOP, 8);
+  sizer->Add(new wxStaticText(this, wxID_ANY, Text(TextId::MovesPrompt)), 0, wxLEFT | wxRIGHT | wxTOP, 8);
   MovesBox = new wxTextCtrl(this, wxID_ANY, moves, wxDefaultPosition, wxSize(FromDIP(420), FromDIP(70)),
                             wxTE_MULTILINE | wxTE_WORDWRAP);
   sizer->Add(MovesBox, 1, wxEXPAND | wxALL, 8);

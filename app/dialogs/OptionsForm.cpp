@@ -28,9 +28,6 @@ constexpr int kDefaultShuffle = 25;
 constexpr int kDefaultQualityPosition = 1;
 constexpr int kDefaultSpeedPosition = 5;
 
-const char* const kCheckBoxText =
-    "Сглаживать при вращении (не рекомендуется включать эту опцию на слабых видеокартах)";
-const char* const kNoteText = "* Изменение данной опции вступит в силу с начала новой игры!";
 
 template <size_t N>
 int PositionOf(const int32_t (&table)[N], int32_t value) {
@@ -47,7 +44,7 @@ int32_t ValueAt(const int32_t (&table)[N], int position) {
 
 TOptionsForm::TOptionsForm(wxWindow* parent, const Targets& targets)
     : targets_(targets) {
-  Create(parent, wxID_ANY, Text("Параметры..."), wxDefaultPosition, wxDefaultSize,
+  Create(parent, wxID_ANY, Text(TextId::OptionsCaption), wxDefaultPosition, wxDefaultSize,
          wxCAPTION | wxSYSTEM_MENU | wxCLOSE_BOX);
   UseDialogFont(*this);  // before the children, which inherit it
   CreateControls();
@@ -64,23 +61,23 @@ void TOptionsForm::CreateControls() {
 
   // "Игра"
   TabSheet1 = new wxPanel(PageControl1);
-  Label1 = new wxStaticText(TabSheet1, wxID_ANY, Text("Перемешивать на"));
+  Label1 = new wxStaticText(TabSheet1, wxID_ANY, Text(TextId::OptionsShuffleBefore));
   UpDownShuffle = new wxSpinCtrl(TabSheet1, wxID_ANY, wxEmptyString, wxDefaultPosition,
                                  wxDefaultSize, wxSP_ARROW_KEYS, 1, 1000, kDefaultShuffle);
   EditShuffle = UpDownShuffle;
-  Label2 = new wxStaticText(TabSheet1, wxID_ANY, Text("поворотов"));
-  ShowShuffleCheckBox = new wxCheckBox(TabSheet1, wxID_ANY, Text("Показывать перемешивание"));
+  Label2 = new wxStaticText(TabSheet1, wxID_ANY, Text(TextId::OptionsShuffleAfter));
+  ShowShuffleCheckBox = new wxCheckBox(TabSheet1, wxID_ANY, Text(TextId::OptionsShowShuffle));
   ShowShuffleCheckBox->SetValue(true);
-  GroupBox3 = new wxStaticBox(TabSheet1, wxID_ANY, Text(" Качество отображения (сглаживание): "));
+  GroupBox3 = new wxStaticBox(TabSheet1, wxID_ANY, Text(TextId::OptionsQuality));
   TrackBarQuality = new wxSlider(GroupBox3, wxID_ANY, kDefaultQualityPosition, 1, 10,
                                  wxDefaultPosition, wxDefaultSize,
                                  wxSL_HORIZONTAL | wxSL_AUTOTICKS);
   TrackBarQuality->SetTickFreq(1);
-  Label11 = new wxStaticText(GroupBox3, wxID_ANY, Text("Без сглаживания"));
-  Label12 = new wxStaticText(GroupBox3, wxID_ANY, Text("Высокое качество"));
+  Label11 = new wxStaticText(GroupBox3, wxID_ANY, Text(TextId::OptionsQualityLow));
+  Label12 = new wxStaticText(GroupBox3, wxID_ANY, Text(TextId::OptionsQualityHigh));
   // Labelled once the dialog knows how wide the text may be (FitTexts).
   HQRCheckBox = new wxCheckBox(GroupBox3, wxID_ANY, wxEmptyString);
-  Label13 = new wxStaticText(TabSheet1, wxID_ANY, Text("*Размер кубика:"));
+  Label13 = new wxStaticText(TabSheet1, wxID_ANY, Text(TextId::OptionsCubeSize));
   ComboBoxSize = new wxChoice(TabSheet1, wxID_ANY);
   for (int n = kMinSize; n <= kMaxCubeSize; ++n) ComboBoxSize->Append(SizeName(n));
   ComboBoxSize->SetSelection(3 - kMinSize);
@@ -109,9 +106,9 @@ void TOptionsForm::CreateControls() {
 
   // "Цвета"
   TabSheet2 = new wxPanel(PageControl1);
-  Label9 = new wxStaticText(TabSheet2, wxID_ANY, Text("Корпус:"));
+  Label9 = new wxStaticText(TabSheet2, wxID_ANY, Text(TextId::OptionsBody));
   ColorBoxSpace = new ColorBox(TabSheet2);
-  Label10 = new wxStaticText(TabSheet2, wxID_ANY, Text("Фон:"));
+  Label10 = new wxStaticText(TabSheet2, wxID_ANY, Text(TextId::OptionsBackground));
   ColorBoxBG = new ColorBox(TabSheet2);
   auto* colours = new wxFlexGridSizer(2, gap, gap);
   colours->AddGrowableCol(1);
@@ -125,16 +122,16 @@ void TOptionsForm::CreateControls() {
 
   // "Вращение"
   TabSheet3 = new wxPanel(PageControl1);
-  GroupBox2 = new wxStaticBox(TabSheet3, wxID_ANY, Text(" Скорость вращения граней: "));
+  GroupBox2 = new wxStaticBox(TabSheet3, wxID_ANY, Text(TextId::OptionsTurnSpeed));
   TrackBarRSpeed = new wxSlider(GroupBox2, wxID_ANY, kDefaultSpeedPosition, 1, 9,
                                 wxDefaultPosition, wxDefaultSize,
                                 wxSL_HORIZONTAL | wxSL_AUTOTICKS);
   TrackBarRSpeed->SetTickFreq(1);
-  GroupBox1 = new wxStaticBox(TabSheet3, wxID_ANY, Text(" Свободное вращение кубика через: "));
+  GroupBox1 = new wxStaticBox(TabSheet3, wxID_ANY, Text(TextId::OptionsIdleTurn));
   FRUpDown = new wxSpinCtrl(GroupBox1, wxID_ANY, wxEmptyString, wxDefaultPosition, wxDefaultSize,
                             wxSP_ARROW_KEYS, 0, 1000, 0);
   FREdit = FRUpDown;
-  Label15 = new wxStaticText(GroupBox1, wxID_ANY, Text("секунд"));
+  Label15 = new wxStaticText(GroupBox1, wxID_ANY, Text(TextId::OptionsSeconds));
   auto* speed = new wxStaticBoxSizer(GroupBox2, wxVERTICAL);
   speed->Add(TrackBarRSpeed, wxSizerFlags().Expand().Border(wxALL, gap));
   auto* idle = new wxStaticBoxSizer(GroupBox1, wxHORIZONTAL);
@@ -145,9 +142,9 @@ void TOptionsForm::CreateControls() {
   rotation->Add(idle, wxSizerFlags().Expand().Border(wxLEFT | wxRIGHT | wxBOTTOM, gap));
   TabSheet3->SetSizer(rotation);
 
-  PageControl1->AddPage(TabSheet1, Text("Игра"));
-  PageControl1->AddPage(TabSheet2, Text("Цвета"));
-  PageControl1->AddPage(TabSheet3, Text("Вращение"));
+  PageControl1->AddPage(TabSheet1, Text(TextId::OptionsGamePage));
+  PageControl1->AddPage(TabSheet2, Text(TextId::OptionsColorsPage));
+  PageControl1->AddPage(TabSheet3, Text(TextId::OptionsTurningPage));
 
   // Filled in by FitTexts, like the check box.
   Label14 = new wxStaticText(this, wxID_ANY, wxEmptyString);
@@ -184,9 +181,9 @@ void TOptionsForm::FitTexts() {
   };
 
   const int indicator = HQRCheckBox->GetBestSize().x;  // the box, with no label yet
-  HQRCheckBox->SetLabel(WrapText(*HQRCheckBox, Text(kCheckBoxText), widthFor(*HQRCheckBox) - indicator));
+  HQRCheckBox->SetLabel(WrapText(*HQRCheckBox, Text(TextId::OptionsSmoothTurns), widthFor(*HQRCheckBox) - indicator));
   const int noteWidth = widthFor(*Label14);
-  Label14->SetLabel(Text(kNoteText));
+  Label14->SetLabel(Text(TextId::OptionsNextGameNote));
   Label14->Wrap(noteWidth);
 
   wxSize client = top->GetMinSize();

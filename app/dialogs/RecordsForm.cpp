@@ -7,20 +7,19 @@
 #include "game/GameClock.h"
 
 namespace {
-const char* const kNone = "—";
 }  // namespace
 
 TRecordsForm::TRecordsForm(wxWindow* parent, const GameRecords& records)
-    : wxDialog(parent, wxID_ANY, Text("Рекорды")) {
+    : wxDialog(parent, wxID_ANY, Text(TextId::RecordsCaption)) {
   auto* grid = new wxFlexGridSizer(3, wxSize(24, 6));
   auto cell = [&](const wxString& text, bool right) {
     auto* label = new wxStaticText(this, wxID_ANY, text);
     grid->Add(label, 0, right ? wxALIGN_RIGHT : wxALIGN_LEFT);
     return label;
   };
-  cell(Text("Кубик"), false);
-  cell(Text("Время"), true);
-  cell(Text("Ходов"), true);
+  cell(Text(TextId::RecordsCube), false);
+  cell(Text(TextId::RecordsTime), true);
+  cell(Text(TextId::RecordsMoves), true);
   for (int size = GameRecords::kMinSize; size <= GameRecords::kMaxSize; ++size) {
     cell(SizeText(size), false);
     time_[size - GameRecords::kMinSize] = cell(TimeText(records, size), true);
@@ -35,17 +34,14 @@ TRecordsForm::TRecordsForm(wxWindow* parent, const GameRecords& records)
   CentreOnParent();
 }
 
-wxString TRecordsForm::SizeText(int size) {
-  const wxString n = wxString::Format("%d", size);
-  return n + Text("×") + n + Text("×") + n;
-}
+wxString TRecordsForm::SizeText(int size) { return Text(texts::CubeSize(size)); }
 
 wxString TRecordsForm::TimeText(const GameRecords& records, int size) {
   const auto& best = records.Best(size);
-  return best ? wxString(FormatGameClock(best->Seconds)) : Text(kNone);
+  return best ? wxString(FormatGameClock(best->Seconds)) : Text(TextId::NoFigure);
 }
 
 wxString TRecordsForm::MovesText(const GameRecords& records, int size) {
   const auto& best = records.Best(size);
-  return best ? wxString::Format("%d", best->Moves) : Text(kNone);
+  return best ? wxString::Format("%d", best->Moves) : Text(TextId::NoFigure);
 }

@@ -6,8 +6,8 @@
 #include "app/settings/ColorText.h"
 #include "app/settings/SettingsPath.h"
 #include "game/GameRecords.h"
-#include "game/GameTexts.h"
 #include "puzzle/CubeSizes.h"
+#include "texts/Texts.h"
 
 namespace {
 
@@ -87,7 +87,7 @@ GameSettings SettingsFileKeeper::Read(const std::string& path, GameRecords& reco
 }
 
 std::string SettingsFileKeeper::ReadFailure() const {
-  return readError_ == 0 ? std::string() : gametext::SettingsNotRead(readError_);
+  return readError_ == 0 ? std::string() : texts::SettingsNotRead(readError_);
 }
 
 SettingsFileKeeper::Outcome SettingsFileKeeper::Write(const GameSettings& settings, const GameRecords& records) {
@@ -95,6 +95,6 @@ SettingsFileKeeper::Outcome SettingsFileKeeper::Write(const GameSettings& settin
   // Its own values were never seen: ours would replace them.
   if (readError_ != 0) return Outcome::LeftAlone;
   if (SaveSettingsFile(path_, settings, records)) return Outcome::Written;
-  writeFailure_ = gametext::SettingsNotWritten(errno, path_);
+  writeFailure_ = texts::SettingsNotWritten(errno, path_);
   return Outcome::Failed;
 }

@@ -32,7 +32,7 @@ GameSettings ReadSettings(const IniFile& ini);
 // Writes the nine keys in their order, in one replacement of the file (with
 // the writes of `ini` not yet saved, such as other sections). False when the
 // file cannot be written; it then keeps its old contents, and errno says why
-// (safefile::FailureReason puts that in words).
+// (safefile::WriteProblem tells what it was).
 bool WriteSettings(IniFile& ini, const GameSettings& settings);
 
 // The settings and the records of the file at path (defaults for a missing

@@ -7,7 +7,6 @@
 #include "app/toolkit/Fonts.h"
 #include "app/toolkit/Text.h"
 #include "game/GameClock.h"
-#include "game/GameTexts.h"
 #include "puzzle/GameTrailer.h"
 
 namespace {
@@ -42,7 +41,7 @@ ClockPanel::ClockPanel(wxWindow* parent)
   // panel never changes size during a game and nothing is ever cut off.
   MovesLabel = caption(wxEmptyString, 14);
   TimerLabel = caption("00:00:00", 19);
-  const wxSize moves = WidestExtent(*MovesLabel, Text(gametext::MovesCaption(kMaxGameMoves)));
+  const wxSize moves = WidestExtent(*MovesLabel, Text(texts::MovesCaption(kMaxGameMoves)));
   const wxSize clock = WidestExtent(*TimerLabel, FormatGameClock(kMaxGameSeconds));
   // Right-aligned, so that the usual short figures stand together at the
   // right as they would in fields of their own size.
@@ -65,7 +64,7 @@ void ClockPanel::ShowFigures(int32_t seconds, std::optional<uint32_t> moves) {
   // The captions repaint only when their text changes. Beyond the bounds a
   // saved game can hold, the figures stay at them.
   TimerLabel->SetLabel(FormatGameClock(std::min(seconds, static_cast<int32_t>(kMaxGameSeconds))));
-  MovesLabel->SetLabel(moves ? Text(gametext::MovesCaption(std::min(*moves, kMaxGameMoves)))
+  MovesLabel->SetLabel(moves ? Text(texts::MovesCaption(std::min(*moves, kMaxGameMoves)))
                              : wxString());
 }
 

@@ -8,61 +8,62 @@
 CommandBars::CommandBars(wxFrame& frame, const std::vector<wxBitmapBundle>& small,
                          const std::vector<wxBitmapBundle>& big) {
   MainMenu = new wxMenuBar();
-  auto item = [&](wxMenu* menu, int id, const char* caption, int image) {
-    auto* entry = new wxMenuItem(menu, id, Text(caption));
+  // The caption, then the keys that run it (no text to translate).
+  auto item = [&](wxMenu* menu, int id, const wxString& caption, const char* keys, int image) {
+    auto* entry = new wxMenuItem(menu, id, caption + keys);
     if (image >= 0 && image < static_cast<int>(small.size())) entry->SetBitmap(small[image]);
     menu->Append(entry);
     return entry;
   };
 
   auto* game = new wxMenu();
-  item(game, kN4, "Начать заново\tCtrl+N", 0);
-  item(game, kN5, "Стоп!", 3);
+  item(game, kN4, Text(TextId::MenuNewGame), "\tCtrl+N", 0);
+  item(game, kN5, Text(TextId::MenuStop), "", 3);
   game->AppendSeparator();
-  item(game, kN7, "Открыть...\tCtrl+O", 1);
-  item(game, kN8, "Сохранить\tCtrl+S", 2);
-  item(game, kN9, "Сохранить как...\tCtrl+Shift+S", 2);
+  item(game, kN7, Text(TextId::MenuOpen), "\tCtrl+O", 1);
+  item(game, kN8, Text(TextId::MenuSave), "\tCtrl+S", 2);
+  item(game, kN9, Text(TextId::MenuSaveAs), "\tCtrl+Shift+S", 2);
   game->AppendSeparator();
-  item(game, kN11, "Настройки...", 4);
+  item(game, kN11, Text(TextId::MenuOptions), "", 4);
   game->AppendSeparator();
-  UndoItem = item(game, kUndo, "Отменить ход\tCtrl+Z", 7);
-  RedoItem = item(game, kRedo, "Повторить ход\tCtrl+Shift+Z", 8);
+  UndoItem = item(game, kUndo, Text(TextId::MenuUndo), "\tCtrl+Z", 7);
+  RedoItem = item(game, kRedo, Text(TextId::MenuRedo), "\tCtrl+Shift+Z", 8);
   RedoItem->AddExtraAccel(wxAcceleratorEntry(wxACCEL_CTRL, 'Y'));
   game->AppendSeparator();
-  item(game, kRecords, "Рекорды...", -1);
-  ContinueItem = item(game, kContinue, "Продолжить игру...", -1);
+  item(game, kRecords, Text(TextId::MenuRecords), "", -1);
+  ContinueItem = item(game, kContinue, Text(TextId::MenuContinue), "", -1);
   game->AppendSeparator();
-  item(game, kPause, "Пауза\tP", -1);
-  item(game, kTypeMoves, "Ввести ходы...", -1);
-  item(game, kTypedScramble, "Начать с перемешивания...", -1);
-  item(game, kGameMoves, "Ходы игры", -1);
-  item(game, kHint, "Подсказка\tH", 9);
-  item(game, kSolve, "Решить", -1);
+  item(game, kPause, Text(TextId::MenuPause), "\tP", -1);
+  item(game, kTypeMoves, Text(TextId::MenuTypeMoves), "", -1);
+  item(game, kTypedScramble, Text(TextId::MenuTypedScramble), "", -1);
+  item(game, kGameMoves, Text(TextId::MenuGameMoves), "", -1);
+  item(game, kHint, Text(TextId::MenuHint), "\tH", 9);
+  item(game, kSolve, Text(TextId::MenuSolve), "", -1);
   // Exit stays last, below its separator.
   game->AppendSeparator();
-  item(game, kN13, "Выход", 6);
-  MainMenu->Append(game, Text("Игра"));
+  item(game, kN13, Text(TextId::MenuExit), "", 6);
+  MainMenu->Append(game, Text(TextId::MenuGame));
 
   auto* view = new wxMenu();
-  N14 = view->AppendCheckItem(kN14, Text("Кнопки"));
-  N15 = view->AppendCheckItem(kN15, Text("Строка состояния"));
-  FullScreenItem = view->AppendCheckItem(kFullScreen, Text("Во весь экран\tF11"));
+  N14 = view->AppendCheckItem(kN14, Text(TextId::MenuButtons));
+  N15 = view->AppendCheckItem(kN15, Text(TextId::MenuStatusBar));
+  FullScreenItem = view->AppendCheckItem(kFullScreen, Text(TextId::MenuFullScreen) + "\tF11");
   N14->Check(true);
   N15->Check(true);
   view->AppendSeparator();
-  item(view, kHomeView, "Исходный вид", -1);
-  MainMenu->Append(view, Text("Вид"));
+  item(view, kHomeView, Text(TextId::MenuHomeView), "", -1);
+  MainMenu->Append(view, Text(TextId::MenuView));
 
   auto* help = new wxMenu();
-  item(help, kN16, "Справка\tF1", 5);
+  item(help, kN16, Text(TextId::MenuHelpPage), "\tF1", 5);
   help->AppendSeparator();
-  item(help, kN18, "О программе...", -1);
+  item(help, kN18, Text(TextId::MenuAbout), "", -1);
   // A menu bar here cannot run a command from a top-level item, so the two
   // web pages close the Help menu, each captioned with its address.
   help->AppendSeparator();
-  item(help, kSite, kWebPage, -1);
-  item(help, kURL, kSiblingPage, -1);
-  MainMenu->Append(help, Text("Помощь"));
+  item(help, kSite, Text(kWebPage), "", -1);
+  item(help, kURL, Text(kSiblingPage), "", -1);
+  MainMenu->Append(help, Text(TextId::MenuHelp));
   frame.SetMenuBar(MainMenu);
   ShowMenuImages(*MainMenu);
 
@@ -71,15 +72,15 @@ CommandBars::CommandBars(wxFrame& frame, const std::vector<wxBitmapBundle>& smal
   CompactToolButtons(*ToolBarButton);
   struct Button {
     int id;  // 0: a separator
-    const char* hint;
+    TextId hint;
     int image;
   };
   const Button buttons[] = {
-      {kToolButton1, "Начать заново", 0}, {kToolButton2, "Открыть", 1},       {kToolButton3, "Сохранить", 2},
-      {kToolButton4, "Стоп!", 3},         {0, nullptr, -1},                   {kToolButton6, "Настройки", 4},
-      {kToolButton7, "Справка", 5},       {0, nullptr, -1},                   {kToolButtonUndo, "Отменить ход", 7},
-      {kToolButtonRedo, "Повторить ход", 8}, {kToolButtonHint, "Подсказка", 9}, {0, nullptr, -1},
-      {kToolButton9, "Выход", 6},
+      {kToolButton1, TextId::TipNewGame, 0},  {kToolButton2, TextId::TipOpen, 1},    {kToolButton3, TextId::TipSave, 2},
+      {kToolButton4, TextId::TipStop, 3},     {0, TextId::Count, -1},                {kToolButton6, TextId::TipOptions, 4},
+      {kToolButton7, TextId::TipHelp, 5},     {0, TextId::Count, -1},                {kToolButtonUndo, TextId::TipUndo, 7},
+      {kToolButtonRedo, TextId::TipRedo, 8},  {kToolButtonHint, TextId::TipHint, 9}, {0, TextId::Count, -1},
+      {kToolButton9, TextId::TipExit, 6},
   };
   for (const Button& b : buttons) {
     if (b.id == 0) {

@@ -11,7 +11,7 @@
 #include "app/toolkit/ProgramInfo.h"
 #include "app/toolkit/Text.h"
 #include "app/toolkit/Toolkit.h"
-#include "game/GameTexts.h"
+#include "texts/Texts.h"
 #include "puzzle/Random.h"
 #include "puzzle/VekCube.h"
 #include "render/VekGL.h"
@@ -103,7 +103,7 @@ void TMainForm::FormCreate() {
   DrawPanelResize();
   // A settings file that could not be read is said once, here.
   const std::string unread = settingsFile_.ReadFailure();
-  SetStatus(Text(unread.empty() ? std::string(gametext::kReady) : unread));
+  SetStatus(Text(unread.empty() ? std::string(texts::Say(TextId::Ready)) : unread));
   Renderer->Cube->Build(CubeSize);
   ShowGame();
   RotatePhaseX = static_cast<int32_t>(vekrandom::Next() % 360) + 1;

@@ -142,7 +142,7 @@ class TMainForm : public wxFrame, private GameView {
 
  private:
   // What the game shows through the window.
-  void ShowStatus(const std::string& text) override;
+  void ShowStatus(const GameStatus& status) override;
   void ShowGame() override;
   void ClockStarted() override;
   void ShowScrambling(bool scrambling) override;

@@ -20,15 +20,10 @@
 #include "app/toolkit/Text.h"
 #include "app/window/CommandIds.h"
 #include "app/window/MainForm.h"
-#include "game/GameTexts.h"
+#include "texts/Texts.h"
 #include "puzzle/VekCube.h"
 #include "puzzle/ViewFaces.h"
 #include "render/VekGL.h"
-
-namespace {
-const char* const kGameFilter = "Tessaro File|*.cube";
-
-}  // namespace
 
 void TMainForm::BindCommands() {
   using Handler = void (TMainForm::*)();
@@ -63,7 +58,7 @@ void TMainForm::BindCommands() {
 }
 
 bool TMainForm::ConfirmAbandon() {
-  return !game_->HasPlayerMoves() || services_.Ask(Text(gametext::kAbandonQuestion));
+  return !game_->HasPlayerMoves() || services_.Ask(Text(TextId::AbandonQuestion));
 }
 
 void TMainForm::N4Click() {
@@ -77,7 +72,7 @@ std::optional<std::vector<notation::Move>> TMainForm::AskForMoves(const wxString
     const std::string utf8 = typed.ToStdString(wxConvUTF8);
     const notation::Parsed parsed = notation::Parse(utf8, size);
     if (parsed.Ok()) return parsed.Moves;
-    services_.ShowError(Text(gametext::BadMoves(parsed, size)));
+    services_.ShowError(Text(texts::BadMoves(parsed, size)));
     // The box comes back with what was typed, the bad move selected.
     bad.From = static_cast<long>(wxString::FromUTF8(utf8.data(), parsed.Offset).length());
     bad.To = bad.From + static_cast<long>(wxString::FromUTF8(utf8.data() + parsed.Offset, parsed.Length).length());
@@ -86,14 +81,14 @@ std::optional<std::vector<notation::Move>> TMainForm::AskForMoves(const wxString
 }
 
 void TMainForm::TypeMovesClick() {
-  const auto moves = AskForMoves(Text(gametext::kTypeMovesCaption), Renderer->Cube->Size);
+  const auto moves = AskForMoves(Text(TextId::TypeMovesCaption), Renderer->Cube->Size);
   if (!moves) return;
   game_->SettleTurns();  // a sequence waits for no key's turn
   game_->PlayMoves(*moves, Renderer->Camera);
 }
 
 void TMainForm::TypedScrambleClick() {
-  const auto moves = AskForMoves(Text(gametext::kTypedScrambleCaption), CubeSize);
+  const auto moves = AskForMoves(Text(TextId::TypedScrambleCaption), CubeSize);
   if (moves && ConfirmAbandon()) game_->NewGameFrom(CubeSize, *moves, Renderer->Camera);
 }
 
@@ -107,13 +102,13 @@ void TMainForm::PauseClick() { game_->Pause(); }
 // turned read as they were typed.
 wxString TMainForm::GameMovesText() const {
   const FaceFrame view = FacesSeenFrom(Renderer->Camera.Eye, Renderer->Camera.Up);
-  return Text(gametext::GameMoves(game_->ScrambleText(view), game_->MovesText(view), game_->SolutionText(view),
+  return Text(texts::GameMoves(game_->ScrambleText(view), game_->MovesText(view), game_->SolutionText(view),
                                   game_->MovesAfterSolutionText(view)));
 }
 
 void TMainForm::GameMovesClick() {
   game_->SettleTurns();
-  services_.ShowText(Text(gametext::kGameMovesCaption), GameMovesText());
+  services_.ShowText(Text(TextId::GameMovesCaption), GameMovesText());
 }
 
 void TMainForm::CopyGameMoves() {
@@ -138,14 +133,14 @@ void TMainForm::N7Click() {
   // A file that opens takes the place of the game on screen.
   if (!ConfirmAbandon()) return;
   const wxString before = StatusText();
-  SetStatus(Text(gametext::kLoading));
+  SetStatus(Text(TextId::Loading));
   wxString chosen;
-  if (!services_.Chooser->ChooseOpen(this, kGameFilter, chosen)) {
+  if (!services_.Chooser->ChooseOpen(this, Text(TextId::GameFileFilter), chosen)) {
     SetStatus(before);  // nothing was loaded: the line says what it said
     return;
   }
   if (chosen.empty()) {
-    SetStatus(Text(gametext::kNoFileName));
+    SetStatus(Text(TextId::NoFileName));
     return;
   }
   if (game_->Open(chosen.ToStdString(wxConvUTF8))) CubeSize = Renderer->Cube->Size;
@@ -160,14 +155,14 @@ void TMainForm::N8Click() {
 }
 
 void TMainForm::N9Click() {
-  SetStatus(Text(gametext::kSaving));
+  SetStatus(Text(TextId::Saving));
   wxString chosen;
-  if (services_.Chooser->ChooseSave(this, kGameFilter, ProposedGameFileName(), "cube", chosen) &&
+  if (services_.Chooser->ChooseSave(this, Text(TextId::GameFileFilter), ProposedGameFileName(), "cube", chosen) &&
       !chosen.empty()) {
     game_->SaveTo(chosen.ToStdString(wxConvUTF8), true);
     return;
   }
-  SetStatus(Text(gametext::kReady));
+  SetStatus(Text(TextId::Ready));
 }
 
 void TMainForm::ContinueClick() {
@@ -177,8 +172,8 @@ void TMainForm::ContinueClick() {
   if (waiting.size() > 1) {
     KeptGamesChoice choice;
     choice.List = [this] { return game_->KeptGamesWaiting(); };
-    choice.Delete = [this](const KeptGame& kept, std::string& why) {
-      return services_.Ask(Text(gametext::DeleteKeptQuestion(kept))) && game_->DeleteKept(kept.Path, why);
+    choice.Delete = [this](const KeptGame& kept, GameStatus& why) {
+      return services_.Ask(Text(texts::DeleteKeptQuestion(kept))) && game_->DeleteKept(kept.Path, why);
     };
     chosen = services_.ChooseKeptGame(choice);
   }
@@ -188,7 +183,7 @@ void TMainForm::ContinueClick() {
 void TMainForm::KeepGameAtClose() {
   if (!game_->Keep()) {
     const int error = errno;
-    if (services_.Ask(Text(gametext::KeepFailedAtCloseQuestion(error, KeptGames.Where())))) N9Click();
+    if (services_.Ask(Text(texts::KeepFailedAtCloseQuestion(error, KeptGames.Where())))) N9Click();
   }
   // Kept (or offered): nothing more to keep when the window goes.
   game_->Leave(false);
@@ -204,14 +199,14 @@ void TMainForm::RecordsClick() {
 }
 
 void TMainForm::N11Click() {
-  SetStatus(Text(gametext::kConfiguring));
+  SetStatus(Text(TextId::Configuring));
   CreateDialogs();
   // Its changes show live: the frame loop looks for them while it is open.
   watchingDialog_ = true;
   WakeFrameTimer();
   OptionsForm->ShowModal();
   watchingDialog_ = false;
-  SetStatus(Text(gametext::kReady));
+  SetStatus(Text(TextId::Ready));
 }
 
 void TMainForm::N13Click() { Close(); }
@@ -246,7 +241,7 @@ void TMainForm::N16Click() {
   // A game started from a desktop menu has the home folder as its working
   // directory: the page is also looked for beside the game and where it is installed.
   const std::string help = FindHelpFile(wxGetCwd().ToStdString(wxConvUTF8), services_.ExecutableFolder);
-  if (!help.empty() && !services_.Desktop->OpenDocument(help)) SetStatus(Text(gametext::kHelpNotOpened));
+  if (!help.empty() && !services_.Desktop->OpenDocument(help)) SetStatus(Text(TextId::HelpNotOpened));
 }
 
 void TMainForm::N18Click() {

@@ -14,7 +14,6 @@
 #include "app/toolkit/ProgramInfo.h"
 #include "app/toolkit/Shell.h"
 #include "app/toolkit/Text.h"
-#include "game/GameTexts.h"
 
 MainFormServices CompleteServices(MainFormServices services, wxWindow& parent) {
   if (!services.Chooser) services.Chooser = &DialogFileChooser();
@@ -25,7 +24,7 @@ MainFormServices CompleteServices(MainFormServices services, wxWindow& parent) {
   if (!services.Ask) {
     services.Ask = [&parent](const wxString& question) {
       wxMessageDialog dialog(&parent, question, Text(kProgramName), wxYES_NO | wxNO_DEFAULT | wxICON_QUESTION);
-      dialog.SetYesNoLabels(Text("Да"), Text("Нет"));
+      dialog.SetYesNoLabels(Text(TextId::Yes), Text(TextId::No));
       return dialog.ShowModal() == wxID_YES;
     };
   }

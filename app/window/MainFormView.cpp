@@ -4,12 +4,12 @@
 
 #include "app/toolkit/Text.h"
 #include "app/window/MainForm.h"
-#include "game/GameTexts.h"
+#include "texts/Texts.h"
 #include "interaction/Orbit.h"
 #include "puzzle/VekCube.h"
 #include "render/VekGL.h"
 
-void TMainForm::ShowStatus(const std::string& text) { SetStatus(Text(text)); }
+void TMainForm::ShowStatus(const GameStatus& status) { SetStatus(Text(texts::StatusLine(status))); }
 
 void TMainForm::ShowGame() {
   WakeFrameTimer();  // the cube, its size or the view may have changed
@@ -20,21 +20,21 @@ void TMainForm::ShowGame() {
   // The solved moment, large, until the next action.
   const bool solved = game.State() == Game::Phase::Solved;
   if (solved && !solvedShown_) {
-    const std::string below = game.SolvedWithRecord()                           ? gametext::kNewRecord
-                              : game.HelpUsed() && !game.SolvedByComputer() ? gametext::kNoRecordWithHelp
+    const std::string below = game.SolvedWithRecord()                           ? texts::Say(TextId::NewRecord)
+                              : game.HelpUsed() && !game.SolvedByComputer() ? texts::Say(TextId::NoRecordWithHelp)
                                                                               : "";
     DrawPanel->Banner->ShowIn(DrawPanel->GetClientSize(),
                               Text(game.SolvedByComputer()
-                                       ? gametext::kSolvedByComputer
-                                       : gametext::SolvedBanner(game.Seconds(), game.MovesShown().value_or(0))),
-                              Text(below), Text(gametext::kCopyMovesHint));
+                                       ? texts::Say(TextId::SolvedByComputer)
+                                       : texts::SolvedBanner(game.Seconds(), game.MovesShown().value_or(0))),
+                              Text(below), Text(TextId::CopyMovesHint));
   } else if (!solved) {
     DrawPanel->Banner->Hide();
   }
   solvedShown_ = solved;
   if (game.Paused() != DrawPanel->CoverShown()) {
     if (game.Paused()) {
-      DrawPanel->ShowCover(Text(gametext::kPaused));
+      DrawPanel->ShowCover(Text(TextId::Paused));
     } else {
       DrawPanel->HideCover();
     }

@@ -8,7 +8,7 @@
 #include "GuiHelpers.h"
 #include "ToolkitDriver.h"
 #include "app/toolkit/Toolkit.h"
-#include "game/GameTexts.h"
+#include "texts/Texts.h"
 
 namespace {
 
@@ -65,7 +65,7 @@ TEST_F(MainFormTest, KeysAndTypedMovesTurnLayersAsThePlayersTurns) {
     EXPECT_EQ(std::make_pair(offeredMoves[i].second.From, offeredMoves[i].second.To), offered[i].second) << i;
   }
   EXPECT_EQ(game.MovesShown(), 7u);
-  EXPECT_EQ(form->StatusText().ToStdString(wxConvUTF8), gametext::kReady);
+  EXPECT_EQ(form->StatusText().ToStdString(wxConvUTF8), std::string(texts::Say(TextId::Ready)));
 
   // A typed scramble starts a game (after the question: moves were made).
   typedMoves = {"R U F D L B R U F D L B R U F D L B R2"};
@@ -153,7 +153,7 @@ TEST_F(MainFormTest, AHintOutlinesTheNextTurnUntilATurnAndSolveFinishesTheGame) 
   ASSERT_TRUE(PumpUntil([&] { return game.State() == Game::Phase::Solved; }, 20000));
   EXPECT_TRUE(game.SolvedByComputer());
   EXPECT_TRUE(cube().IsSolved());
-  EXPECT_EQ(form->StatusText().ToStdString(wxConvUTF8), gametext::kSolvedByComputer);
+  EXPECT_EQ(form->StatusText().ToStdString(wxConvUTF8), std::string(texts::Say(TextId::SolvedByComputer)));
   EXPECT_FALSE(game.Running());
   form->GameMovesClick();
   ASSERT_FALSE(shownTexts.empty());
@@ -162,5 +162,5 @@ TEST_F(MainFormTest, AHintOutlinesTheNextTurnUntilATurnAndSolveFinishesTheGame) 
       << shownTexts.back();
   // Solved, a hint has nothing to show.
   form->HintClick();
-  EXPECT_EQ(form->StatusText().ToStdString(wxConvUTF8), gametext::kSolvedAlready);
+  EXPECT_EQ(form->StatusText().ToStdString(wxConvUTF8), std::string(texts::Say(TextId::SolvedAlready)));
 }

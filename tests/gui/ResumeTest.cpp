@@ -353,7 +353,8 @@ TEST_F(ResumeTest, SeveralKeptGamesAreListedToContinueOneOrDeleteAny) {
   };
   EXPECT_EQ(locks(), 0);
   Start({"RotateSpeed=45"});
-  std::string sizes, why;
+  std::string sizes;
+  GameStatus why;
   chooseKept = [&](const KeptGamesChoice& choice) {
     const std::vector<KeptGame> games = choice.List();
     for (const KeptGame& g : games) sizes += std::to_string(g.Summary.value().Size);

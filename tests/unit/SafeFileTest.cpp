@@ -49,12 +49,12 @@ TEST(SafeFileFailures, TheOldFileStaysAndErrnoSaysWhy) {
     mode_t folderMode, fileMode;
     std::string name;
     int error;
-    const char* reason;
+    safefile::FileProblem problem;
   } cases[] = {
-      {SmallFileSizeLimit, 0755, 0644, "game.cube", EFBIG, "ошибка записи"},
-      {AsNobody, 0555, 0644, "game.cube", EACCES, "папка недоступна для записи"},
-      {AsNobody, 0755, 0444, "game.cube", EACCES, "файл только для чтения"},
-      {AsNobody, 0755, 0644, std::string(256, 'g'), ENAMETOOLONG, "слишком длинное имя файла"},
+      {SmallFileSizeLimit, 0755, 0644, "game.cube", EFBIG, safefile::FileProblem::WriteFailed},
+      {AsNobody, 0555, 0644, "game.cube", EACCES, safefile::FileProblem::FolderNotWritable},
+      {AsNobody, 0755, 0444, "game.cube", EACCES, safefile::FileProblem::ReadOnlyFile},
+      {AsNobody, 0755, 0644, std::string(256, 'g'), ENAMETOOLONG, safefile::FileProblem::NameTooLong},
   };
   for (const auto& c : cases) {
     TempDir dir;
@@ -64,8 +64,8 @@ TEST(SafeFileFailures, TheOldFileStaysAndErrnoSaysWhy) {
     }
     ASSERT_EQ(::chmod(dir.File("game.cube").c_str(), c.fileMode), 0);
     ASSERT_EQ(::chmod(dir.File("").c_str(), c.folderMode), 0);
-    EXPECT_EQ(ReplaceInChild(dir, c.name, c.inChild), c.error) << c.reason;
-    EXPECT_STREQ(safefile::FailureReason(c.error, dir.File(c.name)), c.reason);
+    EXPECT_EQ(ReplaceInChild(dir, c.name, c.inChild), c.error) << c.name;
+    EXPECT_EQ(safefile::WriteProblem(c.error, dir.File(c.name)), c.problem);
     ::chmod(dir.File("").c_str(), 0700);
   }
 }
@@ -73,7 +73,7 @@ TEST(SafeFileFailures, TheOldFileStaysAndErrnoSaysWhy) {
 // A real full disk: a tmpfs over the folder, in a mount namespace of the
 // child's own (root only), with no room for the new bytes or for a new file.
 TEST(SafeFileFailures, AFullDiskKeepsTheOldFile) {
-  EXPECT_STREQ(safefile::FailureReason(ENOSPC, ""), "нет места на диске");
+  EXPECT_EQ(safefile::WriteProblem(ENOSPC, ""), safefile::FileProblem::NoSpace);
   for (const char* options : {"size=12k", "size=1m,nr_inodes=2"}) {
     TempDir dir;
     const int error = ReplaceInChild(dir, "game.cube", [&] {

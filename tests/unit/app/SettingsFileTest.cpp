@@ -10,7 +10,7 @@
 
 #include "app/settings/SettingsFile.h"
 #include "game/GameRecords.h"
-#include "game/GameTexts.h"
+#include "texts/Texts.h"
 #include "tests/unit/app/TestFiles.h"
 
 namespace {
@@ -315,7 +315,7 @@ TEST(SettingsKeeperTest, AFileThatCannotBeReadIsSaidAndNeverWrittenOver) {
   for (const auto& c : cases) {
     TempDir dir;
     c.make(dir.File("tessaro3d.ini"));
-    EXPECT_TRUE(ReadButLeftAlone(dir.File("tessaro3d.ini"), gametext::SettingsNotRead(c.error))) << c.error;
+    EXPECT_TRUE(ReadButLeftAlone(dir.File("tessaro3d.ini"), texts::SettingsNotRead(c.error))) << c.error;
     EXPECT_EQ(dir.Entries(), std::set<std::string>{"tessaro3d.ini"}) << c.error;
   }
   // No read permission: as nobody, in a child, since permissions do not stop root.
@@ -326,7 +326,7 @@ TEST(SettingsKeeperTest, AFileThatCannotBeReadIsSaidAndNeverWrittenOver) {
   const pid_t pid = ::fork(), nobody = 65534;
   if (pid == 0) {
     const bool asNobody = ::geteuid() != 0 || (!::setgroups(0, nullptr) && !::setgid(nobody) && !::setuid(nobody));
-    ::_exit(asNobody && ReadButLeftAlone(path, gametext::SettingsNotRead(EACCES)) ? 0 : 1);
+    ::_exit(asNobody && ReadButLeftAlone(path, texts::SettingsNotRead(EACCES)) ? 0 : 1);
   }
   int status = -1;
   ASSERT_EQ(::waitpid(pid, &status, 0), pid);

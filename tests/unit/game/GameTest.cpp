@@ -3,6 +3,7 @@
 // on a real cube, a fake window and a clock the test moves.
 #include <gtest/gtest.h>
 
+#include <cerrno>
 #include <chrono>
 #include <filesystem>
 #include <functional>
@@ -11,7 +12,6 @@
 
 #include "game/Game.h"
 #include "game/GameRecords.h"
-#include "game/GameTexts.h"
 #include "game/ResumeStore.h"
 #include "puzzle/Facelets.h"
 #include "puzzle/GameTrailer.h"
@@ -20,23 +20,36 @@
 #include "tests/unit/TestCubes.h"
 #include "tests/unit/app/TestFiles.h"
 
+// Statuses read in a failed expectation.
+void PrintTo(const GameStatus& s, std::ostream* os) {
+  *os << "{kind " << static_cast<int>(s.Kind) << ", " << s.Seconds << " s, " << s.Moves << " moves, record "
+      << s.Record << ", help " << s.HelpUsed << ", errno " << s.Error << ", \"" << s.Path << "\", \"" << s.Move
+      << "\"}";
+}
+
 namespace {
 
+using Kinds = std::vector<StatusKind>;
 using Strings = std::vector<std::string>;
 using std::chrono::hours;
 using std::chrono::seconds;
 
 struct FakeView final : GameView {
-  void ShowStatus(const std::string& text) override { statuses.push_back(text); }
+  void ShowStatus(const GameStatus& status) override { statuses.push_back(status); }
   void ShowGame() override { ++shown, Meanwhile(); }
   void ClockStarted() override { ++clockStarts; }
   void ShowScrambling(bool on) override { scrambling.push_back(on), Meanwhile(); }
   void KeepRecords() override { ++recordsKept; }
   // The status shown last (back 1) or before it.
-  std::string Status(std::size_t back = 1) const { return statuses.size() < back ? "" : statuses.end()[-back]; }
+  GameStatus Status(std::size_t back = 1) const { return statuses.size() < back ? GameStatus() : statuses.end()[-back]; }
+  Kinds StatusKinds() const {
+    Kinds kinds;
+    for (const GameStatus& status : statuses) kinds.push_back(status.Kind);
+    return kinds;
+  }
   void Meanwhile() const { if (meanwhile) meanwhile(); }
   std::function<void()> meanwhile;  // runs while the view is called, as a click handled in a repaint would
-  Strings statuses;
+  std::vector<GameStatus> statuses;
   std::vector<bool> scrambling;
   int shown = 0, clockStarts = 0, recordsKept = 0;
 };
@@ -111,7 +124,7 @@ TEST_F(GameTest, AScrambleStoppedAnywhereStartsNoGameAndTheNextStartsTheClockFro
     view.statuses.clear();
     EXPECT_FALSE(game.NewGame(3)) << inView;
     EXPECT_EQ(Shown(game), "None, no clock 0, moves 0, scramble 0") << inView;
-    EXPECT_EQ(view.statuses, Strings{gametext::kScrambling}) << inView;
+    EXPECT_EQ(view.StatusKinds(), Kinds{StatusKind::Scrambling}) << inView;
     Turn();  // the player's turns on a stopped scramble count for nothing
     EXPECT_EQ(game.MovesShown(), 0u) << inView;
     EXPECT_EQ(KeptFiles(), Strings{}) << inView;
@@ -125,7 +138,7 @@ TEST_F(GameTest, AScrambleStoppedAnywhereStartsNoGameAndTheNextStartsTheClockFro
   EXPECT_GE(frames, 3);  // no count belongs to a cube being scrambled
   EXPECT_EQ(Shown(game), "Playing, clock 0, moves 0, scramble 3");
   EXPECT_EQ(game.FileName(), "");  // Save asks for a name
-  EXPECT_EQ(view.statuses, (Strings{gametext::kScrambling, gametext::kReady}));
+  EXPECT_EQ(view.StatusKinds(), (Kinds{StatusKind::Scrambling, StatusKind::Ready}));
   EXPECT_EQ(view.scrambling, (std::vector<bool>{true, false, true, false, true, false}));
   EXPECT_EQ(view.clockStarts, 1);
   // The game that ran is given up: its kept file goes with the next new game.
@@ -195,7 +208,7 @@ TEST_F(GameTest, ALeftGameGoesOnInAnotherWindowAndABrokenKeptGameIsSetAside) {
   EXPECT_EQ(otherKept.Own(), keptGame);
   EXPECT_EQ(Shown(other), "Playing, clock 65, moves 2, scramble 3, undo");
   EXPECT_EQ(other.FileName(), "");  // Save asks for a name
-  EXPECT_EQ(otherView.statuses, (Strings{gametext::kLoading, gametext::kReady}));
+  EXPECT_EQ(otherView.StatusKinds(), (Kinds{StatusKind::Loading, StatusKind::Ready}));
   EXPECT_EQ(otherView.clockStarts, 1);
   // That game is no longer offered here, and Stop here leaves it alone.
   EXPECT_FALSE(game.ResumeAvailable());
@@ -214,7 +227,7 @@ TEST_F(GameTest, ALeftGameGoesOnInAnotherWindowAndABrokenKeptGameIsSetAside) {
   EXPECT_TRUE(game.ResumeAvailable());
   const std::string points = Points(cube), shown = Shown(game);
   EXPECT_FALSE(game.Continue());
-  EXPECT_EQ(view.Status(), gametext::kKeptGameSetAside);
+  EXPECT_EQ(view.Status().Kind, StatusKind::KeptGameSetAside);
   EXPECT_FALSE(game.ResumeAvailable());  // set aside (its renaming is the store's own test)
   EXPECT_EQ(Points(cube), points);
   EXPECT_EQ(Shown(game), shown);
@@ -226,8 +239,10 @@ TEST_F(GameTest, AGameThatCannotBeKeptSaysSoWhenTheDragEnds) {
   game.BeginGesture();
   Turn();
   game.EndGesture();
-  EXPECT_EQ(view.Status(3), gametext::kTurning);
-  EXPECT_EQ(view.Status(2).rfind("Не удалось сохранить игру для продолжения (", 0), 0u) << view.Status(2);
+  EXPECT_EQ(view.Status(3).Kind, StatusKind::Turning);
+  EXPECT_EQ(view.Status(2).Kind, StatusKind::KeepFailed);
+  EXPECT_NE(view.Status(2).Error, 0);
+  EXPECT_EQ(view.Status(2).Path, kept.Where());
   EXPECT_EQ(view.Status(), view.Status(2));  // also when the drag ends
   EXPECT_EQ(game.MovesShown(), 1u);  // the game goes on
 }
@@ -252,12 +267,12 @@ TEST_F(GameTest, UndoAndRedoWalkTheHistoryAndTheCounterFollows) {
 }
 
 TEST_F(GameTest, TheSolvingTurnStopsTheClockAndSetsARecordOnlyAfterAFullScramble) {
-  const struct { uint32_t scrambleTurns, fileSeconds, played; bool record; std::string status; int bestSeconds; } cases[] = {
-      {20, 100, 5, true, "Собрано! 00:01:45, ходов: 2. Новый рекорд!", 105},  // the first
-      {20, 100, 10, false, "Собрано! 00:01:50, ходов: 2", 105},
-      {19, 0, 1, false, "Собрано! 00:00:01, ходов: 2", 105},  // too short a scramble
-      {25, 3590, 10, false, "Собрано! 01:00:00, ходов: 2", 105},
-      {20, 50, 0, true, "Собрано! 00:00:50, ходов: 2. Новый рекорд!", 50},
+  const struct { uint32_t scrambleTurns, fileSeconds, played; bool record; GameStatus status; int bestSeconds; } cases[] = {
+      {20, 100, 5, true, GameStatus::Solved(105, 2, true, false), 105},  // the first
+      {20, 100, 10, false, GameStatus::Solved(110, 2, false, false), 105},
+      {19, 0, 1, false, GameStatus::Solved(1, 2, false, false), 105},  // too short a scramble
+      {25, 3590, 10, false, GameStatus::Solved(3600, 2, false, false), 105},
+      {20, 50, 0, true, GameStatus::Solved(50, 2, true, false), 50},
   };
   for (const auto& c : cases) {
     auto near = HeadlessRenderer(3, 90);  // one top-row turn from home, with that turn's history
@@ -276,16 +291,16 @@ TEST_F(GameTest, TheSolvingTurnStopsTheClockAndSetsARecordOnlyAfterAFullScramble
     EXPECT_TRUE(cube.IsSolved());
     EXPECT_EQ(view.Status(), c.status);
     EXPECT_EQ(view.Status(2), c.status);  // shown at the turn and when the drag ends
-    EXPECT_EQ(std::exchange(view.recordsKept, 0), c.record ? 1 : 0) << c.status;
+    EXPECT_EQ(std::exchange(view.recordsKept, 0), c.record ? 1 : 0) << c.status.Seconds;
     EXPECT_EQ(records.Best(3).value_or(SolveRecord{}).Seconds, c.bestSeconds);
-    EXPECT_EQ(KeptFiles(), Strings{}) << c.status;  // a finished game is nothing to continue
+    EXPECT_EQ(KeptFiles(), Strings{}) << c.status.Seconds;  // a finished game is nothing to continue
     // The clock stands and nothing more is counted; the next drag ends as any other.
     clock.now += hours(1);
     game.Tick();
     game.BeginGesture();
     Turn();
     game.EndGesture();
-    EXPECT_EQ(view.Status(), gametext::kReady);
+    EXPECT_EQ(view.Status().Kind, StatusKind::Ready);
     EXPECT_EQ(Shown(game), solved);
   }
 }
@@ -304,11 +319,11 @@ TEST_F(GameTest, SavedGamesHoldTheHoursOfASuspendAndOpenSaysWhatAFileHeld) {
   EXPECT_EQ(KeptTrailer().Seconds, 10802u);
   const std::string saved = dir.File("saved.cube");
   ASSERT_TRUE(game.SaveTo(saved, true));
-  EXPECT_EQ(view.Status(), gametext::kReady);
+  EXPECT_EQ(view.Status().Kind, StatusKind::Ready);
   EXPECT_TRUE(game.CanSaveInPlace());
   EXPECT_EQ(ReadBytes(saved), ReadBytes(kept.Own()));  // the clock and the history, as kept
   EXPECT_FALSE(game.SaveTo(dir.File("no-such-folder/saved.cube"), true));
-  EXPECT_EQ(view.Status().rfind("Ошибка: не удалось сохранить файл (", 0), 0u) << view.Status();
+  EXPECT_EQ(view.Status(), GameStatus::FileFailed(StatusKind::SaveFailed, ENOENT, dir.File("no-such-folder/saved.cube")));
   EXPECT_EQ(game.FileName(), saved);  // the file last written, also after a failed Save
 
   const std::string bytes = ReadBytes(saved), damaged = dir.File("damaged.cube"), plain = dir.File("plain.cube");
@@ -317,18 +332,18 @@ TEST_F(GameTest, SavedGamesHoldTheHoursOfASuspendAndOpenSaysWhatAFileHeld) {
   WriteBytes(dir.File("garbage.cube"), "not a saved game");
   const char* const running = "Playing, clock 10802, moves 2, scramble 3, undo";
   const char* const stopped = "None, no clock 0, moves 0, scramble 0";
-  const struct { std::string path; bool opened; const char* status; const char* shown; } cases[] = {
-      {plain, true, gametext::kReady, stopped},  // a 4x4x4
-      {saved, true, gametext::kReady, running},
-      {damaged, true, gametext::kReadyWithoutTrailer, stopped},
-      {dir.File("missing.cube"), false, gametext::kCannotOpen, stopped},
-      {saved, true, gametext::kReady, running},
-      {dir.File("garbage.cube"), false, gametext::kUnknownFormat, running},
+  const struct { std::string path; bool opened; StatusKind status; const char* shown; } cases[] = {
+      {plain, true, StatusKind::Ready, stopped},  // a 4x4x4
+      {saved, true, StatusKind::Ready, running},
+      {damaged, true, StatusKind::ReadyWithoutTrailer, stopped},
+      {dir.File("missing.cube"), false, StatusKind::CannotOpen, stopped},
+      {saved, true, StatusKind::Ready, running},
+      {dir.File("garbage.cube"), false, StatusKind::UnknownFormat, running},
   };
   for (const auto& c : cases) {
     const std::string before = Points(cube), file = game.FileName();
     EXPECT_EQ(game.Open(c.path), c.opened) << c.path;
-    EXPECT_EQ(view.Status(), c.status) << c.path;
+    EXPECT_EQ(view.Status().Kind, c.status) << c.path;
     EXPECT_EQ(Shown(game), c.shown) << c.path;
     // Opened: the file's size and points, whatever follows them; refused: nothing changes.
     const std::string now = Points(cube);
@@ -367,7 +382,7 @@ TEST_F(GameTest, TypedMovesAreThePlayersTurnsAndATypedScrambleStartsAGame) {
   EXPECT_EQ(game.MovesText(), "Rw2 F'");
   ASSERT_TRUE(game.Step(true));
   EXPECT_EQ(game.MovesText(), "Rw2");
-  EXPECT_EQ(view.Status(), gametext::kReady);
+  EXPECT_EQ(view.Status().Kind, StatusKind::Ready);
 
   // A saved game knows how it was scrambled.
   ASSERT_TRUE(game.SaveTo(dir.File("typed.cube"), false));
@@ -419,33 +434,22 @@ TEST_F(GameTest, APausedClockStandsStillAndGoesOnFromWhereItStopped) {
   EXPECT_FALSE(game.Paused());
 }
 
-TEST(GameTexts, TheSolvedMomentCountsMovesInRussian) {
-  const std::pair<uint32_t, const char*> cases[] = {
-      {0, "ходов"}, {1, "ход"},    {2, "хода"},   {4, "хода"},   {5, "ходов"},  {11, "ходов"},
-      {12, "ходов"}, {14, "ходов"}, {21, "ход"},  {22, "хода"},  {111, "ходов"}, {1042, "хода"},
-  };
-  for (const auto& [moves, word] : cases) {
-    EXPECT_EQ(gametext::SolvedBanner(117, moves),
-              "Собрано за 00:01:57, " + std::to_string(moves) + " " + word);
-  }
-}
-
 // A hint costs the record (kept copies too); the computer's solution gives
 // the game up: the clock stands, nothing is kept, the solve is the computer's.
 TEST_F(GameTest, HelpCostsTheRecordAndTheComputersSolutionGivesTheGameUp) {
   const std::atomic<bool> never{false};
   cube.ShuffleRotateCount = 25;
   ASSERT_TRUE(game.NewGame(2));
-  game.HintShown("Подсказка: R");
+  game.HintShown(GameStatus::Hint("R"));
   EXPECT_TRUE(game.HelpUsed());
   // The hint stays on the line over a drag that turns nothing (an orbit), until a turn.
   game.BeginGesture();
   game.EndGesture();
-  EXPECT_EQ(view.Status(), "Подсказка: R");
+  EXPECT_EQ(view.Status(), GameStatus::Hint("R"));
   Turn();
   game.BeginGesture();
   game.EndGesture();
-  EXPECT_EQ(view.Status(), gametext::kReady);
+  EXPECT_EQ(view.Status().Kind, StatusKind::Ready);
   std::optional<GameTrailer> keptTrailer;
   ASSERT_EQ(LoadGameWithTrailer(*HeadlessRenderer(2, 90)->Cube, kept.Own(), keptTrailer), 2);
   EXPECT_EQ(keptTrailer.value().ScrambleTurns, 0u);
@@ -456,7 +460,8 @@ TEST_F(GameTest, HelpCostsTheRecordAndTheComputersSolutionGivesTheGameUp) {
   }
   EXPECT_EQ(game.State(), Game::Phase::Solved);
   EXPECT_FALSE(game.SolvedWithRecord());
-  EXPECT_NE(view.Status().find(gametext::kNoRecordWithHelp), std::string::npos) << view.Status();
+  EXPECT_EQ(view.Status().Kind, StatusKind::Solved);
+  EXPECT_TRUE(view.Status().HelpUsed);
 
   for (const bool stopped : {true, false}) {
     ASSERT_TRUE(game.NewGame(2));
@@ -473,7 +478,7 @@ TEST_F(GameTest, HelpCostsTheRecordAndTheComputersSolutionGivesTheGameUp) {
     game.Tick();
     EXPECT_EQ(Shown(game), std::string(stopped ? "None" : "Solved") + ", clock 5, moves 2, scramble 0");
     EXPECT_EQ(game.SolvedByComputer(), !stopped);
-    EXPECT_EQ(view.Status(), stopped ? gametext::kSolutionStopped : gametext::kSolvedByComputer);
+    EXPECT_EQ(view.Status().Kind, stopped ? StatusKind::SolutionStopped : StatusKind::SolvedByComputer);
     EXPECT_EQ(cube.IsSolved(), !stopped);
     EXPECT_EQ(KeptFiles(), Strings{});
     // The turns played are told, in order; a stopped solution only those.
@@ -497,7 +502,8 @@ TEST_F(GameTest, WithoutADataFolderEachTurnSaysTheGameIsNotKept) {
   ASSERT_TRUE(homeless.NewGame(3));
   RandomDrag(cube, random);
   homeless.PlayerTurned();
-  EXPECT_EQ(view.Status(), "Не удалось сохранить игру для продолжения (не задана папка данных: нет HOME и XDG_DATA_HOME)");
+  EXPECT_EQ(view.Status().Kind, StatusKind::KeepFailed);
+  EXPECT_EQ(view.Status().Path, "");  // no data folder
   EXPECT_FALSE(homeless.Keep());  // the window then offers a file at close
 }
 
@@ -511,10 +517,10 @@ TEST_F(GameTest, AKeptGameTakenMeanwhileIsNeitherContinuedNorDeleted) {
   left.Leave();  // kept as the window closes
   const std::string taken = game.KeptGamesWaiting().at(0).Path, points = Points(cube);
   ASSERT_TRUE(other.Adopt(taken));
-  std::string why;
+  GameStatus why;
   EXPECT_FALSE(game.Continue(taken));
-  EXPECT_EQ(view.Status(), gametext::kKeptGameTaken);
+  EXPECT_EQ(view.Status().Kind, StatusKind::KeptGameTaken);
   EXPECT_FALSE(game.DeleteKept(taken, why));
-  EXPECT_EQ(why, "Ошибка: сохранённая игра не удалена (её продолжают в другом окне)");
+  EXPECT_EQ(why, GameStatus::FileFailed(StatusKind::KeptNotDeleted, EWOULDBLOCK, taken));
   EXPECT_EQ(Points(cube), points);
 }

@@ -1,0 +1,72 @@
+// What the game has to say on the status line: what happened, with its
+// figures. The window puts it in the player's words (texts/).
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+enum class StatusKind {
+  None,  // nothing to say
+  Ready,
+  ReadyWithoutTrailer,  // a file whose clock and moves were not believed
+  Scrambling,
+  Loading,
+  Turning,
+  Solving,
+  SolvedByComputer,
+  SolutionStopped,
+  CannotOpen,
+  UnknownFormat,
+  KeptGameSetAside,  // a kept game that would not load
+  KeptGameTaken,     // another window goes on with it
+  Searching,         // a hint or a solution is being searched
+  SolvedAlready,
+  CannotBeSolved,    // put together by hand: no turns reach home
+  CubieOffGrid,
+  Solved,            // Seconds, Moves, Record, HelpUsed
+  Hint,              // Move
+  SaveFailed,        // Error (errno), Path
+  KeepFailed,        // Error, Path (the kept file; empty: no data folder)
+  KeptNotDeleted,    // Error (EWOULDBLOCK: taken, EINVAL: no kept game), Path
+};
+
+struct GameStatus {
+  StatusKind Kind = StatusKind::None;
+  int32_t Seconds = 0;
+  uint32_t Moves = 0;
+  bool Record = false;
+  bool HelpUsed = false;
+  int Error = 0;
+  std::string Path;
+  std::string Move;  // the hinted move in the notation
+
+  GameStatus(StatusKind kind = StatusKind::None) : Kind(kind) {}
+  static GameStatus Solved(int32_t seconds, uint32_t moves, bool record, bool helpUsed) {
+    GameStatus status(StatusKind::Solved);
+    status.Seconds = seconds;
+    status.Moves = moves;
+    status.Record = record;
+    status.HelpUsed = helpUsed;
+    return status;
+  }
+  static GameStatus Hint(const std::string& move) {
+    GameStatus status(StatusKind::Hint);
+    status.Move = move;
+    return status;
+  }
+  static GameStatus FileFailed(StatusKind kind, int error, const std::string& path) {
+    GameStatus status(kind);
+    status.Error = error;
+    status.Path = path;
+    return status;
+  }
+
+  // Held where a text was, with the text's two calls: none is empty.
+  bool empty() const { return Kind == StatusKind::None; }
+  void clear() { *this = GameStatus(); }
+  bool operator==(const GameStatus& other) const {
+    return Kind == other.Kind && Seconds == other.Seconds && Moves == other.Moves && Record == other.Record &&
+           HelpUsed == other.HelpUsed && Error == other.Error && Path == other.Path && Move == other.Move;
+  }
+  bool operator!=(const GameStatus& other) const { return !(*this == other); }
+};

@@ -1,0 +1,183 @@
+#include "texts/Texts.h"
+
+#include <cerrno>
+#include <ctime>
+
+#include "game/GameClock.h"
+#include "game/ResumeStore.h"
+#include "texts/Language.h"
+
+namespace texts {
+namespace {
+
+// The one language until the settings choose among more.
+const Language& Current() { return kRussian; }
+
+}  // namespace
+
+const char* Say(TextId id) { return Current().Texts[static_cast<std::size_t>(id)].Text; }
+
+std::string Fill(TextId pattern, std::initializer_list<std::string> figures) {
+  const std::string text = Say(pattern);
+  std::string out;
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    const char c = text[i];
+    const std::size_t n = i + 2 < text.size() && c == '{' && text[i + 2] == '}' ? std::size_t(text[i + 1] - '1') : 9;
+    if (n < figures.size()) {
+      out += figures.begin()[n];
+      i += 2;
+    } else {
+      out += c;
+    }
+  }
+  return out;
+}
+
+std::string StatusLine(const GameStatus& status) {
+  switch (status.Kind) {
+    case StatusKind::None: return {};
+    case StatusKind::Ready: return Say(TextId::Ready);
+    case StatusKind::ReadyWithoutTrailer: return Say(TextId::ReadyWithoutTrailer);
+    case StatusKind::Scrambling: return Say(TextId::Scrambling);
+    case StatusKind::Loading: return Say(TextId::Loading);
+    case StatusKind::Turning: return Say(TextId::Turning);
+    case StatusKind::Solving: return Say(TextId::Solving);
+    case StatusKind::SolvedByComputer: return Say(TextId::SolvedByComputer);
+    case StatusKind::SolutionStopped: return Say(TextId::SolutionStopped);
+    case StatusKind::CannotOpen: return Say(TextId::CannotOpen);
+    case StatusKind::UnknownFormat: return Say(TextId::UnknownFormat);
+    case StatusKind::KeptGameSetAside: return Say(TextId::KeptGameSetAside);
+    case StatusKind::KeptGameTaken: return Say(TextId::KeptGameTaken);
+    case StatusKind::Searching: return Say(TextId::Searching);
+    case StatusKind::SolvedAlready: return Say(TextId::SolvedAlready);
+    case StatusKind::CannotBeSolved: return Say(TextId::CannotBeSolved);
+    case StatusKind::CubieOffGrid: return Say(TextId::CubieOffGrid);
+    case StatusKind::Solved: return Solved(status.Seconds, status.Moves, status.Record, status.HelpUsed);
+    case StatusKind::Hint: return Hint(status.Move);
+    case StatusKind::SaveFailed: return SaveFailed(status.Error, status.Path);
+    case StatusKind::KeepFailed: return KeepFailed(status.Error, status.Path);
+    case StatusKind::KeptNotDeleted: return KeptGameNotDeleted(status.Error, status.Path);
+  }
+  return {};
+}
+
+std::string MovesCaption(uint32_t moves) { return Fill(TextId::MovesCaptionPattern, {std::to_string(moves)}); }
+
+std::string CubeSize(int size) { return Fill(TextId::CubeSizePattern, {std::to_string(size)}); }
+
+std::string BadMoves(const notation::Parsed& parsed, int size) {
+  const std::string number = std::to_string(parsed.MoveNumber);
+  switch (parsed.Error) {
+    case notation::Fault::None: return {};
+    case notation::Fault::Empty: return Say(TextId::NoMovesTyped);
+    case notation::Fault::NoSuchLayer: return Fill(TextId::NoSuchLayerPattern, {number, parsed.Text, CubeSize(size)});
+    case notation::Fault::Unreadable: break;
+  }
+  return Fill(TextId::UnreadableMovePattern, {number, parsed.Text});
+}
+
+std::string GameMoves(const std::string& scramble, const std::string& moves, const std::string& solution,
+                      const std::string& after) {
+  // In the order they were made: the player's, the computer's, then any
+  // the player made after them.
+  std::string text = Fill(TextId::GameMovesPattern, {scramble.empty() ? Say(TextId::ScrambleUnknown) : scramble,
+                                                     moves.empty() ? Say(TextId::NoMoves) : moves});
+  if (!solution.empty()) text += Fill(TextId::GameMovesSolution, {solution});
+  if (!after.empty()) text += Fill(TextId::GameMovesAfter, {after});
+  return text;
+}
+
+std::string Solved(int32_t seconds, uint32_t moves, bool record, bool helpUsed) {
+  std::string text = Fill(TextId::SolvedPattern, {FormatGameClock(seconds), std::to_string(moves)});
+  if (record) text = Fill(TextId::SentenceAfter, {text, Say(TextId::NewRecord)});
+  if (helpUsed) text = Fill(TextId::SentenceAfter, {text, Say(TextId::NoRecordWithHelp)});
+  return text;
+}
+
+std::string Hint(const std::string& move) { return Fill(TextId::HintPattern, {move}); }
+
+std::string SolvedBanner(int32_t seconds, uint32_t moves) {
+  const NumberForm form = Current().FormAfter(moves);
+  const TextId word = form == NumberForm::One   ? TextId::MovesWordOne
+                      : form == NumberForm::Few ? TextId::MovesWordFew
+                                                : TextId::MovesWordMany;
+  return Fill(TextId::SolvedBannerPattern, {FormatGameClock(seconds), std::to_string(moves), Say(word)});
+}
+
+std::string Problem(safefile::FileProblem problem) {
+  using safefile::FileProblem;
+  switch (problem) {
+    case FileProblem::NoSpace: return Say(TextId::NoSpace);
+    case FileProblem::NameTooLong: return Say(TextId::NameTooLong);
+    case FileProblem::FolderNotWritable: return Say(TextId::FolderNotWritable);
+    case FileProblem::NoSuchFolder: return Say(TextId::NoSuchFolder);
+    case FileProblem::FileForFolder: return Say(TextId::FileForFolder);
+    case FileProblem::ReadOnlyFile: return Say(TextId::ReadOnlyFile);
+    case FileProblem::WriteFailed: return Say(TextId::WriteFailed);
+    case FileProblem::NoReadPermission: return Say(TextId::NoReadPermission);
+    case FileProblem::FolderForFile: return Say(TextId::FolderForFile);
+    case FileProblem::NotRegular: return Say(TextId::NotRegular);
+    case FileProblem::NotText: return Say(TextId::NotText);
+    case FileProblem::LinkLoop: return Say(TextId::LinkLoop);
+    case FileProblem::ReadFailed: return Say(TextId::ReadFailed);
+  }
+  return Say(TextId::WriteFailed);
+}
+
+std::string SaveFailed(int error, const std::string& path) {
+  return Fill(TextId::SaveFailedPattern, {Problem(safefile::WriteProblem(error, path))});
+}
+
+std::string KeepReason(int error, const std::string& path) {
+  if (path.empty()) return Say(TextId::NoDataFolder);
+  return Problem(safefile::WriteProblem(error, path));
+}
+
+std::string KeepFailed(int error, const std::string& path) {
+  return Fill(TextId::KeepFailedPattern, {KeepReason(error, path)});
+}
+
+std::string KeepFailedAtCloseQuestion(int error, const std::string& path) {
+  return Fill(TextId::KeepFailedAtClosePattern, {KeepReason(error, path)});
+}
+
+KeptGameRow KeptGameColumns(const KeptGame& game) {
+  KeptGameRow row;
+  row.Saved = row.Moves = row.Clock = Say(TextId::NoFigure);
+  char saved[64];
+  struct tm local {};
+  if (localtime_r(&game.Modified, &local) && std::strftime(saved, sizeof saved, Say(TextId::KeptDateFormat), &local))
+    row.Saved = saved;
+  if (!game.Summary) {
+    row.Cube = Say(TextId::KeptUnreadable);
+    return row;
+  }
+  row.Cube = CubeSize(game.Summary->Size);
+  if (game.Summary->Moves) row.Moves = std::to_string(*game.Summary->Moves);
+  if (game.Summary->Seconds) row.Clock = FormatGameClock(static_cast<int32_t>(*game.Summary->Seconds));
+  return row;
+}
+
+std::string DeleteKeptQuestion(const KeptGame& game) {
+  const KeptGameRow row = KeptGameColumns(game);
+  return Fill(TextId::DeleteKeptPattern, {row.Cube, row.Saved, row.Moves});
+}
+
+std::string KeptGameNotDeleted(int error, const std::string& path) {
+  const std::string why = error == EWOULDBLOCK ? Say(TextId::KeptTakenElsewhere)
+                          : error == EINVAL    ? Say(TextId::KeptNoGame)
+                                               : Problem(safefile::WriteProblem(error, path));
+  return Fill(TextId::KeptNotDeletedPattern, {why});
+}
+
+std::string SettingsNotRead(int error) {
+  return Fill(TextId::SettingsNotReadPattern, {Problem(safefile::ReadProblem(error))});
+}
+
+std::string SettingsNotWritten(int error, const std::string& path) {
+  return Fill(TextId::SettingsNotWrittenPattern, {Problem(safefile::WriteProblem(error, path)), path});
+}
+
+std::string FileExistsQuestion(const std::string& name) { return Fill(TextId::FileExistsPattern, {name}); }
+
+}  // namespace texts
