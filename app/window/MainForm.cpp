@@ -129,6 +129,8 @@ void TMainForm::FormDestroy() {
   GameTimer.SetEnabled(false);
   FRTimer.SetEnabled(false);
   WriteSettingsFile();
+  // The game goes before the cube it plays on, which goes with the context.
+  game_.reset();
   if (attached_) Renderer->Detach();
   attached_ = false;
 }

@@ -149,7 +149,8 @@ class TMainForm : public wxFrame, private GameView {
   void KeepRecords() override;
   void TurnsWaiting() override { WakeFrameTimer(); }
   void ShowHint(const std::optional<VEKMove>& move) override;
-  void RunOnWindowThread(std::function<void()> work) override { CallAfter(std::move(work)); }
+  // Dropped when the game has gone meanwhile.
+  void RunOnWindowThread(std::function<void()> work) override;
 
   // Starts the frame timer again after it slept over a finished still picture.
   void WakeFrameTimer();

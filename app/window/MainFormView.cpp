@@ -53,6 +53,12 @@ void TMainForm::ShowHint(const std::optional<VEKMove>& move) {
   WakeFrameTimer();
 }
 
+void TMainForm::RunOnWindowThread(std::function<void()> work) {
+  CallAfter([this, work = std::move(work)] {
+    if (game_) work();
+  });
+}
+
 void TMainForm::ClockStarted() {
   // A fresh countdown, so that the ticks fall due just after the clock's
   // whole seconds.

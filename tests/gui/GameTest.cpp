@@ -32,6 +32,7 @@ class GameTest : public MainFormTest {
                                static_cast<int>(y0 + side / 2.0 - y * scale));
     }
     form->DrawPanelMouseUp();
+    EXPECT_TRUE(Played());
   }
   std::string Moves() const { return U8(form->MovesText()); }
 };
@@ -42,9 +43,11 @@ TEST_F(GameTest, TheCounterCountsDragsUndosAndRedosButNotTheScramble) {
   EXPECT_TRUE(form->Bars->UndoDisabled());
   EXPECT_TRUE(form->Bars->RedoDisabled());
   form->N4Click();
+  EXPECT_TRUE(Played());
   EXPECT_EQ(Moves(), "Ходов: 0");
   EXPECT_TRUE(form->Bars->UndoDisabled()) << "the scramble cannot be undone";
   form->UndoClick();
+  EXPECT_TRUE(Played());
   EXPECT_FALSE(IsSolved(cube()));
 
   DragTopRow();
@@ -54,12 +57,15 @@ TEST_F(GameTest, TheCounterCountsDragsUndosAndRedosButNotTheScramble) {
   DragTopRow();
   EXPECT_EQ(Moves(), "Ходов: 2");
   form->UndoClick();
+  EXPECT_TRUE(Played());
   EXPECT_EQ(Moves(), "Ходов: 1");
   EXPECT_TRUE(form->Bars->RedoEnabled());
   form->RedoClick();
+  EXPECT_TRUE(Played());
   EXPECT_EQ(Moves(), "Ходов: 2");
   EXPECT_TRUE(form->Bars->RedoDisabled());
   form->UndoClick();
+  EXPECT_TRUE(Played());
   DragTopRow();  // a new turn drops the redo tail
   EXPECT_EQ(Moves(), "Ходов: 2");
   EXPECT_TRUE(form->Bars->RedoDisabled());
@@ -67,6 +73,7 @@ TEST_F(GameTest, TheCounterCountsDragsUndosAndRedosButNotTheScramble) {
   // Nothing happens while a turn is animated.
   cube().Busy = true;
   form->UndoClick();
+  EXPECT_TRUE(Played());
   cube().Busy = false;
   EXPECT_EQ(cube().MoveCount(), 2u);
 
@@ -75,8 +82,10 @@ TEST_F(GameTest, TheCounterCountsDragsUndosAndRedosButNotTheScramble) {
   EXPECT_TRUE(form->Bars->UndoDisabled());
   EXPECT_TRUE(form->Bars->RedoDisabled());
   form->N4Click();
+  EXPECT_TRUE(Played());
   DragTopRow();
   form->N4Click();  // New game forgets the old game's turns
+  EXPECT_TRUE(Played());
   EXPECT_EQ(Moves(), "Ходов: 0");
   EXPECT_TRUE(form->Bars->UndoDisabled());
 }
@@ -88,6 +97,7 @@ TEST_F(GameTest, ControlZShiftZAndYUndoAndRedoThroughTheKeyboard) {
   // be three turns of that row, which the first drag would solve.
   vekrandom::FixClockSeed(11);
   form->N4Click();
+  EXPECT_TRUE(Played());
   DragTopRow();
   DragTopRow();
   ASSERT_EQ(cube().MoveCount(), 2u);
@@ -117,6 +127,7 @@ TEST_F(GameTest, UndoPressesDuringATurnWaitTheirTurnAndTheReleaseEndsTheDrag) {
   form->Raise();
   vekrandom::FixClockSeed(7);
   form->N4Click();
+  EXPECT_TRUE(Played());
   std::vector<VEKMove> moves;
   for (int i = 0; i < 26; ++i) moves.push_back(VEKMove{static_cast<uint8_t>(i % 3), 0, 1});
   cube().History.Restore(moves, 0, 0);
@@ -154,6 +165,7 @@ TEST_F(GameTest, ASolveAfterAFullScrambleIsARecordKeptInTheSettingsFile) {
   Start({"RotateSpeed=90", "ShuffleRotateCount=20", "DrawQuality=3", "TimeoutRotate=1000000"});
   form->CubeSize = 2;
   form->N4Click();
+  EXPECT_TRUE(Played());
   // One move from solved: the cube is made solved under the game, one turn
   // is made on it directly and the window's Redo of its inverse solves it.
   cube().Build(2);
@@ -161,6 +173,7 @@ TEST_F(GameTest, ASolveAfterAFullScrambleIsARecordKeptInTheSettingsFile) {
   cube().History.Restore({there, back}, 0, 0);
   ASSERT_TRUE(cube().Redo());
   form->RedoClick();
+  EXPECT_TRUE(Played());
   ASSERT_TRUE(cube().IsSolved());
   const std::string text = U8(form->StatusText());
   EXPECT_EQ(text, "Собрано! " + U8(form->TimerText()) + ", ходов: 2. Новый рекорд!");
@@ -189,6 +202,7 @@ TEST_F(GameTest, ASolveAfterAFullScrambleIsARecordKeptInTheSettingsFile) {
 TEST_F(GameTest, TheSolvingDragsReleaseKeepsTheSolvedText) {
   Start({"RotateSpeed=90", "ShuffleRotateCount=0", "TimeoutRotate=1000000"});
   form->N4Click();  // a game that starts solved: any turn unsolves it
+  EXPECT_TRUE(Played());
   DragTopRow();
   ASSERT_EQ(U8(form->StatusText()), "Готово!");
   ASSERT_TRUE(form->GameRunning());

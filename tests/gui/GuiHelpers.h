@@ -155,6 +155,12 @@ class MainFormTest : public ::testing::Test {
     std::sort(found.begin(), found.end());
     return found;
   }
+  // Waits while the frame loop plays the window's turns (a scramble, an undo,
+  // typed moves): true once they are done.
+  bool Played(TMainForm* window = nullptr) {
+    TMainForm& w = window ? *window : *form;
+    return PumpUntil([&] { return !w.Animating(); }, 60000);
+  }
   VEKGL& gl() { return *form->Renderer; }
   VEKBigCube& cube() { return *form->Renderer->Cube; }
 

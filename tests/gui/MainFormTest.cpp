@@ -198,6 +198,7 @@ TEST_F(MainFormTest, ADragOverThePanelTurnsALayer) {
     form->DrawPanelMouseMove(ssLeft, p.x, p.y);
   }
   form->DrawPanelMouseUp();
+  EXPECT_TRUE(Played());
   const VEKVector& after = cube().Cubies[(1 * 3 + 2) * 3 + 2].Points[0];
   EXPECT_NEAR(before.X, 0.0f, 1e-6f);
   EXPECT_NEAR(after.X, 1.6f, 1e-4f);

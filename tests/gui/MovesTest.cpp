@@ -27,6 +27,7 @@ void PressShifted(KeySym key) { PressWith(XK_Shift_L, key); }
 TEST_F(MainFormTest, KeysAndTypedMovesTurnLayersAsThePlayersTurns) {
   Start({"RotateSpeed=90", "ShuffleRotateCount=2", "TimeoutRotate=1000000", "CubeSize=4"});
   form->N4Click();
+  EXPECT_TRUE(Played());
   const Game& game = form->CurrentGame();
   form->Raise();
   PointerTo(*form->DrawWindow->Canvas(), wxPoint(40, 40));  // the keys go to the window under it
@@ -45,6 +46,7 @@ TEST_F(MainFormTest, KeysAndTypedMovesTurnLayersAsThePlayersTurns) {
   // Typed moves play as the player's; a bad one turns nothing and says which.
   typedMoves = {"R U  R'\nU'", "R U R3", "R ЖЖ U", "M"};
   form->TypeMovesClick();
+  EXPECT_TRUE(Played());
   EXPECT_EQ(game.MovesText(), "R U' 2F R U R' U'");
   EXPECT_TRUE(form->Bars->UndoItem->IsEnabled());
   EXPECT_FALSE(form->Bars->RedoItem->IsEnabled()) << "nothing was undone";
@@ -52,6 +54,7 @@ TEST_F(MainFormTest, KeysAndTypedMovesTurnLayersAsThePlayersTurns) {
   // the moves read or the player cancels.
   offeredMoves.clear();
   form->TypeMovesClick();
+  EXPECT_TRUE(Played());
   EXPECT_EQ(errors, (std::vector<std::string>{
                         "Ход 3 «R3» не записан в обозначениях куба. Ничего не повёрнуто.",
                         "Ход 2 «ЖЖ» не записан в обозначениях куба. Ничего не повёрнуто.",
@@ -70,6 +73,7 @@ TEST_F(MainFormTest, KeysAndTypedMovesTurnLayersAsThePlayersTurns) {
   // A typed scramble starts a game (after the question: moves were made).
   typedMoves = {"R U F D L B R U F D L B R U F D L B R2"};
   form->TypedScrambleClick();
+  EXPECT_TRUE(Played());
   EXPECT_EQ(questions.size(), 1u);
   EXPECT_EQ(game.ScrambleTurns(), 20u);
   EXPECT_EQ(game.MovesShown(), 0u);
@@ -81,6 +85,7 @@ TEST_F(MainFormTest, KeysAndTypedMovesTurnLayersAsThePlayersTurns) {
   // The solved moment stays over the picture until the next action.
   typedMoves = {"R2 B' L' D' F' U' R' B' L' D' F' U' R' B' L' D' F' U'"};
   form->TypeMovesClick();
+  EXPECT_TRUE(Played());
   EXPECT_FALSE(form->DrawPanel->Banner->IsShown());
   PressShifted(XK_r);
   ASSERT_TRUE(PumpUntil([&] { return game.State() == Game::Phase::Solved; }, 10000));
@@ -100,6 +105,7 @@ TEST_F(MainFormTest, KeysAndTypedMovesTurnLayersAsThePlayersTurns) {
 TEST_F(MainFormTest, APauseHidesTheCubeUntilAKeyOrAClick) {
   Start({"RotateSpeed=90", "ShuffleRotateCount=2", "TimeoutRotate=1000000"});
   form->N4Click();
+  EXPECT_TRUE(Played());
   const Game& game = form->CurrentGame();
   form->Raise();
   PointerTo(*form->DrawWindow->Canvas(), wxPoint(60, 60));
@@ -131,6 +137,7 @@ TEST_F(MainFormTest, APauseHidesTheCubeUntilAKeyOrAClick) {
 TEST_F(MainFormTest, AHintOutlinesTheNextTurnUntilATurnAndSolveFinishesTheGame) {
   Start({"RotateSpeed=90", "ShuffleRotateCount=25", "TimeoutRotate=1000000", "CubeSize=2"});
   form->N4Click();
+  EXPECT_TRUE(Played());
   const Game& game = form->CurrentGame();
   form->Raise();
   PointerTo(*form->DrawWindow->Canvas(), wxPoint(40, 40));
@@ -146,6 +153,7 @@ TEST_F(MainFormTest, AHintOutlinesTheNextTurnUntilATurnAndSolveFinishesTheGame) 
   const std::string hinted = status.substr(std::string("Подсказка: ").size());
   typedMoves = {hinted};
   form->TypeMovesClick();
+  EXPECT_TRUE(Played());
   EXPECT_FALSE(gl().Hint.has_value());
   EXPECT_EQ(game.MovesShown(), 1u);
 

@@ -43,8 +43,12 @@ class ResumeTest : public MainFormTest {
   // A new game with the player's turns made by drags, the last one undone.
   void PlayThreeTurnsAndUndoOne() {
     form->N4Click();
+    EXPECT_TRUE(Played());
     std::mt19937 random(5);
-    for (int i = 0; i < 3; ++i) RandomDrag(cube(), random);
+    for (int i = 0; i < 3; ++i) {
+      RandomDrag(cube(), random);
+      EXPECT_TRUE(Played());
+    }
     ASSERT_TRUE(cube().Undo());
     ASSERT_EQ(cube().MoveCount(), 2u);
   }
@@ -107,7 +111,9 @@ TEST_F(ResumeTest, TheGameIsKeptAfterEveryTurnAndContinueGoesOnWithIt) {
   PlayThreeTurnsAndUndoOne();
   // Turns made through the cube alone; the window keeps after the next one.
   form->RedoClick();
+  EXPECT_TRUE(Played());
   form->UndoClick();
+  EXPECT_TRUE(Played());
   ASSERT_EQ(KeptGames().size(), 1u) << "kept during play, before any close";
   ASSERT_TRUE(cube().SaveToFile(Path("points.cube")));
   chooser.path = Path("mine.cube");
@@ -145,11 +151,13 @@ TEST_F(ResumeTest, TheGameIsKeptAfterEveryTurnAndContinueGoesOnWithIt) {
 TEST_F(ResumeTest, TwoWindowsKeepTwoGamesAndNewGameDropsOnlyItsOwn) {
   Start({"RotateSpeed=45", "ShuffleRotateCount=2"});
   form->N4Click();
+  EXPECT_TRUE(Played());
   TMainForm* first = form;
   form = nullptr;
   Start({"RotateSpeed=45", "ShuffleRotateCount=2"});
   TMainForm* second = form;
   second->N4Click();
+  EXPECT_TRUE(Played(second));
   // Closing both keeps both games.
   first->Close();
   Pump(20);
@@ -165,6 +173,7 @@ TEST_F(ResumeTest, TwoWindowsKeepTwoGamesAndNewGameDropsOnlyItsOwn) {
   form->ContinueClick();
   const std::string adopted = form->KeptGames.Own();
   form->N4Click();
+  EXPECT_TRUE(Played());
   EXPECT_FALSE(fs::exists(adopted));
   EXPECT_EQ(KeptGames().size(), 1u);
   EXPECT_TRUE(ContinueEnabled());
@@ -177,15 +186,18 @@ TEST_F(ResumeTest, NothingIsKeptWithoutAGameInPlay) {
     std::function<void(TMainForm&)> play;
   } cases[] = {
       {"no game", [](TMainForm&) {}},
-      {"stopped after a kept turn", [](TMainForm& f) {
+      {"stopped after a kept turn", [this](TMainForm& f) {
          f.N4Click();
+         Played(&f);
          f.Renderer->Cube->History.Restore({VEKMove{0, 0, 1}}, 0, 0);
          f.RedoClick();
+         Played(&f);
          f.N5Click();
        }},
       {"opened without trailer", [this](TMainForm& f) {
          ASSERT_TRUE(f.Renderer->Cube->SaveToFile(chooser.path.ToStdString()));
          f.N4Click();
+         Played(&f);
          f.N7Click();
        }},
   };
@@ -198,8 +210,10 @@ TEST_F(ResumeTest, NothingIsKeptWithoutAGameInPlay) {
   // A close asked during the scramble of a new game, after another game.
   Start({"RotateSpeed=9", "ShuffleRotateCount=50"});
   form->N4Click();
+  EXPECT_TRUE(Played());
   RequestClose(*form);  // arrives during the scramble, which ends after its turn
   form->N4Click();
+  EXPECT_TRUE(Played());
   form = nullptr;
   Pump(20);
   EXPECT_TRUE(KeptGames().empty());
@@ -229,6 +243,7 @@ TEST_F(ResumeTest, TheDataFolderFollowsTheXdgRules) {
     Start({"RotateSpeed=45", "ShuffleRotateCount=2"});
     EXPECT_EQ(form->KeptGames.Folder(), c.kept) << (c.xdg ? c.xdg : "unset");
     form->N4Click();
+    EXPECT_TRUE(Played());
     CloseWindow();
     if (!c.kept.empty()) {
       EXPECT_FALSE(fs::is_empty(c.kept));
@@ -250,6 +265,7 @@ TEST_F(ResumeTest, TheDataFolderFollowsTheXdgRules) {
   }
   Start({"RotateSpeed=45", "ShuffleRotateCount=2"});
   form->N4Click();
+  EXPECT_TRUE(Played());
   chooser.path = Path("rescued.cube");
   CloseWindow();
   ASSERT_EQ(questions.size(), 1u);
@@ -273,6 +289,7 @@ TEST_F(ResumeTest, ANewSizeFitsTheViewAndKeepsTheOrientation) {
   // The same size again keeps the player's zoom.
   gl().Camera.SetDistance(30.0f);
   form->N4Click();
+  EXPECT_TRUE(Played());
   EXPECT_NEAR(Length(gl().Camera.Eye), 30.0, 1e-3);
   // Open of another size, and a New game of another.
   {
@@ -285,6 +302,7 @@ TEST_F(ResumeTest, ANewSizeFitsTheViewAndKeepsTheOrientation) {
   EXPECT_NEAR(Length(gl().Camera.Eye), FittedEyeDistance(2), 1e-3);
   form->CubeSize = 4;
   form->N4Click();
+  EXPECT_TRUE(Played());
   EXPECT_NEAR(Length(gl().Camera.Eye), FittedEyeDistance(4), 1e-3);
   EXPECT_TRUE(SameDirection(gl().Camera.Eye, eye));
 }
@@ -304,6 +322,7 @@ TEST_F(ResumeTest, HomeKeyAndMenuItemPutTheViewBack) {
             "Исходный вид");
   form->CubeSize = 4;
   form->N4Click();  // a game holds the idle rotation off
+  EXPECT_TRUE(Played());
   auto turnAway = [&] {
     gl().Camera.RotateAxis(1, 40.0f);
     gl().Camera.RotateAxis(2, 15.0f);
@@ -333,9 +352,11 @@ TEST_F(ResumeTest, HomeKeyAndMenuItemPutTheViewBack) {
   EXPECT_TRUE(atHome());
   // Not while a turn is animated.
   turnAway();
-  cube().Busy = true;
+  cube().RotateSpeed = 1;
+  form->TurnKeyPressed('U', false);
+  ASSERT_TRUE(form->Animating());
   form->HomeViewClick();
-  cube().Busy = false;
+  form->CurrentGame().EndTurnsNow();
   EXPECT_FALSE(atHome());
 }
 
@@ -346,6 +367,7 @@ TEST_F(ResumeTest, SeveralKeptGamesAreListedToContinueOneOrDeleteAny) {
     Start({"RotateSpeed=45", "ShuffleRotateCount=2"});
     form->CubeSize = size;
     form->N4Click();
+    EXPECT_TRUE(Played());
     CloseWindow();
   }
   const auto locks = [&] {

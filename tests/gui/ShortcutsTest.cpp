@@ -47,6 +47,7 @@ class ShortcutsTest : public MainFormTest {
     Start({"RotateSpeed=90", "ShuffleRotateCount=2", "TimeoutRotate=1000000"});
     form->Raise();
     form->N4Click();
+    EXPECT_TRUE(Played());
     ASSERT_TRUE(form->CurrentGame().SaveTo(Path("game.cube"), true));
     savedInode = Inode(Path("game.cube"));
     chooser.path = Path("other.cube");
@@ -111,6 +112,7 @@ TEST_F(ShortcutsTest, EachShortcutIsShownOnItsItemAndRunsItsCommandUnlessGreyed)
     EXPECT_EQ(accel->GetKeyCode(), s.key);
     Chord(s.chord);
     EXPECT_TRUE(PumpUntil(s.ran, 5000));
+    EXPECT_TRUE(Played());  // a new game's scramble greys the other commands while it plays
   }
   // The bars are hidden in full screen; the shortcuts still act, and
   // Escape brings the window back with its bars.
@@ -129,7 +131,7 @@ TEST_F(ShortcutsTest, EachShortcutIsShownOnItsItemAndRunsItsCommandUnlessGreyed)
   EXPECT_FALSE(form->IsFullScreen());
 }
 
-TEST_F(ShortcutsTest, ANewGamePressedWhileALayerTurnsIsDropped) {
+TEST_F(ShortcutsTest, ANewGamePressedWhileALayerTurnsAsksAndTheTurnEndsOnItsQuarter) {
   StartGame();
   // Two turns to take back, the first shown slowly.
   cube().History.Restore({VEKMove{0, 0, 1}, VEKMove{1, 0, 1}}, 0, 0);
@@ -137,16 +139,16 @@ TEST_F(ShortcutsTest, ANewGamePressedWhileALayerTurnsIsDropped) {
   }
   form->UpdateUndoRedo();
   cube().RotateSpeed = 3;
-  int frames = 0;
-  cube().AfterStepFrame = [&frames, next = cube().AfterStepFrame] {
-    if (++frames == 1) Chord({XK_Control_L, XK_n});
-    next();
-  };
+  answerYes = false;
   form->UndoClick();
-  EXPECT_EQ(frames, 30) << "the turn was shown whole";
+  ASSERT_TRUE(form->Animating());
+  // The shortcut acts while the layer turns: the game with moves in it asks first.
+  Chord({XK_Control_L, XK_n});
+  ASSERT_TRUE(PumpUntil([&] { return !questions.empty(); }, 5000));
+  EXPECT_TRUE(Played());
   PressMarkerAndWait();
   EXPECT_EQ(Scrambles(), 0);
-  EXPECT_TRUE(questions.empty());
+  EXPECT_EQ(questions.size(), 1u);
   EXPECT_EQ(cube().MoveCount(), 1u);
   EXPECT_TRUE(form->GameRunning());
 }

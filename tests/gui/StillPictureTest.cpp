@@ -21,6 +21,7 @@ class StillPictureTest : public MainFormTest {
     Start({"RotateSpeed=90", "ShuffleRotateCount=2", "DrawQuality=4", "TimeoutRotate=0"});
     OwnTheFrameClock();
     form->N4Click();
+    EXPECT_TRUE(PumpUntil([&] { return Tick() >= 0 && !form->Animating(); }, 60000));  // the turns, ticked by hand
     Tick(4);
     ASSERT_EQ(Tick(), 0) << "settled";
   }
@@ -127,6 +128,7 @@ TEST_F(StillPictureTest, CommandsThatChangeTheCubeDraw) {
   const std::string path = Path("still.cube");
   ASSERT_TRUE(cube().SaveToFile(path));
   form->N4Click();
+  EXPECT_TRUE(PumpUntil([&] { return Tick() >= 0 && !form->Animating(); }, 60000));  // the turns, ticked by hand
   Tick(4);
   ASSERT_EQ(Tick(), 0);
   chooser.path = path;

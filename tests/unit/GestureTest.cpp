@@ -21,7 +21,7 @@ TEST(Gesture, TopRowMiddleToTheRightTurnsTheTopLayer) {
   VEKBigCube& cube = *renderer->Cube;
   const int middle = CubieNumber(3, 1, 2, 2), right = CubieNumber(3, 2, 2, 2);
   cube.RecordHit(middle, kFacePlusZ);
-  EXPECT_EQ(renderer->FramesDrawn, 0u);
+  EXPECT_EQ(cube.MoveCount(), 0u);
   // Check the plane before the turn clears it.
   VEKBigCube probe;
   probe.PlanePoint[0] = cube.PlanePoint[1];
@@ -36,7 +36,7 @@ TEST(Gesture, TopRowMiddleToTheRightTurnsTheTopLayer) {
   EXPECT_NEAR(d, 2.048f, 1e-5f);
 
   cube.RecordHit(right, kFacePlusZ);
-  EXPECT_EQ(renderer->FramesDrawn, 18u);
+  EXPECT_EQ(cube.MoveCount(), 1u);
   // The cubie from (0, 1.6, 1.6) now stands at (1.6, 1.6, 0): -RotateSpeed about Y.
   ExpectCentre(cube, middle, 1.6f, 1.6f, 0.0f);
   EXPECT_TRUE(CubeIsIntact(cube, 1e-3f));
@@ -49,7 +49,7 @@ TEST(Gesture, MiddleRowTurnsTheMiddleSlice) {
   VEKBigCube& cube = *renderer->Cube;
   cube.RecordHit(CubieNumber(3, 0, 1, 2), kFacePlusZ);
   cube.RecordHit(CubieNumber(3, 1, 1, 2), kFacePlusZ);
-  EXPECT_EQ(renderer->FramesDrawn, 2u);
+  EXPECT_EQ(cube.MoveCount(), 1u);
   // The middle slice turned to the right: its front-left cubie is now front-right.
   ExpectCentre(cube, CubieNumber(3, 0, 1, 2), 1.6f, 0.0f, 1.6f);
   ExpectCentre(cube, CubieNumber(3, 1, 1, 2), 1.6f, 0.0f, 0.0f);
@@ -65,12 +65,12 @@ TEST(Gesture, NoTurnWithoutACrossingIntoANeighbour) {
   cube.RecordHit(corner, kFacePlusZ);
   cube.RecordHit(corner, kFacePlusX);
   cube.RecordHit(corner, kFacePlusY);
-  EXPECT_EQ(renderer->FramesDrawn, 0u);
+  EXPECT_EQ(cube.MoveCount(), 0u);
   // A diagonal jump within one face: its plane is slanted.
   cube.ResetDrag();
   cube.RecordHit(CubieNumber(3, 0, 0, 2), kFacePlusZ);
   cube.RecordHit(CubieNumber(3, 1, 1, 2), kFacePlusZ);
-  EXPECT_EQ(renderer->FramesDrawn, 0u);
+  EXPECT_EQ(cube.MoveCount(), 0u);
   EXPECT_TRUE(CubeIsIntact(cube, 0.0f + 1e-6f));
 }
 
@@ -81,7 +81,7 @@ TEST(Gesture, AcrossTheEdgeThenIntoAnotherCubieTurnsTheSliceHoldingBoth) {
   cube.RecordHit(topFrontRight, kFacePlusZ);
   cube.RecordHit(topFrontRight, kFacePlusY);  // over the edge, same cubie
   cube.RecordHit(CubieNumber(3, 2, 2, 1), kFacePlusY);  // on along the top face
-  EXPECT_EQ(renderer->FramesDrawn, 2u);
+  EXPECT_EQ(cube.MoveCount(), 1u);
   // The slice x = 1.6 turned: the cubie came from z = 1.6 and went on towards -z.
   ExpectCentre(cube, topFrontRight, 1.6f, 1.6f, -1.6f);
 }
@@ -91,11 +91,11 @@ TEST(Gesture, AContinuedDragNeedsTwoMoreHits) {
   VEKBigCube& cube = *renderer->Cube;
   cube.RecordHit(CubieNumber(3, 0, 0, 2), kFacePlusZ);
   cube.RecordHit(CubieNumber(3, 1, 0, 2), kFacePlusZ);
-  EXPECT_EQ(renderer->FramesDrawn, 2u);
+  EXPECT_EQ(cube.MoveCount(), 1u);
   cube.RecordHit(CubieNumber(3, 2, 2, 2), kFacePlusZ);
-  EXPECT_EQ(renderer->FramesDrawn, 2u);  // the first hit after a turn only records
+  EXPECT_EQ(cube.MoveCount(), 1u);  // the first hit after a turn only records
   cube.RecordHit(CubieNumber(3, 2, 1, 2), kFacePlusZ);
-  EXPECT_EQ(renderer->FramesDrawn, 4u);  // down the right column: the x = 1.6 slice turns
+  EXPECT_EQ(cube.MoveCount(), 2u);  // down the right column: the x = 1.6 slice turns
 }
 
 TEST(Gesture, MouseInputIsIgnoredWhileBusyAndMouseUpEndsTheGesture) {
@@ -105,7 +105,7 @@ TEST(Gesture, MouseInputIsIgnoredWhileBusyAndMouseUpEndsTheGesture) {
   renderer->Camera.LastX = renderer->Camera.LastY = 10;
   renderer->MouseMove(30, 10, ssRight | ssLeft);
   EXPECT_EQ(renderer->Camera.LastX, 10);
-  EXPECT_EQ(renderer->FramesDrawn, 0u);
+  EXPECT_EQ(cube.MoveCount(), 0u);
 
   cube.RecordHit(CubieNumber(3, 1, 1, 2), kFacePlusZ);
   cube.Cubies[3].InTurn = true;
@@ -113,7 +113,7 @@ TEST(Gesture, MouseInputIsIgnoredWhileBusyAndMouseUpEndsTheGesture) {
   EXPECT_FALSE(cube.Busy);
   EXPECT_FALSE(cube.Cubies[3].InTurn);
   for (const VEKVector& p : cube.PlanePoint) EXPECT_EQ(p.Y, 0.0f);
-  // Right button alone orbits; no pick, so no frame.
+  // Right button alone orbits; no pick.
   renderer->MouseMove(31, 10, ssRight);
   EXPECT_EQ(renderer->Camera.LastX, 31);
   EXPECT_LT(renderer->Camera.Eye.X, -0.5f);
@@ -140,7 +140,7 @@ TEST(Gesture, EveryAxisAndDirectionTurnsTheWayOfTheDrag) {
     const int from = CubieNumber(3, drag.from[0], drag.from[1], drag.from[2]);
     cube.RecordHit(from, drag.face);
     cube.RecordHit(CubieNumber(3, drag.to[0], drag.to[1], drag.to[2]), drag.face);
-    EXPECT_EQ(renderer->FramesDrawn, 3u);
+    EXPECT_EQ(cube.MoveCount(), 1u);
     ExpectCentre(cube, from, drag.expect[0], drag.expect[1], drag.expect[2]);
   }
 }

@@ -35,13 +35,10 @@ TEST(Undo, KRandomDragsThenKUndosRestoreEveryPointAndKRedosReplayThem) {
       for (int i = 0; i < k; ++i) RandomDrag(cube, random);
       ASSERT_EQ(cube.MoveCount(), static_cast<uint32_t>(k));
       const std::vector<VEKVector> played = AllPoints(cube);
-      const uint64_t frames = renderer->FramesDrawn;
       for (int i = 0; i < k; ++i) {
         ASSERT_TRUE(cube.Undo());
         EXPECT_EQ(cube.MoveCount(), static_cast<uint32_t>(k - 1 - i));
       }
-      // Each undo is a whole animated quarter turn at the turn speed.
-      EXPECT_EQ(renderer->FramesDrawn - frames, static_cast<uint64_t>(k * (90 / speed)));
       EXPECT_TRUE(SamePoints(AllPoints(cube), start, 1e-3f)) << "n " << n << " speed " << speed;
       EXPECT_FALSE(cube.CanUndo());
       EXPECT_FALSE(cube.Undo());
@@ -130,9 +127,8 @@ TEST(Undo, DragsRecordTheirLayerByTheWorldAxes) {
   cube.RecordHit(CubieAt(cube, 0, 0, 2), 1);
   ASSERT_TRUE(cube.Undo());
   for (const VEKVector& p : cube.PlanePoint) EXPECT_EQ(p.X, 0.0f);
-  const uint64_t frames = renderer->FramesDrawn;
   cube.RecordHit(CubieAt(cube, 1, 0, 2), 1);
-  EXPECT_EQ(renderer->FramesDrawn, frames);
+  EXPECT_EQ(cube.MoveCount(), 0u);
   EXPECT_FALSE(cube.CanUndo());
 }
 

@@ -6,7 +6,9 @@
 #include <cerrno>
 #include <chrono>
 #include <filesystem>
+#include <condition_variable>
 #include <functional>
+#include <mutex>
 #include <random>
 #include <utility>
 
@@ -36,10 +38,26 @@ using std::chrono::seconds;
 
 struct FakeView final : GameView {
   void ShowStatus(const GameStatus& status) override { statuses.push_back(status); }
-  void ShowGame() override { ++shown, Meanwhile(); }
+  void ShowGame() override { ++shown; }
   void ClockStarted() override { ++clockStarts; }
-  void ShowScrambling(bool on) override { scrambling.push_back(on), Meanwhile(); }
+  void ShowScrambling(bool on) override { scrambling.push_back(on); }
   void KeepRecords() override { ++recordsKept; }
+  void TurnsWaiting() override { ++woken; }
+  void ShowHint(const std::optional<VEKMove>& move) override { hint = move; }
+  void RunOnWindowThread(std::function<void()> work) override {
+    const std::lock_guard<std::mutex> lock(mutex);
+    posted.push_back(std::move(work));
+    postedChanged.notify_all();
+  }
+  // Waits for the worker's word (as the window's loop would), then runs it here.
+  void RunPosted() {
+    std::unique_lock<std::mutex> lock(mutex);
+    postedChanged.wait(lock, [&] { return !posted.empty(); });
+    std::vector<std::function<void()>> work;
+    work.swap(posted);
+    lock.unlock();
+    for (auto& w : work) w();
+  }
   // The status shown last (back 1) or before it.
   GameStatus Status(std::size_t back = 1) const { return statuses.size() < back ? GameStatus() : statuses.end()[-back]; }
   Kinds StatusKinds() const {
@@ -47,11 +65,13 @@ struct FakeView final : GameView {
     for (const GameStatus& status : statuses) kinds.push_back(status.Kind);
     return kinds;
   }
-  void Meanwhile() const { if (meanwhile) meanwhile(); }
-  std::function<void()> meanwhile;  // runs while the view is called, as a click handled in a repaint would
   std::vector<GameStatus> statuses;
   std::vector<bool> scrambling;
-  int shown = 0, clockStarts = 0, recordsKept = 0;
+  int shown = 0, clockStarts = 0, recordsKept = 0, woken = 0;
+  std::optional<VEKMove> hint;
+  std::mutex mutex;
+  std::condition_variable postedChanged;
+  std::vector<std::function<void()>> posted;
 };
 
 struct FakeClock final : SteadyClock {
@@ -64,6 +84,18 @@ struct FakeClock final : SteadyClock {
 void DragTopRow(VEKBigCube& cube, int from, int to) {
   cube.ResetDrag();
   for (int b : {CubieAt(cube, from, 2, 2), CubieAt(cube, to, 2, 2)}) cube.RecordHit(b, FaceFacing(cube, b, 2, +1));
+}
+
+// The frame loop, on the fake clock: a tick every step's time until the
+// game's turns are done; eachTick runs after every tick. The ticks it took.
+int Play(Game& game, FakeClock& clock, const std::function<void()>& eachTick = nullptr) {
+  int ticks = 0;
+  for (; game.Turning() && ticks < 1000000; ++ticks) {
+    clock.now += TurnQueue::kStepTime;
+    game.Advance();
+    if (eachTick) eachTick();
+  }
+  return ticks;
 }
 
 // The cube's points, as a file without a trailer holds them.
@@ -83,9 +115,22 @@ class GameTest : public ::testing::Test {
   GameTest() { vekrandom::FixClockSeed(11u); cube.ShuffleRotateCount = 3; }
   ~GameTest() override { vekrandom::FixClockSeed(std::nullopt); }
 
-  // The player's drags, each followed by what the window then tells the game.
+  // The player's drags, each played to its end.
   void Turn(int drags = 1) {
-    for (int i = 0; i < drags; ++i) RandomDrag(cube, random), game.PlayerTurned();
+    for (int i = 0; i < drags; ++i) RandomDrag(cube, random), Play();
+  }
+  int Play(const std::function<void()>& eachTick = nullptr) { return ::Play(game, clock, eachTick); }
+  // New game with its scramble played: whether a game then runs.
+  bool Start(int size) {
+    game.NewGame(size);
+    Play();
+    return game.Running();
+  }
+  // Undo or redo played to its end: whether it was taken.
+  bool StepNow(bool undo) {
+    const bool queued = game.Step(undo);
+    Play();
+    return queued;
   }
   // The trailer of this window's kept game; the test fails when there is none.
   GameTrailer KeptTrailer() const {
@@ -116,81 +161,91 @@ class GameTest : public ::testing::Test {
 
 TEST_F(GameTest, AScrambleStoppedAnywhereStartsNoGameAndTheNextStartsTheClockFromZero) {
   ASSERT_TRUE(game.SaveTo(dir.File("before.cube"), false));  // a file name for the new game to forget
-  const std::function<void()> stop = [&] { game.StopScramble(); };
-  // Stop chosen while the view shows the scramble's start, or between its frames.
-  for (const bool inView : {true, false}) {
-    view.meanwhile = inView ? stop : nullptr;
-    cube.AfterStepFrame = inView ? nullptr : stop;
-    view.statuses.clear();
-    EXPECT_FALSE(game.NewGame(3)) << inView;
-    EXPECT_EQ(Shown(game), "None, no clock 0, moves 0, scramble 0") << inView;
-    EXPECT_EQ(view.StatusKinds(), Kinds{StatusKind::Scrambling}) << inView;
-    Turn();  // the player's turns on a stopped scramble count for nothing
-    EXPECT_EQ(game.MovesShown(), 0u) << inView;
-    EXPECT_EQ(KeptFiles(), Strings{}) << inView;
-  }
-  // The stop is spent: the next scramble runs to its end.
-  view.meanwhile = nullptr;
-  int frames = 0;
-  cube.AfterStepFrame = [&] { frames += game.Scrambling() && !game.MovesShown(); };
+  // Stop chosen between the frames of its first turn: that turn ends on its quarter.
+  cube.RotateSpeed = 5;
+  game.NewGame(3);
+  EXPECT_TRUE(game.Scrambling());
+  int ticks = 0;
+  EXPECT_EQ(Play([&] {
+              if (++ticks == 5) game.StopScramble();
+            }),
+            18);
+  EXPECT_EQ(cube.ScrambleMoves.size(), 1u);
+  EXPECT_TRUE(CubeIsIntact(cube, 1e-3f));
+  cube.RotateSpeed = 90;
+  EXPECT_EQ(Shown(game), "None, no clock 0, moves 0, scramble 0");
+  EXPECT_EQ(view.StatusKinds(), Kinds{StatusKind::Scrambling});
+  Turn();  // the player's turns on a stopped scramble count for nothing
+  EXPECT_EQ(game.MovesShown(), 0u);
+  EXPECT_EQ(KeptFiles(), Strings{});
+  // Stop itself waits for the turn in progress, then brings the cube home.
   view.statuses.clear();
-  ASSERT_TRUE(game.NewGame(3));
-  EXPECT_GE(frames, 3);  // no count belongs to a cube being scrambled
+  game.NewGame(3);
+  game.Stop(2);
+  EXPECT_TRUE(game.Scrambling());
+  EXPECT_EQ(cube.Size, 3);
+  Play();
+  EXPECT_EQ(cube.Size, 2);
+  EXPECT_EQ(view.StatusKinds(), (Kinds{StatusKind::Scrambling, StatusKind::Ready}));
+  EXPECT_EQ(Shown(game), "None, no clock 0, moves 0, scramble 0");
+  // The stop is spent: the next scramble runs to its end.
+  int frames = 0;
+  view.statuses.clear();
+  view.scrambling.clear();
+  game.NewGame(3);
+  Play([&] { frames += game.Scrambling() && !game.MovesShown(); });
+  ASSERT_TRUE(game.Running());
+  EXPECT_GE(frames, 2);  // no count belongs to a cube being scrambled
   EXPECT_EQ(Shown(game), "Playing, clock 0, moves 0, scramble 3");
   EXPECT_EQ(game.FileName(), "");  // Save asks for a name
   EXPECT_EQ(view.StatusKinds(), (Kinds{StatusKind::Scrambling, StatusKind::Ready}));
-  EXPECT_EQ(view.scrambling, (std::vector<bool>{true, false, true, false, true, false}));
+  EXPECT_EQ(view.scrambling, (std::vector<bool>{true, false}));
   EXPECT_EQ(view.clockStarts, 1);
   // The game that ran is given up: its kept file goes with the next new game.
   Turn();
   ASSERT_EQ(KeptFiles().size(), 1u);
-  ASSERT_TRUE(game.NewGame(3));
+  game.NewGame(3);
   EXPECT_EQ(KeptFiles(), Strings{});
 }
 
 // Shown or not, the same seed scrambles the same cube, and the clock starts
-// only once the scramble is done; not shown, its turns draw no frame, and
-// one frame shows the scrambled cube. Stop acts between its turns.
-TEST_F(GameTest, AScrambleNotShownLeavesTheSameCubeAfterOneFrameAndThenStartsTheClock) {
+// only once the scramble is done: shown, a turn a quarter's steps of the
+// frame loop's ticks, whatever the hours a tick comes late; not shown, at once.
+TEST_F(GameTest, AScrambleNotShownLeavesTheSameCubeAndThenStartsTheClock) {
   cube.RotateSpeed = 5;
   cube.ShuffleRotateCount = 40;
   std::string stickers[2];
-  uint64_t frames[2] = {};
-  int calls[2] = {};
   for (const bool shown : {true, false}) {
     cube.ShowShuffle = shown;
     const int starts = view.clockStarts;
-    // Hours go by during the scramble; the clock is not yet running.
-    cube.AfterStepFrame = [&, shown] {
-      ++calls[shown];
-      clock.now += hours(1);
-      EXPECT_TRUE(game.Scrambling());
-      EXPECT_EQ(view.clockStarts, starts);
-    };
-    const uint64_t before = renderer->FramesDrawn;
-    ASSERT_TRUE(game.NewGame(5));
-    frames[shown] = renderer->FramesDrawn - before;
+    game.NewGame(5);
+    EXPECT_EQ(game.Scrambling(), shown);
+    const int ticks = Play([&] {
+      EXPECT_EQ(view.clockStarts, starts + (game.Scrambling() ? 0 : 1));
+      EXPECT_EQ(game.Scrambling(), game.Turning());
+    });
+    const int turns = static_cast<int>(cube.ScrambleMoves.size());
+    EXPECT_GE(turns, 40);
+    EXPECT_EQ(ticks, shown ? 18 * turns : 0);
     game.Tick();
-    EXPECT_EQ(Shown(game), "Playing, clock 0, moves 0, scramble 40") << shown;
+    EXPECT_EQ(Shown(game), "Playing, clock 0, moves 0, scramble " + std::to_string(turns)) << shown;
     EXPECT_EQ(view.clockStarts, starts + 1);
     stickers[shown] = FaceletDigits(cube, FaceFrame{});
   }
-  const int turns = calls[false] - 1;  // a call after each turn, and after the one frame
-  EXPECT_GE(turns, 40);
-  EXPECT_EQ(frames[false], 1u);
-  EXPECT_EQ(frames[true], 18u * turns);
   EXPECT_FALSE(stickers[false].empty());  // every cubie on the grid
   EXPECT_EQ(stickers[false], stickers[true]);
   EXPECT_NE(stickers[false], FaceletDigits(*HeadlessRenderer(5)->Cube, FaceFrame{}));
-  // Stop and Exit are taken between its turns.
-  cube.AfterStepFrame = [&] { game.StopScramble(); };
-  const uint64_t before = renderer->FramesDrawn;
-  EXPECT_FALSE(game.NewGame(5));
-  EXPECT_EQ(renderer->FramesDrawn, before + 1);  // one turn, then the frame that shows it
+  // A tick that comes hours late takes every step due, and the clock still starts at zero.
+  cube.ShowShuffle = true;
+  game.NewGame(5);
+  clock.now += hours(2);
+  EXPECT_TRUE(game.Advance());
+  EXPECT_FALSE(game.Turning());
+  EXPECT_EQ(Shown(game), "Playing, clock 0, moves 0, scramble " + std::to_string(cube.ScrambleMoves.size()));
 }
 
 TEST_F(GameTest, ALeftGameGoesOnInAnotherWindowAndABrokenKeptGameIsSetAside) {
-  ASSERT_TRUE(game.NewGame(3));
+  ASSERT_TRUE(Start(3));
   Turn(2);
   const std::string keptGame = kept.Own();
   auto otherRenderer = HeadlessRenderer(2, 90);
@@ -235,10 +290,11 @@ TEST_F(GameTest, ALeftGameGoesOnInAnotherWindowAndABrokenKeptGameIsSetAside) {
 
 TEST_F(GameTest, AGameThatCannotBeKeptSaysSoWhenTheDragEnds) {
   WriteBytes(folder, "");  // a file where the kept games' folder would be
-  ASSERT_TRUE(game.NewGame(3));
+  ASSERT_TRUE(Start(3));
   game.BeginGesture();
-  Turn();
-  game.EndGesture();
+  RandomDrag(cube, random);
+  game.EndGesture();  // the button goes up while the turn plays
+  Play();
   EXPECT_EQ(view.Status(3).Kind, StatusKind::Turning);
   EXPECT_EQ(view.Status(2).Kind, StatusKind::KeepFailed);
   EXPECT_NE(view.Status(2).Error, 0);
@@ -248,15 +304,15 @@ TEST_F(GameTest, AGameThatCannotBeKeptSaysSoWhenTheDragEnds) {
 }
 
 TEST_F(GameTest, UndoAndRedoWalkTheHistoryAndTheCounterFollows) {
-  ASSERT_TRUE(game.NewGame(3));
-  EXPECT_FALSE(game.Step(true));  // the scramble is no turn of the player's
+  ASSERT_TRUE(Start(3));
+  EXPECT_FALSE(StepNow(true));  // the scramble is no turn of the player's
   Turn(3);
   const int shown = view.shown;
   const struct { bool undo, turns; uint32_t moves; } steps[] = {
       {true, true, 2}, {true, true, 1}, {true, true, 0}, {true, false, 0},
       {false, true, 1}, {false, true, 2}, {false, true, 3}, {false, false, 3}};
   for (const auto& s : steps) {
-    EXPECT_EQ(game.Step(s.undo), s.turns) << s.undo << " to " << s.moves;
+    EXPECT_EQ(StepNow(s.undo), s.turns) << s.undo << " to " << s.moves;
     EXPECT_EQ(game.MovesShown(), s.moves);
     EXPECT_TRUE(game.HasPlayerMoves());  // also at 0 with the turns to redo
     // The kept game follows each step, with the whole history.
@@ -282,12 +338,12 @@ TEST_F(GameTest, TheSolvingTurnStopsTheClockAndSetsARecordOnlyAfterAFullScramble
     clock.now += seconds(c.played);
     game.BeginGesture();
     DragTopRow(cube, 2, 1);
-    game.PlayerTurned();  // the final time is read without waiting for a tick
     game.EndGesture();
+    Play();  // the final time is read when the turn ends, without waiting for the clock's tick
     const std::string solved = Shown(game);
     // The game is over: its turns are not taken back.
     EXPECT_EQ(solved, "Solved, clock " + std::to_string(c.fileSeconds + c.played) + ", moves 2, scramble 0");
-    EXPECT_FALSE(game.Step(true));
+    EXPECT_FALSE(StepNow(true));
     EXPECT_TRUE(cube.IsSolved());
     EXPECT_EQ(view.Status(), c.status);
     EXPECT_EQ(view.Status(2), c.status);  // shown at the turn and when the drag ends
@@ -309,7 +365,7 @@ TEST_F(GameTest, TheSolvingTurnStopsTheClockAndSetsARecordOnlyAfterAFullScramble
 // tick, and what is kept or saved then holds them. Open goes on with such a
 // file, says what any other held, and never lets Save overwrite one it refused.
 TEST_F(GameTest, SavedGamesHoldTheHoursOfASuspendAndOpenSaysWhatAFileHeld) {
-  ASSERT_TRUE(game.NewGame(3));
+  ASSERT_TRUE(Start(3));
   Turn(2);
   clock.now += hours(3) + seconds(2);
   EXPECT_EQ(game.Seconds(), 0);  // until the tick
@@ -370,7 +426,8 @@ TEST_F(GameTest, TypedMovesAreThePlayersTurnsAndATypedScrambleStartsAGame) {
   const auto moves = [](const char* text) { return notation::Parse(text, 3).Moves; };
   VEKCamera& camera = renderer->Camera;
   // Not counted, not undoable; x turns the view, so D is then the start view's B.
-  ASSERT_TRUE(game.NewGameFrom(3, moves("R U R' F2 x D"), camera));
+  game.NewGameFrom(3, moves("R U R' F2 x D"), camera);
+  Play();
   EXPECT_EQ(Shown(game), "Playing, clock 0, moves 0, scramble 6");
   EXPECT_EQ(game.ScrambleText(), "R U R' F2 B");
   EXPECT_EQ(view.clockStarts, 1);
@@ -378,9 +435,11 @@ TEST_F(GameTest, TypedMovesAreThePlayersTurnsAndATypedScrambleStartsAGame) {
   // Every quarter turn counts and is undone on its own; y turns the view.
   camera = VEKCamera();
   ASSERT_TRUE(game.PlayMoves(moves("Rw2 y L'"), camera));
+  EXPECT_FALSE(game.PlayMoves(moves("U D"), camera));  // one sequence at a time
+  Play();
   EXPECT_EQ(Shown(game), "Playing, clock 0, moves 3, scramble 6, undo");
   EXPECT_EQ(game.MovesText(), "Rw2 F'");
-  ASSERT_TRUE(game.Step(true));
+  ASSERT_TRUE(StepNow(true));
   EXPECT_EQ(game.MovesText(), "Rw2");
   EXPECT_EQ(view.Status().Kind, StatusKind::Ready);
 
@@ -394,12 +453,15 @@ TEST_F(GameTest, TypedMovesAreThePlayersTurnsAndATypedScrambleStartsAGame) {
 
   // Stop ends a sequence after the turn in progress.
   camera = VEKCamera();
-  cube.AfterStepFrame = [&] { game.StopScramble(); };
-  EXPECT_FALSE(game.PlayMoves(moves("U D"), camera));
-  cube.AfterStepFrame = nullptr;
+  cube.RotateSpeed = 5;
+  ASSERT_TRUE(game.PlayMoves(moves("U D"), camera));
+  Play([&] { game.StopScramble(); });
+  cube.RotateSpeed = 90;
   EXPECT_EQ(game.MovesText(), "Rw2 U");
   // Moves that solve the cube end there: the rest are not played.
-  EXPECT_FALSE(game.PlayMoves(moves("U' Rw2 B' F2 R U' R' R"), camera));
+  ASSERT_TRUE(game.PlayMoves(moves("U' Rw2 B' F2 R U' R' R"), camera));
+  Play();
+  EXPECT_EQ(game.MovesText(), "Rw2 U U' Rw2 B' F2 R U' R'");
   EXPECT_EQ(game.State(), Game::Phase::Solved);
   EXPECT_TRUE(cube.IsSolved());
 
@@ -407,15 +469,16 @@ TEST_F(GameTest, TypedMovesAreThePlayersTurnsAndATypedScrambleStartsAGame) {
   std::string many;
   for (int i = 0; i < 5000; ++i) many += "R U' ";
   cube.ShowShuffle = false;
-  ASSERT_TRUE(game.NewGameFrom(3, moves("F"), camera));
+  game.NewGameFrom(3, moves("F"), camera);
   ASSERT_TRUE(game.PlayMoves(moves(many.c_str()), camera));
+  EXPECT_FALSE(game.Turning());
   EXPECT_EQ(game.MovesShown(), 10000u);
   EXPECT_EQ(KeptTrailer().MoveCount, 10000u);
 }
 
 TEST_F(GameTest, APausedClockStandsStillAndGoesOnFromWhereItStopped) {
   EXPECT_FALSE(game.Pause());  // no game runs
-  ASSERT_TRUE(game.NewGame(3));
+  ASSERT_TRUE(Start(3));
   clock.now += std::chrono::milliseconds(2500);
   ASSERT_TRUE(game.Pause());
   EXPECT_FALSE(game.Pause());
@@ -430,7 +493,7 @@ TEST_F(GameTest, APausedClockStandsStillAndGoesOnFromWhereItStopped) {
   EXPECT_EQ(game.Seconds(), 3);
   // A new game is never paused.
   ASSERT_TRUE(game.Pause());
-  ASSERT_TRUE(game.NewGame(3));
+  game.NewGame(3);
   EXPECT_FALSE(game.Paused());
 }
 
@@ -439,7 +502,7 @@ TEST_F(GameTest, APausedClockStandsStillAndGoesOnFromWhereItStopped) {
 TEST_F(GameTest, HelpCostsTheRecordAndTheComputersSolutionGivesTheGameUp) {
   const std::atomic<bool> never{false};
   cube.ShuffleRotateCount = 25;
-  ASSERT_TRUE(game.NewGame(2));
+  ASSERT_TRUE(Start(2));
   game.HintShown(GameStatus::Hint("R"));
   EXPECT_TRUE(game.HelpUsed());
   // The hint stays on the line over a drag that turns nothing (an orbit), until a turn.
@@ -464,17 +527,16 @@ TEST_F(GameTest, HelpCostsTheRecordAndTheComputersSolutionGivesTheGameUp) {
   EXPECT_TRUE(view.Status().HelpUsed);
 
   for (const bool stopped : {true, false}) {
-    ASSERT_TRUE(game.NewGame(2));
+    ASSERT_TRUE(Start(2));
     Turn(2);
     clock.now += seconds(5);
     const std::string played = game.MovesText();
     const std::vector<VEKMove> moves = solver::Solve(cube, never).Moves;
-    cube.AfterStepFrame = [&] {
+    ASSERT_TRUE(game.PlaySolution(moves));
+    Play([&] {
       clock.now += hours(1);
       if (stopped) game.StopScramble();
-    };
-    EXPECT_EQ(game.PlaySolution(moves), !stopped);
-    cube.AfterStepFrame = nullptr;
+    });
     game.Tick();
     EXPECT_EQ(Shown(game), std::string(stopped ? "None" : "Solved") + ", clock 5, moves 2, scramble 0");
     EXPECT_EQ(game.SolvedByComputer(), !stopped);
@@ -492,16 +554,17 @@ TEST_F(GameTest, HelpCostsTheRecordAndTheComputersSolutionGivesTheGameUp) {
     EXPECT_NE(game.MovesAfterSolutionText(), "");
   }
   EXPECT_FALSE(records.Best(2));
-  ASSERT_TRUE(game.NewGame(2));
+  ASSERT_TRUE(Start(2));
   EXPECT_EQ(game.SolutionText(), "");
 }
 
 TEST_F(GameTest, WithoutADataFolderEachTurnSaysTheGameIsNotKept) {
   ResumeStore nowhere;  // neither HOME nor XDG_DATA_HOME
   Game homeless(cube, view, nowhere, records, clock);
-  ASSERT_TRUE(homeless.NewGame(3));
+  homeless.NewGame(3);
+  ::Play(homeless, clock);
   RandomDrag(cube, random);
-  homeless.PlayerTurned();
+  ::Play(homeless, clock);
   EXPECT_EQ(view.Status().Kind, StatusKind::KeepFailed);
   EXPECT_EQ(view.Status().Path, "");  // no data folder
   EXPECT_FALSE(homeless.Keep());  // the window then offers a file at close
@@ -513,7 +576,9 @@ TEST_F(GameTest, AKeptGameTakenMeanwhileIsNeitherContinuedNorDeleted) {
   ResumeStore store(folder), other(folder);
   const auto two = HeadlessRenderer(2, 90);
   Game left(*two->Cube, view, store, records, clock);
-  ASSERT_TRUE(left.NewGame(2));
+  left.NewGame(2);
+  ::Play(left, clock);
+  ASSERT_TRUE(left.Running());
   left.Leave();  // kept as the window closes
   const std::string taken = game.KeptGamesWaiting().at(0).Path, points = Points(cube);
   ASSERT_TRUE(other.Adopt(taken));
