@@ -10,7 +10,8 @@
 #include "app/toolkit/Icons.h"
 #include "app/toolkit/ProgramInfo.h"
 #include "app/toolkit/Text.h"
-#include "app/toolkit/Toolkit.h"
+#include "app/window/MainFormWiring.h"
+#include "app/window/PlayerChoices.h"
 #include "texts/Texts.h"
 #include "puzzle/Random.h"
 #include "puzzle/VekCube.h"
@@ -26,54 +27,32 @@ TMainForm::TMainForm(const MainFormServices& services)
   // The command icons come first: the menu and the button bar show them.
   FillCommandImageLists(SmallImageList, BigImageList);
   Bars = std::make_unique<CommandBars>(*this, CommandIconBundles(false), CommandIconBundles(true));
-  BindCommands();
+  BindCommandTable(*this);
   StatusBar = CreateStatusBar(1);
   // The line shows the last text set, never the (empty) help texts of the
   // menu items and buttons under the pointer.
   SetStatusBarPane(-1);
-  DrawPanel = new PicturePanel(this, {[this] { DrawPanelMouseDown(); },
-                                     [this](uint8_t shift, int x, int y) { DrawPanelMouseMove(shift, x, y); },
-                                     [this] { DrawPanelMouseUp(); },
-                                     [this] {
-                                       if (Renderer) Renderer->InvalidatePicture();
-                                       WakeFrameTimer();
-                                     },
-                                     [this] { DrawPanelResize(); }});
+  DrawPanel = new PicturePanel(this, PictureHandlers(*this));
   DrawWindow = DrawPanel->Window.get();
   TimerPanel = DrawPanel->Clock;
   TimerLabel = TimerPanel->TimerLabel;
   MovesLabel = TimerPanel->MovesLabel;
-  BindInput();
+  BindWindowEvents(*this);
   SetClientSize(478, 399);
   Centre();
-
   DrawTimer.OnTimer = [this] { DrawTimerTimer(); };
   GameTimer.OnTimer = [this] { GameTimerTimer(); };
   FRTimer.OnTimer = [this] { FRTimerTimer(); };
-  Bind(wxEVT_ICONIZE, [this](wxIconizeEvent& event) {
-    WakeFrameTimer();
-    // A game left in the task bar waits with its clock stopped.
-    if (event.IsIconized() && game_ && game_->Running() && !Scrambling()) game_->Pause();
-    event.Skip();
-  });
-  DrawPanel->CoverClicked = [this] {
-    if (game_) game_->Resume();
-  };
-  // A covered window's idle rotation waits too, and goes on when uncovered.
-  WatchCovering(*DrawWindow->Canvas(), [this] { WakeFrameTimer(); });
-  Bind(wxEVT_SHOW, [this](wxShowEvent& event) {
-    WakeFrameTimer();
-    event.Skip();
-  });
-  Bind(wxEVT_CLOSE_WINDOW, [this](wxCloseEvent&) {
-    // The turn in progress ends on its quarter at once, the rest is dropped.
-    if (game_) game_->EndTurnsNow();
-    // A window must not go while its canvas holds the pointer.
-    if (DrawWindow && DrawWindow->Canvas()->HasCapture()) DrawWindow->Canvas()->ReleaseMouse();
-    KeepGameAtClose();
-    FormDestroy();
-    Destroy();
-  });
+}
+
+void TMainForm::FormClose() {
+  // The turn in progress ends on its quarter at once, the rest is dropped.
+  if (game_) game_->EndTurnsNow();
+  // A window must not go while its canvas holds the pointer.
+  if (DrawWindow && DrawWindow->Canvas()->HasCapture()) DrawWindow->Canvas()->ReleaseMouse();
+  if (game_) KeepAtClose(*game_, services_, KeptGames.Where(), [this] { N9Click(); });
+  FormDestroy();
+  Destroy();
 }
 
 TMainForm::~TMainForm() {
@@ -90,7 +69,7 @@ void TMainForm::FormCreate() {
 #endif
   SetTitle(Text(ProgramName + " " + ProgramVersion));
   Renderer = std::make_unique<VEKGL>();
-  game_ = std::make_unique<Game>(*Renderer->Cube, static_cast<GameView&>(*this), KeptGames, Records);
+  game_ = std::make_unique<Game>(*Renderer->Cube, onScreen_, KeptGames, Records);
 
   const GameSettings settings = settingsFile_.Read(SettingsPath, Records);
   ApplySettings(settings, *Renderer);
@@ -105,7 +84,7 @@ void TMainForm::FormCreate() {
   const std::string unread = settingsFile_.ReadFailure();
   SetStatus(Text(unread.empty() ? std::string(texts::Say(TextId::Ready)) : unread));
   Renderer->Cube->Build(CubeSize);
-  ShowGame();
+  onScreen_.ShowGame();
   RotatePhaseX = static_cast<int32_t>(vekrandom::Next() % 360) + 1;
   RotatePhaseY = static_cast<int32_t>(vekrandom::Next() % 360) + 1;
   RotatePhaseZ = static_cast<int32_t>(vekrandom::Next() % 360) + 1;
@@ -161,4 +140,8 @@ void TMainForm::DrawPanelResize() {
   const wxSize device = DrawWindow->DeviceSize();  // the renderer's unit
   if (attached_ && Renderer) Renderer->Resize(device.GetWidth(), device.GetHeight());
   WakeFrameTimer();
+}
+
+void TMainForm::UpdateUndoRedo() {
+  if (Bars) Bars->EnableUndoRedo(game_ && game_->CanUndo(), game_ && game_->CanRedo());
 }

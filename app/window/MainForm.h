@@ -6,17 +6,15 @@
 
 #include <wx/frame.h>
 #include <wx/imaglist.h>
-#include <wx/panel.h>
 
 #include <cstdint>
 #include <memory>
-#include <optional>
 #include <string>
-#include <vector>
 
 #include "app/settings/SettingsFile.h"
 #include "app/toolkit/Timer.h"
 #include "app/window/CommandBars.h"
+#include "app/window/GameOnScreen.h"
 #include "app/window/InputKeys.h"
 #include "app/window/MainFormServices.h"
 #include "app/window/PicturePanel.h"
@@ -28,7 +26,7 @@ class VEKGL;
 class TOptionsForm;
 class TAboutForm;
 
-class TMainForm : public wxFrame, private GameView {
+class TMainForm : public wxFrame {
  public:
   explicit TMainForm(const MainFormServices& services = {});
   ~TMainForm() override;
@@ -39,7 +37,12 @@ class TMainForm : public wxFrame, private GameView {
   // The dialogs that read the live settings, made when first asked for:
   // they are not needed for the first picture.
   void CreateDialogs();
+  // A close request: the turn under way ends at once, the game is kept (or
+  // offered to a file), the settings are written and the window goes.
+  void FormClose();
   void FormDestroy();
+  // Starts the frame timer again after it slept over a finished still picture.
+  void WakeFrameTimer();
 
   // Frame loop, clock and idle rotation.
   void DrawTimerTimer();
@@ -98,6 +101,9 @@ class TMainForm : public wxFrame, private GameView {
   bool Scrambling() const { return game_ && (game_->Scrambling() || game_->PlayingMoves()); }
   // Turns are under way or queued; the frame loop plays them.
   bool Animating() const { return game_ && game_->Turning(); }
+  // A kept game waits that Continue could take.
+  bool CanContinue() const { return game_ && game_->ResumeAvailable(); }
+  bool HasGame() const { return game_ != nullptr; }
   // Greys out the undo and redo items and buttons when there is nothing to do.
   void UpdateUndoRedo();
 
@@ -141,45 +147,13 @@ class TMainForm : public wxFrame, private GameView {
   ResumeStore KeptGames;
 
  private:
-  // What the game shows through the window.
-  void ShowStatus(const GameStatus& status) override;
-  void ShowGame() override;
-  void ClockStarted() override;
-  void ShowScrambling(bool scrambling) override;
-  void KeepRecords() override;
-  void TurnsWaiting() override { WakeFrameTimer(); }
-  void ShowHint(const std::optional<VEKMove>& move) override;
-  // Dropped when the game has gone meanwhile.
-  void RunOnWindowThread(std::function<void()> work) override;
-
-  // Starts the frame timer again after it slept over a finished still picture.
-  void WakeFrameTimer();
-  void BindCommands();
-  void BindInput();
-  void UpdateContinueItem();
-  void SetFullScreen(bool on);
-  // The eye moves so that a cube of a new size fills the picture as a 3x3x3
-  // does; the orientation stays.
-  void FitViewToSize();
-  // A game with the player's moves is about to be dropped: true to go on.
-  bool ConfirmAbandon();
-  // At close: keeps the running game, and when that fails says why and
-  // offers to save it to a file of the player's choice.
-  void KeepGameAtClose();
-  // Moves typed under caption for a cube of size, asked again (the text kept,
-  // the bad move selected) until they read; none when the player cancels.
-  std::optional<std::vector<notation::Move>> AskForMoves(const wxString& caption, int size);
-  // The scramble and the moves so far, faces named for the view on screen.
-  wxString GameMovesText() const;
-
   MainFormServices services_;
   SettingsFileKeeper settingsFile_;
+  GameOnScreen onScreen_{*this};  // outlives the game that shows through it
   std::unique_ptr<Game> game_;
   WheelNotches wheel_;
   // A dialog that changes the picture live is open: the frame loop keeps looking.
   bool watchingDialog_ = false;
-  bool solvedShown_ = false;  // the game was last shown solved
-  int fittedSize_ = 0;  // the cube size the eye distance was last set for
   bool attached_ = false;
   bool destroyed_ = false;
 };

@@ -4,92 +4,37 @@
 #include <wx/dataobj.h>
 #include <wx/filefn.h>
 
-#include <cerrno>
 #include <string>
-#include <utility>
-#include <vector>
 
 #include "app/dialogs/AboutForm.h"
 #include "app/dialogs/FileChooser.h"
-#include "app/dialogs/KeptGamesForm.h"
 #include "app/dialogs/OptionsForm.h"
 #include "app/dialogs/RecordsForm.h"
 #include "app/settings/HelpFile.h"
 #include "app/toolkit/ProgramInfo.h"
 #include "app/toolkit/Shell.h"
 #include "app/toolkit/Text.h"
-#include "app/window/CommandIds.h"
 #include "app/window/MainForm.h"
+#include "app/window/PlayerChoices.h"
+#include "interaction/Orbit.h"
 #include "texts/Texts.h"
 #include "puzzle/VekCube.h"
-#include "puzzle/ViewFaces.h"
 #include "render/VekGL.h"
 
-void TMainForm::BindCommands() {
-  using Handler = void (TMainForm::*)();
-  const std::pair<int, Handler> commands[] = {
-      {kN4, &TMainForm::N4Click},   {kN5, &TMainForm::N5Click},   {kN7, &TMainForm::N7Click},
-      {kN8, &TMainForm::N8Click},   {kN9, &TMainForm::N9Click},   {kN11, &TMainForm::N11Click},
-      {kN13, &TMainForm::N13Click}, {kN16, &TMainForm::N16Click}, {kN18, &TMainForm::N18Click},
-      {kSite, &TMainForm::SiteMenuItemClick}, {kURL, &TMainForm::URLClick},
-      {kUndo, &TMainForm::UndoClick}, {kRedo, &TMainForm::RedoClick}, {kRecords, &TMainForm::RecordsClick},
-      {kContinue, &TMainForm::ContinueClick}, {kHomeView, &TMainForm::HomeViewClick},
-      {kTypeMoves, &TMainForm::TypeMovesClick}, {kTypedScramble, &TMainForm::TypedScrambleClick},
-      {kGameMoves, &TMainForm::GameMovesClick}, {kPause, &TMainForm::PauseClick},
-      {kHint, &TMainForm::HintClick}, {kSolve, &TMainForm::SolveClick},
-  };
-  for (const auto& [id, handler] : commands) {
-    Bars->BindCommand(*this, id, [this, handler = handler] { (this->*handler)(); });
-  }
-  // The toolkit has already flipped the mark; the handlers flip it themselves.
-  Bind(wxEVT_MENU, [this](wxCommandEvent& event) { Bars->N14->Check(!event.IsChecked()); N14Click(); }, kN14);
-  Bind(wxEVT_MENU, [this](wxCommandEvent& event) { Bars->N15->Check(!event.IsChecked()); N15Click(); }, kN15);
-  Bind(wxEVT_UPDATE_UI, [this](wxUpdateUIEvent& event) {
-    event.Enable(game_ && game_->Running() && !game_->Paused() && !Scrambling());
-  }, kPause);
-  // The mark shows the window's state, whoever changed it.
-  const auto fullScreen = [this](wxCommandEvent&) { FullScreenClick(); };
-  const auto fullScreenMark = [this](wxUpdateUIEvent& event) { event.Check(IsFullScreen()); };
-  Bind(wxEVT_MENU, fullScreen, kFullScreen);
-  Bind(wxEVT_UPDATE_UI, fullScreenMark, kFullScreen);
-  // Another copy of the game may have kept or continued a game meanwhile.
-  Bind(wxEVT_UPDATE_UI, [this](wxUpdateUIEvent& event) { event.Enable(game_ && game_->ResumeAvailable()); },
-       kContinue);
-}
-
-bool TMainForm::ConfirmAbandon() {
-  return !game_->HasPlayerMoves() || services_.Ask(Text(TextId::AbandonQuestion));
-}
-
 void TMainForm::N4Click() {
-  if (ConfirmAbandon()) game_->NewGame(CubeSize);
-}
-
-std::optional<std::vector<notation::Move>> TMainForm::AskForMoves(const wxString& caption, int size) {
-  wxString typed;
-  TextSelection bad;
-  while (services_.AskMoves(caption, typed, bad)) {
-    const std::string utf8 = typed.ToStdString(wxConvUTF8);
-    const notation::Parsed parsed = notation::Parse(utf8, size);
-    if (parsed.Ok()) return parsed.Moves;
-    services_.ShowError(Text(texts::BadMoves(parsed, size)));
-    // The box comes back with what was typed, the bad move selected.
-    bad.From = static_cast<long>(wxString::FromUTF8(utf8.data(), parsed.Offset).length());
-    bad.To = bad.From + static_cast<long>(wxString::FromUTF8(utf8.data() + parsed.Offset, parsed.Length).length());
-  }
-  return std::nullopt;
+  if (ConfirmAbandon(*game_, services_)) game_->NewGame(CubeSize);
 }
 
 void TMainForm::TypeMovesClick() {
-  const auto moves = AskForMoves(Text(TextId::TypeMovesCaption), Renderer->Cube->Size);
+  const auto moves = AskForMoves(services_, Text(TextId::TypeMovesCaption), Renderer->Cube->Size);
   if (!moves) return;
   game_->SettleTurns();  // a sequence waits for no key's turn
   game_->PlayMoves(*moves, Renderer->Camera);
 }
 
 void TMainForm::TypedScrambleClick() {
-  const auto moves = AskForMoves(Text(TextId::TypedScrambleCaption), CubeSize);
-  if (moves && ConfirmAbandon()) game_->NewGameFrom(CubeSize, *moves, Renderer->Camera);
+  const auto moves = AskForMoves(services_, Text(TextId::TypedScrambleCaption), CubeSize);
+  if (moves && ConfirmAbandon(*game_, services_)) game_->NewGameFrom(CubeSize, *moves, Renderer->Camera);
 }
 
 void TMainForm::HintClick() { game_->AskHelp(false, Renderer->Camera); }
@@ -98,23 +43,15 @@ void TMainForm::SolveClick() { game_->AskHelp(true, Renderer->Camera); }
 
 void TMainForm::PauseClick() { game_->Pause(); }
 
-// Named for the view on screen, so that moves typed since the view last
-// turned read as they were typed.
-wxString TMainForm::GameMovesText() const {
-  const FaceFrame view = FacesSeenFrom(Renderer->Camera.Eye, Renderer->Camera.Up);
-  return Text(texts::GameMoves(game_->ScrambleText(view), game_->MovesText(view), game_->SolutionText(view),
-                                  game_->MovesAfterSolutionText(view)));
-}
-
 void TMainForm::GameMovesClick() {
   game_->SettleTurns();
-  services_.ShowText(Text(TextId::GameMovesCaption), GameMovesText());
+  services_.ShowText(Text(TextId::GameMovesCaption), GameMovesText(*game_, Renderer->Camera));
 }
 
 void TMainForm::CopyGameMoves() {
   game_->SettleTurns();
   if (!wxTheClipboard->Open()) return;
-  wxTheClipboard->SetData(new wxTextDataObject(GameMovesText()));
+  wxTheClipboard->SetData(new wxTextDataObject(GameMovesText(*game_, Renderer->Camera)));
   wxTheClipboard->Close();
 }
 
@@ -126,12 +63,12 @@ void TMainForm::N5Click() {
     return;
   }
   game_->StopScramble();
-  if (ConfirmAbandon()) game_->Stop(CubeSize);
+  if (ConfirmAbandon(*game_, services_)) game_->Stop(CubeSize);
 }
 
 void TMainForm::N7Click() {
   // A file that opens takes the place of the game on screen.
-  if (!ConfirmAbandon()) return;
+  if (!ConfirmAbandon(*game_, services_)) return;
   const wxString before = StatusText();
   SetStatus(Text(TextId::Loading));
   wxString chosen;
@@ -166,27 +103,8 @@ void TMainForm::N9Click() {
 }
 
 void TMainForm::ContinueClick() {
-  const std::vector<KeptGame> waiting = game_->KeptGamesWaiting();
-  // One kept game goes on at once; among more the player chooses.
-  std::string chosen = waiting.size() == 1 ? waiting[0].Path : std::string();
-  if (waiting.size() > 1) {
-    KeptGamesChoice choice;
-    choice.List = [this] { return game_->KeptGamesWaiting(); };
-    choice.Delete = [this](const KeptGame& kept, GameStatus& why) {
-      return services_.Ask(Text(texts::DeleteKeptQuestion(kept))) && game_->DeleteKept(kept.Path, why);
-    };
-    chosen = services_.ChooseKeptGame(choice);
-  }
+  const std::string chosen = ChooseGameToContinue(*game_, services_);
   if (!chosen.empty() && game_->Continue(chosen)) CubeSize = Renderer->Cube->Size;
-}
-
-void TMainForm::KeepGameAtClose() {
-  if (!game_->Keep()) {
-    const int error = errno;
-    if (services_.Ask(Text(texts::KeepFailedAtCloseQuestion(error, KeptGames.Where())))) N9Click();
-  }
-  // Kept (or offered): nothing more to keep when the window goes.
-  game_->Leave(false);
 }
 
 void TMainForm::UndoClick() { game_->Step(true); }
@@ -223,18 +141,16 @@ void TMainForm::N15Click() {
   SendSizeEvent();
 }
 
-void TMainForm::FullScreenClick() { SetFullScreen(!IsFullScreen()); }
+// The menu, button bar and status line go with the frame, and come back as they were.
+void TMainForm::FullScreenClick() {
+  ShowFullScreen(!IsFullScreen());
+  Bars->FullScreenItem->Check(IsFullScreen());
+}
 
 bool TMainForm::LeaveFullScreen() {
   if (!IsFullScreen()) return false;
-  SetFullScreen(false);
+  FullScreenClick();
   return true;
-}
-
-void TMainForm::SetFullScreen(bool on) {
-  // The menu, button bar and status line go with the frame, and come back as they were.
-  ShowFullScreen(on);
-  Bars->FullScreenItem->Check(IsFullScreen());
 }
 
 void TMainForm::N16Click() {
@@ -252,3 +168,9 @@ void TMainForm::N18Click() {
 void TMainForm::SiteMenuItemClick() { services_.Desktop->OpenAddress(kWebPage); }
 
 void TMainForm::URLClick() { services_.Desktop->OpenAddress(kSiblingPage); }
+
+void TMainForm::HomeViewClick() {
+  if (Animating()) return;
+  WakeFrameTimer();
+  Renderer->Camera.ResetView(FittedEyeDistance(Renderer->Cube->Size));
+}

@@ -1,30 +1,9 @@
 // Mouse, wheel and keys: the toolkit's events handed to the renderer and the
 // game. While turns play every event is taken: the renderer ignores drags
 // and view keys during a turn, the game queues key turns and undo/redo.
-#include "app/toolkit/GLCanvasWindow.h"
-#include "app/window/InputKeys.h"
 #include "app/window/MainForm.h"
 #include "puzzle/VekCube.h"
 #include "render/VekGL.h"
-
-void TMainForm::BindInput() {
-  BindFrameInput(
-      *this, {StatusBar, Bars->ToolBarButton},
-      {[this](int key, uint8_t shift) { FormKeyDown(key, shift); }, [this] { HomeViewClick(); },
-       [this] { return LeaveFullScreen(); },
-       [this](int rotation, int delta, uint8_t shift) { FormMouseWheel(rotation, delta, shift); },
-       [this](char key, bool shift) { TurnKeyPressed(key, shift); },
-       [this] {
-         if (DrawWindow->Canvas()->HasFocus()) CopyGameMoves();
-       },
-       [this] {
-         DrawPanel->Banner->Hide();  // the player acts: the solved moment has been seen
-         // Any key ends a pause, and does nothing else.
-         if (!game_ || !game_->Paused()) return false;
-         game_->Resume();
-         return true;
-       }});
-}
 
 void TMainForm::TurnKeyPressed(char key, bool shift) {
   WakeFrameTimer();

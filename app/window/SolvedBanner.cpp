@@ -5,6 +5,9 @@
 #include <vector>
 
 #include "app/toolkit/Fonts.h"
+#include "app/toolkit/Text.h"
+#include "game/Game.h"
+#include "texts/Texts.h"
 
 SolvedBanner::SolvedBanner(wxWindow* parent)
     : wxPanel(parent, wxID_ANY, wxDefaultPosition, wxDefaultSize, wxBORDER_SIMPLE) {
@@ -54,4 +57,14 @@ void SolvedBanner::PlaceIn(const wxSize& client) {
   const wxSize size = GetSize();
   SetPosition(wxPoint((client.x - size.x) / 2, (client.y - size.y) / 2));
   Raise();
+}
+
+void SolvedBanner::ShowFor(const Game& game, const wxSize& client) {
+  const std::string below = game.SolvedWithRecord()                       ? texts::Say(TextId::NewRecord)
+                            : game.HelpUsed() && !game.SolvedByComputer() ? texts::Say(TextId::NoRecordWithHelp)
+                                                                          : "";
+  ShowIn(client,
+         Text(game.SolvedByComputer() ? texts::Say(TextId::SolvedByComputer)
+                                      : texts::SolvedBanner(game.Seconds(), game.MovesShown().value_or(0))),
+         Text(below), Text(TextId::CopyMovesHint));
 }

@@ -1,0 +1,70 @@
+#include "app/window/GameOnScreen.h"
+
+#include <wx/filename.h>
+
+#include "app/toolkit/Text.h"
+#include "app/window/MainForm.h"
+#include "interaction/Orbit.h"
+#include "puzzle/VekCube.h"
+#include "render/VekGL.h"
+#include "texts/Texts.h"
+
+void GameOnScreen::ShowStatus(const GameStatus& status) { form_.SetStatus(Text(texts::StatusLine(status))); }
+
+void GameOnScreen::ShowGame() {
+  form_.WakeFrameTimer();  // the cube, its size or the view may have changed
+  const Game& game = form_.CurrentGame();
+  if (!game.Running()) form_.GameTimer.SetEnabled(false);
+  form_.TimerPanel->ShowFigures(game.Seconds(), game.MovesShown());
+  form_.TimerPanel->Show(game.ClockShown());
+  // The solved moment, large, until the next action.
+  PicturePanel& picture = *form_.DrawPanel;
+  const bool solved = game.State() == Game::Phase::Solved;
+  if (solved && !solvedShown_) {
+    picture.Banner->ShowFor(game, picture.GetClientSize());
+  } else if (!solved) {
+    picture.Banner->Hide();
+  }
+  solvedShown_ = solved;
+  if (game.Paused() && !picture.CoverShown()) picture.ShowCover(Text(TextId::Paused));
+  if (!game.Paused() && picture.CoverShown()) picture.HideCover();
+  form_.UpdateUndoRedo();
+  if (form_.Bars) form_.Bars->ContinueItem->Enable(form_.CanContinue());
+  FitViewToSize();
+  wxString title = Text(form_.ProgramName + " " + form_.ProgramVersion);
+  if (!game.FileName().empty()) title += " >>> " + wxFileName(Text(game.FileName())).GetFullName();
+  if (form_.GetTitle() != title) form_.SetTitle(title);
+}
+
+void GameOnScreen::ClockStarted() {
+  // A fresh countdown, so that the ticks fall due just after the clock's
+  // whole seconds.
+  form_.GameTimer.SetEnabled(false);
+  form_.GameTimer.SetEnabled(true);
+}
+
+void GameOnScreen::ShowScrambling(bool scrambling) { form_.Bars->EnableAllButStopAndExit(!scrambling); }
+
+void GameOnScreen::KeepRecords() { form_.WriteSettingsFile(); }
+
+void GameOnScreen::TurnsWaiting() { form_.WakeFrameTimer(); }
+
+void GameOnScreen::ShowHint(const std::optional<VEKMove>& move) {
+  if (!form_.Renderer) return;
+  form_.Renderer->Hint = move;
+  form_.WakeFrameTimer();
+}
+
+void GameOnScreen::RunOnWindowThread(std::function<void()> work) {
+  TMainForm& form = form_;
+  form.CallAfter([&form, work = std::move(work)] {
+    if (form.HasGame()) work();
+  });
+}
+
+void GameOnScreen::FitViewToSize() {
+  const int size = form_.Renderer->Cube->Size;
+  if (size == fittedSize_) return;
+  fittedSize_ = size;
+  form_.Renderer->Camera.SetDistance(FittedEyeDistance(size));
+}

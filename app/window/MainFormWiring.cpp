@@ -1,0 +1,87 @@
+#include "app/window/MainFormWiring.h"
+
+#include <utility>
+
+#include "app/toolkit/Toolkit.h"
+#include "app/window/CommandIds.h"
+#include "app/window/InputKeys.h"
+#include "app/window/MainForm.h"
+#include "render/VekGL.h"
+
+void BindCommandTable(TMainForm& form) {
+  using Handler = void (TMainForm::*)();
+  const std::pair<int, Handler> commands[] = {
+      {kN4, &TMainForm::N4Click},   {kN5, &TMainForm::N5Click},   {kN7, &TMainForm::N7Click},
+      {kN8, &TMainForm::N8Click},   {kN9, &TMainForm::N9Click},   {kN11, &TMainForm::N11Click},
+      {kN13, &TMainForm::N13Click}, {kN16, &TMainForm::N16Click}, {kN18, &TMainForm::N18Click},
+      {kSite, &TMainForm::SiteMenuItemClick}, {kURL, &TMainForm::URLClick},
+      {kUndo, &TMainForm::UndoClick}, {kRedo, &TMainForm::RedoClick}, {kRecords, &TMainForm::RecordsClick},
+      {kContinue, &TMainForm::ContinueClick}, {kHomeView, &TMainForm::HomeViewClick},
+      {kTypeMoves, &TMainForm::TypeMovesClick}, {kTypedScramble, &TMainForm::TypedScrambleClick},
+      {kGameMoves, &TMainForm::GameMovesClick}, {kPause, &TMainForm::PauseClick},
+      {kHint, &TMainForm::HintClick}, {kSolve, &TMainForm::SolveClick},
+  };
+  TMainForm* const f = &form;
+  for (const auto& [id, handler] : commands) {
+    form.Bars->BindCommand(form, id, [f, handler = handler] { (f->*handler)(); });
+  }
+  // The toolkit has already flipped the mark; the handlers flip it themselves.
+  form.Bind(wxEVT_MENU, [f](wxCommandEvent& event) { f->Bars->N14->Check(!event.IsChecked()); f->N14Click(); }, kN14);
+  form.Bind(wxEVT_MENU, [f](wxCommandEvent& event) { f->Bars->N15->Check(!event.IsChecked()); f->N15Click(); }, kN15);
+  form.Bind(wxEVT_UPDATE_UI, [f](wxUpdateUIEvent& event) {
+    event.Enable(f->GameRunning() && !f->CurrentGame().Paused() && !f->Scrambling());
+  }, kPause);
+  // The mark shows the window's state, whoever changed it.
+  form.Bind(wxEVT_MENU, [f](wxCommandEvent&) { f->FullScreenClick(); }, kFullScreen);
+  form.Bind(wxEVT_UPDATE_UI, [f](wxUpdateUIEvent& event) { event.Check(f->IsFullScreen()); }, kFullScreen);
+  // Another copy of the game may have kept or continued a game meanwhile.
+  form.Bind(wxEVT_UPDATE_UI, [f](wxUpdateUIEvent& event) { event.Enable(f->CanContinue()); }, kContinue);
+}
+
+void BindWindowEvents(TMainForm& form) {
+  TMainForm* const f = &form;
+  BindFrameInput(
+      form, {form.StatusBar, form.Bars->ToolBarButton},
+      {[f](int key, uint8_t shift) { f->FormKeyDown(key, shift); }, [f] { f->HomeViewClick(); },
+       [f] { return f->LeaveFullScreen(); },
+       [f](int rotation, int delta, uint8_t shift) { f->FormMouseWheel(rotation, delta, shift); },
+       [f](char key, bool shift) { f->TurnKeyPressed(key, shift); },
+       [f] {
+         if (f->DrawWindow->Canvas()->HasFocus()) f->CopyGameMoves();
+       },
+       [f] {
+         f->DrawPanel->Banner->Hide();  // the player acts: the solved moment has been seen
+         // Any key ends a pause, and does nothing else.
+         if (!f->GameRunning() || !f->CurrentGame().Paused()) return false;
+         f->CurrentGame().Resume();
+         return true;
+       }});
+  form.Bind(wxEVT_ICONIZE, [f](wxIconizeEvent& event) {
+    f->WakeFrameTimer();
+    // A game left in the task bar waits with its clock stopped.
+    if (event.IsIconized() && f->GameRunning() && !f->Scrambling()) f->CurrentGame().Pause();
+    event.Skip();
+  });
+  form.DrawPanel->CoverClicked = [f] {
+    if (f->GameRunning()) f->CurrentGame().Resume();
+  };
+  // A covered window's idle rotation waits too, and goes on when uncovered.
+  WatchCovering(*form.DrawWindow->Canvas(), [f] { f->WakeFrameTimer(); });
+  form.Bind(wxEVT_SHOW, [f](wxShowEvent& event) {
+    f->WakeFrameTimer();
+    event.Skip();
+  });
+  form.Bind(wxEVT_CLOSE_WINDOW, [f](wxCloseEvent&) { f->FormClose(); });
+}
+
+PicturePanel::Handlers PictureHandlers(TMainForm& form) {
+  TMainForm* const f = &form;
+  return {[f] { f->DrawPanelMouseDown(); },
+          [f](uint8_t shift, int x, int y) { f->DrawPanelMouseMove(shift, x, y); },
+          [f] { f->DrawPanelMouseUp(); },
+          [f] {
+            if (f->Renderer) f->Renderer->InvalidatePicture();
+            f->WakeFrameTimer();
+          },
+          [f] { f->DrawPanelResize(); }};
+}
