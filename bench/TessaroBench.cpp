@@ -15,6 +15,7 @@
 #include <optional>
 #include <string>
 
+#include "game/TurnQueue.h"
 #include "interaction/PickHits.h"
 #include "puzzle/Random.h"
 #include "puzzle/VekCube.h"
@@ -110,22 +111,41 @@ BENCHMARK(BM_StillPicturePass)
     ->Unit(benchmark::kMillisecond)
     ->UseRealTime();
 
+// The frame loop on a clock of its own: a tick every step's time, and a
+// frame for each tick that moved the cube, as the window draws turns.
+struct TickClock final : SteadyClock {
+  std::chrono::steady_clock::time_point Now() const override { return now; }
+  std::chrono::steady_clock::time_point now{};
+};
+
+void PlayFrames(Scene& scene, TurnQueue& queue, TickClock& clock) {
+  while (!queue.Idle()) {
+    clock.now += TurnQueue::kStepTime;
+    if (queue.Advance()) scene.Gl().DrawFrame();
+  }
+}
+
 // One quarter turn of the top layer of a 3x3x3 at one pass (the game draws
-// moving scenes with one pass unless antialiasing while moving is on).
-// Argument: window side.
+// moving scenes with one pass unless antialiasing while moving is on),
+// played by the turn queue. Argument: window side.
 void BM_AnimateTurn(benchmark::State& state) {
   Scene scene(static_cast<int>(state.range(0)), 3);
   if (!scene.Ready()) {
     state.SkipWithError("no OSMesa context");
     return;
   }
-  VEKBigCube& cube = scene.Cube();
-  // Marked by hand; each iteration turns the same nine cubies on by 90 degrees.
-  for (int b = 0; b < cube.CubieCount; ++b)
-    cube.Cubies[b].InTurn = cube.Cubies[b].Points[0].Y > 1.0f;
-  RotationY(cube.TurnMatrix, static_cast<float>(kTurnSpeed));
+  TickClock clock;
+  TurnQueue queue(scene.Cube(), clock);
   const uint64_t before = scene.Gl().FramesDrawn;
-  for (auto _ : state) cube.AnimateTurn();
+  for (auto _ : state) {
+    queue.Push({[taken = false]() mutable -> std::optional<LayerTurn> {
+                  if (taken) return std::nullopt;
+                  taken = true;
+                  return LayerTurn{1, 2, 2, 1};
+                },
+                {}, {}});
+    PlayFrames(scene, queue, clock);
+  }
   state.counters["frames"] = benchmark::Counter(
       static_cast<double>(scene.Gl().FramesDrawn - before), benchmark::Counter::kAvgIterations);
 }
@@ -137,7 +157,8 @@ BENCHMARK(BM_AnimateTurn)
     ->UseRealTime();
 
 // The game's 30-move scramble of a 3x3x3 with its frames (about 30 x 18), at
-// one pass. Slow in software, so few iterations. Argument: window side.
+// one pass, drawn turn by turn as the game's queue plays it. Slow in
+// software, so few iterations. Argument: window side.
 void BM_Shuffle(benchmark::State& state) {
   Scene scene(static_cast<int>(state.range(0)), 3);
   if (!scene.Ready()) {
@@ -145,8 +166,22 @@ void BM_Shuffle(benchmark::State& state) {
     return;
   }
   vekrandom::FixClockSeed(kSeed);
+  TickClock clock;
+  VEKBigCube& cube = scene.Cube();
+  TurnQueue queue(cube, clock);
   const uint64_t before = scene.Gl().FramesDrawn;
-  for (auto _ : state) scene.Cube().Shuffle(30);
+  for (auto _ : state) {
+    cube.BeginScramble();
+    VEKBigCube::ScrambleDraw draw;
+    draw.Count = 30;
+    queue.Push({[&cube, &draw]() -> std::optional<LayerTurn> {
+                  const std::optional<VEKMove> turn = cube.NextScrambleTurn(draw);
+                  if (!turn) return std::nullopt;
+                  return LayerTurn{turn->Axis, turn->Layer, turn->Layer, turn->Sign};
+                },
+                {}, {}});
+    PlayFrames(scene, queue, clock);
+  }
   state.counters["frames"] = benchmark::Counter(
       static_cast<double>(scene.Gl().FramesDrawn - before), benchmark::Counter::kAvgIterations);
   vekrandom::FixClockSeed(std::nullopt);

@@ -61,6 +61,8 @@ class TurnQueue {
   bool Turning() const { return turn_.has_value(); }
   // Nothing under way and nothing queued.
   bool Idle() const { return !turn_ && runs_.empty(); }
+  // The runs not yet over, the one under way among them.
+  std::size_t Runs() const { return runs_.size(); }
   // Told whenever a turn is queued or begins, so that frames are drawn.
   std::function<void()> Woken;
 

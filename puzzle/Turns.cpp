@@ -190,7 +190,7 @@ void VEKBigCube::Shuffle(int Count) {
   ScrambleDraw draw;
   draw.Count = Count;
   while (const std::optional<VEKMove> turn = NextScrambleTurn(draw)) {
-    TurnLayers(turn->Axis, turn->Layer, turn->Layer, turn->Sign, ShowShuffle);
+    TurnLayers(turn->Axis, turn->Layer, turn->Layer, turn->Sign, false);
     ScrambleMoves.push_back(*turn);
   }
   ClearMarks();

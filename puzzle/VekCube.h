@@ -140,8 +140,8 @@ struct VEKBigCube {
   };
   void BeginScramble();
   std::optional<VEKMove> NextScrambleTurn(ScrambleDraw& Draw);
-  // The whole scramble of Count turns at once, each turn taken as
-  // TurnLayers takes it (in steps when ShowShuffle, else in one), with no frame.
+  // The whole scramble of Count turns at once, each turn in one rotation,
+  // with no frame (the picture tool's scramble, and the game's when not shown).
   void Shuffle(int Count);
   // Degrees per animation step actually used: RotateSpeed when it divides 90,
   // otherwise the default 5, so a turn is always exactly a quarter turn.

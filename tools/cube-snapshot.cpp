@@ -264,14 +264,9 @@ bool Snapshot::PlayMoves(const std::string& text) {
     }
     return false;
   }
-  VEKGL* const owner = cube.Owner;
-  const int32_t speed = cube.RotateSpeed;
-  cube.Owner = nullptr;  // no frames
-  cube.RotateSpeed = 90;
+  // Each turn in one rotation, without frames: only the cube they leave is drawn.
   bool turned = true;
-  for (const notation::Move& move : parsed.Moves) turned = turned && PlayMove(cube, gl_.Camera, move);
-  cube.RotateSpeed = speed;
-  cube.Owner = owner;
+  for (const notation::Move& move : parsed.Moves) turned = turned && PlayMove(cube, gl_.Camera, move, {}, false);
   if (!turned) std::fprintf(stderr, "cube-snapshot: --moves: a layer was not whole\n");
   return turned;
 }
@@ -300,13 +295,7 @@ bool Snapshot::Solve(bool whole) {
 
 void Snapshot::Scramble(int turns) {
   VEKBigCube& cube = *gl_.Cube;
-  VEKGL* const owner = cube.Owner;
-  const int32_t speed = cube.RotateSpeed;
-  cube.Owner = nullptr;  // no frames
-  cube.RotateSpeed = 90;
   cube.Shuffle(turns);
-  cube.RotateSpeed = speed;
-  cube.Owner = owner;
   scrambleTurns_ = static_cast<uint32_t>(turns);
   scrambleText_ = NotationText(cube.ScrambleMoves, FaceFrame{}, cube.Size);
 }

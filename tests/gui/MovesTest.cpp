@@ -102,6 +102,30 @@ TEST_F(MainFormTest, KeysAndTypedMovesTurnLayersAsThePlayersTurns) {
   EXPECT_EQ(game.State(), Game::Phase::Solved);
 }
 
+// Players type faster than turns animate: U pressed four times, for real,
+// while the first U has not yet taken a step, is four turns played in order,
+// and the cube comes home.
+TEST_F(MainFormTest, FourPressesOfUWithinOneTurnAreFourTurnsAndTheCubeComesHome) {
+  Start({"RotateSpeed=5", "TimeoutRotate=1000000"});
+  form->Raise();
+  PointerTo(*form->DrawWindow->Canvas(), wxPoint(60, 60));
+  form->DrawWindow->Canvas()->SetFocus();
+  // The frame loop waits while the keys go in, however busy the machine.
+  const std::function<void()> frameTick = form->DrawTimer.OnTimer;
+  form->DrawTimer.OnTimer = [] {};
+  for (int i = 0; i < 4; ++i) PressKey(XK_u);
+  TurnQueue& turns = form->CurrentGame().Turns();
+  ASSERT_TRUE(PumpUntil([&] { return turns.Runs() == 4; }, 5000));
+  EXPECT_EQ(cube().TurnStepsLeft, 18) << "the first turn has not moved yet";
+  EXPECT_EQ(cube().MoveCount(), 0u);
+  form->DrawTimer.OnTimer = frameTick;
+  form->WakeFrameTimer();
+  EXPECT_TRUE(Played());
+  EXPECT_EQ(cube().MoveCount(), 4u);
+  EXPECT_EQ(form->CurrentGame().MovesText(), "U2 U2");  // the notation's own reading of four U
+  EXPECT_TRUE(cube().IsSolved());
+}
+
 TEST_F(MainFormTest, APauseHidesTheCubeUntilAKeyOrAClick) {
   Start({"RotateSpeed=90", "ShuffleRotateCount=2", "TimeoutRotate=1000000"});
   form->N4Click();

@@ -3,6 +3,7 @@
 // on a real cube, a fake window and a clock the test moves.
 #include <gtest/gtest.h>
 
+#include <cctype>
 #include <cerrno>
 #include <chrono>
 #include <filesystem>
@@ -49,10 +50,15 @@ struct FakeView final : GameView {
     posted.push_back(std::move(work));
     postedChanged.notify_all();
   }
-  // Waits for the worker's word (as the window's loop would), then runs it here.
-  void RunPosted() {
+  // Waits for the worker's word, as the window's loop would.
+  void WaitPosted() {
     std::unique_lock<std::mutex> lock(mutex);
     postedChanged.wait(lock, [&] { return !posted.empty(); });
+  }
+  // Then runs it here.
+  void RunPosted() {
+    WaitPosted();
+    std::unique_lock<std::mutex> lock(mutex);
     std::vector<std::function<void()>> work;
     work.swap(posted);
     lock.unlock();
@@ -588,4 +594,70 @@ TEST_F(GameTest, AKeptGameTakenMeanwhileIsNeitherContinuedNorDeleted) {
   EXPECT_FALSE(game.DeleteKept(taken, why));
   EXPECT_EQ(why, GameStatus::FileFailed(StatusKind::KeptNotDeleted, EWOULDBLOCK, taken));
   EXPECT_EQ(Points(cube), points);
+}
+
+// What the keys do in the game: P pauses, H asks for a hint, the turn keys
+// queue their moves (a digit first picks the inner layer), nothing while a
+// scramble plays or the game is paused.
+TEST_F(GameTest, KeysPauseAskForAHintAndQueueTheirTurns) {
+  VEKCamera& camera = renderer->Camera;
+  ASSERT_TRUE(Start(3));
+  const struct { const char* keys; const char* moves; } cases[] = {
+      {"U", "U"}, {"R", "U R"}, {"2R", "U R M'"}, {"Q", "U R M'"}, {"2Q", "U R M'"},
+  };
+  for (const auto& c : cases) {
+    for (const char* k = c.keys; *k; ++k) game.TurnKey(static_cast<char>(std::toupper(*k)), false, camera);
+    Play();
+    EXPECT_EQ(game.MovesText(), c.moves) << c.keys;
+  }
+  game.TurnKey('R', true, camera);  // with Shift: counter-clockwise
+  Play();
+  EXPECT_EQ(game.MovesText(), "U R M' R'");
+  game.TurnKey('P', false, camera);
+  EXPECT_TRUE(game.Paused());
+  game.TurnKey('U', false, camera);
+  EXPECT_FALSE(game.Turning()) << "paused: no turn";
+  game.Resume();
+  game.NewGame(3);
+  game.TurnKey('U', false, camera);
+  game.TurnKey('P', false, camera);
+  Play();
+  EXPECT_EQ(game.MovesShown(), 0u) << "scrambling: keys do nothing";
+  EXPECT_FALSE(game.Paused());
+}
+
+// The hint and the solution are searched on a worker and taken on the
+// window's thread; a cube that turned meanwhile drops what was found.
+TEST_F(GameTest, AHintIsShownForTheCubeItWasFoundForAndTheSolutionPlaysThroughTheQueue) {
+  VEKCamera& camera = renderer->Camera;
+  cube.ShuffleRotateCount = 6;
+  ASSERT_TRUE(Start(2));
+  game.AskHelp(false, camera);
+  EXPECT_EQ(view.Status().Kind, StatusKind::Searching);
+  view.RunPosted();
+  ASSERT_TRUE(view.hint);
+  EXPECT_EQ(view.Status().Kind, StatusKind::Hint);
+  EXPECT_TRUE(game.HelpUsed());
+  // The hinted turn, played: the hint goes with the turn.
+  const VEKMove hinted = *view.hint;
+  cube.History.Record(hinted);
+  ASSERT_TRUE(cube.TurnLayers(hinted.Axis, hinted.Layer, hinted.Layer, hinted.Sign, false));
+  game.PlayerTurned();
+  EXPECT_FALSE(view.hint);
+  // A search overtaken by a turn shows nothing, found before the turn or not.
+  game.AskHelp(false, camera);
+  view.WaitPosted();
+  Turn();
+  view.RunPosted();
+  EXPECT_FALSE(view.hint);
+  EXPECT_NE(view.Status().Kind, StatusKind::Hint);
+  // The whole solution: queued, played in frames, and the game is the computer's.
+  game.AskHelp(true, camera);
+  view.RunPosted();
+  EXPECT_TRUE(game.PlayingSolution());
+  EXPECT_GT(Play(), 0);
+  EXPECT_TRUE(game.SolvedByComputer());
+  EXPECT_TRUE(cube.IsSolved());
+  game.AskHelp(false, camera);
+  EXPECT_EQ(view.Status().Kind, StatusKind::SolvedAlready);
 }
