@@ -22,6 +22,7 @@ TMainForm::TMainForm(const MainFormServices& services)
       KeptGames(services.ResumeFolder.empty() ? ResumeFolderFromEnvironment() : services.ResumeFolder),
       services_(CompleteServices(services, *this)) {
   SettingsPath = services_.SettingsPath;
+  onScreen_ = GameShownOn(*this);
   SetFont(WindowFont(11));
   SetIcons(ApplicationIcons());
   // The command icons come first: the menu and the button bar show them.
@@ -69,7 +70,7 @@ void TMainForm::FormCreate() {
 #endif
   SetTitle(Text(ProgramName + " " + ProgramVersion));
   Renderer = std::make_unique<VEKGL>();
-  game_ = std::make_unique<Game>(*Renderer->Cube, onScreen_, KeptGames, Records);
+  game_ = std::make_unique<Game>(*Renderer->Cube, *onScreen_, KeptGames, Records);
 
   const GameSettings settings = settingsFile_.Read(SettingsPath, Records);
   ApplySettings(settings, *Renderer);
@@ -84,7 +85,7 @@ void TMainForm::FormCreate() {
   const std::string unread = settingsFile_.ReadFailure();
   SetStatus(Text(unread.empty() ? std::string(texts::Say(TextId::Ready)) : unread));
   Renderer->Cube->Build(CubeSize);
-  onScreen_.ShowGame();
+  onScreen_->ShowGame();
   RotatePhaseX = static_cast<int32_t>(vekrandom::Next() % 360) + 1;
   RotatePhaseY = static_cast<int32_t>(vekrandom::Next() % 360) + 1;
   RotatePhaseZ = static_cast<int32_t>(vekrandom::Next() % 360) + 1;

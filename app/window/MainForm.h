@@ -14,7 +14,6 @@
 #include "app/settings/SettingsFile.h"
 #include "app/toolkit/Timer.h"
 #include "app/window/CommandBars.h"
-#include "app/window/GameOnScreen.h"
 #include "app/window/InputKeys.h"
 #include "app/window/MainFormServices.h"
 #include "app/window/PicturePanel.h"
@@ -149,7 +148,7 @@ class TMainForm : public wxFrame {
  private:
   MainFormServices services_;
   SettingsFileKeeper settingsFile_;
-  GameOnScreen onScreen_{*this};  // outlives the game that shows through it
+  std::unique_ptr<GameView> onScreen_;  // outlives the game that shows through it
   std::unique_ptr<Game> game_;
   WheelNotches wheel_;
   // A dialog that changes the picture live is open: the frame loop keeps looking.
@@ -157,3 +156,6 @@ class TMainForm : public wxFrame {
   bool attached_ = false;
   bool destroyed_ = false;
 };
+
+// What the game shows through the window (app/window/GameOnScreen.cpp).
+std::unique_ptr<GameView> GameShownOn(TMainForm& form);

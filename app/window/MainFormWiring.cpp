@@ -1,5 +1,6 @@
 #include "app/window/MainFormWiring.h"
 
+#include <functional>
 #include <utility>
 
 #include "app/toolkit/Toolkit.h"
@@ -9,22 +10,19 @@
 #include "render/VekGL.h"
 
 void BindCommandTable(TMainForm& form) {
-  using Handler = void (TMainForm::*)();
-  const std::pair<int, Handler> commands[] = {
-      {kN4, &TMainForm::N4Click},   {kN5, &TMainForm::N5Click},   {kN7, &TMainForm::N7Click},
-      {kN8, &TMainForm::N8Click},   {kN9, &TMainForm::N9Click},   {kN11, &TMainForm::N11Click},
-      {kN13, &TMainForm::N13Click}, {kN16, &TMainForm::N16Click}, {kN18, &TMainForm::N18Click},
-      {kSite, &TMainForm::SiteMenuItemClick}, {kURL, &TMainForm::URLClick},
-      {kUndo, &TMainForm::UndoClick}, {kRedo, &TMainForm::RedoClick}, {kRecords, &TMainForm::RecordsClick},
-      {kContinue, &TMainForm::ContinueClick}, {kHomeView, &TMainForm::HomeViewClick},
-      {kTypeMoves, &TMainForm::TypeMovesClick}, {kTypedScramble, &TMainForm::TypedScrambleClick},
-      {kGameMoves, &TMainForm::GameMovesClick}, {kPause, &TMainForm::PauseClick},
-      {kHint, &TMainForm::HintClick}, {kSolve, &TMainForm::SolveClick},
-  };
   TMainForm* const f = &form;
-  for (const auto& [id, handler] : commands) {
-    form.Bars->BindCommand(form, id, [f, handler = handler] { (f->*handler)(); });
-  }
+  const std::pair<int, std::function<void()>> commands[] = {
+      {kN4, [f] { f->N4Click(); }},   {kN5, [f] { f->N5Click(); }},   {kN7, [f] { f->N7Click(); }},
+      {kN8, [f] { f->N8Click(); }},   {kN9, [f] { f->N9Click(); }},   {kN11, [f] { f->N11Click(); }},
+      {kN13, [f] { f->N13Click(); }}, {kN16, [f] { f->N16Click(); }}, {kN18, [f] { f->N18Click(); }},
+      {kSite, [f] { f->SiteMenuItemClick(); }}, {kURL, [f] { f->URLClick(); }},
+      {kUndo, [f] { f->UndoClick(); }}, {kRedo, [f] { f->RedoClick(); }}, {kRecords, [f] { f->RecordsClick(); }},
+      {kContinue, [f] { f->ContinueClick(); }}, {kHomeView, [f] { f->HomeViewClick(); }},
+      {kTypeMoves, [f] { f->TypeMovesClick(); }}, {kTypedScramble, [f] { f->TypedScrambleClick(); }},
+      {kGameMoves, [f] { f->GameMovesClick(); }}, {kPause, [f] { f->PauseClick(); }},
+      {kHint, [f] { f->HintClick(); }}, {kSolve, [f] { f->SolveClick(); }},
+  };
+  for (const auto& [id, handler] : commands) form.Bars->BindCommand(form, id, handler);
   // The toolkit has already flipped the mark; the handlers flip it themselves.
   form.Bind(wxEVT_MENU, [f](wxCommandEvent& event) { f->Bars->N14->Check(!event.IsChecked()); f->N14Click(); }, kN14);
   form.Bind(wxEVT_MENU, [f](wxCommandEvent& event) { f->Bars->N15->Check(!event.IsChecked()); f->N15Click(); }, kN15);

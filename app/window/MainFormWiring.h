@@ -3,9 +3,8 @@
 // window's public handlers are called from here.
 #pragma once
 
+#include "app/window/MainForm.h"
 #include "app/window/PicturePanel.h"
-
-class TMainForm;
 
 void BindCommandTable(TMainForm& form);
 // Keys and the wheel anywhere in the frame; minimising, showing, covering
