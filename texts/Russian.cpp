@@ -166,6 +166,15 @@ constexpr TextEntry kTexts[] = {
     {TextId::OptionsTurnSpeed, " Скорость вращения граней: "},
     {TextId::OptionsIdleTurn, " Свободное вращение кубика через: "},
     {TextId::OptionsSeconds, "секунд"},
+
+    // The history of games.
+    {TextId::HistoryPlaceholderStore, ""},
+
+    // The statistics box.
+    {TextId::HistoryPlaceholderStats, ""},
+
+    // Replays.
+    {TextId::HistoryPlaceholderReplay, ""},
 };
 static_assert(Complete(kTexts), "one Russian text for each TextId, in its order");
 

@@ -166,6 +166,12 @@ enum class TextId {
   OptionsTurnSpeed,
   OptionsIdleTurn,
   OptionsSeconds,
+  // The history of games: the database and the export.
+  HistoryPlaceholderStore,
+  // The statistics box.
+  HistoryPlaceholderStats,
+  // Replays.
+  HistoryPlaceholderReplay,
   Count  // no text: how many there are
 };
 
