@@ -168,13 +168,13 @@ constexpr TextEntry kTexts[] = {
     {TextId::OptionsSeconds, "секунд"},
 
     // The history of games.
-    {TextId::HistoryPlaceholderStore, ""},
+    {TextId::HistoryPlaceholderStore, "-"},
 
     // The statistics box.
-    {TextId::HistoryPlaceholderStats, ""},
+    {TextId::HistoryPlaceholderStats, "-"},
 
     // Replays.
-    {TextId::HistoryPlaceholderReplay, ""},
+    {TextId::HistoryPlaceholderReplay, "-"},
 };
 static_assert(Complete(kTexts), "one Russian text for each TextId, in its order");
 
