@@ -66,10 +66,15 @@ struct HistoryProblem {
   explicit operator bool() const { return What != Kind::None; }
 };
 
-// Where the game writes its finished games; the database, or a test's list.
+// Where finished games are written and read back: the database, or a
+// test's list.
 class SolveLog {
  public:
   virtual ~SolveLog() = default;
   // Writes the entry whole, or nothing of it; sets entry.Id. False, with why.
   virtual bool Add(SolveEntry& entry, HistoryProblem& why) = 0;
+  // The games of one size, oldest first; all sizes for size 0.
+  virtual std::vector<SolveEntry> Solves(int size = 0) const = 0;
+  // Deletes one row; false, with why, when it stays.
+  virtual bool Remove(int64_t id, HistoryProblem& why) = 0;
 };

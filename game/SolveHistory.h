@@ -35,11 +35,9 @@ class SolveHistory : public SolveLog {
   const HistoryProblem& OpenProblem() const { return openProblem_; }
 
   bool Add(SolveEntry& entry, HistoryProblem& why) override;
-  // The games of one size, oldest first; all sizes for size 0.
-  std::vector<SolveEntry> Solves(int size = 0) const;
+  std::vector<SolveEntry> Solves(int size = 0) const override;
   std::optional<SolveEntry> Find(int64_t id) const;
-  // Deletes one row; false, with why, when it stays.
-  bool Remove(int64_t id, HistoryProblem& why);
+  bool Remove(int64_t id, HistoryProblem& why) override;
 
  private:
   std::string path_;
