@@ -4,6 +4,7 @@
 #include <cerrno>
 
 #include "game/GameRecords.h"
+#include "game/Replay.h"
 #include "game/ResumeStore.h"
 #include "interaction/PlayNotation.h"
 #include "puzzle/VekCube.h"
@@ -22,18 +23,23 @@ Game::~Game() {
 
 uint32_t Game::MovesNow() const { return cube_.MoveCount(); }
 
+bool Game::Turning() const { return !turns_.Idle() || (replay_ && replay_->Playing()); }
+
 std::optional<uint32_t> Game::MovesShown() const {
+  if (replay_) return static_cast<uint32_t>(replay_->At());
   if (Scrambling()) return std::nullopt;  // no count belongs to a cube being scrambled
   return counted_;
 }
 
 // A solved game is over: its turns are not taken back into it.
-bool Game::CanUndo() const { return !Scrambling() && !paused_ && phase_ != Phase::Solved && cube_.CanUndo(); }
+bool Game::CanUndo() const { return !replay_ && !Scrambling() && !paused_ && phase_ != Phase::Solved && cube_.CanUndo(); }
 
-bool Game::CanRedo() const { return !Scrambling() && !paused_ && phase_ != Phase::Solved && cube_.CanRedo(); }
+bool Game::CanRedo() const { return !replay_ && !Scrambling() && !paused_ && phase_ != Phase::Solved && cube_.CanRedo(); }
 
 bool Game::HasPlayerMoves() const {
-  return Running() && (cube_.MoveCount() > 0 || cube_.CanRedo() || Turning());
+  // During a replay the game's turns stand aside with it.
+  const VEKMoveHistory& history = aside_ ? aside_->History : cube_.History;
+  return Running() && (history.MoveCount() > 0 || history.CanRedo() || !turns_.Idle());
 }
 
 bool Game::ResumeAvailable() const { return !Scrambling() && !kept_.Latest().empty(); }
@@ -50,7 +56,11 @@ void Game::ForgetHelp() {
 }
 
 void Game::StartScramble(int size) {
+  EndReplay();
   Whole();
+  // The game on screen, if it had turns, was abandoned.
+  Finished();
+  ForgetTurns();
   paused_ = false;
   ForgetHelp();
   stopTo_.reset();
@@ -84,7 +94,7 @@ void Game::ScrambleEnded(bool complete) {
     ShowGame();
     return;
   }
-  scrambleTurns_ = static_cast<uint32_t>(cube_.ScrambleMoves.size());
+  scrambleTurns_ = startScrambleTurns_ = static_cast<uint32_t>(cube_.ScrambleMoves.size());
   scrambleText_ = NotationText(cube_.ScrambleMoves, FaceFrame{}, cube_.Size);
   restingStatus_.clear();
   StartClock(0);
@@ -113,6 +123,7 @@ std::string Game::MovesAfterSolutionText(const FaceFrame& view) const {
 }
 
 void Game::Stop(int size) {
+  EndReplay();
   if (Scrambling()) {
     // The scramble ends after the turn in progress, and Stop then.
     stopTo_ = size;
@@ -121,6 +132,8 @@ void Game::Stop(int size) {
     return;
   }
   Whole();
+  Finished();
+  ForgetTurns();
   kept_.Discard();  // the game was given up: nothing to continue
   paused_ = false;
   cube_.Build(size);
@@ -137,6 +150,7 @@ void Game::Stop(int size) {
 }
 
 bool Game::Pause() {
+  EndReplay();
   if (!Running() || paused_) return false;
   // Hidden with no turn half made: the turns asked for are taken first.
   SettleTurns();
@@ -211,13 +225,15 @@ void Game::KeepOrSay() {
 
 void Game::Solve() {
   // The final time, also when the clock's last tick has not come yet.
-  seconds_ = stopwatch_.Seconds();
+  solvedMs_ = stopwatch_.Milliseconds();
+  seconds_ = static_cast<int32_t>(solvedMs_ / 1000);
   phase_ = Phase::Solved;
   const SolveRecord solve{seconds_, static_cast<int32_t>(counted_)};
   const bool record = scrambleTurns_ >= static_cast<uint32_t>(kRecordScrambleTurns) && records_.Offer(cube_.Size, solve);
   scrambleTurns_ = 0;
   solvedWithRecord_ = record;
   restingStatus_ = GameStatus::Solved(seconds_, counted_, record, helpUsed_);
+  Finished();  // a history that fails says so instead
   kept_.Discard();  // a finished game is nothing to continue
   // Turns the player queued after the solving one are not taken into it.
   turns_.Drop();

@@ -11,9 +11,11 @@
 #include <string>
 
 #include <functional>
+#include <memory>
 #include <vector>
 
 #include "game/GameClock.h"
+#include "game/SolveEntry.h"
 #include "game/SolveTask.h"
 #include "game/TurnQueue.h"
 #include "interaction/TurnKeys.h"
@@ -25,6 +27,7 @@
 struct VEKBigCube;
 struct VEKCamera;
 class GameRecords;
+class Replay;
 class ResumeStore;
 struct KeptGame;
 
@@ -51,6 +54,8 @@ class GameView {
   virtual void ShowHint(const std::optional<VEKMove>& move) = 0;
   // Runs work on the window's thread, soon (a worker's search has ended).
   virtual void RunOnWindowThread(std::function<void()> work) = 0;
+  // A replay begins (true) or ends: its bar is shown, the game stands aside.
+  virtual void ShowReplay(bool shown) = 0;
 };
 
 class Game {
@@ -74,9 +79,9 @@ class Game {
   // The clock is shown from the start of a game's clock (New game, a file
   // with its clock, Continue) until Stop or a file without one; a solved
   // game shows its final time, a new scramble the reset clock.
-  bool ClockShown() const { return clockShown_; }
+  bool ClockShown() const;
   // Seconds shown by the clock, refreshed by Tick and at the solve.
-  int32_t Seconds() const { return seconds_; }
+  int32_t Seconds() const;
   // The counter beside the clock: the turns counted when it last counted;
   // nothing while a scramble is shown.
   std::optional<uint32_t> MovesShown() const;
@@ -186,7 +191,8 @@ class Game {
   // cube moved (a frame to draw).
   bool Advance();
   // A turn is under way or queued.
-  bool Turning() const { return !turns_.Idle(); }
+  // A turn is under way or queued, or a replay plays (the frame loop runs).
+  bool Turning() const;
   // The queue itself, to pause, step or drop what it holds.
   TurnQueue& Turns() { return turns_; }
   // Before a command reads or replaces the cube: the player's turns queued
@@ -213,6 +219,22 @@ class Game {
   // Keeps the running game now. True when kept or nothing is to be kept;
   // false (errno set) when it could not be written.
   bool Keep();
+  // Every game that ends (solved, solved by the computer, or abandoned by
+  // New game, Stop or Open after a turn) is written to the log; none: not
+  // written. A failure is said on the status line.
+  void KeepHistoryIn(SolveLog* log) { log_ = log; }
+  // The running or last game as the history would keep it now; none when
+  // it has no turns or its scramble is not known.
+  std::optional<SolveEntry> Entry() const;
+
+  // Plays a finished game again (the current one, or one of the history's):
+  // the game on screen stands aside, its clock stopped, until EndReplay puts
+  // it back as it was. False when the game cannot be replayed or turns play.
+  bool StartReplay(const SolveEntry& game);
+  void EndReplay();
+  // The replay being shown, or null.
+  Replay* Replaying() const { return replay_.get(); }
+
   // The window goes: a running game is kept (unless keep is false: the
   // caller has just kept it), the clock stops, and the kept game is left for
   // any copy of the game to continue.
@@ -253,6 +275,17 @@ class Game {
   void KeepOrSay();
   // Another game: no hint or solution of this one counts against it.
   void ForgetHelp();
+  // A turn of the player's (or of the computer's solution) ended: kept for
+  // the history with its time, then counted and judged.
+  void PlayerTurned(const LayerTurn& turn);
+  void Logged(const LayerTurn& turn);
+  // A new game: no turn of the last one is kept for the history.
+  void ForgetTurns();
+  // The game ends: its row goes to the history, once.
+  void Finished();
+  void WriteEntry(SolveEntry entry);
+  // The game as it stands, whether its scramble is known or not.
+  std::optional<SolveEntry> EntryNow() const;
 
   VEKBigCube& cube_;
   GameView& view_;
@@ -292,6 +325,24 @@ class Game {
   SolveTask solveTask_;
   bool wholeSolution_ = false;  // the search is for the whole solution, not a hint
   std::optional<solver::CubieState> searchedFor_, hintFor_;
+  // The game's turns for the history: every quarter turn made, when it ended.
+  std::vector<VEKMove> played_;
+  std::vector<int64_t> playedMs_;
+  uint32_t hints_ = 0;
+  uint32_t startScrambleTurns_ = 0;  // what the game began with, hints or not
+  int64_t gaveUpMs_ = 0;
+  int64_t solvedMs_ = 0;
+  bool logged_ = false;  // its row was written
+  SolveLog* log_ = nullptr;
+  // The game on screen while a replay is shown, to be put back.
+  struct StoodAside {
+    std::vector<uint8_t> Points;
+    VEKMoveHistory History;
+    std::vector<VEKMove> Scramble;
+    bool ClockRan = false;
+  };
+  std::optional<StoodAside> aside_;
+  std::unique_ptr<Replay> replay_;
   // Last: the queue's runs call into the members above.
   TurnQueue turns_;
 };

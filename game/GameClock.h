@@ -42,9 +42,11 @@ class SteadyStopwatch {
   void Resume() {
     if (paused_) start_ += clock_.Now() - pausedAt_, paused_ = false;
   }
-  int32_t Seconds() const {
+  const SteadyClock& Clock() const { return clock_; }
+  int32_t Seconds() const { return static_cast<int32_t>(Milliseconds() / 1000); }
+  int64_t Milliseconds() const {
     const auto now = paused_ ? pausedAt_ : clock_.Now();
-    return static_cast<int32_t>(std::chrono::duration_cast<std::chrono::seconds>(now - start_).count());
+    return std::chrono::duration_cast<std::chrono::milliseconds>(now - start_).count();
   }
 
  private:

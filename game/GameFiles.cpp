@@ -9,6 +9,7 @@
 #include "puzzle/VekCube.h"
 
 bool Game::Load(const std::string& path) {
+  EndReplay();
   // A cube that loads replaces the one on screen, turns and all.
   Whole();
   GameFileError error = GameFileError::None;
@@ -20,12 +21,17 @@ bool Game::Load(const std::string& path) {
   }
   restingStatus_.clear();
   paused_ = false;
-  ForgetHelp();  // a file that had hints says so by not claiming its scramble
+  ForgetHelp();
+  ForgetTurns();  // a file that had hints says so by not claiming its scramble
   Count();
   if (trailer) {
     // A file that says how its game began can set a record.
-    scrambleTurns_ = trailer->ScrambleTurns;
+    scrambleTurns_ = startScrambleTurns_ = trailer->ScrambleTurns;
     scrambleText_ = trailer->Scramble;
+    // The turns standing on the cube, for the history: when they were made
+    // is not in the file.
+    played_ = AppliedMoves();
+    playedMs_.assign(played_.size(), 0);
     StartClock(static_cast<int32_t>(trailer->Seconds));
   } else {
     // Any other is shown with the clock stopped.
@@ -42,6 +48,10 @@ bool Game::Load(const std::string& path) {
 }
 
 bool Game::Open(const std::string& path) {
+  EndReplay();
+  Whole();
+  // Written only when the file replaces the game.
+  const std::optional<SolveEntry> abandoned = logged_ ? std::nullopt : EntryNow();
   if (!Load(path)) {
     // The game on screen stays as it was; Save must not overwrite the
     // refused file with it, nor the one opened before.
@@ -50,6 +60,7 @@ bool Game::Open(const std::string& path) {
   }
   fileName_ = path;
   saveNeedsName_ = false;
+  if (abandoned) WriteEntry(*abandoned);
   view_.ShowGame();
   return true;
 }
@@ -75,6 +86,7 @@ bool Game::Continue(const std::string& kept) {
       return false;
     }
   }
+  EndReplay();
   view_.ShowStatus(StatusKind::Loading);
   // The game on screen stays kept, with its clock as it is now, for a later Continue.
   Keep();
@@ -101,6 +113,7 @@ bool Game::CanSaveInPlace() const {
 }
 
 bool Game::SaveTo(const std::string& path, bool announceSuccess) {
+  EndReplay();
   // The turns asked for are in the file; none is saved half made.
   SettleTurns();
   if (turns_.Turning()) EndTurnsNow();
@@ -131,8 +144,9 @@ bool Game::DeleteKept(const std::string& path, GameStatus& why) {
 }
 
 bool Game::Keep() {
-  // Only a game in play: a finished one is nothing to continue.
-  if (!Running()) return true;
+  // Only a game in play: a finished one is nothing to continue; one that
+  // stands aside for a replay was kept after its last turn.
+  if (!Running() || replay_) return true;
   const uint32_t seconds = static_cast<uint32_t>(stopwatch_.Seconds());
   return kept_.Keep([&](const std::string& path) { return SaveGameWithTrailer(cube_, path, seconds, scrambleTurns_, scrambleText_);
   });
@@ -140,6 +154,7 @@ bool Game::Keep() {
 
 void Game::Leave(bool keep) {
   solveTask_.Cancel();  // its worker would report to a window that is gone
+  EndReplay();
   if (keep) Keep();
   if (Running()) phase_ = Phase::None;
   kept_.Release();

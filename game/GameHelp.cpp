@@ -6,6 +6,7 @@
 #include "render/Vekcamera.h"
 
 void Game::AskHelp(bool whole, VEKCamera& camera) {
+  EndReplay();
   if (Scrambling() || playingMoves_ || paused_) return;
   SettleTurns();
   camera_ = &camera;
@@ -72,6 +73,7 @@ void Game::HintShown(const GameStatus& status) {
   hintStatus_ = status;
   view_.ShowStatus(hintStatus_);
   if (!Running()) return;
+  ++hints_;
   helpUsed_ = true;
   scrambleTurns_ = 0;
   Keep();

@@ -5,6 +5,8 @@
 #include <cstdint>
 #include <string>
 
+#include "game/SolveEntry.h"
+
 enum class StatusKind {
   None,  // nothing to say
   Ready,
@@ -28,6 +30,7 @@ enum class StatusKind {
   SaveFailed,        // Error (errno), Path
   KeepFailed,        // Error, Path (the kept file; empty: no data folder)
   KeptNotDeleted,    // Error (EWOULDBLOCK: taken, EINVAL: no kept game), Path
+  HistoryFailed,     // History: the game was not written to the history
 };
 
 struct GameStatus {
@@ -39,6 +42,7 @@ struct GameStatus {
   int Error = 0;
   std::string Path;
   std::string Move;  // the hinted move in the notation
+  HistoryProblem History;
 
   GameStatus(StatusKind kind = StatusKind::None) : Kind(kind) {}
   static GameStatus Solved(int32_t seconds, uint32_t moves, bool record, bool helpUsed) {
@@ -54,6 +58,11 @@ struct GameStatus {
     status.Move = move;
     return status;
   }
+  static GameStatus HistoryFailed(const HistoryProblem& why) {
+    GameStatus status(StatusKind::HistoryFailed);
+    status.History = why;
+    return status;
+  }
   static GameStatus FileFailed(StatusKind kind, int error, const std::string& path) {
     GameStatus status(kind);
     status.Error = error;
@@ -66,7 +75,9 @@ struct GameStatus {
   void clear() { *this = GameStatus(); }
   bool operator==(const GameStatus& other) const {
     return Kind == other.Kind && Seconds == other.Seconds && Moves == other.Moves && Record == other.Record &&
-           HelpUsed == other.HelpUsed && Error == other.Error && Path == other.Path && Move == other.Move;
+           HelpUsed == other.HelpUsed && Error == other.Error && Path == other.Path && Move == other.Move &&
+           History.What == other.History.What && History.Code == other.History.Code &&
+           History.Error == other.History.Error && History.Path == other.History.Path;
   }
   bool operator!=(const GameStatus& other) const { return !(*this == other); }
 };

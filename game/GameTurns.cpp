@@ -4,6 +4,7 @@
 #include <utility>
 
 #include "game/Game.h"
+#include "game/Replay.h"
 #include "game/ResumeStore.h"
 #include "interaction/Orbit.h"
 #include "puzzle/VekCube.h"
@@ -68,12 +69,13 @@ TurnQueue::Run Game::MovesRun(std::vector<notation::Move> moves, std::function<b
 
 bool Game::PlayMoves(const std::vector<notation::Move>& moves, VEKCamera& camera) {
   const bool sequence = moves.size() > 1;
+  EndReplay();
   if (Scrambling() || playingMoves_ || paused_ || (sequence && Turning())) return false;
   camera_ = &camera;
   BeginGesture();
   const auto record = [this](const LayerTurn& turn) {
     cube_.History.Record(turn.Recorded());
-    PlayerTurned();
+    PlayerTurned(turn);
   };
   if (!sequence) {
     // A key's move waits behind those pressed before it.
@@ -107,6 +109,7 @@ void Game::SequenceEnded(bool atOnce) {
 }
 
 void Game::TurnKey(char key, bool shift, VEKCamera& camera) {
+  EndReplay();
   if (Scrambling() || playingMoves_) return;
   // P pauses and H asks for a hint: plain letters need not reach a menu's shortcut.
   if (key == 'P' && !shift) {
@@ -129,12 +132,13 @@ void Game::QueueDragTurn(const VEKMove& move) {
                },
                [this](const LayerTurn& turn) {
                  cube_.History.Record(turn.Recorded());
-                 PlayerTurned();
+                 PlayerTurned(turn);
                },
                [this](bool) { TurnsSettled(); }});
 }
 
 bool Game::Step(bool undo) {
+  EndReplay();
   if (undo ? !CanUndo() : !CanRedo()) return false;
   // Which turn goes back is known only when the turns before it have ended.
   turns_.Push({[this, undo, taken = false]() mutable -> std::optional<LayerTurn> {
@@ -143,13 +147,13 @@ bool Game::Step(bool undo) {
                  const VEKMove& m = undo ? cube_.History.NextUndo() : cube_.History.NextRedo();
                  return LayerTurn{m.Axis, m.Layer, m.Layer + m.Width - 1, undo ? -m.Sign : m.Sign};
                },
-               [this, undo](const LayerTurn&) {
+               [this, undo](const LayerTurn& turn) {
                  if (undo) {
                    cube_.History.StepBack();
                  } else {
                    cube_.History.StepForward();
                  }
-                 PlayerTurned();
+                 PlayerTurned(turn);
                },
                [this](bool) { TurnsSettled(); }});
   return true;
@@ -160,9 +164,17 @@ void Game::StopScramble() {
 }
 
 bool Game::PlaySolution(const std::vector<VEKMove>& moves) {
+  EndReplay();
   if (Scrambling() || playingMoves_ || paused_) return false;
   Whole();
-  if (Running()) seconds_ = stopwatch_.Seconds();
+  if (Running()) {
+    gaveUpMs_ = stopwatch_.Milliseconds();
+    seconds_ = static_cast<int32_t>(gaveUpMs_ / 1000);
+  } else if (!givenUp_) {
+    // No game was given up: the computer's turns are nobody's game.
+    ForgetTurns();
+    logged_ = true;
+  }
   // Given up: no game runs from here, whatever the turns bring.
   phase_ = Phase::None;
   helpUsed_ = givenUp_ = true;
@@ -181,7 +193,10 @@ bool Game::PlaySolution(const std::vector<VEKMove>& moves) {
                  const VEKMove& m = moves[next++];
                  return LayerTurn{m.Axis, m.Layer, m.Layer, m.Sign};
                },
-               [this](const LayerTurn& turn) { solutionPlayed_.push_back(turn.Recorded()); },
+               [this](const LayerTurn& turn) {
+                 solutionPlayed_.push_back(turn.Recorded());
+                 Logged(turn);
+               },
                [this](bool complete) { SolutionEnded(complete); }});
   return true;
 }
@@ -191,12 +206,16 @@ void Game::SolutionEnded(bool complete) {
   const bool solved = complete && cube_.IsSolved();
   if (solved) phase_ = Phase::Solved;
   restingStatus_ = solved ? StatusKind::SolvedByComputer : StatusKind::SolutionStopped;
+  Finished();
   view_.ShowScrambling(false);
   ShowGame();
   view_.ShowStatus(restingStatus_);
 }
 
-bool Game::Advance() { return turns_.Advance(); }
+bool Game::Advance() {
+  const bool replayed = replay_ && replay_->Tick();
+  return turns_.Advance() || replayed;
+}
 
 void Game::SettleTurns() {
   // A scramble, a sequence or a solution goes on at its pace; Stop ends it.

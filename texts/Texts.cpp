@@ -57,6 +57,7 @@ std::string StatusLine(const GameStatus& status) {
     case StatusKind::SaveFailed: return SaveFailed(status.Error, status.Path);
     case StatusKind::KeepFailed: return KeepFailed(status.Error, status.Path);
     case StatusKind::KeptNotDeleted: return KeptGameNotDeleted(status.Error, status.Path);
+    case StatusKind::HistoryFailed: return Say(TextId::HistoryPlaceholderStore);
   }
   return {};
 }

@@ -6,6 +6,7 @@
 #include <cctype>
 #include <cerrno>
 #include <chrono>
+#include <cmath>
 #include <filesystem>
 #include <condition_variable>
 #include <functional>
@@ -15,6 +16,7 @@
 
 #include "game/Game.h"
 #include "game/GameRecords.h"
+#include "game/Replay.h"
 #include "game/ResumeStore.h"
 #include "puzzle/Facelets.h"
 #include "puzzle/GameTrailer.h"
@@ -45,6 +47,7 @@ struct FakeView final : GameView {
   void KeepRecords() override { ++recordsKept; }
   void TurnsWaiting() override { ++woken; }
   void ShowHint(const std::optional<VEKMove>& move) override { hint = move; }
+  void ShowReplay(bool on) override { replaying.push_back(on); }
   void RunOnWindowThread(std::function<void()> work) override {
     const std::lock_guard<std::mutex> lock(mutex);
     posted.push_back(std::move(work));
@@ -72,7 +75,7 @@ struct FakeView final : GameView {
     return kinds;
   }
   std::vector<GameStatus> statuses;
-  std::vector<bool> scrambling;
+  std::vector<bool> scrambling, replaying;
   int shown = 0, clockStarts = 0, recordsKept = 0, woken = 0;
   std::optional<VEKMove> hint;
   std::mutex mutex;
@@ -660,4 +663,166 @@ TEST_F(GameTest, AHintIsShownForTheCubeItWasFoundForAndTheSolutionPlaysThroughTh
   EXPECT_TRUE(cube.IsSolved());
   game.AskHelp(false, camera);
   EXPECT_EQ(view.Status().Kind, StatusKind::SolvedAlready);
+}
+
+// The history's rows, as a log in memory that can be made to fail.
+struct FakeLog final : SolveLog {
+  bool Add(SolveEntry& entry, HistoryProblem& why) override {
+    if (fails) {
+      why.What = HistoryProblem::Kind::Full;
+      return false;
+    }
+    entry.Id = static_cast<int64_t>(rows.size()) + 1;
+    rows.push_back(entry);
+    return true;
+  }
+  std::vector<SolveEntry> Solves(int) const override { return rows; }
+  bool Remove(int64_t, HistoryProblem&) override { return false; }
+  std::vector<SolveEntry> rows;
+  bool fails = false;
+};
+
+// Where every point stands, to a hundredth: turns animated and made at once
+// end a rounding apart.
+std::vector<long> Places(const VEKBigCube& cube) {
+  std::vector<long> places;
+  for (const VEKVector& p : AllPoints(cube)) {
+    for (const float v : {p.X, p.Y, p.Z}) places.push_back(std::lround(v * 100.0f));
+  }
+  return places;
+}
+
+// The cube's scramble taken back turn by turn as the player's keys, a second apart.
+void SolveByKeys(Game& game, VEKBigCube& cube, VEKCamera& camera, FakeClock& clock) {
+  std::vector<VEKMove> back(cube.ScrambleMoves.rbegin(), cube.ScrambleMoves.rend());
+  for (VEKMove& m : back) m.Sign = static_cast<int8_t>(-m.Sign);
+  for (const VEKMove& m : back) {
+    clock.now += seconds(1);
+    game.PlayMoves({NotationOf(m, FaceFrame{}, cube.Size)}, camera);
+    ::Play(game, clock);
+  }
+}
+
+TEST_F(GameTest, EveryGameThatEndsIsOneRowOfTheHistoryThatReplaysToItsEnd) {
+  FakeLog log;
+  game.KeepHistoryIn(&log);
+  VEKCamera& camera = renderer->Camera;
+  const auto replayEnd = [&](const SolveEntry& row) {
+    auto other = HeadlessRenderer(row.Size, 90);
+    const std::optional<ReplayScript> script = ScriptOf(row);
+    if (script) SetUpReplay(*other->Cube, *script, script->Turns.size());
+    return script ? Places(*other->Cube) : std::vector<long>{};
+  };
+  // Solved by the player: the clock's time at the solving turn, each turn's time.
+  ASSERT_TRUE(Start(3));
+  const std::string scramble = game.ScrambleText();
+  SolveByKeys(game, cube, camera, clock);
+  ASSERT_EQ(game.State(), Game::Phase::Solved);
+  ASSERT_EQ(log.rows.size(), 1u);
+  const SolveEntry solved = log.rows[0];
+  EXPECT_EQ(solved.How, SolveHow::Solved);
+  EXPECT_EQ(solved.Size, 3);
+  EXPECT_EQ(solved.Scramble, scramble);
+  EXPECT_EQ(solved.Moves, 3u);
+  EXPECT_EQ(solved.MoveMs, (std::vector<int64_t>{1010, 2020, 3030}));  // each ended a turn's 10 ms after its key
+  EXPECT_EQ(solved.Ms, 3030);
+  EXPECT_EQ(solved.ScrambleTurns, 3u);
+  EXPECT_FALSE(solved.Record);
+  EXPECT_TRUE(replayEnd(solved) == Places(cube));
+  // Nothing more of a solved game: Stop, New game and a close write no row.
+  game.Stop(3);
+  ASSERT_TRUE(Start(3));
+  game.Leave();
+  EXPECT_EQ(log.rows.size(), 1u);
+
+  // Abandoned after turns, undo and redo among them, by each command that drops a game.
+  ASSERT_TRUE(SaveGameWithTrailer(*HeadlessRenderer(2, 90)->Cube, dir.File("other.cube"), 7, 20, "R U"));
+  const std::function<void()> drops[] = {[&] { game.NewGame(2), Play(); }, [&] { game.Stop(3); },
+                                         [&] { ASSERT_TRUE(game.Open(dir.File("other.cube"))); }};
+  for (const auto& drop : drops) {
+    log.rows.clear();
+    ASSERT_TRUE(Start(3));
+    Turn(2);
+    StepNow(true);
+    StepNow(false);
+    const std::vector<long> standing = Places(cube);
+    EXPECT_FALSE(game.Open(dir.File("missing.cube")));  // a failed Open drops nothing
+    drop();
+    ASSERT_EQ(log.rows.size(), 1u);
+    const SolveEntry& row = log.rows[0];
+    EXPECT_EQ(row.How, SolveHow::Abandoned);
+    EXPECT_EQ(row.Moves, 2u);
+    EXPECT_EQ(row.MoveMs.size(), 4u);  // every quarter turn made, undo and redo too
+    EXPECT_TRUE(replayEnd(row) == standing);
+  }
+  // A new game without turns is no row.
+  log.rows.clear();
+  ASSERT_TRUE(Start(3));
+  ASSERT_TRUE(Start(3));
+  EXPECT_EQ(log.rows.size(), 0u);
+
+  // The computer's solution: its turns follow the player's; stopped, the game was abandoned.
+  const std::atomic<bool> never{false};
+  for (const bool stopped : {false, true}) {
+    log.rows.clear();
+    ASSERT_TRUE(Start(2));
+    Turn();
+    clock.now += seconds(4);
+    ASSERT_TRUE(game.PlaySolution(solver::Solve(cube, never).Moves));
+    Play([&] {
+      if (stopped) game.StopScramble();
+    });
+    ASSERT_EQ(log.rows.size(), 1u);
+    EXPECT_EQ(log.rows[0].How, stopped ? SolveHow::Abandoned : SolveHow::Computer);
+    EXPECT_EQ(log.rows[0].Ms, 4010);
+    EXPECT_TRUE(replayEnd(log.rows[0]) == Places(cube)) << stopped;
+    game.Stop(2);
+    EXPECT_EQ(log.rows.size(), 1u);
+  }
+  // A history that cannot be written says so; the solve stands.
+  log.fails = true;
+  log.rows.clear();
+  ASSERT_TRUE(Start(3));
+  SolveByKeys(game, cube, camera, clock);
+  EXPECT_EQ(game.State(), Game::Phase::Solved);
+  EXPECT_EQ(view.Status().Kind, StatusKind::HistoryFailed);
+  EXPECT_EQ(view.Status().History.What, HistoryProblem::Kind::Full);
+}
+
+TEST_F(GameTest, AReplayOfTheGameInPlayLeavesItAsItWasAndCountsForNothing) {
+  FakeLog log;
+  game.KeepHistoryIn(&log);
+  ASSERT_TRUE(Start(3));
+  clock.now += seconds(3);
+  Turn(3);
+  StepNow(true);
+  const std::vector<long> points = Places(cube);
+  const std::optional<SolveEntry> entry = game.Entry();
+  ASSERT_TRUE(entry);
+  ASSERT_TRUE(game.StartReplay(*entry));
+  EXPECT_EQ(view.replaying, std::vector<bool>{true});
+  Replay& replay = *game.Replaying();
+  EXPECT_EQ(replay.Length(), 4u);
+  EXPECT_EQ(Shown(game), "Playing, clock 0, moves 0, scramble 3");  // the replay's own figures
+  replay.Play();
+  clock.now += hours(2);  // the game's clock stands meanwhile
+  Play();
+  EXPECT_EQ(replay.At(), 4u);
+  EXPECT_TRUE(Places(cube) == points);
+  // A drag over the replay turns nothing.
+  DragTopRow(cube, 0, 1);
+  EXPECT_FALSE(game.Turning());
+  // Any command ends it: the game is back, its clock where it stood, nothing counted.
+  ASSERT_TRUE(game.Step(false));
+  EXPECT_EQ(view.replaying, (std::vector<bool>{true, false}));
+  EXPECT_FALSE(game.Replaying());
+  Play();
+  EXPECT_EQ(Shown(game), "Playing, clock 3, moves 3, scramble 3, undo");
+  EXPECT_EQ(log.rows.size(), 0u);
+  EXPECT_EQ(KeptTrailer().Moves.size(), 3u);
+  // A game whose scramble is not known cannot be replayed.
+  SolveEntry unknown = *entry;
+  unknown.Scramble.clear();
+  EXPECT_FALSE(game.StartReplay(unknown));
+  EXPECT_FALSE(game.Replaying());
 }
