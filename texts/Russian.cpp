@@ -174,7 +174,26 @@ constexpr TextEntry kTexts[] = {
     {TextId::HistoryPlaceholderStats, "-"},
 
     // Replays.
-    {TextId::HistoryPlaceholderReplay, "-"},
+    {TextId::MenuStatistics, "Статистика..."},
+    {TextId::MenuExport, "Экспорт..."},
+    {TextId::ExportCaption, "Экспорт истории игр"},
+    {TextId::CsvFileFilter, "Таблица CSV (*.csv)|*.csv"},
+    {TextId::ExportedPattern, "История игр записана в {1}"},
+    {TextId::ReplayNotPossible, "Эту игру нельзя повторить: её перемешивание неизвестно"},
+    {TextId::ReplayShown,
+     "Повтор игры. Пробел — пуск и пауза, ← и → — ход назад и вперёд, Home и End — начало и конец, Esc — выход"},
+    {TextId::ReviewGame, "Просмотреть"},
+    {TextId::ReplayToStart, "В начало (Home)"},
+    {TextId::ReplayBack, "Ход назад (←)"},
+    {TextId::ReplayPlay, "Пуск и пауза (пробел)"},
+    {TextId::ReplayForward, "Ход вперёд (→)"},
+    {TextId::ReplayToEnd, "В конец (End)"},
+    {TextId::ReplayClose, "Закончить повтор (Esc)"},
+    {TextId::ReplaySpeed1, "×1"},
+    {TextId::ReplaySpeed2, "×2"},
+    {TextId::ReplaySpeed4, "×4"},
+    {TextId::ReplayTurnByTurn, "По ходу"},
+    {TextId::ReplayPositionPattern, "Повтор: ход {1} из {2}"},
 };
 static_assert(Complete(kTexts), "one Russian text for each TextId, in its order");
 

@@ -170,8 +170,26 @@ enum class TextId {
   HistoryPlaceholderStore,
   // The statistics box.
   HistoryPlaceholderStats,
-  // Replays.
-  HistoryPlaceholderReplay,
+  // Replays, the statistics' and the export's commands.
+  MenuStatistics,
+  MenuExport,
+  ExportCaption,
+  CsvFileFilter,
+  ExportedPattern,  // {1}: the file
+  ReplayNotPossible,
+  ReplayShown,
+  ReviewGame,
+  ReplayToStart,
+  ReplayBack,
+  ReplayPlay,
+  ReplayForward,
+  ReplayToEnd,
+  ReplayClose,
+  ReplaySpeed1,
+  ReplaySpeed2,
+  ReplaySpeed4,
+  ReplayTurnByTurn,
+  ReplayPositionPattern,  // {1}: turns made, {2}: of all
   Count  // no text: how many there are
 };
 

@@ -127,6 +127,9 @@ constexpr OptionInfo kOptions[] = {
     {"--digits", ActionKind::Digits, nullptr},
     {"--solve", ActionKind::Solve, nullptr},
     {"--hint", ActionKind::Hint, nullptr},
+    {"--history", ActionKind::History, "a file name"},
+    {"--replay", ActionKind::Replay, "a game's number 1 or more"},
+    {"--at", ActionKind::At, "a turn count 0 or more"},
 };
 
 bool ParseValue(const std::string& value, Action& action) {
@@ -139,7 +142,10 @@ bool ParseValue(const std::string& value, Action& action) {
     case ActionKind::Height: return ParseUnsigned(value, 1, kMaxWindowSide, action.Number);
     case ActionKind::Background:
     case ActionKind::Body: return ParseColour(value, action.Number);
+    case ActionKind::Replay: return ParseUnsigned(value, 1, 0x7FFFFFFF, action.Number);
+    case ActionKind::At: return ParseUnsigned(value, 0, 0x7FFFFFFF, action.Number);
     case ActionKind::Load:
+    case ActionKind::History:
     case ActionKind::Save:
       action.File = value;
       return !value.empty();
@@ -172,6 +178,7 @@ const char* Usage() {
          "[--passes P] [--width W] [--height H] [--background 0xBBGGRR] [--body 0xBBGGRR] "
          "[--rotate AXIS,DEGREES] [--pick X,Y] [--drag X1,Y1:X2,Y2[:...]] [--undo] [--redo] "
          "[--status] [--moves \"ALG\"] [--facelets] [--digits] [--solve] [--hint] "
+         "[--history DB --replay ID [--at K]] "
          "OUT.png";
 }
 

@@ -30,6 +30,9 @@ enum class ActionKind {
   Digits,      // prints the stickers' digits and quarter turns, in the same order
   Solve,       // prints a solution in the notation, faces named for the view, and plays it
   Hint,        // prints the first move of a solution only
+  History,     // File: the history database the replays below read
+  Replay,      // Number: a game of the history, set up at its scramble
+  At,          // Number: the replayed game after that many of its turns
 };
 
 struct PixelPoint {

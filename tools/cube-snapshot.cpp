@@ -10,6 +10,8 @@
 #include <string>
 #include <vector>
 
+#include "game/Replay.h"
+#include "game/SolveHistory.h"
 #include "interaction/Orbit.h"
 #include "interaction/PlayNotation.h"
 #include "puzzle/Facelets.h"
@@ -80,6 +82,9 @@ class Snapshot {
   // Prints a solution (or its first move) in the notation; the whole one is
   // also played, without frames.
   bool Solve(bool whole);
+  // A game of the history set up at its scramble, then after turns of it.
+  bool Replay(int64_t id);
+  bool ReplayAt(uint32_t turns);
   // Frames drawn while something moves have one pass, as in the game with
   // antialiasing while moving off; only the still picture gets DrawQuality.
   void Moving() { gl_.Passes = 1; }
@@ -92,7 +97,46 @@ class Snapshot {
   // its turns counted and written in the notation.
   uint32_t scrambleTurns_ = 0;
   std::string scrambleText_;
+  std::string history_;                 // --history
+  std::optional<ReplayScript> replay_;  // --replay
 };
+
+bool Snapshot::Replay(int64_t id) {
+  if (history_.empty()) {
+    std::fprintf(stderr, "cube-snapshot: --replay: no --history given before it\n");
+    return false;
+  }
+  std::string why;
+  const std::optional<SolveEntry> game = SolveHistory::ReadGame(history_, id, why);
+  if (!game) {
+    std::fprintf(stderr, "cube-snapshot: %s: %s\n", history_.c_str(), why.c_str());
+    return false;
+  }
+  replay_ = ScriptOf(*game);
+  if (!replay_) {
+    std::fprintf(stderr, "cube-snapshot: game %lld cannot be replayed: its scramble is not known\n",
+                 static_cast<long long>(id));
+    return false;
+  }
+  SetUpReplay(*gl_.Cube, *replay_, 0);
+  seconds_ = scrambleTurns_ = 0;
+  scrambleText_ = game->Scramble;
+  FitViewToSize();
+  return true;
+}
+
+bool Snapshot::ReplayAt(uint32_t turns) {
+  if (!replay_) {
+    std::fprintf(stderr, "cube-snapshot: --at: no --replay given before it\n");
+    return false;
+  }
+  if (turns > replay_->Turns.size()) {
+    std::fprintf(stderr, "cube-snapshot: --at: the game has %zu turns\n", replay_->Turns.size());
+    return false;
+  }
+  SetUpReplay(*gl_.Cube, *replay_, turns);
+  return true;
+}
 
 bool Snapshot::Run(const snapshot::Action& action) {
   using snapshot::ActionKind;
@@ -180,6 +224,11 @@ bool Snapshot::Run(const snapshot::Action& action) {
       std::fflush(stdout);
       return true;
     case ActionKind::Moves: return PlayMoves(action.File);
+    case ActionKind::History:
+      history_ = action.File;
+      return true;
+    case ActionKind::Replay: return Replay(action.Number);
+    case ActionKind::At: return ReplayAt(action.Number);
     case ActionKind::Solve:
     case ActionKind::Hint: return Solve(action.Kind == ActionKind::Solve);
     case ActionKind::Facelets:

@@ -39,6 +39,8 @@ CommandBars::CommandBars(wxFrame& frame, const std::vector<wxBitmapBundle>& smal
   item(game, kGameMoves, Text(TextId::MenuGameMoves), "", -1);
   item(game, kHint, Text(TextId::MenuHint), "\tH", 9);
   item(game, kSolve, Text(TextId::MenuSolve), "", -1);
+  item(game, kStatistics, Text(TextId::MenuStatistics), "", -1);
+  item(game, kExport, Text(TextId::MenuExport), "", -1);
   // Exit stays last, below its separator.
   game->AppendSeparator();
   item(game, kN13, Text(TextId::MenuExit), "", 6);

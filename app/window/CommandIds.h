@@ -8,7 +8,7 @@ enum CommandId {
   kToolButton1, kToolButton2, kToolButton3, kToolButton4, kToolButton6, kToolButton7, kToolButton9,
   kUndo, kRedo, kRecords, kToolButtonUndo, kToolButtonRedo,
   kContinue, kHomeView, kTypeMoves, kTypedScramble, kGameMoves, kPause,
-  kFullScreen, kHint, kSolve, kToolButtonHint,
+  kFullScreen, kHint, kSolve, kToolButtonHint, kStatistics, kExport,
 };
 
 // The commands that still act while a scramble runs: it ends after the

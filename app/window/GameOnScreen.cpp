@@ -9,6 +9,7 @@
 #include <optional>
 
 #include "app/toolkit/Text.h"
+#include "app/window/HistoryOnScreen.h"
 #include "app/window/MainForm.h"
 #include "interaction/Orbit.h"
 #include "puzzle/VekCube.h"
@@ -30,6 +31,7 @@ class GameOnScreen final : public GameView {
   void ShowHint(const std::optional<VEKMove>& move) override;
   // Dropped when the game has gone meanwhile.
   void RunOnWindowThread(std::function<void()> work) override;
+  void ShowReplay(bool shown) override { ::ShowReplay(form_, shown); }
 
  private:
   // The eye moves so that a cube of a new size fills the picture as a 3x3x3

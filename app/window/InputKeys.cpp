@@ -85,6 +85,7 @@ void BindFrameInput(wxFrame& frame, std::initializer_list<wxWindow*> bars, Frame
   frame.Bind(wxEVT_MOUSEWHEEL, wheel);
   for (wxWindow* bar : bars) bar->Bind(wxEVT_MOUSEWHEEL, wheel);
   frame.Bind(wxEVT_CHAR_HOOK, [&frame, input](wxKeyEvent& event) {
+    if (input.Taken && input.Taken(event.GetKeyCode())) return;
     if (input.AnyKey && input.AnyKey()) return;
     if (frame.GetMenuBar() && IsGreyedShortcut(*frame.GetMenuBar(), event)) return;
     const int key = event.GetKeyCode();

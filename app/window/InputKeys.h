@@ -50,5 +50,7 @@ struct FrameInput {
   std::function<void()> Copy;
   // Asked first of every key: true when it took the key, which then goes no further.
   std::function<bool()> AnyKey;
+  // Asked before AnyKey, with the toolkit's key code; true when it took the key.
+  std::function<bool(int wxKey)> Taken;
 };
 void BindFrameInput(wxFrame& frame, std::initializer_list<wxWindow*> bars, FrameInput input);

@@ -10,7 +10,9 @@
 #include "app/toolkit/Icons.h"
 #include "app/toolkit/ProgramInfo.h"
 #include "app/toolkit/Text.h"
+#include "app/window/HistoryOnScreen.h"
 #include "app/window/MainFormWiring.h"
+#include "game/SolveHistory.h"
 #include "app/window/PlayerChoices.h"
 #include "texts/Texts.h"
 #include "puzzle/Random.h"
@@ -34,6 +36,7 @@ TMainForm::TMainForm(const MainFormServices& services)
   // menu items and buttons under the pointer.
   SetStatusBarPane(-1);
   DrawPanel = new PicturePanel(this, PictureHandlers(*this));
+  PlaceReplayBar(*this);
   DrawWindow = DrawPanel->Window.get();
   TimerPanel = DrawPanel->Clock;
   TimerLabel = TimerPanel->TimerLabel;
@@ -84,6 +87,7 @@ void TMainForm::FormCreate() {
   // A settings file that could not be read is said once, here.
   const std::string unread = settingsFile_.ReadFailure();
   SetStatus(Text(unread.empty() ? std::string(texts::Say(TextId::Ready)) : unread));
+  OpenHistory(*this);
   Renderer->Cube->Build(CubeSize);
   onScreen_->ShowGame();
   RotatePhaseX = static_cast<int32_t>(vekrandom::Next() % 360) + 1;

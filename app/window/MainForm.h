@@ -22,6 +22,8 @@
 #include "game/ResumeStore.h"
 
 class VEKGL;
+class ReplayBar;
+class SolveHistory;
 class TOptionsForm;
 class TAboutForm;
 
@@ -144,6 +146,9 @@ class TMainForm : public wxFrame {
   GameRecords Records;
   // The games in progress kept in the data folder; this window's among them.
   ResumeStore KeptGames;
+  std::unique_ptr<SolveHistory> History;  // the finished games, beside the kept ones
+  ReplayBar* ReplayControls = nullptr;
+  const MainFormServices& Services() const { return services_; }
 
  private:
   MainFormServices services_;

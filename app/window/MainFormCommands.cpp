@@ -45,7 +45,9 @@ void TMainForm::PauseClick() { game_->Pause(); }
 
 void TMainForm::GameMovesClick() {
   game_->SettleTurns();
-  services_.ShowText(Text(TextId::GameMovesCaption), GameMovesText(*game_, Renderer->Camera));
+  if (services_.ShowText(Text(TextId::GameMovesCaption), GameMovesText(*game_, Renderer->Camera), game_->Entry().has_value())) {
+    ReplayCurrentGame(*this);
+  }
 }
 
 void TMainForm::CopyGameMoves() {

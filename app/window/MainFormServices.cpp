@@ -3,6 +3,7 @@
 #include <wx/filename.h>
 #include <wx/dialog.h>
 #include <wx/msgdlg.h>
+#include <wx/button.h>
 #include <wx/sizer.h>
 #include <wx/textctrl.h>
 #include <wx/stdpaths.h>
@@ -10,6 +11,7 @@
 #include "app/dialogs/FileChooser.h"
 #include "app/dialogs/MovesDialog.h"
 #include "app/dialogs/KeptGamesForm.h"
+#include "app/dialogs/StatisticsForm.h"
 #include "app/settings/SettingsPath.h"
 #include "app/toolkit/ProgramInfo.h"
 #include "app/toolkit/Shell.h"
@@ -37,18 +39,30 @@ MainFormServices CompleteServices(MainFormServices services, wxWindow& parent) {
     };
   }
   if (!services.ShowText) {
-    services.ShowText = [&parent](const wxString& caption, const wxString& text) {
+    services.ShowText = [&parent](const wxString& caption, const wxString& text, bool offerReview) {
       wxDialog dialog(&parent, wxID_ANY, caption, wxDefaultPosition, wxDefaultSize,
                       wxDEFAULT_DIALOG_STYLE | wxRESIZE_BORDER);
       auto* sizer = new wxBoxSizer(wxVERTICAL);
       auto* box = new wxTextCtrl(&dialog, wxID_ANY, text, wxDefaultPosition, wxSize(460, 160),
                                  wxTE_MULTILINE | wxTE_READONLY | wxTE_WORDWRAP);
       sizer->Add(box, 1, wxEXPAND | wxALL, 8);
-      sizer->Add(dialog.CreateButtonSizer(wxOK), 0, wxEXPAND | wxALL, 8);
+      auto* buttons = new wxBoxSizer(wxHORIZONTAL);
+      if (offerReview) buttons->Add(new wxButton(&dialog, wxID_YES, Text(TextId::ReviewGame)), 0, wxRIGHT, 8);
+      buttons->Add(new wxButton(&dialog, wxID_OK), 0);
+      sizer->Add(buttons, 0, wxALIGN_RIGHT | wxALL, 8);
       dialog.SetSizerAndFit(sizer);
       dialog.SetEscapeId(wxID_OK);
+      dialog.SetAffirmativeId(wxID_OK);
+      dialog.Bind(wxEVT_BUTTON, [&dialog](wxCommandEvent&) { dialog.EndModal(wxID_YES); }, wxID_YES);
       box->SelectAll();
-      dialog.ShowModal();
+      return dialog.ShowModal() == wxID_YES;
+    };
+  }
+  if (!services.ShowStatistics) {
+    services.ShowStatistics = [&parent](SolveLog& history, int size) -> std::optional<SolveEntry> {
+      TStatisticsForm form(&parent, history, size);
+      if (form.ShowModal() != wxID_OK) return std::nullopt;
+      return form.Chosen();
     };
   }
   if (!services.ChooseKeptGame) {

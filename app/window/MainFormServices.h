@@ -4,9 +4,11 @@
 #include <wx/string.h>
 
 #include <functional>
+#include <optional>
 #include <string>
 
 #include "app/dialogs/MovesDialog.h"
+#include "game/SolveEntry.h"
 
 class FileChooser;
 class Shell;
@@ -31,8 +33,12 @@ struct MainFormServices {
   // Cancel.
   std::function<bool(const wxString& caption, wxString& moves, TextSelection selection)> AskMoves;
   // Shows a text the player can read and copy (the moves of the game) under
-  // Caption. Empty: a dialog with the text in a read-only box.
-  std::function<void(const wxString& caption, const wxString& text)> ShowText;
+  // Caption, offering to review the game when asked; true when the player
+  // chose to. Empty: a dialog with the text in a read-only box.
+  std::function<bool(const wxString& caption, const wxString& text, bool offerReview)> ShowText;
+  // The statistics of the history, the page of size shown first; the game
+  // the player chose to replay, or none. Empty: the statistics box.
+  std::function<std::optional<SolveEntry>(SolveLog& history, int size)> ShowStatistics;
   // The folder of the kept games in progress; empty: the player's data folder.
   std::string ResumeFolder;
   // Lets the player choose among the kept games (continue one, delete any);

@@ -1,6 +1,7 @@
 // The frame loop, the game clock and the idle countdown.
 #include "app/toolkit/GLCanvasWindow.h"
 #include "app/toolkit/Toolkit.h"
+#include "app/window/HistoryOnScreen.h"
 #include "app/window/MainForm.h"
 #include "app/window/TurnQuality.h"
 #include "puzzle/VekCube.h"
@@ -16,6 +17,7 @@ void TMainForm::DrawTimerTimer() {
       TurnQuality quality(gl);
       gl.DrawFrame();
     }
+    if (game_->Replaying()) ShowReplayState(*this);
   } else if (GameTimer.Enabled() || FRTimer.Enabled()) {
     // A still picture is not drawn again; turns, orbits, zooms, options and
     // exposes change it. Its passes come one a tick, so input is answered

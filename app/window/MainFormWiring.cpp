@@ -5,6 +5,7 @@
 
 #include "app/toolkit/Toolkit.h"
 #include "app/window/CommandIds.h"
+#include "app/window/HistoryOnScreen.h"
 #include "app/window/InputKeys.h"
 #include "app/window/MainForm.h"
 #include "render/VekGL.h"
@@ -21,8 +22,15 @@ void BindCommandTable(TMainForm& form) {
       {kTypeMoves, [f] { f->TypeMovesClick(); }}, {kTypedScramble, [f] { f->TypedScrambleClick(); }},
       {kGameMoves, [f] { f->GameMovesClick(); }}, {kPause, [f] { f->PauseClick(); }},
       {kHint, [f] { f->HintClick(); }}, {kSolve, [f] { f->SolveClick(); }},
+      {kStatistics, [f] { ShowStatistics(*f); }}, {kExport, [f] { ExportHistory(*f); }},
   };
-  for (const auto& [id, handler] : commands) form.Bars->BindCommand(form, id, handler);
+  // Any command ends a replay first: the game it set aside comes back.
+  for (const auto& [id, handler] : commands) {
+    form.Bars->BindCommand(form, id, [f, run = handler] {
+      if (f->HasGame()) f->CurrentGame().EndReplay();
+      run();
+    });
+  }
   // The toolkit has already flipped the mark; the handlers flip it themselves.
   form.Bind(wxEVT_MENU, [f](wxCommandEvent& event) { f->Bars->N14->Check(!event.IsChecked()); f->N14Click(); }, kN14);
   form.Bind(wxEVT_MENU, [f](wxCommandEvent& event) { f->Bars->N15->Check(!event.IsChecked()); f->N15Click(); }, kN15);
@@ -53,7 +61,8 @@ void BindWindowEvents(TMainForm& form) {
          if (!f->GameRunning() || !f->CurrentGame().Paused()) return false;
          f->CurrentGame().Resume();
          return true;
-       }});
+       },
+       [f](int key) { return ReplayKey(*f, key); }});
   form.Bind(wxEVT_ICONIZE, [f](wxIconizeEvent& event) {
     f->WakeFrameTimer();
     // A game left in the task bar waits with its clock stopped.

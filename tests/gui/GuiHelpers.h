@@ -128,9 +128,11 @@ class MainFormTest : public ::testing::Test {
       typedMoves.erase(typedMoves.begin());
       return true;
     };
-    services.ShowText = [this](const wxString&, const wxString& text) {
+    services.ShowText = [this](const wxString&, const wxString& text, bool offerReview) {
       shownTexts.push_back(text.ToStdString(wxConvUTF8));
+      return offerReview && reviewAsked;
     };
+    services.ShowStatistics = [this](SolveLog& history, int size) { return statistics ? statistics(history, size) : std::nullopt; };
     services.ChooseKeptGame = [this](const KeptGamesChoice& c) { return ++keptListsShown, chooseKept ? chooseKept(c) : ""; };
     form = new TMainForm(services);
     form->Show();
@@ -175,6 +177,9 @@ class MainFormTest : public ::testing::Test {
   // What the moves dialog held when it opened, and what it selected.
   std::vector<std::pair<std::string, TextSelection>> offeredMoves;
   std::vector<std::string> shownTexts;  // texts shown to read and copy
+  bool reviewAsked = false;             // the moves' box answers "review" when it offers it
+  // Answers the statistics box: the game to replay, or none.
+  std::function<std::optional<SolveEntry>(SolveLog&, int)> statistics;
   std::function<std::string(const KeptGamesChoice&)> chooseKept;  // the player's answer to the list
   int keptListsShown = 0;
   TMainForm* form = nullptr;
