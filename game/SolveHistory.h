@@ -5,47 +5,73 @@
 // windows can write the same file (each waits a little for the others).
 #pragma once
 
-#include <memory>
+#include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
 
+#include "files/Sqlite.h"
 #include "game/SolveEntry.h"
-
-struct sqlite3;
 
 class SolveHistory : public SolveLog {
  public:
   // The schema this version writes (PRAGMA user_version).
   static constexpr int kSchemaVersion = 1;
+  // How long a write waits for another window's before it gives up (Busy).
+  static constexpr int kBusyWaitMs = 2000;
 
-  // Opens path, or begins it. A file that is no database, or is damaged, is
-  // renamed to <path>.bad-<UTC time> (never over another file) and a new one
-  // begun; OpenProblem() then says so. One of a newer schema is left as it
-  // is and nothing is written to it. An empty path opens nothing.
-  explicit SolveHistory(std::string path);
-  ~SolveHistory() override;
+  // The history's file in the data folder; empty for an empty folder.
+  static std::string InFolder(const std::string& dataFolder);
+
+  // Opens path, or begins it (making its folder, mode 0700, when missing). A
+  // file that is no database, or is damaged, is renamed to
+  // <path>.bad-<UTC yyyymmddThhmmssZ> (never over another file; its -wal and
+  // -shm go with it) and a new one begun; OpenProblem() then says so. One of
+  // a newer schema is left as it is: its rows are read, nothing is written.
+  // An empty path opens nothing. now: the system clock's seconds, for the
+  // set-aside name and the moment of an entry without one.
+  explicit SolveHistory(std::string path, std::function<int64_t()> now = {});
+  ~SolveHistory() override = default;
   SolveHistory(const SolveHistory&) = delete;
   SolveHistory& operator=(const SolveHistory&) = delete;
 
   const std::string& Path() const { return path_; }
   // Rows can be read and written.
-  bool Usable() const { return db_ != nullptr && !readOnly_; }
+  bool Usable() const { return static_cast<bool>(db_) && !readOnly_; }
   // What opening found: nothing, a file set aside, a newer file, no folder.
   const HistoryProblem& OpenProblem() const { return openProblem_; }
 
+  // An entry without FinishedAt is stamped now. Refused (Failed, SQLite's
+  // SQLITE_CONSTRAINT_CHECK) when a field is out of bounds or MoveMs would
+  // not read back.
   bool Add(SolveEntry& entry, HistoryProblem& why) override;
+  // Rows that do not read back sanely are left out.
   std::vector<SolveEntry> Solves(int size = 0) const override;
   std::optional<SolveEntry> Find(int64_t id) const;
+  // Removing a row that is not there succeeds.
   bool Remove(int64_t id, HistoryProblem& why) override;
 
  private:
+  enum class Opened { Ready, Newer, Damaged, Failed };
+  Opened OpenFile();
+  // Renames the file and its companions; false, with errno, when it stays.
+  bool SetAside(std::string& aside);
+  // What a failed call with SQLite's code tells the player.
+  HistoryProblem ProblemOf(int code) const;
+  // Why nothing can be written: the open problem, or a newer file.
+  bool CannotWrite(HistoryProblem& why) const;
+  // Inside a write transaction: the file still has our schema.
+  bool StillOurs(HistoryProblem& why);
+
   std::string path_;
-  sqlite3* db_ = nullptr;
+  std::function<int64_t()> now_;
+  sqlite::Database db_;
   bool readOnly_ = false;
   HistoryProblem openProblem_;
 };
 
-// The whole history as CSV (RFC 4180, UTF-8, a header line, one row per
-// game, oldest first): the columns of the database, in its order.
+// The whole history as CSV (RFC 4180, UTF-8, a header line of the column
+// names, one row per game in the order given, lines ended by LF): the
+// columns of the database, in its order.
 std::string HistoryCsv(const std::vector<SolveEntry>& solves);

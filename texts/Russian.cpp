@@ -168,7 +168,11 @@ constexpr TextEntry kTexts[] = {
     {TextId::OptionsSeconds, "секунд"},
 
     // The history of games.
-    {TextId::HistoryPlaceholderStore, "-"},
+    {TextId::HistorySetAsidePattern, "История игр была повреждена и отложена в {1}; начата новая"},
+    {TextId::HistoryNotWrittenPattern, "Ошибка: игра не записана в историю ({1})"},
+    {TextId::HistoryNewer, "история записана более новой версией игры"},
+    {TextId::HistoryBusy, "история занята другим окном игры"},
+    {TextId::HistoryDatabaseErrorPattern, "ошибка базы данных, код {1}"},
 
     // The statistics box.
     {TextId::HistoryPlaceholderStats, "-"},

@@ -167,7 +167,11 @@ enum class TextId {
   OptionsIdleTurn,
   OptionsSeconds,
   // The history of games: the database and the export.
-  HistoryPlaceholderStore,
+  HistorySetAsidePattern,
+  HistoryNotWrittenPattern,
+  HistoryNewer,
+  HistoryBusy,
+  HistoryDatabaseErrorPattern,
   // The statistics box.
   HistoryPlaceholderStats,
   // Replays, the statistics' and the export's commands.

@@ -5,6 +5,7 @@
 
 #include "game/GameClock.h"
 #include "game/ResumeStore.h"
+#include "game/SolveEntry.h"
 #include "texts/Language.h"
 
 namespace texts {
@@ -180,5 +181,28 @@ std::string SettingsNotWritten(int error, const std::string& path) {
 }
 
 std::string FileExistsQuestion(const std::string& name) { return Fill(TextId::FileExistsPattern, {name}); }
+
+std::string HistoryProblemText(const HistoryProblem& problem) {
+  using Kind = HistoryProblem::Kind;
+  std::string why;
+  switch (problem.What) {
+    case Kind::None: return {};
+    case Kind::SetAside: return Fill(TextId::HistorySetAsidePattern, {problem.Aside});
+    case Kind::Newer: why = Say(TextId::HistoryNewer); break;
+    case Kind::Full: why = Say(TextId::NoSpace); break;
+    case Kind::Busy: why = Say(TextId::HistoryBusy); break;
+    case Kind::CannotOpen:
+    case Kind::Failed:
+      // A folder, a FIFO or a loop of links where the file should be reads as a read's problem.
+      if (problem.Error == EISDIR || problem.Error == EINVAL || problem.Error == ELOOP)
+        why = Problem(safefile::ReadProblem(problem.Error));
+      else if (problem.Error != 0 || problem.What == Kind::CannotOpen)
+        why = KeepReason(problem.Error, problem.Path);
+      else
+        why = Fill(TextId::HistoryDatabaseErrorPattern, {std::to_string(problem.Code)});
+      break;
+  }
+  return Fill(TextId::HistoryNotWrittenPattern, {why});
+}
 
 }  // namespace texts

@@ -12,6 +12,7 @@
 #include "texts/TextId.h"
 
 struct KeptGame;
+struct HistoryProblem;
 
 namespace texts {
 
@@ -72,5 +73,9 @@ std::string SettingsNotWritten(int error, const std::string& path);
 
 // Asked before a file of that name is replaced.
 std::string FileExistsQuestion(const std::string& name);
+
+// What went wrong with the history of games, for the status line: the file
+// set aside, or why the game was not written (empty for no problem).
+std::string HistoryProblemText(const HistoryProblem& problem);
 
 }  // namespace texts

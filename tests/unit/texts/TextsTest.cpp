@@ -7,6 +7,7 @@
 #include <ctime>
 
 #include "game/ResumeStore.h"
+#include "game/SolveEntry.h"
 #include "texts/Texts.h"
 
 namespace {
@@ -101,6 +102,29 @@ TEST(Texts, AKeptGameReadsAsARowAndInTheQuestion) {
   game.Summary.reset();
   row = texts::KeptGameColumns(game);
   EXPECT_EQ(row.Cube + "|" + row.Moves + "|" + row.Clock, "не читается|—|—");
+}
+
+TEST(Texts, TheHistorysProblemsSayWhatHappenedToTheGame) {
+  using Kind = HistoryProblem::Kind;
+  const std::string notWritten = "Ошибка: игра не записана в историю (";
+  const struct {
+    HistoryProblem problem;
+    std::string said;
+  } cases[] = {
+      {{Kind::None, 0, 0, "/x/history.sqlite", ""}, ""},
+      {{Kind::SetAside, 0, 0, "/x/history.sqlite", "/x/history.sqlite.bad-20261210T072503Z"},
+       "История игр была повреждена и отложена в /x/history.sqlite.bad-20261210T072503Z; начата новая"},
+      {{Kind::Newer, 0, 0, "/x/history.sqlite", ""}, notWritten + "история записана более новой версией игры)"},
+      {{Kind::Full, ENOSPC, 13, "/x/history.sqlite", ""}, notWritten + "нет места на диске)"},
+      {{Kind::Busy, 0, 5, "/x/history.sqlite", ""}, notWritten + "история занята другим окном игры)"},
+      {{Kind::CannotOpen, ENOENT, 0, "", ""}, notWritten + "не задана папка данных: нет HOME и XDG_DATA_HOME)"},
+      {{Kind::CannotOpen, ENOTDIR, 0, "/x/history.sqlite", ""}, notWritten + "на месте папки файл)"},
+      {{Kind::CannotOpen, EROFS, 14, "/x/history.sqlite", ""}, notWritten + "папка недоступна для записи)"},
+      {{Kind::CannotOpen, EISDIR, 14, "/x/history.sqlite", ""}, notWritten + "на его месте папка)"},
+      {{Kind::Failed, EIO, 778, "/x/history.sqlite", ""}, notWritten + "ошибка записи)"},
+      {{Kind::Failed, 0, 275, "/x/history.sqlite", ""}, notWritten + "ошибка базы данных, код 275)"},
+  };
+  for (const auto& c : cases) EXPECT_EQ(texts::HistoryProblemText(c.problem), c.said);
 }
 
 }  // namespace
