@@ -7,6 +7,7 @@
 
 #include "game/GameClock.h"
 #include "game/ResumeStore.h"
+#include "game/SolveEntry.h"
 #include "game/SolveStats.h"
 #include "texts/Language.h"
 

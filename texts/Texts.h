@@ -9,11 +9,14 @@
 
 #include "files/SafeFile.h"
 #include "game/GameStatus.h"
-#include "game/SolveEntry.h"
 #include "puzzle/Notation.h"
 #include "texts/TextId.h"
 
 struct KeptGame;
+// game/SolveEntry.h, not included: X11 headers before this one define None.
+struct HistoryProblem;
+struct SolveEntry;
+enum class SolveHow;
 
 namespace texts {
 
