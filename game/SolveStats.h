@@ -3,6 +3,7 @@
 // a DNF: it counts as a solve, worse than any time.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <optional>
 #include <vector>
@@ -12,9 +13,10 @@
 // A time in milliseconds, or kDnf.
 constexpr int64_t kDnf = -1;
 
-// The average of a window of n >= 3 times: the best and the worst dropped,
-// the rest averaged (rounded to the nearest millisecond); a DNF is the
-// worst, so more than one DNF makes the average a DNF. None for fewer than 3.
+// The average of a window of n >= 3 times: the single best and the single
+// worst dropped (of equal times only one), the rest averaged, rounded to the
+// nearest millisecond with halves up; a DNF is the worst, so more than one
+// DNF makes the average kDnf. None for fewer than 3.
 std::optional<int64_t> TrimmedAverage(const std::vector<int64_t>& window);
 
 // The times of games in order, a DNF for each game not brought home.
@@ -27,9 +29,10 @@ std::vector<std::optional<int64_t>> RunningAverages(const std::vector<int64_t>& 
 struct SizeStats {
   std::size_t Count = 0;    // games of the size
   std::size_t Solved = 0;   // of them brought home by the player
-  std::optional<int64_t> Best, Mean;  // over the solved ones
+  // Over the solved ones; the mean rounded as an average is. None without any.
+  std::optional<int64_t> Best, Mean;
   // Of the last 5 / 12 games, and the best of every such window; none until
-  // there are that many games; kDnf when the window is a DNF.
+  // there are that many games; kDnf when the window (or every window) is a DNF.
   std::optional<int64_t> Ao5, Ao12, BestAo5, BestAo12;
   // The solved games' turns over their seconds; none without time.
   std::optional<double> MovesPerSecond;

@@ -173,6 +173,7 @@ enum class TextId {
   HistoryBusy,
   HistoryDatabaseErrorPattern,
   // The statistics box.
+<<<<<<< HEAD
   HistoryPlaceholderStats,
   // Replays, the statistics' and the export's commands.
   MenuStatistics,
@@ -194,6 +195,45 @@ enum class TextId {
   ReplaySpeed4,
   ReplayTurnByTurn,
   ReplayPositionPattern,  // {1}: turns made, {2}: of all
+=======
+  StatsCaption,
+  StatsBest,
+  StatsMean,
+  StatsAo5,
+  StatsAo12,
+  StatsBestAo5,
+  StatsBestAo12,
+  StatsGames,
+  StatsGamesPattern,  // {1}: games, {2}: of them solved
+  StatsMovesPerSecond,
+  StatsDecimalPattern,  // {1}: whole part, {2}: hundredths
+  StatsDnf,  // an average or a game not brought home
+  StatsChartEmpty,
+  StatsChartTimes,
+  StatsChartAverage,
+  StatsColumnDate,
+  StatsColumnTime,
+  StatsColumnMoves,
+  StatsColumnHow,
+  StatsColumnRecord,
+  StatsHowSolved,
+  StatsHowComputer,
+  StatsHowAbandoned,
+  StatsRecordMark,
+  StatsView,
+  StatsCopy,
+  StatsDelete,
+  StatsClose,
+  StatsSolvePattern,  // {1}: cube, {2}: date, {3}: time, {4}: how, {5}: moves, {6}: scramble, {7}: solution
+  StatsDeletePattern,  // {1}: cube, {2}: date, {3}: time, {4}: moves
+  StatsNotDeletedPattern,  // {1}: why
+  StatsHistoryBusy,
+  StatsHistoryNewer,
+  StatsHistorySetAside,
+  StatsHistoryFailedPattern,  // {1}: SQLite's code
+  // Replays.
+  HistoryPlaceholderReplay,
+>>>>>>> stats
   Count  // no text: how many there are
 };
 

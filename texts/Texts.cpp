@@ -1,11 +1,14 @@
 #include "texts/Texts.h"
 
 #include <cerrno>
+#include <cmath>
+#include <cstdio>
 #include <ctime>
 
 #include "game/GameClock.h"
 #include "game/ResumeStore.h"
 #include "game/SolveEntry.h"
+#include "game/SolveStats.h"
 #include "texts/Language.h"
 
 namespace texts {
@@ -58,7 +61,7 @@ std::string StatusLine(const GameStatus& status) {
     case StatusKind::SaveFailed: return SaveFailed(status.Error, status.Path);
     case StatusKind::KeepFailed: return KeepFailed(status.Error, status.Path);
     case StatusKind::KeptNotDeleted: return KeptGameNotDeleted(status.Error, status.Path);
-    case StatusKind::HistoryFailed: return Say(TextId::HistoryPlaceholderStore);
+    case StatusKind::HistoryFailed: return HistoryProblemText(status.History);
   }
   return {};
 }
@@ -203,6 +206,85 @@ std::string HistoryProblemText(const HistoryProblem& problem) {
       break;
   }
   return Fill(TextId::HistoryNotWrittenPattern, {why});
+}
+
+// The statistics box.
+std::string SolveClock(int64_t ms) {
+  if (ms < 0) ms = 0;
+  char hundredths[4];
+  std::snprintf(hundredths, sizeof hundredths, "%02d", static_cast<int>(ms % 1000 / 10));
+  return FormatGameClock(static_cast<int32_t>(ms / 1000)) + "." + hundredths;
+}
+
+std::string StatsFigure(const std::optional<int64_t>& ms) {
+  if (!ms) return Say(TextId::NoFigure);
+  return *ms == kDnf ? Say(TextId::StatsDnf) : SolveClock(*ms);
+}
+
+std::string StatsDecimal(const std::optional<double>& value) {
+  if (!value || !(*value >= 0)) return Say(TextId::NoFigure);
+  const long long hundredths = std::llround(*value * 100);
+  char fraction[4];
+  std::snprintf(fraction, sizeof fraction, "%02d", static_cast<int>(hundredths % 100));
+  return Fill(TextId::StatsDecimalPattern, {std::to_string(hundredths / 100), fraction});
+}
+
+std::string SolveHowText(SolveHow how) {
+  switch (how) {
+    case SolveHow::Solved: return Say(TextId::StatsHowSolved);
+    case SolveHow::Computer: return Say(TextId::StatsHowComputer);
+    case SolveHow::Abandoned: return Say(TextId::StatsHowAbandoned);
+  }
+  return Say(TextId::NoFigure);
+}
+
+std::string SolveDate(const std::string& finishedAtUtc) {
+  struct tm utc {};
+  char zone = 0, end = 0;
+  if (std::sscanf(finishedAtUtc.c_str(), "%4d-%2d-%2dT%2d:%2d:%2d%c%c", &utc.tm_year, &utc.tm_mon, &utc.tm_mday,
+                  &utc.tm_hour, &utc.tm_min, &utc.tm_sec, &zone, &end) != 7 || zone != 'Z')
+    return Say(TextId::NoFigure);
+  utc.tm_year -= 1900;
+  utc.tm_mon -= 1;
+  const time_t moment = timegm(&utc);
+  struct tm local {};
+  char text[64];
+  if (moment == -1 || !localtime_r(&moment, &local) || !std::strftime(text, sizeof text, Say(TextId::KeptDateFormat), &local))
+    return Say(TextId::NoFigure);
+  return text;
+}
+
+SolveRow SolveColumns(const SolveEntry& game) {
+  return {SolveDate(game.FinishedAt), SolveClock(game.Ms), std::to_string(game.Moves), SolveHowText(game.How),
+          game.Record ? Say(TextId::StatsRecordMark) : ""};
+}
+
+std::string SolveAsText(const SolveEntry& game) {
+  const SolveRow row = SolveColumns(game);
+  return Fill(TextId::StatsSolvePattern,
+              {CubeSize(game.Size), row.Date, row.Time, row.How, row.Moves,
+               game.Scramble.empty() ? Say(TextId::ScrambleUnknown) : game.Scramble,
+               game.Solution.empty() ? Say(TextId::NoMoves) : game.Solution});
+}
+
+std::string DeleteSolveQuestion(const SolveEntry& game) {
+  const SolveRow row = SolveColumns(game);
+  return Fill(TextId::StatsDeletePattern, {CubeSize(game.Size), row.Date, row.Time, row.Moves});
+}
+
+std::string SolveNotDeleted(const HistoryProblem& why) {
+  using Kind = HistoryProblem::Kind;
+  std::string reason;
+  switch (why.What) {
+    case Kind::Busy: reason = Say(TextId::StatsHistoryBusy); break;
+    case Kind::Newer: reason = Say(TextId::StatsHistoryNewer); break;
+    case Kind::SetAside: reason = Say(TextId::StatsHistorySetAside); break;
+    case Kind::Full: reason = Say(TextId::NoSpace); break;
+    case Kind::CannotOpen: reason = KeepReason(why.Error, why.Path); break;
+    case Kind::Failed:
+    case Kind::None: reason = Fill(TextId::StatsHistoryFailedPattern, {std::to_string(why.Code)}); break;
+  }
+  return Fill(TextId::StatsNotDeletedPattern, {reason});
 }
 
 }  // namespace texts

@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <initializer_list>
+#include <optional>
 #include <string>
 
 #include "files/SafeFile.h"
@@ -12,7 +13,10 @@
 #include "texts/TextId.h"
 
 struct KeptGame;
+// game/SolveEntry.h, not included: X11 headers before this one define None.
 struct HistoryProblem;
+struct SolveEntry;
+enum class SolveHow;
 
 namespace texts {
 
@@ -77,5 +81,30 @@ std::string FileExistsQuestion(const std::string& name);
 // What went wrong with the history of games, for the status line: the file
 // set aside, or why the game was not written (empty for no problem).
 std::string HistoryProblemText(const HistoryProblem& problem);
+
+// The statistics box.
+// "00:01:57.34": the game clock with hundredths (cut, not rounded, as a
+// stopwatch shows them).
+std::string SolveClock(int64_t ms);
+// A figure of the statistics: the clock, "DNF" for kDnf, "—" for none.
+std::string StatsFigure(const std::optional<int64_t>& ms);
+// "2,35"; "—" for none.
+std::string StatsDecimal(const std::optional<double>& value);
+// "собран", "компьютер", "брошен".
+std::string SolveHowText(SolveHow how);
+// When a game finished, in local time as the kept games' list shows it;
+// "—" when the moment does not read as ISO 8601 UTC.
+std::string SolveDate(const std::string& finishedAtUtc);
+// A row of the list of finished games.
+struct SolveRow {
+  std::string Date, Time, Moves, How, Record;
+};
+SolveRow SolveColumns(const SolveEntry& game);
+// The game for the clipboard: cube, date, time, moves, scramble and the turns.
+std::string SolveAsText(const SolveEntry& game);
+// "Удалить игру из истории?" with the row's figures below.
+std::string DeleteSolveQuestion(const SolveEntry& game);
+// Why a game stayed in the history.
+std::string SolveNotDeleted(const HistoryProblem& why);
 
 }  // namespace texts

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <wx/frame.h>
+#include <wx/listctrl.h>
 #include <wx/notebook.h>
 #include <wx/timer.h>
 #include <wx/uiaction.h>
@@ -14,11 +15,14 @@
 #include <vector>
 
 #include "DialogTestSupport.h"
+#include "FakeSolveLog.h"
 #include "app/dialogs/AboutForm.h"
 #include "app/dialogs/ColorBox.h"
 #include "app/dialogs/KeptGamesForm.h"
 #include "app/dialogs/OptionsForm.h"
 #include "app/dialogs/RecordsForm.h"
+#include "app/dialogs/StatisticsForm.h"
+#include "app/dialogs/TimesChart.h"
 #include "app/toolkit/ProgramInfo.h"
 #include "app/toolkit/Shell.h"
 #include "app/toolkit/Timer.h"
@@ -160,6 +164,42 @@ TEST_F(DialogLayoutTest, AboutBoxNeitherClipsNorOverlapsAndHasAFixedSize) {
   EXPECT_GT(ok.y, form.Label3->GetRect().GetBottom());
 }
 
+// Forty games of 3×3×3 getting faster, a few not brought home, and two of
+// 2×2×2: every page fits a 1024×600 screen with room for a title bar.
+FakeSolveLog FortyGames() {
+  FakeSolveLog log;
+  for (int i = 0; i < 40; ++i) {
+    const int64_t ms = 95000 - i * 900 + (i * 7919 % 23) * 1000;
+    const SolveHow how = i % 13 == 6 ? SolveHow::Computer : i == 31 ? SolveHow::Abandoned : SolveHow::Solved;
+    log.Finish(3, ms, static_cast<uint32_t>(110 + i * 37 % 40), how, "R U F'", i == 35);
+  }
+  log.Finish(2, 14230, 31);
+  log.Finish(2, 9870, 24);
+  return log;
+}
+
+TEST_F(DialogLayoutTest, StatisticsPagesFitASmallScreenAndNeitherClipNorOverlap) {
+  FakeSolveLog log = FortyGames();
+  TStatisticsForm form(parent_, log, 3);
+  form.Show();
+  for (int size = 2; size <= 5; ++size) {
+    SCOPED_TRACE(size);
+    form.Pages->SetSelection(static_cast<std::size_t>(size - 2));
+    PumpEvents(150);
+    ExpectTidy(form, "statistics-" + std::to_string(size));
+  }
+  EXPECT_TRUE(form.HasFlag(wxRESIZE_BORDER));
+  EXPECT_LE(form.GetSize().x, 1000);
+  EXPECT_LE(form.GetSize().y, 540);
+  // Larger, the chart and the list take the room.
+  const wxSize chart = form.PageOf(5).Chart->GetSize(), rows = form.PageOf(5).Rows->GetSize();
+  form.SetSize(form.GetSize() + wxSize(200, 120));
+  PumpEvents(150);
+  EXPECT_GT(form.PageOf(5).Chart->GetSize().x, chart.x);
+  EXPECT_GT(form.PageOf(5).Chart->GetSize().y + form.PageOf(5).Rows->GetSize().y, chart.y + rows.y);
+  ExpectTidy(form, "statistics-larger");
+}
+
 TEST_F(DialogLayoutTest, DialogsOpenCentredOnTheirParentWhereverItHasMoved) {
   TOptionsForm& options = Options();
   TAboutForm& about = About();
@@ -257,11 +297,13 @@ TEST_F(RealInputTest, ClickOnTheCheckBoxSwitchesAntialiasingWhileRotating) {
 // Each dialog, shown modally, is closed by Escape once it has the keyboard,
 // and closes as its OK button does: the Options dialog has no Cancel, so the
 // body colour reaches the cubies, as OK does and the title bar does not. The
-// list of kept games closes continuing none.
+// list of kept games closes continuing none, the statistics choosing none.
 TEST_F(RealInputTest, EscapeClosesEachDialogAsItsOKButton) {
   GameRecords records;
   TRecordsForm recordsForm(parent_, records);
   TKeptGamesForm keptForm(parent_, {[] { return std::vector<KeptGame>{{"/k/resume.cube", 0, SavedGameSummary{3, {}, {}}}}; }, {}});
+  FakeSolveLog history = FortyGames();
+  TStatisticsForm statisticsForm(parent_, history, 3);
   TOptionsForm& options = Options();
   struct Case {
     wxDialog* dialog;
@@ -273,6 +315,7 @@ TEST_F(RealInputTest, EscapeClosesEachDialogAsItsOKButton) {
       {&About(), [] {}, [] {}},
       {&recordsForm, [] {}, [] {}},
       {&keptForm, [] {}, [&] { EXPECT_EQ(keptForm.Chosen(), ""); }},
+      {&statisticsForm, [] {}, [&] { EXPECT_FALSE(statisticsForm.Chosen()); }},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(Describe(*c.dialog));
@@ -294,7 +337,8 @@ TEST_F(RealInputTest, EscapeClosesEachDialogAsItsOKButton) {
     wxTimer rescue;
     rescue.Bind(wxEVT_TIMER, [&](wxTimerEvent&) { c.dialog->EndModal(wxID_ABORT); });
     rescue.StartOnce(20000);
-    EXPECT_EQ(c.dialog->ShowModal(), c.dialog == &keptForm ? wxID_CANCEL : wxID_OK);
+    const bool cancels = c.dialog == &keptForm || c.dialog == &statisticsForm;
+    EXPECT_EQ(c.dialog->ShowModal(), cancels ? wxID_CANCEL : wxID_OK);
     EXPECT_TRUE(pressed);
     EXPECT_FALSE(c.dialog->IsShown());
     c.check();

@@ -1,0 +1,60 @@
+// A history of finished games kept in a list, for the dialogs that read it.
+#pragma once
+
+#include <algorithm>
+#include <ctime>
+#include <string>
+#include <vector>
+
+#include "game/SolveEntry.h"
+
+class FakeSolveLog : public SolveLog {
+ public:
+  bool Add(SolveEntry& entry, HistoryProblem&) override {
+    entry.Id = static_cast<int64_t>(games.size()) + 1;
+    games.push_back(entry);
+    return true;
+  }
+  std::vector<SolveEntry> Solves(int size) const override {
+    std::vector<SolveEntry> result;
+    std::copy_if(games.begin(), games.end(), std::back_inserter(result),
+                 [&](const SolveEntry& game) { return size == 0 || game.Size == size; });
+    return result;
+  }
+  bool Remove(int64_t id, HistoryProblem& why) override {
+    removed.push_back(id);
+    if (refuse) {
+      why = refuse;
+      return false;
+    }
+    games.erase(std::remove_if(games.begin(), games.end(), [&](const SolveEntry& game) { return game.Id == id; }),
+                games.end());
+    return true;
+  }
+
+  // Adds a game finished a day after the one before, the first on
+  // 1 December 2026 at 10:00 UTC.
+  void Finish(int size, int64_t ms, uint32_t moves, SolveHow how = SolveHow::Solved, const std::string& scramble = "R U",
+              bool record = false) {
+    SolveEntry game;
+    const std::time_t moment = 1796119200 + static_cast<std::time_t>(games.size()) * 86400;
+    std::tm utc{};
+    char text[32];
+    gmtime_r(&moment, &utc);
+    std::strftime(text, sizeof text, "%Y-%m-%dT%H:%M:%SZ", &utc);
+    game.FinishedAt = text;
+    game.Size = size;
+    game.Ms = ms;
+    game.Moves = moves;
+    game.How = how;
+    game.Scramble = scramble;
+    game.Solution = "U' R'";
+    game.Record = record;
+    HistoryProblem why;
+    Add(game, why);
+  }
+
+  std::vector<SolveEntry> games;  // oldest first
+  HistoryProblem refuse;          // set: Remove fails with it
+  std::vector<int64_t> removed;   // the ids asked to go
+};
