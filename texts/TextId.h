@@ -173,29 +173,6 @@ enum class TextId {
   HistoryBusy,
   HistoryDatabaseErrorPattern,
   // The statistics box.
-<<<<<<< HEAD
-  HistoryPlaceholderStats,
-  // Replays, the statistics' and the export's commands.
-  MenuStatistics,
-  MenuExport,
-  ExportCaption,
-  CsvFileFilter,
-  ExportedPattern,  // {1}: the file
-  ReplayNotPossible,
-  ReplayShown,
-  ReviewGame,
-  ReplayToStart,
-  ReplayBack,
-  ReplayPlay,
-  ReplayForward,
-  ReplayToEnd,
-  ReplayClose,
-  ReplaySpeed1,
-  ReplaySpeed2,
-  ReplaySpeed4,
-  ReplayTurnByTurn,
-  ReplayPositionPattern,  // {1}: turns made, {2}: of all
-=======
   StatsCaption,
   StatsBest,
   StatsMean,
@@ -231,9 +208,26 @@ enum class TextId {
   StatsHistoryNewer,
   StatsHistorySetAside,
   StatsHistoryFailedPattern,  // {1}: SQLite's code
-  // Replays.
-  HistoryPlaceholderReplay,
->>>>>>> stats
+  // Replays, the statistics' and the export's commands.
+  MenuStatistics,
+  MenuExport,
+  ExportCaption,
+  CsvFileFilter,
+  ExportedPattern,  // {1}: the file
+  ReplayNotPossible,
+  ReplayShown,
+  ReviewGame,
+  ReplayToStart,
+  ReplayBack,
+  ReplayPlay,
+  ReplayForward,
+  ReplayToEnd,
+  ReplayClose,
+  ReplaySpeed1,
+  ReplaySpeed2,
+  ReplaySpeed4,
+  ReplayTurnByTurn,
+  ReplayPositionPattern,  // {1}: turns made, {2}: of all
   Count  // no text: how many there are
 };
 
