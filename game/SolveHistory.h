@@ -49,6 +49,9 @@ class SolveHistory : public SolveLog {
   // Rows that do not read back sanely are left out.
   std::vector<SolveEntry> Solves(int size = 0) const override;
   std::optional<SolveEntry> Find(int64_t id) const;
+  // One game of the file at path, only read (for tools); none, with why in
+  // a few words, when the file or the game is not there.
+  static std::optional<SolveEntry> ReadGame(const std::string& path, int64_t id, std::string& why);
   // Removing a row that is not there succeeds.
   bool Remove(int64_t id, HistoryProblem& why) override;
 

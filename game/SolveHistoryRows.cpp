@@ -135,6 +135,25 @@ std::optional<SolveEntry> SolveHistory::Find(int64_t id) const {
   return row.Step() == SQLITE_ROW ? ReadRow(row) : std::nullopt;
 }
 
+std::optional<SolveEntry> SolveHistory::ReadGame(const std::string& path, int64_t id, std::string& why) {
+  sqlite::Database db;
+  // Only read: nothing is made, migrated or set aside.
+  if (db.Open(path, SQLITE_OPEN_READONLY) != SQLITE_OK) {
+    why = "cannot be opened";
+    return std::nullopt;
+  }
+  int64_t version = 0;
+  if (sqlite::PragmaInt(db, "user_version", version) != SQLITE_OK || version < 1) {
+    why = "no history of games";
+    return std::nullopt;
+  }
+  sqlite::Statement row(db, std::string("SELECT ") + kColumns + " FROM solves WHERE id = ?1");
+  row.Bind(1, id);
+  std::optional<SolveEntry> game = row.Step() == SQLITE_ROW ? ReadRow(row) : std::nullopt;
+  if (!game) why = "no game " + std::to_string(id) + " in it";
+  return game;
+}
+
 bool SolveHistory::Remove(int64_t id, HistoryProblem& why) {
   if (CannotWrite(why)) return false;
   errno = 0;  // see ProblemOf

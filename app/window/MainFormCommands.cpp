@@ -14,6 +14,7 @@
 #include "app/toolkit/ProgramInfo.h"
 #include "app/toolkit/Shell.h"
 #include "app/toolkit/Text.h"
+#include "app/window/HistoryOnScreen.h"
 #include "app/window/MainForm.h"
 #include "app/window/PlayerChoices.h"
 #include "interaction/Orbit.h"

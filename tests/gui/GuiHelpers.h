@@ -48,6 +48,8 @@ inline void Pump(int Ms) {
 struct FakeChooser : FileChooser {
   bool answer = true;
   wxString path;
+  // What a save is asked for: a game unless a test says otherwise.
+  wxString saveFilter = "Tessaro File|*.cube", saveExtension = "cube";
   std::vector<wxString> proposed;  // names offered by Save as
   int opens = 0, saves = 0;
   bool ChooseOpen(wxWindow*, const wxString& filter, wxString& chosen) override {
@@ -59,8 +61,8 @@ struct FakeChooser : FileChooser {
   bool ChooseSave(wxWindow*, const wxString& filter, const wxString& name, const wxString& ext,
                   wxString& chosen) override {
     ++saves;
-    EXPECT_EQ(filter, "Tessaro File|*.cube");
-    EXPECT_EQ(ext, "cube");
+    EXPECT_EQ(filter, saveFilter);
+    EXPECT_EQ(ext, saveExtension);
     proposed.push_back(name);
     chosen = path;
     return answer;

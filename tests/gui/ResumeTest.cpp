@@ -317,7 +317,7 @@ TEST_F(ResumeTest, HomeKeyAndMenuItemPutTheViewBack) {
   EXPECT_EQ(Utf8(game->FindItemByPosition(game->GetMenuItemCount() - 1)->GetItemLabelText()), "Выход");
   EXPECT_TRUE(game->FindItemByPosition(game->GetMenuItemCount() - 2)->IsSeparator());
   EXPECT_EQ(Utf8(game->FindItemByPosition(game->GetMenuItemCount() - 3)->GetItemLabelText()),
-            "Решить");
+            "Экспорт...");
   const int lastTool = static_cast<int>(form->Bars->ToolBarButton->GetToolsCount()) - 1;
   EXPECT_EQ(Utf8(form->Bars->ToolBarButton->GetToolByPos(lastTool)->GetShortHelp()), "Выход");
   EXPECT_EQ(Utf8(view->FindItemByPosition(view->GetMenuItemCount() - 1)->GetItemLabelText()),
