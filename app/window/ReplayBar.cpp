@@ -24,11 +24,11 @@ ReplayBar::ReplayBar(wxWindow* parent, Handlers handlers) : wxPanel(parent, wxID
     sizer->Add(b, 0, wxALIGN_CENTER_VERTICAL | wxALL, 2);
     return b;
   };
-  button("⏮", TextId::ReplayToStart, [this] { handlers_.ToStart(); });
-  button("◀", TextId::ReplayBack, [this] { handlers_.Back(); });
+  button("|◀◀", TextId::ReplayToStart, [this] { handlers_.ToStart(); });
+  button("◀|", TextId::ReplayBack, [this] { handlers_.Back(); });
   PlayButton = button("▶", TextId::ReplayPlay, [this] { handlers_.PlayOrPause(); });
-  button("▶|", TextId::ReplayForward, [this] { handlers_.Forward(); });
-  button("⏭", TextId::ReplayToEnd, [this] { handlers_.ToEnd(); });
+  button("|▶", TextId::ReplayForward, [this] { handlers_.Forward(); });
+  button("▶▶|", TextId::ReplayToEnd, [this] { handlers_.ToEnd(); });
   SpeedChoice = new wxChoice(this, wxID_ANY);
   for (TextId speed : {TextId::ReplaySpeed1, TextId::ReplaySpeed2, TextId::ReplaySpeed4, TextId::ReplayTurnByTurn}) {
     SpeedChoice->Append(Text(speed));
@@ -42,14 +42,14 @@ ReplayBar::ReplayBar(wxWindow* parent, Handlers handlers) : wxPanel(parent, wxID
   sizer->Add(SpeedChoice, 0, wxALIGN_CENTER_VERTICAL | wxALL, 2);
   Position = new wxStaticText(this, wxID_ANY, wxEmptyString);
   sizer->Add(Position, 1, wxALIGN_CENTER_VERTICAL | wxLEFT | wxRIGHT, 8);
-  button("✕", TextId::ReplayClose, [this] { handlers_.Close(); });
+  button("×", TextId::ReplayClose, [this] { handlers_.Close(); });
   SetSizer(sizer);
 }
 
 void ReplayBar::ShowState(std::size_t at, std::size_t length, bool playing, int speed) {
   const wxString position = Text(texts::Fill(TextId::ReplayPositionPattern, {std::to_string(at), std::to_string(length)}));
   if (Position->GetLabel() != position) Position->SetLabel(position);
-  const wxString play = playing ? Text("⏸") : Text("▶");
+  const wxString play = playing ? Text("❚❚") : Text("▶");
   if (PlayButton->GetLabel() != play) PlayButton->SetLabel(play);
   for (int i = 0; i < 4; ++i) {
     if (kSpeeds[i] == speed && SpeedChoice->GetSelection() != i) SpeedChoice->SetSelection(i);
