@@ -8,6 +8,7 @@
 #include "app/dialogs/FileChooser.h"
 #include "app/toolkit/Text.h"
 #include "app/window/MainForm.h"
+#include "app/window/PlayerChoices.h"
 #include "app/window/ReplayBar.h"
 #include "files/SafeFile.h"
 #include "game/Replay.h"
@@ -101,9 +102,13 @@ void ShowStatistics(TMainForm& form) {
   }
 }
 
-void ReplayCurrentGame(TMainForm& form) {
-  const std::optional<SolveEntry> game = form.CurrentGame().Entry();
-  if (!game || !form.CurrentGame().StartReplay(*game)) form.SetStatus(Text(TextId::ReplayNotPossible));
+void ShowGameMoves(TMainForm& form) {
+  Game& game = form.CurrentGame();
+  game.SettleTurns();
+  const std::optional<SolveEntry> entry = game.Entry();
+  if (!form.Services().ShowText(Text(TextId::GameMovesCaption), GameMovesText(game, form.Renderer->Camera), entry.has_value()))
+    return;
+  if (!game.StartReplay(*entry)) form.SetStatus(Text(TextId::ReplayNotPossible));
 }
 
 void ExportHistory(TMainForm& form) {

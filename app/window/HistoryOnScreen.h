@@ -3,7 +3,7 @@
 // with its keys.
 #pragma once
 
-class TMainForm;
+#include "app/window/MainForm.h"
 
 // Opens the history beside the kept games and gives it to the game; a file
 // that was set aside, or one of a newer game, is said on the status line.
@@ -22,5 +22,6 @@ bool ReplayKey(TMainForm& form, int wxKey);
 void ShowStatistics(TMainForm& form);
 // "Экспорт...": the whole history as CSV, to a file the player names.
 void ExportHistory(TMainForm& form);
-// The game in play, or the last one, replayed from its scramble.
-void ReplayCurrentGame(TMainForm& form);
+// "Ходы игры": the game's moves to read and copy, and its replay when the
+// player asks for it there.
+void ShowGameMoves(TMainForm& form);

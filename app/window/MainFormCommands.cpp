@@ -1,7 +1,5 @@
 // The game's commands: each asks the game or a dialog, and the game says
 // what to show.
-#include <wx/clipbrd.h>
-#include <wx/dataobj.h>
 #include <wx/filefn.h>
 
 #include <string>
@@ -44,18 +42,11 @@ void TMainForm::SolveClick() { game_->AskHelp(true, Renderer->Camera); }
 
 void TMainForm::PauseClick() { game_->Pause(); }
 
-void TMainForm::GameMovesClick() {
-  game_->SettleTurns();
-  if (services_.ShowText(Text(TextId::GameMovesCaption), GameMovesText(*game_, Renderer->Camera), game_->Entry().has_value())) {
-    ReplayCurrentGame(*this);
-  }
-}
+void TMainForm::GameMovesClick() { ShowGameMoves(*this); }
 
 void TMainForm::CopyGameMoves() {
   game_->SettleTurns();
-  if (!wxTheClipboard->Open()) return;
-  wxTheClipboard->SetData(new wxTextDataObject(GameMovesText(*game_, Renderer->Camera)));
-  wxTheClipboard->Close();
+  CopyGameMovesText(*game_, Renderer->Camera);
 }
 
 void TMainForm::N5Click() {

@@ -1,5 +1,8 @@
 #include "app/window/PlayerChoices.h"
 
+#include <wx/clipbrd.h>
+#include <wx/dataobj.h>
+
 #include <cerrno>
 
 #include "app/dialogs/KeptGamesForm.h"
@@ -55,4 +58,10 @@ std::string ChooseGameToContinue(Game& game, const MainFormServices& services) {
     return services.Ask(Text(texts::DeleteKeptQuestion(kept))) && game.DeleteKept(kept.Path, why);
   };
   return services.ChooseKeptGame(choice);
+}
+
+void CopyGameMovesText(const Game& game, const VEKCamera& camera) {
+  if (!wxTheClipboard->Open()) return;
+  wxTheClipboard->SetData(new wxTextDataObject(GameMovesText(game, camera)));
+  wxTheClipboard->Close();
 }

@@ -22,6 +22,8 @@ std::optional<std::vector<notation::Move>> AskForMoves(const MainFormServices& s
 // The scramble and the moves so far, faces named for the view on screen, so
 // that moves typed since the view last turned read as they were typed.
 wxString GameMovesText(const Game& game, const VEKCamera& camera);
+// The same on the clipboard (Ctrl+C over the picture).
+void CopyGameMovesText(const Game& game, const VEKCamera& camera);
 // A game with the player's moves is about to be dropped: true to go on.
 bool ConfirmAbandon(const Game& game, const MainFormServices& services);
 // At close: keeps the running game, and when that fails says why and offers
