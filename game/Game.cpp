@@ -163,6 +163,7 @@ bool Game::Pause() {
 }
 
 void Game::Resume() {
+  EndReplay();  // the game comes back first, still paused
   if (!paused_) return;
   paused_ = false;
   stopwatch_.Resume();

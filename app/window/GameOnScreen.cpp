@@ -61,8 +61,10 @@ void GameOnScreen::ShowGame() {
     picture.Banner->Hide();
   }
   solvedShown_ = solved;
-  if (game.Paused() && !picture.CoverShown()) picture.ShowCover(Text(TextId::Paused));
-  if (!game.Paused() && picture.CoverShown()) picture.HideCover();
+  // A replay shows over a paused game; the cover comes back with the game.
+  const bool covered = game.Paused() && !game.Replaying();
+  if (covered && !picture.CoverShown()) picture.ShowCover(Text(TextId::Paused));
+  if (!covered && picture.CoverShown()) picture.HideCover();
   form_.UpdateUndoRedo();
   if (form_.Bars) form_.Bars->ContinueItem->Enable(form_.CanContinue());
   FitViewToSize();

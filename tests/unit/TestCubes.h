@@ -110,3 +110,13 @@ inline std::vector<VEKVector> AllPoints(const VEKBigCube& cube) {
   }
   return points;
 }
+
+// Where every point stands, to a hundredth: a turn animated and one made at
+// once end a rounding apart.
+inline std::vector<long> PointPlaces(const VEKBigCube& cube) {
+  std::vector<long> places;
+  for (const VEKVector& p : AllPoints(cube)) {
+    for (const float v : {p.X, p.Y, p.Z}) places.push_back(std::lround(v * 100.0f));
+  }
+  return places;
+}

@@ -6,7 +6,6 @@
 #include <cctype>
 #include <cerrno>
 #include <chrono>
-#include <cmath>
 #include <filesystem>
 #include <condition_variable>
 #include <functional>
@@ -682,16 +681,6 @@ struct FakeLog final : SolveLog {
   bool fails = false;
 };
 
-// Where every point stands, to a hundredth: turns animated and made at once
-// end a rounding apart.
-std::vector<long> Places(const VEKBigCube& cube) {
-  std::vector<long> places;
-  for (const VEKVector& p : AllPoints(cube)) {
-    for (const float v : {p.X, p.Y, p.Z}) places.push_back(std::lround(v * 100.0f));
-  }
-  return places;
-}
-
 // The cube's scramble taken back turn by turn as the player's keys, a second apart.
 void SolveByKeys(Game& game, VEKBigCube& cube, VEKCamera& camera, FakeClock& clock) {
   std::vector<VEKMove> back(cube.ScrambleMoves.rbegin(), cube.ScrambleMoves.rend());
@@ -711,7 +700,7 @@ TEST_F(GameTest, EveryGameThatEndsIsOneRowOfTheHistoryThatReplaysToItsEnd) {
     auto other = HeadlessRenderer(row.Size, 90);
     const std::optional<ReplayScript> script = ScriptOf(row);
     if (script) SetUpReplay(*other->Cube, *script, script->Turns.size());
-    return script ? Places(*other->Cube) : std::vector<long>{};
+    return script ? PointPlaces(*other->Cube) : std::vector<long>{};
   };
   // Solved by the player: the clock's time at the solving turn, each turn's time.
   ASSERT_TRUE(Start(3));
@@ -728,7 +717,7 @@ TEST_F(GameTest, EveryGameThatEndsIsOneRowOfTheHistoryThatReplaysToItsEnd) {
   EXPECT_EQ(solved.Ms, 3030);
   EXPECT_EQ(solved.ScrambleTurns, 3u);
   EXPECT_FALSE(solved.Record);
-  EXPECT_TRUE(replayEnd(solved) == Places(cube));
+  EXPECT_TRUE(replayEnd(solved) == PointPlaces(cube));
   // Nothing more of a solved game: Stop, New game and a close write no row.
   game.Stop(3);
   ASSERT_TRUE(Start(3));
@@ -745,7 +734,7 @@ TEST_F(GameTest, EveryGameThatEndsIsOneRowOfTheHistoryThatReplaysToItsEnd) {
     Turn(2);
     StepNow(true);
     StepNow(false);
-    const std::vector<long> standing = Places(cube);
+    const std::vector<long> standing = PointPlaces(cube);
     EXPECT_FALSE(game.Open(dir.File("missing.cube")));  // a failed Open drops nothing
     drop();
     ASSERT_EQ(log.rows.size(), 1u);
@@ -775,7 +764,7 @@ TEST_F(GameTest, EveryGameThatEndsIsOneRowOfTheHistoryThatReplaysToItsEnd) {
     ASSERT_EQ(log.rows.size(), 1u);
     EXPECT_EQ(log.rows[0].How, stopped ? SolveHow::Abandoned : SolveHow::Computer);
     EXPECT_EQ(log.rows[0].Ms, 4010);
-    EXPECT_TRUE(replayEnd(log.rows[0]) == Places(cube)) << stopped;
+    EXPECT_TRUE(replayEnd(log.rows[0]) == PointPlaces(cube)) << stopped;
     game.Stop(2);
     EXPECT_EQ(log.rows.size(), 1u);
   }
@@ -796,7 +785,7 @@ TEST_F(GameTest, AReplayOfTheGameInPlayLeavesItAsItWasAndCountsForNothing) {
   clock.now += seconds(3);
   Turn(3);
   StepNow(true);
-  const std::vector<long> points = Places(cube);
+  const std::vector<long> points = PointPlaces(cube);
   const std::optional<SolveEntry> entry = game.Entry();
   ASSERT_TRUE(entry);
   ASSERT_TRUE(game.StartReplay(*entry));
@@ -808,7 +797,7 @@ TEST_F(GameTest, AReplayOfTheGameInPlayLeavesItAsItWasAndCountsForNothing) {
   clock.now += hours(2);  // the game's clock stands meanwhile
   Play();
   EXPECT_EQ(replay.At(), 4u);
-  EXPECT_TRUE(Places(cube) == points);
+  EXPECT_TRUE(PointPlaces(cube) == points);
   // A drag over the replay turns nothing.
   DragTopRow(cube, 0, 1);
   EXPECT_FALSE(game.Turning());
@@ -825,4 +814,13 @@ TEST_F(GameTest, AReplayOfTheGameInPlayLeavesItAsItWasAndCountsForNothing) {
   unknown.Scramble.clear();
   EXPECT_FALSE(game.StartReplay(unknown));
   EXPECT_FALSE(game.Replaying());
+  // A paused game comes back paused; the key that ends the pause ends the replay first.
+  ASSERT_TRUE(game.Pause());
+  ASSERT_TRUE(game.StartReplay(*entry));
+  clock.now += hours(1);
+  game.Resume();
+  EXPECT_FALSE(game.Replaying());
+  EXPECT_FALSE(game.Paused());
+  game.Tick();
+  EXPECT_EQ(game.Seconds(), 3);
 }
