@@ -23,35 +23,20 @@ class FakeSolveLog : public SolveLog {
   }
   bool Remove(int64_t id, HistoryProblem& why) override {
     removed.push_back(id);
-    if (refuse) {
-      why = refuse;
-      return false;
-    }
-    games.erase(std::remove_if(games.begin(), games.end(), [&](const SolveEntry& game) { return game.Id == id; }),
-                games.end());
-    return true;
+    why = refuse;
+    const auto gone = [&](const SolveEntry& game) { return !refuse && game.Id == id; };
+    games.erase(std::remove_if(games.begin(), games.end(), gone), games.end());
+    return !refuse;
   }
-
-  // Adds a game finished a day after the one before, the first on
-  // 1 December 2026 at 10:00 UTC.
-  void Finish(int size, int64_t ms, uint32_t moves, SolveHow how = SolveHow::Solved, const std::string& scramble = "R U",
-              bool record = false) {
-    SolveEntry game;
+  // Adds a game finished a day after the one before, the first on 1 December 2026 at 10:00 UTC.
+  void Finish(int size, int64_t ms, uint32_t moves, SolveHow how = SolveHow::Solved,
+              const std::string& scramble = "R U", bool record = false) {
     const std::time_t moment = 1796119200 + static_cast<std::time_t>(games.size()) * 86400;
     std::tm utc{};
-    char text[32];
-    gmtime_r(&moment, &utc);
-    std::strftime(text, sizeof text, "%Y-%m-%dT%H:%M:%SZ", &utc);
-    game.FinishedAt = text;
-    game.Size = size;
-    game.Ms = ms;
-    game.Moves = moves;
-    game.How = how;
-    game.Scramble = scramble;
-    game.Solution = "U' R'";
-    game.Record = record;
-    HistoryProblem why;
-    Add(game, why);
+    char finished[32];
+    std::strftime(finished, sizeof finished, "%Y-%m-%dT%H:%M:%SZ", gmtime_r(&moment, &utc));
+    games.push_back({static_cast<int64_t>(games.size()) + 1, finished, size, ms, moves, scramble, "U' R'", {}, how, 0,
+                     0, record});
   }
 
   std::vector<SolveEntry> games;  // oldest first
