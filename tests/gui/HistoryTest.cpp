@@ -87,13 +87,7 @@ TEST_F(HistoryTest, ASolveWithRealKeysIsARowOfTheStatisticsAndReplaysToItsEnd) {
 }
 
 TEST_F(HistoryTest, ExportWritesTheHistoryAsCsvAndAFailedOneKeepsTheOldFile) {
-  Start({"RotateSpeed=90", "ShuffleRotateCount=2", "TimeoutRotate=1000000"});
-  form->N4Click();
-  ASSERT_TRUE(Played());
-  form->CurrentGame().PlaySolution({});  // given up with no turn: nothing to write
-  form->N4Click();
-  ASSERT_TRUE(Played());
-  form->N5Click();  // abandoned with no turn either
+  Start({"TimeoutRotate=1000000"});
   ASSERT_TRUE(form->History);
   SolveEntry game;
   game.Size = 2;
@@ -103,7 +97,6 @@ TEST_F(HistoryTest, ExportWritesTheHistoryAsCsvAndAFailedOneKeepsTheOldFile) {
   game.Ms = 900;
   HistoryProblem why;
   ASSERT_TRUE(form->History->Add(game, why));
-  ASSERT_EQ(form->History->Solves().size(), 1u);  // the games without a turn left no row
   chooser.saveFilter = wxString::FromUTF8("Таблица CSV (*.csv)|*.csv");
   chooser.saveExtension = "csv";
   chooser.path = Path("history.csv");
