@@ -173,6 +173,7 @@ constexpr TextEntry kTexts[] = {
     {TextId::HistoryNewer, "история записана более новой версией игры"},
     {TextId::HistoryBusy, "история занята другим окном игры"},
     {TextId::HistoryDatabaseErrorPattern, "ошибка базы данных, код {1}"},
+    {TextId::HistorySetAsideReason, "файл истории был повреждён и отложен"},
 
     // The statistics box.
     {TextId::StatsCaption, "Статистика"},
@@ -206,10 +207,6 @@ constexpr TextEntry kTexts[] = {
     {TextId::StatsSolvePattern, "Кубик: {1}\nДата: {2}\nВремя: {3} ({4})\nХодов: {5}\nПеремешивание: {6}\nХоды: {7}"},
     {TextId::StatsDeletePattern, "Удалить игру из истории?\n{1}, {2}, {3}, ходов: {4}"},
     {TextId::StatsNotDeletedPattern, "Ошибка: игра не удалена из истории ({1})"},
-    {TextId::StatsHistoryBusy, "история занята другим окном игры"},
-    {TextId::StatsHistoryNewer, "история записана более новой версией игры"},
-    {TextId::StatsHistorySetAside, "файл истории был повреждён и отложен"},
-    {TextId::StatsHistoryFailedPattern, "ошибка базы данных, код {1}"},
 
     // Replays.
     {TextId::MenuStatistics, "Статистика..."},

@@ -172,6 +172,7 @@ enum class TextId {
   HistoryNewer,
   HistoryBusy,
   HistoryDatabaseErrorPattern,
+  HistorySetAsideReason,
   // The statistics box.
   StatsCaption,
   StatsBest,
@@ -204,10 +205,6 @@ enum class TextId {
   StatsSolvePattern,  // {1}: cube, {2}: date, {3}: time, {4}: how, {5}: moves, {6}: scramble, {7}: solution
   StatsDeletePattern,  // {1}: cube, {2}: date, {3}: time, {4}: moves
   StatsNotDeletedPattern,  // {1}: why
-  StatsHistoryBusy,
-  StatsHistoryNewer,
-  StatsHistorySetAside,
-  StatsHistoryFailedPattern,  // {1}: SQLite's code
   // Replays, the statistics' and the export's commands.
   MenuStatistics,
   MenuExport,

@@ -185,27 +185,33 @@ std::string SettingsNotWritten(int error, const std::string& path) {
 
 std::string FileExistsQuestion(const std::string& name) { return Fill(TextId::FileExistsPattern, {name}); }
 
-std::string HistoryProblemText(const HistoryProblem& problem) {
+namespace {
+
+// Why the history could not be written, in a few words.
+std::string HistoryReason(const HistoryProblem& problem) {
   using Kind = HistoryProblem::Kind;
-  std::string why;
   switch (problem.What) {
-    case Kind::None: return {};
-    case Kind::SetAside: return Fill(TextId::HistorySetAsidePattern, {problem.Aside});
-    case Kind::Newer: why = Say(TextId::HistoryNewer); break;
-    case Kind::Full: why = Say(TextId::NoSpace); break;
-    case Kind::Busy: why = Say(TextId::HistoryBusy); break;
+    case Kind::SetAside: return Say(TextId::HistorySetAsideReason);
+    case Kind::Newer: return Say(TextId::HistoryNewer);
+    case Kind::Full: return Say(TextId::NoSpace);
+    case Kind::Busy: return Say(TextId::HistoryBusy);
+    case Kind::None:
     case Kind::CannotOpen:
-    case Kind::Failed:
-      // A folder, a FIFO or a loop of links where the file should be reads as a read's problem.
-      if (problem.Error == EISDIR || problem.Error == EINVAL || problem.Error == ELOOP)
-        why = Problem(safefile::ReadProblem(problem.Error));
-      else if (problem.Error != 0 || problem.What == Kind::CannotOpen)
-        why = KeepReason(problem.Error, problem.Path);
-      else
-        why = Fill(TextId::HistoryDatabaseErrorPattern, {std::to_string(problem.Code)});
-      break;
+    case Kind::Failed: break;
   }
-  return Fill(TextId::HistoryNotWrittenPattern, {why});
+  // A folder, a FIFO or a loop of links where the file should be reads as a read's problem.
+  if (problem.Error == EISDIR || problem.Error == EINVAL || problem.Error == ELOOP)
+    return Problem(safefile::ReadProblem(problem.Error));
+  if (problem.Error != 0 || problem.What == Kind::CannotOpen) return KeepReason(problem.Error, problem.Path);
+  return Fill(TextId::HistoryDatabaseErrorPattern, {std::to_string(problem.Code)});
+}
+
+}  // namespace
+
+std::string HistoryProblemText(const HistoryProblem& problem) {
+  if (!problem) return {};
+  if (problem.What == HistoryProblem::Kind::SetAside) return Fill(TextId::HistorySetAsidePattern, {problem.Aside});
+  return Fill(TextId::HistoryNotWrittenPattern, {HistoryReason(problem)});
 }
 
 // The statistics box.
@@ -273,18 +279,7 @@ std::string DeleteSolveQuestion(const SolveEntry& game) {
 }
 
 std::string SolveNotDeleted(const HistoryProblem& why) {
-  using Kind = HistoryProblem::Kind;
-  std::string reason;
-  switch (why.What) {
-    case Kind::Busy: reason = Say(TextId::StatsHistoryBusy); break;
-    case Kind::Newer: reason = Say(TextId::StatsHistoryNewer); break;
-    case Kind::SetAside: reason = Say(TextId::StatsHistorySetAside); break;
-    case Kind::Full: reason = Say(TextId::NoSpace); break;
-    case Kind::CannotOpen: reason = KeepReason(why.Error, why.Path); break;
-    case Kind::Failed:
-    case Kind::None: reason = Fill(TextId::StatsHistoryFailedPattern, {std::to_string(why.Code)}); break;
-  }
-  return Fill(TextId::StatsNotDeletedPattern, {reason});
+  return Fill(TextId::StatsNotDeletedPattern, {HistoryReason(why)});
 }
 
 }  // namespace texts

@@ -12,7 +12,7 @@
 #include <ctime>
 
 #include "DialogTestSupport.h"
-#include "FakeSolveLog.h"
+#include "tests/unit/game/FakeSolveLog.h"
 #include "app/dialogs/StatisticsForm.h"
 #include "app/dialogs/TimesChart.h"
 #include "game/SolveStats.h"

@@ -16,6 +16,7 @@
 #include "game/Game.h"
 #include "game/GameRecords.h"
 #include "game/Replay.h"
+#include "tests/unit/game/FakeSolveLog.h"
 #include "game/ResumeStore.h"
 #include "puzzle/Facelets.h"
 #include "puzzle/GameTrailer.h"
@@ -664,22 +665,12 @@ TEST_F(GameTest, AHintIsShownForTheCubeItWasFoundForAndTheSolutionPlaysThroughTh
   EXPECT_EQ(view.Status().Kind, StatusKind::SolvedAlready);
 }
 
-// The history's rows, as a log in memory that can be made to fail.
-struct FakeLog final : SolveLog {
-  bool Add(SolveEntry& entry, HistoryProblem& why) override {
-    if (fails) {
-      why.What = HistoryProblem::Kind::Full;
-      return false;
-    }
-    entry.Id = static_cast<int64_t>(rows.size()) + 1;
-    rows.push_back(entry);
-    return true;
-  }
-  std::vector<SolveEntry> Solves(int) const override { return rows; }
-  bool Remove(int64_t, HistoryProblem&) override { return false; }
-  std::vector<SolveEntry> rows;
-  bool fails = false;
-};
+// What the history keeps of a game, in one line.
+std::string Row(const SolveEntry& row) {
+  return std::string(HowName(row.How)) + " " + std::to_string(row.Size) + ", " + std::to_string(row.Moves) +
+         " moves, " + std::to_string(row.Ms) + " ms, at " + MoveMsText(row.MoveMs) + ", scramble " +
+         std::to_string(row.ScrambleTurns) + (row.Record ? ", record" : "");
+}
 
 // The cube's scramble taken back turn by turn as the player's keys, a second apart.
 void SolveByKeys(Game& game, VEKBigCube& cube, VEKCamera& camera, FakeClock& clock) {
@@ -693,7 +684,7 @@ void SolveByKeys(Game& game, VEKBigCube& cube, VEKCamera& camera, FakeClock& clo
 }
 
 TEST_F(GameTest, EveryGameThatEndsIsOneRowOfTheHistoryThatReplaysToItsEnd) {
-  FakeLog log;
+  FakeSolveLog log;
   game.KeepHistoryIn(&log);
   VEKCamera& camera = renderer->Camera;
   const auto replayEnd = [&](const SolveEntry& row) {
@@ -707,29 +698,24 @@ TEST_F(GameTest, EveryGameThatEndsIsOneRowOfTheHistoryThatReplaysToItsEnd) {
   const std::string scramble = game.ScrambleText();
   SolveByKeys(game, cube, camera, clock);
   ASSERT_EQ(game.State(), Game::Phase::Solved);
-  ASSERT_EQ(log.rows.size(), 1u);
-  const SolveEntry solved = log.rows[0];
-  EXPECT_EQ(solved.How, SolveHow::Solved);
-  EXPECT_EQ(solved.Size, 3);
+  ASSERT_EQ(log.games.size(), 1u);
+  const SolveEntry solved = log.games[0];
+  // Each turn ended a turn's 10 ms after its key.
+  EXPECT_EQ(Row(solved), "solved 3, 3 moves, 3030 ms, at 1010 2020 3030, scramble 3");
   EXPECT_EQ(solved.Scramble, scramble);
-  EXPECT_EQ(solved.Moves, 3u);
-  EXPECT_EQ(solved.MoveMs, (std::vector<int64_t>{1010, 2020, 3030}));  // each ended a turn's 10 ms after its key
-  EXPECT_EQ(solved.Ms, 3030);
-  EXPECT_EQ(solved.ScrambleTurns, 3u);
-  EXPECT_FALSE(solved.Record);
   EXPECT_TRUE(replayEnd(solved) == PointPlaces(cube));
   // Nothing more of a solved game: Stop, New game and a close write no row.
   game.Stop(3);
   ASSERT_TRUE(Start(3));
   game.Leave();
-  EXPECT_EQ(log.rows.size(), 1u);
+  EXPECT_EQ(log.games.size(), 1u);
 
   // Abandoned after turns, undo and redo among them, by each command that drops a game.
   ASSERT_TRUE(SaveGameWithTrailer(*HeadlessRenderer(2, 90)->Cube, dir.File("other.cube"), 7, 20, "R U"));
   const std::function<void()> drops[] = {[&] { game.NewGame(2), Play(); }, [&] { game.Stop(3); },
                                          [&] { ASSERT_TRUE(game.Open(dir.File("other.cube"))); }};
   for (const auto& drop : drops) {
-    log.rows.clear();
+    log.games.clear();
     ASSERT_TRUE(Start(3));
     Turn(2);
     StepNow(true);
@@ -737,23 +723,21 @@ TEST_F(GameTest, EveryGameThatEndsIsOneRowOfTheHistoryThatReplaysToItsEnd) {
     const std::vector<long> standing = PointPlaces(cube);
     EXPECT_FALSE(game.Open(dir.File("missing.cube")));  // a failed Open drops nothing
     drop();
-    ASSERT_EQ(log.rows.size(), 1u);
-    const SolveEntry& row = log.rows[0];
-    EXPECT_EQ(row.How, SolveHow::Abandoned);
-    EXPECT_EQ(row.Moves, 2u);
-    EXPECT_EQ(row.MoveMs.size(), 4u);  // every quarter turn made, undo and redo too
-    EXPECT_TRUE(replayEnd(row) == standing);
+    ASSERT_EQ(log.games.size(), 1u);
+    // Every quarter turn made, undo and redo too.
+    EXPECT_EQ(Row(log.games[0]), "abandoned 3, 2 moves, 40 ms, at 10 20 30 40, scramble 3");
+    EXPECT_TRUE(replayEnd(log.games[0]) == standing);
   }
   // A new game without turns is no row.
-  log.rows.clear();
+  log.games.clear();
   ASSERT_TRUE(Start(3));
   ASSERT_TRUE(Start(3));
-  EXPECT_EQ(log.rows.size(), 0u);
+  EXPECT_EQ(log.games.size(), 0u);
 
   // The computer's solution: its turns follow the player's; stopped, the game was abandoned.
   const std::atomic<bool> never{false};
   for (const bool stopped : {false, true}) {
-    log.rows.clear();
+    log.games.clear();
     ASSERT_TRUE(Start(2));
     Turn();
     clock.now += seconds(4);
@@ -761,16 +745,16 @@ TEST_F(GameTest, EveryGameThatEndsIsOneRowOfTheHistoryThatReplaysToItsEnd) {
     Play([&] {
       if (stopped) game.StopScramble();
     });
-    ASSERT_EQ(log.rows.size(), 1u);
-    EXPECT_EQ(log.rows[0].How, stopped ? SolveHow::Abandoned : SolveHow::Computer);
-    EXPECT_EQ(log.rows[0].Ms, 4010);
-    EXPECT_TRUE(replayEnd(log.rows[0]) == PointPlaces(cube)) << stopped;
+    ASSERT_EQ(log.games.size(), 1u);
+    EXPECT_EQ(log.games[0].How, stopped ? SolveHow::Abandoned : SolveHow::Computer);
+    EXPECT_EQ(log.games[0].Ms, 4010);
+    EXPECT_TRUE(replayEnd(log.games[0]) == PointPlaces(cube)) << stopped;
     game.Stop(2);
-    EXPECT_EQ(log.rows.size(), 1u);
+    EXPECT_EQ(log.games.size(), 1u);
   }
   // A history that cannot be written says so; the solve stands.
-  log.fails = true;
-  log.rows.clear();
+  log.refuse.What = HistoryProblem::Kind::Full;
+  log.games.clear();
   ASSERT_TRUE(Start(3));
   SolveByKeys(game, cube, camera, clock);
   EXPECT_EQ(game.State(), Game::Phase::Solved);
@@ -779,7 +763,7 @@ TEST_F(GameTest, EveryGameThatEndsIsOneRowOfTheHistoryThatReplaysToItsEnd) {
 }
 
 TEST_F(GameTest, AReplayOfTheGameInPlayLeavesItAsItWasAndCountsForNothing) {
-  FakeLog log;
+  FakeSolveLog log;
   game.KeepHistoryIn(&log);
   ASSERT_TRUE(Start(3));
   clock.now += seconds(3);
@@ -807,13 +791,8 @@ TEST_F(GameTest, AReplayOfTheGameInPlayLeavesItAsItWasAndCountsForNothing) {
   EXPECT_FALSE(game.Replaying());
   Play();
   EXPECT_EQ(Shown(game), "Playing, clock 3, moves 3, scramble 3, undo");
-  EXPECT_EQ(log.rows.size(), 0u);
+  EXPECT_EQ(log.games.size(), 0u);
   EXPECT_EQ(KeptTrailer().Moves.size(), 3u);
-  // A game whose scramble is not known cannot be replayed.
-  SolveEntry unknown = *entry;
-  unknown.Scramble.clear();
-  EXPECT_FALSE(game.StartReplay(unknown));
-  EXPECT_FALSE(game.Replaying());
   // A paused game comes back paused; the key that ends the pause ends the replay first.
   ASSERT_TRUE(game.Pause());
   ASSERT_TRUE(game.StartReplay(*entry));

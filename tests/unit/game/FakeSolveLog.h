@@ -1,4 +1,5 @@
-// A history of finished games kept in a list, for the dialogs that read it.
+// A history of finished games kept in a list, for the game that writes it
+// and the dialogs that read it.
 #pragma once
 
 #include <algorithm>
@@ -10,7 +11,9 @@
 
 class FakeSolveLog : public SolveLog {
  public:
-  bool Add(SolveEntry& entry, HistoryProblem&) override {
+  bool Add(SolveEntry& entry, HistoryProblem& why) override {
+    why = refuse;
+    if (refuse) return false;
     entry.Id = static_cast<int64_t>(games.size()) + 1;
     games.push_back(entry);
     return true;
@@ -40,6 +43,6 @@ class FakeSolveLog : public SolveLog {
   }
 
   std::vector<SolveEntry> games;  // oldest first
-  HistoryProblem refuse;          // set: Remove fails with it
+  HistoryProblem refuse;          // set: Add and Remove fail with it
   std::vector<int64_t> removed;   // the ids asked to go
 };
