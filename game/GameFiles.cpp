@@ -21,8 +21,8 @@ bool Game::Load(const std::string& path) {
   }
   restingStatus_.clear();
   paused_ = false;
-  ForgetHelp();
-  ForgetTurns();  // a file that had hints says so by not claiming its scramble
+  ForgetHelp();  // a file that had hints says so by not claiming its scramble
+  ForgetTurns();
   Count();
   if (trailer) {
     // A file that says how its game began can set a record.
