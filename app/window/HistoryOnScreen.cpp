@@ -108,7 +108,12 @@ void ShowGameMoves(TMainForm& form) {
   const std::optional<SolveEntry> entry = game.Entry();
   if (!form.Services().ShowText(Text(TextId::GameMovesCaption), GameMovesText(game, form.Renderer->Camera), entry.has_value()))
     return;
-  if (!game.StartReplay(*entry)) form.SetStatus(Text(TextId::ReplayNotPossible));
+  if (!game.StartReplay(*entry)) {
+    form.SetStatus(Text(TextId::ReplayNotPossible));
+    return;
+  }
+  // Where the game stands, to be stepped back through.
+  Control(form, &Replay::ToEnd);
 }
 
 void ExportHistory(TMainForm& form) {

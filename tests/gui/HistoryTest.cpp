@@ -81,6 +81,7 @@ TEST_F(HistoryTest, ASolveWithRealKeysIsARowOfTheStatisticsAndReplaysToItsEnd) {
   reviewAsked = true;
   form->GameMovesClick();
   ASSERT_NE(form->CurrentGame().Replaying(), nullptr);
+  EXPECT_EQ(form->CurrentGame().Replaying()->At(), 2u);  // where the game stands, to step back from
   form->ProcessCommand(kHomeView);
   EXPECT_EQ(form->CurrentGame().Replaying(), nullptr);
   EXPECT_TRUE(cube().IsSolved());
