@@ -17,6 +17,7 @@
 #include "render/VekGL.h"
 
 void OpenHistory(TMainForm& form) {
+  if (!form.HasGame()) return;  // the window went before it was idle
   const std::string folder = form.KeptGames.Folder();
   form.History = std::make_unique<SolveHistory>(folder.empty() ? std::string() : folder + "/history.sqlite");
   form.CurrentGame().KeepHistoryIn(form.History.get());

@@ -87,7 +87,7 @@ void TMainForm::FormCreate() {
   // A settings file that could not be read is said once, here.
   const std::string unread = settingsFile_.ReadFailure();
   SetStatus(Text(unread.empty() ? std::string(texts::Say(TextId::Ready)) : unread));
-  OpenHistory(*this);
+  CallAfter([this] { OpenHistory(*this); });  // its check of the file waits for the first picture
   Renderer->Cube->Build(CubeSize);
   onScreen_->ShowGame();
   RotatePhaseX = static_cast<int32_t>(vekrandom::Next() % 360) + 1;

@@ -89,7 +89,8 @@ TEST_F(HistoryTest, ASolveWithRealKeysIsARowOfTheStatisticsAndReplaysToItsEnd) {
 
 TEST_F(HistoryTest, ExportWritesTheHistoryAsCsvAndAFailedOneKeepsTheOldFile) {
   Start({"TimeoutRotate=1000000"});
-  ASSERT_TRUE(form->History);
+  // Opened once the window is idle after its first picture.
+  ASSERT_TRUE(PumpUntil([&] { return form->History != nullptr; }, 10000));
   SolveEntry game;
   game.Size = 2;
   game.Scramble = "R";
