@@ -213,8 +213,9 @@ void Game::SolutionEnded(bool complete) {
 }
 
 bool Game::Advance() {
-  const bool replayed = replay_ && replay_->Tick();
-  return turns_.Advance() || replayed;
+  // A replay waiting for its next turn changes only the clock: no frame.
+  if (replay_) replay_->Tick();
+  return turns_.Advance();
 }
 
 void Game::SettleTurns() {

@@ -76,26 +76,25 @@ void Replay::SetSpeed(int speed) {
   if (speed_ == kTurnByTurn) Pause();
 }
 
-bool Replay::Tick() {
+void Replay::Tick() {
   const auto now = clock_.Now();
   if (!playing_) {
     lastTick_ = now;
-    return false;
+    return;
   }
   elapsedUs_ += std::chrono::duration_cast<std::chrono::microseconds>(now - lastTick_).count() * speed_;
   lastTick_ = now;
   if (inFlight_) {
     // Turns that cannot keep up hold the clock: it never runs ahead of the cube.
     if (at_ + 1 < Length()) elapsedUs_ = std::min(elapsedUs_, StartOf(at_ + 1) * 1000);
-    return true;
+    return;
   }
   if (at_ == Length()) {
     playing_ = false;
     elapsedUs_ = std::max(elapsedUs_, script_.Ms * 1000);
-    return true;
+    return;
   }
   if (elapsedUs_ >= StartOf(at_) * 1000) Queue(at_, false);
-  return true;
 }
 
 void Replay::Queue(std::size_t k, bool back) {

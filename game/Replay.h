@@ -72,8 +72,8 @@ class Replay {
   const ReplayScript& Script() const { return script_; }
 
   // The frame loop's tick: the replay's clock runs on and a turn now due
-  // is queued. True when the clock or the cube changed.
-  bool Tick();
+  // is queued; the queue's own tick moves the cube.
+  void Tick();
 
  private:
   // When turn k begins on the replay's clock, so that it ends at its time.
