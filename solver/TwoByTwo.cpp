@@ -106,6 +106,8 @@ const Tables* TheTables(const std::atomic<bool>& Cancel) {
 
 }  // namespace
 
+bool PrepareTwo(const std::atomic<bool>& Cancel) { return TheTables(Cancel) != nullptr; }
+
 Solution SolveTwo(const CubieState& Position, const std::atomic<bool>& Cancel) {
   Solution out;
   if (Cancel) {

@@ -229,6 +229,8 @@ constexpr TextEntry kTexts[] = {
     {TextId::ReplaySpeed4, "×4"},
     {TextId::ReplayTurnByTurn, "По ходу"},
     {TextId::ReplayPositionPattern, "Повтор: ход {1} из {2}"},
+    // Help by stages and the solution bar.
+    {TextId::StagedHelpPlaceholder, "-"},
 };
 static_assert(Complete(kTexts), "one Russian text for each TextId, in its order");
 

@@ -225,6 +225,8 @@ enum class TextId {
   ReplaySpeed4,
   ReplayTurnByTurn,
   ReplayPositionPattern,  // {1}: turns made, {2}: of all
+  // Help by stages and the solution bar.
+  StagedHelpPlaceholder,
   Count  // no text: how many there are
 };
 
