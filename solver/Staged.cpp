@@ -4,7 +4,6 @@
 #include <cstdlib>
 
 #include "solver/BigTools.h"
-#include "solver/Reduction.h"
 #include "solver/ThreeTables.h"
 
 namespace solver {
@@ -60,10 +59,6 @@ StagedSolution InOneStage(Solution solution) {
 }  // namespace
 
 StagedSolution SolveStaged(const CubieState& Position, const std::atomic<bool>& Cancel) {
-  if (Position.Size == 4 || Position.Size == 5) {
-    StagedSolution reduced = reduction::Solve(Position, Cancel);
-    if (reduced.Result != Solution::Outcome::Unreachable) return reduced;
-  }
   return InOneStage(Solve(Position, Cancel));
 }
 
@@ -87,8 +82,7 @@ bool PrepareTables(int Size, const std::atomic<bool>& Cancel) {
     case 3: return three::TheTables(Cancel) != nullptr;
     case 4:
     case 5:
-      return reduction::Prepare(Size, Cancel) && three::TheTables(Cancel) != nullptr &&
-             big::SharedToolbox(Size, Cancel) != nullptr;
+      return three::TheTables(Cancel) != nullptr && big::SharedToolbox(Size, Cancel) != nullptr;
     default: return false;
   }
 }

@@ -1,7 +1,7 @@
-// Solutions in stages a player can follow. The 4x4x4 and 5x5x5 are solved
-// by reduction: first the centres of every face (each digit upright), then
-// the edges paired, then the cube as a 3x3x3, its parities mended where they
-// arise. The 2x2x2 and 3x3x3 are solved in one stage.
+// Solutions in stages a player can follow: on the 4x4x4 and 5x5x5 the
+// centres of every face (each digit upright), then the edges paired, then the
+// cube as a 3x3x3. Every size is solved in one stage until the big cubes'
+// staged solver is whole; callers already show and play the stages.
 #pragma once
 
 #include <atomic>
@@ -16,7 +16,7 @@ struct VEKBigCube;
 namespace solver {
 
 enum class Stage {
-  Whole,    // a small cube, or a big cube the reduction could not take
+  Whole,    // one stage: the whole cube at once
   Centres,  // the centres of each face, every digit upright
   Edges,    // the edge pieces paired
   AsThree,  // the cube solved as a 3x3x3
