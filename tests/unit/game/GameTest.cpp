@@ -48,6 +48,7 @@ struct FakeView final : GameView {
   void TurnsWaiting() override { ++woken; }
   void ShowHint(const std::optional<VEKMove>& move) override { hint = move; }
   void ShowReplay(bool on) override { replaying.push_back(on); }
+  void ShowSolution() override { ++solutionShown; }
   void RunOnWindowThread(std::function<void()> work) override {
     const std::lock_guard<std::mutex> lock(mutex);
     posted.push_back(std::move(work));
@@ -76,7 +77,7 @@ struct FakeView final : GameView {
   }
   std::vector<GameStatus> statuses;
   std::vector<bool> scrambling, replaying;
-  int shown = 0, clockStarts = 0, recordsKept = 0, woken = 0;
+  int shown = 0, clockStarts = 0, recordsKept = 0, woken = 0, solutionShown = 0;
   std::optional<VEKMove> hint;
   std::mutex mutex;
   std::condition_variable postedChanged;
@@ -647,8 +648,14 @@ TEST_F(GameTest, AHintIsShownForTheCubeItWasFoundForAndTheSolutionPlaysThroughTh
   ASSERT_TRUE(cube.TurnLayers(hinted.Axis, hinted.Layer, hinted.Layer, hinted.Sign, false));
   game.PlayerTurned();
   EXPECT_FALSE(view.hint);
-  // A search overtaken by a turn shows nothing, found before the turn or not.
+  // The next hint is the same solution's next turn, at once.
   game.AskHelp(false, camera);
+  EXPECT_TRUE(view.hint);
+  // Another turn drops that solution: a search, and one overtaken by a turn
+  // shows nothing, found before the turn or not.
+  Turn();
+  game.AskHelp(false, camera);
+  EXPECT_EQ(view.Status().Kind, StatusKind::Searching);
   view.WaitPosted();
   Turn();
   view.RunPosted();
