@@ -6,6 +6,7 @@
 #include "game/GameRecords.h"
 #include "game/Replay.h"
 #include "game/ResumeStore.h"
+#include "game/SolutionPlay.h"
 #include "interaction/PlayNotation.h"
 #include "puzzle/VekCube.h"
 #include "puzzle/ViewFaces.h"
@@ -50,6 +51,8 @@ void Game::ForgetHelp() {
   movesBeforeSolution_.clear();
   hintStatus_.clear();
   hintFor_.reset();
+  followFrom_.reset();
+  follow_ = {};
   searchedFor_.reset();
   solveTask_.Cancel();
   view_.ShowHint(std::nullopt);

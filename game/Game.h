@@ -28,6 +28,7 @@ struct VEKBigCube;
 struct VEKCamera;
 class GameRecords;
 class Replay;
+class SolutionPlay;
 class ResumeStore;
 struct KeptGame;
 
@@ -56,6 +57,9 @@ class GameView {
   virtual void RunOnWindowThread(std::function<void()> work) = 0;
   // A replay begins (true) or ends: its bar is shown, the game stands aside.
   virtual void ShowReplay(bool shown) = 0;
+  // The computer's solution began to play, made a turn, or ended: its bar
+  // is shown anew from Game::SolutionInPlay().
+  virtual void ShowSolution() = 0;
 };
 
 class Game {
@@ -168,9 +172,12 @@ class Game {
   bool SolvedWithRecord() const { return solvedWithRecord_; }
 
   // Searches, on a worker, a solution of the cube as it stands, named for
-  // the camera: its first turn is shown as a hint (outlined and named until
-  // the next turn), or, whole, it is played (PlaySolution). A cube that turns
-  // meanwhile drops the search and any hint shown for it.
+  // the camera: its first turn is shown as a hint (outlined and named, with
+  // its stage, until the next turn), or, whole, it is played (PlaySolution).
+  // A cube that turns meanwhile drops the search and any hint shown for it.
+  // Hints follow one solution: once the player has made the hinted turn,
+  // the next hint, or the whole, is the rest of it, without a search; any
+  // other turn drops it.
   void AskHelp(bool whole, VEKCamera& camera);
   // A hint was shown: the running game can no longer set a record (a kept
   // or saved copy of it neither, as it no longer claims its scramble).
@@ -185,7 +192,11 @@ class Game {
   // stops, it is no longer kept and sets no record) and the turns are
   // queued like a scramble: Stop or a new drag (StopScramble) ends them
   // after the turn in progress. False when refused.
+  // Its bar (SolutionInPlay) pauses it, steps it and sets its pace.
+  bool PlaySolution(const solver::StagedSolution& solution);
   bool PlaySolution(const std::vector<VEKMove>& moves);
+  // The solution being played, or null.
+  SolutionPlay* SolutionInPlay() const { return solutionPlay_.get(); }
 
   // The frame loop's tick: the turns' steps now due are taken. True when the
   // cube moved (a frame to draw).
@@ -262,6 +273,8 @@ class Game {
   void SolutionEnded(bool complete);
   // The worker's outcome, on the window's thread.
   void SolutionFound();
+  // The first turn of a solution of Position, outlined and named.
+  void ShowHintFrom(const solver::CubieState& position, const solver::StagedSolution& solution);
   // A hint or a search that no longer fits the cube (it turned) goes.
   void DropStaleHelp();
   void ShowGame() {
@@ -325,6 +338,10 @@ class Game {
   SolveTask solveTask_;
   bool wholeSolution_ = false;  // the search is for the whole solution, not a hint
   std::optional<solver::CubieState> searchedFor_, hintFor_;
+  // The rest of the solution the last hint came from, and the position it
+  // solves: the one the hinted turn leads to.
+  std::optional<solver::CubieState> followFrom_;
+  solver::StagedSolution follow_;
   // The game's turns for the history: every quarter turn made, when it ended.
   std::vector<VEKMove> played_;
   std::vector<int64_t> playedMs_;
@@ -343,6 +360,7 @@ class Game {
   };
   std::optional<StoodAside> aside_;
   std::unique_ptr<Replay> replay_;
+  std::unique_ptr<SolutionPlay> solutionPlay_;
   // Last: the queue's runs call into the members above.
   TurnQueue turns_;
 };

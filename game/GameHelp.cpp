@@ -1,5 +1,6 @@
 // Hints and the computer's solution: searched on a worker so that the window
-// keeps answering, and dropped when the cube has turned meanwhile.
+// keeps answering, and dropped when the cube has turned meanwhile. Hints
+// follow one solution while the player makes the turns they name.
 #include "game/Game.h"
 #include "puzzle/VekCube.h"
 #include "puzzle/ViewFaces.h"
@@ -21,6 +22,18 @@ void Game::AskHelp(bool whole, VEKCamera& camera) {
   }
   // The hint asked for is shown already: it stays as it is.
   if (!whole && hintFor_ == reading.Position) return;
+  if (followFrom_ == reading.Position && follow_.Length() > 0) {
+    // The player made the hinted turn: the same solution goes on.
+    const solver::StagedSolution rest = follow_;
+    if (!whole) {
+      ShowHintFrom(reading.Position, rest);
+      return;
+    }
+    hintFor_.reset();
+    view_.ShowHint(std::nullopt);
+    PlaySolution(rest);
+    return;
+  }
   wholeSolution_ = whole;
   searchedFor_ = reading.Position;
   view_.ShowStatus(StatusKind::Searching);
@@ -39,25 +52,38 @@ void Game::SolutionFound() {
     if (solution.Result == Outcome::Unreachable) view_.ShowStatus(StatusKind::CannotBeSolved);
     return;
   }
-  if (solution.Moves.empty()) {
+  if (solution.Length() == 0) {
     view_.ShowStatus(StatusKind::SolvedAlready);
     return;
   }
   if (!wholeSolution_) {
-    hintFor_ = position;
-    view_.ShowHint(solution.Moves.front());
-    const FaceFrame view = FacesSeenFrom(camera_->Eye, camera_->Up);
-    HintShown(GameStatus::Hint(NotationText({solution.Moves.front()}, view, cube_.Size)));
+    ShowHintFrom(position, solution);
     return;
   }
   hintFor_.reset();
   view_.ShowHint(std::nullopt);
-  PlaySolution(solution.Moves);
+  PlaySolution(solution);
+}
+
+void Game::ShowHintFrom(const solver::CubieState& position, const solver::StagedSolution& solution) {
+  const VEKMove move = solution.Parts.front().Moves.front();
+  hintFor_ = position;
+  followFrom_ = position;
+  followFrom_->Turn(move);
+  follow_ = solution.After(1);
+  view_.ShowHint(move);
+  const FaceFrame view = FacesSeenFrom(camera_->Eye, camera_->Up);
+  HintShown(GameStatus::Hint(NotationText({move}, view, cube_.Size), solution.StageOf(0)));
 }
 
 void Game::DropStaleHelp() {
-  if (!hintFor_ && !searchedFor_) return;
+  if (!hintFor_ && !searchedFor_ && !followFrom_) return;
   const std::optional<solver::CubieState> now = solver::ReadCubies(cube_);
+  // Followed while the cube stands where the hint was shown or where its turn leads.
+  if (followFrom_ && now != followFrom_ && now != hintFor_) {
+    followFrom_.reset();
+    follow_ = {};
+  }
   if (hintFor_ && now != hintFor_) {
     hintFor_.reset();
     view_.ShowHint(std::nullopt);

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "game/SolveEntry.h"
+#include "solver/Staged.h"
 
 enum class StatusKind {
   None,  // nothing to say
@@ -26,7 +27,7 @@ enum class StatusKind {
   CannotBeSolved,    // put together by hand: no turns reach home
   CubieOffGrid,
   Solved,            // Seconds, Moves, Record, HelpUsed
-  Hint,              // Move
+  Hint,              // Move, Stage
   SaveFailed,        // Error (errno), Path
   KeepFailed,        // Error, Path (the kept file; empty: no data folder)
   KeptNotDeleted,    // Error (EWOULDBLOCK: taken, EINVAL: no kept game), Path
@@ -42,6 +43,7 @@ struct GameStatus {
   int Error = 0;
   std::string Path;
   std::string Move;  // the hinted move in the notation
+  solver::Stage Stage = solver::Stage::Whole;  // the stage of the solution it begins
   HistoryProblem History;
 
   GameStatus(StatusKind kind = StatusKind::None) : Kind(kind) {}
@@ -53,9 +55,10 @@ struct GameStatus {
     status.HelpUsed = helpUsed;
     return status;
   }
-  static GameStatus Hint(const std::string& move) {
+  static GameStatus Hint(const std::string& move, solver::Stage stage = solver::Stage::Whole) {
     GameStatus status(StatusKind::Hint);
     status.Move = move;
+    status.Stage = stage;
     return status;
   }
   static GameStatus HistoryFailed(const HistoryProblem& why) {
@@ -76,6 +79,7 @@ struct GameStatus {
   bool operator==(const GameStatus& other) const {
     return Kind == other.Kind && Seconds == other.Seconds && Moves == other.Moves && Record == other.Record &&
            HelpUsed == other.HelpUsed && Error == other.Error && Path == other.Path && Move == other.Move &&
+           Stage == other.Stage &&
            History.What == other.History.What && History.Code == other.History.Code &&
            History.Error == other.History.Error && History.Path == other.History.Path;
   }

@@ -6,6 +6,7 @@
 #include "game/Game.h"
 #include "game/Replay.h"
 #include "game/ResumeStore.h"
+#include "game/SolutionPlay.h"
 #include "interaction/Orbit.h"
 #include "puzzle/VekCube.h"
 #include "puzzle/ViewFaces.h"
@@ -164,6 +165,13 @@ void Game::StopScramble() {
 }
 
 bool Game::PlaySolution(const std::vector<VEKMove>& moves) {
+  solver::StagedSolution whole;
+  whole.Result = solver::Solution::Outcome::Found;
+  if (!moves.empty()) whole.Parts.push_back({solver::Stage::Whole, moves});
+  return PlaySolution(whole);
+}
+
+bool Game::PlaySolution(const solver::StagedSolution& solution) {
   EndReplay();
   if (Scrambling() || playingMoves_ || paused_) return false;
   Whole();
@@ -188,21 +196,31 @@ bool Game::PlaySolution(const std::vector<VEKMove>& moves) {
   view_.ShowStatus(StatusKind::Solving);
   view_.ShowScrambling(true);
   ShowGame();
-  turns_.Push({[moves, next = std::size_t{0}]() mutable -> std::optional<LayerTurn> {
-                 if (next == moves.size()) return std::nullopt;
-                 const VEKMove& m = moves[next++];
-                 return LayerTurn{m.Axis, m.Layer, m.Layer, m.Sign};
-               },
-               [this](const LayerTurn& turn) {
-                 solutionPlayed_.push_back(turn.Recorded());
-                 Logged(turn);
-               },
-               [this](bool complete) { SolutionEnded(complete); }});
+  solutionPlay_ = std::make_unique<SolutionPlay>(turns_, solution);
+  view_.ShowSolution();
+  // Every turn made is the history's, one taken back too; the solution told
+  // is the turns that stand.
+  turns_.Push(solutionPlay_->Run(
+      [this](const LayerTurn& turn, bool back) {
+        if (back && !solutionPlayed_.empty()) {
+          solutionPlayed_.pop_back();
+        } else if (!back) {
+          solutionPlayed_.push_back(turn.Recorded());
+        }
+        Logged(turn);
+        view_.ShowSolution();
+      },
+      [this](bool complete) { SolutionEnded(complete); }));
   return true;
 }
 
 void Game::SolutionEnded(bool complete) {
   playingMoves_ = playingSolution_ = false;
+  // The bar's pause and pace were the solution's own.
+  solutionPlay_.reset();
+  turns_.Resume();
+  turns_.SetPace(1);
+  view_.ShowSolution();
   const bool solved = complete && cube_.IsSolved();
   if (solved) phase_ = Phase::Solved;
   restingStatus_ = solved ? StatusKind::SolvedByComputer : StatusKind::SolutionStopped;

@@ -20,7 +20,7 @@ void SolveTask::Start(solver::CubieState Position, std::function<void()> Finishe
   auto search = std::make_shared<Search>();
   current_ = search;
   std::thread worker([search, position = std::move(Position), finished = std::move(Finished)] {
-    solver::Solution solution = solver::Solve(position, search->cancel);
+    solver::StagedSolution solution = solver::SolveStaged(position, search->cancel);
     {
       std::lock_guard<std::mutex> lock(search->mutex);
       if (!search->cancel) {

@@ -1,4 +1,4 @@
-// A solution searched on a worker thread, so that the window never waits
+// A solution, in its stages, searched on a worker thread, so that the window never waits
 // for it. One search counts at a time: a new one or Cancel drops the one
 // before without waiting for its worker, which stops at its next look at
 // the cancel flag (table builds included); the task's end waits for every
@@ -14,11 +14,11 @@
 #include <utility>
 #include <vector>
 
-#include "solver/Solver.h"
+#include "solver/Staged.h"
 
 class SolveTask {
  public:
-  using Outcome = std::pair<solver::CubieState, solver::Solution>;
+  using Outcome = std::pair<solver::CubieState, solver::StagedSolution>;
 
   SolveTask() = default;
   SolveTask(const SolveTask&) = delete;

@@ -54,14 +54,14 @@ bool TurnQueue::Advance() {
   if (!turn_ && !BeginNext(now)) return false;
   bool moved = false;
   while (turn_) {
-    const auto due = std::clamp<long long>((now - turn_->Start) / kStepTime, 0, turn_->Steps);
+    const auto due = std::clamp<long long>((now - turn_->Start) * pace_ / kStepTime, 0, turn_->Steps);
     for (; turn_->Taken < due; ++turn_->Taken) {
       cube_.StepTurn();
       moved = true;
     }
     if (turn_->Taken < turn_->Steps) break;
     // The next turn starts where this one ended, so that a run keeps its pace.
-    const auto end = turn_->Start + turn_->Steps * kStepTime;
+    const auto end = turn_->Start + turn_->Steps * StepTime();
     EndTurn();
     BeginNext(end);
   }
@@ -126,4 +126,17 @@ void TurnQueue::Step() {
   if (!paused_) return;
   ++steps_;
   if (!turn_ && !holding_) BeginNext(clock_.Now());
+}
+
+std::chrono::steady_clock::duration TurnQueue::StepTime() const {
+  return std::chrono::duration_cast<std::chrono::steady_clock::duration>(kStepTime) / pace_;
+}
+
+void TurnQueue::SetPace(int times) {
+  if (times < 1 || times == pace_) return;
+  // The steps due stay due; the rest come at the new pace from now.
+  const auto now = clock_.Now();
+  const long long due = turn_ ? std::clamp<long long>((now - turn_->Start) * pace_ / kStepTime, 0, turn_->Steps) : 0;
+  pace_ = times;
+  if (turn_) turn_->Start = now - due * StepTime();
 }

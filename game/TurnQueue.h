@@ -56,6 +56,10 @@ class TurnQueue {
   void Resume();
   void Step();
   bool Paused() const { return paused_; }
+  // Turns play Times as fast as their steps say (1, 2, 4...), the turn under
+  // way too from where it stands; a queue starts at 1.
+  void SetPace(int Times);
+  int Pace() const { return pace_; }
 
   // A turn is under way.
   bool Turning() const { return turn_.has_value(); }
@@ -73,6 +77,8 @@ class TurnQueue {
     int Steps = 0;
     int Taken = 0;
   };
+  // One step's time at the pace.
+  std::chrono::steady_clock::duration StepTime() const;
   // Begins the next turn of the runs, starting at start; false when none can.
   bool BeginNext(std::chrono::steady_clock::time_point start);
   // The turn under way has taken its last step: it ends and is reported.
@@ -87,5 +93,6 @@ class TurnQueue {
   bool frontStopping_ = false;  // the front run ends with the turn under way
   bool paused_ = false;
   int steps_ = 0;  // turns that may begin while paused
+  int pace_ = 1;
   bool holding_ = false;  // taking turns at once: a push only queues
 };

@@ -230,7 +230,14 @@ constexpr TextEntry kTexts[] = {
     {TextId::ReplayTurnByTurn, "По ходу"},
     {TextId::ReplayPositionPattern, "Повтор: ход {1} из {2}"},
     // Help by stages and the solution bar.
-    {TextId::StagedHelpPlaceholder, "-"},
+    {TextId::HintCentresPattern, "Подсказка (центры): {1}"},
+    {TextId::HintEdgesPattern, "Подсказка (рёбра): {1}"},
+    {TextId::HintAsThreePattern, "Подсказка (как 3×3×3): {1}"},
+    {TextId::SolutionCentres, "Центры"},
+    {TextId::SolutionEdges, "Рёбра"},
+    {TextId::SolutionAsThree, "Как 3×3×3"},
+    {TextId::SolutionPositionPattern, "Ход {1} из {2}"},
+    {TextId::SolutionStop, "Остановить решение"},
 };
 static_assert(Complete(kTexts), "one Russian text for each TextId, in its order");
 

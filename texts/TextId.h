@@ -226,7 +226,14 @@ enum class TextId {
   ReplayTurnByTurn,
   ReplayPositionPattern,  // {1}: turns made, {2}: of all
   // Help by stages and the solution bar.
-  StagedHelpPlaceholder,
+  HintCentresPattern,  // {1}: the move
+  HintEdgesPattern,
+  HintAsThreePattern,
+  SolutionCentres,
+  SolutionEdges,
+  SolutionAsThree,
+  SolutionPositionPattern,  // {1}: turns made, {2}: of all
+  SolutionStop,
   Count  // no text: how many there are
 };
 

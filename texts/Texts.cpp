@@ -57,7 +57,7 @@ std::string StatusLine(const GameStatus& status) {
     case StatusKind::CannotBeSolved: return Say(TextId::CannotBeSolved);
     case StatusKind::CubieOffGrid: return Say(TextId::CubieOffGrid);
     case StatusKind::Solved: return Solved(status.Seconds, status.Moves, status.Record, status.HelpUsed);
-    case StatusKind::Hint: return Hint(status.Move);
+    case StatusKind::Hint: return Hint(status.Move, status.Stage);
     case StatusKind::SaveFailed: return SaveFailed(status.Error, status.Path);
     case StatusKind::KeepFailed: return KeepFailed(status.Error, status.Path);
     case StatusKind::KeptNotDeleted: return KeptGameNotDeleted(status.Error, status.Path);
@@ -99,7 +99,25 @@ std::string Solved(int32_t seconds, uint32_t moves, bool record, bool helpUsed) 
   return text;
 }
 
-std::string Hint(const std::string& move) { return Fill(TextId::HintPattern, {move}); }
+std::string Hint(const std::string& move, solver::Stage stage) {
+  switch (stage) {
+    case solver::Stage::Centres: return Fill(TextId::HintCentresPattern, {move});
+    case solver::Stage::Edges: return Fill(TextId::HintEdgesPattern, {move});
+    case solver::Stage::AsThree: return Fill(TextId::HintAsThreePattern, {move});
+    case solver::Stage::Whole: break;
+  }
+  return Fill(TextId::HintPattern, {move});
+}
+
+std::string StageName(solver::Stage stage) {
+  switch (stage) {
+    case solver::Stage::Centres: return Say(TextId::SolutionCentres);
+    case solver::Stage::Edges: return Say(TextId::SolutionEdges);
+    case solver::Stage::AsThree: return Say(TextId::SolutionAsThree);
+    case solver::Stage::Whole: break;
+  }
+  return {};
+}
 
 std::string SolvedBanner(int32_t seconds, uint32_t moves) {
   const NumberForm form = Current().FormAfter(moves);

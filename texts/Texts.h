@@ -40,8 +40,11 @@ std::string GameMoves(const std::string& scramble, const std::string& moves,
 // "Собрано! 00:01:57, ходов: 42", with ". Новый рекорд!" after a record,
 // or saying that a hint made it no record.
 std::string Solved(int32_t seconds, uint32_t moves, bool record, bool helpUsed = false);
-// "Подсказка: R'", the hint on the status line.
-std::string Hint(const std::string& move);
+// "Подсказка: R'", the hint on the status line; a stage of a big cube's
+// solution is named: "Подсказка (центры): Rw".
+std::string Hint(const std::string& move, solver::Stage stage = solver::Stage::Whole);
+// The stage a solution's bar shows ("Центры"); nothing for a whole one.
+std::string StageName(solver::Stage stage);
 // The solved moment over the picture: "Собрано за 00:01:57, 42 хода".
 std::string SolvedBanner(int32_t seconds, uint32_t moves);
 

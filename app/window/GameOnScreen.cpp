@@ -11,6 +11,7 @@
 #include "app/toolkit/Text.h"
 #include "app/window/HistoryOnScreen.h"
 #include "app/window/MainForm.h"
+#include "app/window/SolutionOnScreen.h"
 #include "interaction/Orbit.h"
 #include "puzzle/VekCube.h"
 #include "render/VekGL.h"
@@ -32,6 +33,7 @@ class GameOnScreen final : public GameView {
   // Dropped when the game has gone meanwhile.
   void RunOnWindowThread(std::function<void()> work) override;
   void ShowReplay(bool shown) override { ::ShowReplay(form_, shown); }
+  void ShowSolution() override { ::ShowSolution(form_); }
 
  private:
   // The eye moves so that a cube of a new size fills the picture as a 3x3x3

@@ -14,6 +14,7 @@
 #include "app/window/MainFormWiring.h"
 #include "game/SolveHistory.h"
 #include "app/window/PlayerChoices.h"
+#include "app/window/SolutionOnScreen.h"
 #include "texts/Texts.h"
 #include "puzzle/Random.h"
 #include "puzzle/VekCube.h"
@@ -37,6 +38,7 @@ TMainForm::TMainForm(const MainFormServices& services)
   SetStatusBarPane(-1);
   DrawPanel = new PicturePanel(this, PictureHandlers(*this));
   PlaceReplayBar(*this);
+  PlaceSolutionBar(*this);
   DrawWindow = DrawPanel->Window.get();
   TimerPanel = DrawPanel->Clock;
   TimerLabel = TimerPanel->TimerLabel;

@@ -148,6 +148,7 @@ class TMainForm : public wxFrame {
   ResumeStore KeptGames;
   std::unique_ptr<SolveHistory> History;  // the finished games, beside the kept ones
   ReplayBar* ReplayControls = nullptr;
+  ReplayBar* SolutionControls = nullptr;  // the computer's solution's
   const MainFormServices& Services() const { return services_; }
 
  private:

@@ -8,6 +8,7 @@
 #include "app/window/HistoryOnScreen.h"
 #include "app/window/InputKeys.h"
 #include "app/window/MainForm.h"
+#include "app/window/SolutionOnScreen.h"
 #include "render/VekGL.h"
 
 void BindCommandTable(TMainForm& form) {
@@ -62,7 +63,7 @@ void BindWindowEvents(TMainForm& form) {
          f->CurrentGame().Resume();
          return true;
        },
-       [f](int key) { return ReplayKey(*f, key); }});
+       [f](int key) { return ReplayKey(*f, key) || SolutionKey(*f, key); }});
   form.Bind(wxEVT_ICONIZE, [f](wxIconizeEvent& event) {
     f->WakeFrameTimer();
     // A game left in the task bar waits with its clock stopped.

@@ -22,6 +22,8 @@
 #include "puzzle/GameTrailer.h"
 #include "puzzle/Random.h"
 #include "solver/Solver.h"
+#include "solver/Staged.h"
+#include "game/SolutionPlay.h"
 #include "tests/unit/TestCubes.h"
 #include "tests/unit/app/TestFiles.h"
 
@@ -48,6 +50,7 @@ struct FakeView final : GameView {
   void TurnsWaiting() override { ++woken; }
   void ShowHint(const std::optional<VEKMove>& move) override { hint = move; }
   void ShowReplay(bool on) override { replaying.push_back(on); }
+  void ShowSolution() override { ++solutionShown; }
   void RunOnWindowThread(std::function<void()> work) override {
     const std::lock_guard<std::mutex> lock(mutex);
     posted.push_back(std::move(work));
@@ -76,7 +79,7 @@ struct FakeView final : GameView {
   }
   std::vector<GameStatus> statuses;
   std::vector<bool> scrambling, replaying;
-  int shown = 0, clockStarts = 0, recordsKept = 0, woken = 0;
+  int shown = 0, clockStarts = 0, recordsKept = 0, woken = 0, solutionShown = 0;
   std::optional<VEKMove> hint;
   std::mutex mutex;
   std::condition_variable postedChanged;
@@ -647,8 +650,14 @@ TEST_F(GameTest, AHintIsShownForTheCubeItWasFoundForAndTheSolutionPlaysThroughTh
   ASSERT_TRUE(cube.TurnLayers(hinted.Axis, hinted.Layer, hinted.Layer, hinted.Sign, false));
   game.PlayerTurned();
   EXPECT_FALSE(view.hint);
-  // A search overtaken by a turn shows nothing, found before the turn or not.
+  // The next hint is the same solution's next turn, at once.
   game.AskHelp(false, camera);
+  EXPECT_TRUE(view.hint);
+  // Another turn drops that solution: a search, and one overtaken by a turn
+  // shows nothing, found before the turn or not.
+  Turn();
+  game.AskHelp(false, camera);
+  EXPECT_EQ(view.Status().Kind, StatusKind::Searching);
   view.WaitPosted();
   Turn();
   view.RunPosted();
@@ -663,6 +672,47 @@ TEST_F(GameTest, AHintIsShownForTheCubeItWasFoundForAndTheSolutionPlaysThroughTh
   EXPECT_TRUE(cube.IsSolved());
   game.AskHelp(false, camera);
   EXPECT_EQ(view.Status().Kind, StatusKind::SolvedAlready);
+}
+
+// A 4x4x4's and a 5x5x5's hints followed turn by turn: one search, then each
+// hint at once the next turn of the same solution, named with its stage;
+// the player's turns (wide ones among them) count one each and bring the
+// cube home, or "Решить" plays the rest of that solution without a search.
+TEST_F(GameTest, HintsFollowedTurnByTurnPlayTheirWholeSolution) {
+  const std::atomic<bool> never{false};
+  VEKCamera& camera = renderer->Camera;
+  cube.ShuffleRotateCount = 5;
+  const struct { int size; std::size_t followed; } cases[] = {{4, SIZE_MAX}, {5, 2}};
+  for (const auto& c : cases) {
+    ASSERT_TRUE(Start(c.size));
+    const solver::StagedSolution solution = solver::SolveStaged(cube, never);
+    const std::vector<VEKMove> moves = solution.Moves();
+    ASSERT_GT(moves.size(), c.followed == SIZE_MAX ? 0u : c.followed) << c.size;
+    const FaceFrame frame = FacesSeenFrom(camera.Eye, camera.Up);
+    game.AskHelp(false, camera);
+    EXPECT_EQ(view.Status().Kind, StatusKind::Searching);
+    view.RunPosted();
+    for (std::size_t k = 0; k < std::min(moves.size(), c.followed); ++k) {
+      if (k > 0) game.AskHelp(false, camera);
+      ASSERT_EQ(view.hint, moves[k]) << c.size << " turn " << k;
+      EXPECT_EQ(view.Status(), GameStatus::Hint(NotationText({moves[k]}, frame, c.size), solution.StageOf(k)));
+      cube.TurnDetected(*view.hint);  // the player's drag turns the hinted layers
+      Play();
+      EXPECT_EQ(game.MovesShown(), k + 1);
+    }
+    EXPECT_TRUE(view.posted.empty()) << "one search";
+    if (c.followed < moves.size()) {
+      game.AskHelp(true, camera);
+      ASSERT_TRUE(game.PlayingSolution());
+      EXPECT_EQ(game.SolutionInPlay()->Length(), moves.size() - c.followed);
+      Play();
+      EXPECT_TRUE(game.SolvedByComputer());
+      EXPECT_EQ(game.SolutionText(), NotationText({moves.begin() + c.followed, moves.end()}, FaceFrame{}, c.size));
+    } else {
+      EXPECT_EQ(game.State(), Game::Phase::Solved);
+    }
+    EXPECT_TRUE(cube.IsSolved()) << c.size;
+  }
 }
 
 // What the history keeps of a game, in one line.

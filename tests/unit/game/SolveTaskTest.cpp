@@ -31,7 +31,7 @@ TEST(SolveTaskTest, AnswersOnceForThePositionAndNotAfterCancel) {
   const auto outcome = task.Take();
   ASSERT_TRUE(outcome);
   EXPECT_EQ(outcome->first, position);
-  EXPECT_EQ(outcome->second.Moves.size(), 2u);  // the shortest way back
+  EXPECT_EQ(outcome->second.Length(), 2u);  // the shortest way back
   EXPECT_FALSE(task.Take());
 
   task.Start(position, [&] { ++finished; });
@@ -66,7 +66,7 @@ TEST(SolveTaskTest, AnEndOrANewerSearchStopsATableBuild) {
       const auto outcome = task->Take();
       ASSERT_TRUE(outcome);
       solver::CubieState turned = position;
-      for (const VEKMove& move : outcome->second.Moves) turned.Turn(move);
+      for (const VEKMove& move : outcome->second.Moves()) turned.Turn(move);
       EXPECT_TRUE(solver::AtHome(turned));
     }
     task.reset();

@@ -56,10 +56,14 @@ class TurnQueueTest : public ::testing::Test {
 };
 
 TEST_F(TurnQueueTest, EachTickTakesTheStepsDueAndATurnEndsOnItsQuarter) {
-  const struct { int speed; int period; int ticks; } cases[] = {
+  // Pace: the queue's from the start; later: the pace set after the sixth tick.
+  const struct { int speed; int period; int ticks; int pace = 1; int later = 0; } cases[] = {
       {5, 10, 18}, {45, 10, 2}, {1, 10, 90},  // a step a tick on a machine that keeps up
       {5, 35, 6},                             // a slow one: 180 ms in ticks of 35, the last a little late
       {5, 1000, 1},                           // a tick a second late takes the whole turn at once
+      {5, 10, 9, 2}, {5, 10, 5, 4},           // twice and four times as fast: 18 steps of 5 and 2.5 ms
+      {5, 10, 9, 1, 4},                       // 6 steps, then the other 12 four a tick
+      {1, 10, 72, 4, 1},                      // 24 steps, then the other 66 one a tick
   };
   for (const auto& c : cases) {
     auto reference = HeadlessRenderer(3, c.speed);
@@ -67,16 +71,22 @@ TEST_F(TurnQueueTest, EachTickTakesTheStepsDueAndATurnEndsOnItsQuarter) {
     auto fresh = HeadlessRenderer(3, c.speed);
     VEKBigCube& turning = *fresh->Cube;
     TurnQueue q(turning, clock);
+    q.SetPace(c.pace);
     Log told;
     q.Push(told.Run({kTop}));
     EXPECT_TRUE(turning.Busy);
     const int steps = 90 / c.speed;
-    int ticks = 0;
+    int ticks = 0, pace = c.pace, dueBefore = 0, ticksBefore = 0;
     while (!q.Idle() && ticks < 1000) {
+      if (ticks == 6 && c.later) {
+        dueBefore = std::min(steps, ticks * c.period * pace / 10);
+        ticksBefore = ticks;
+        q.SetPace(pace = c.later);
+      }
       clock.now += milliseconds(c.period);
       EXPECT_TRUE(q.Advance());
       ++ticks;
-      const int due = std::min(steps, ticks * c.period / 10);
+      const int due = std::min(steps, dueBefore + (ticks - ticksBefore) * c.period * pace / 10);
       EXPECT_EQ(turning.TurnStepsLeft, q.Turning() ? steps - due : 0) << c.speed << " tick " << ticks;
     }
     EXPECT_EQ(ticks, c.ticks) << c.speed << " every " << c.period;

@@ -35,6 +35,12 @@ TEST(Texts, TextsWithFiguresReadAsBefore) {
       {texts::Solved(3600, 7, false, true), "Собрано! 01:00:00, ходов: 7. С подсказкой — без рекорда"},
       {texts::StatusLine(GameStatus::Solved(105, 2, true, false)), "Собрано! 00:01:45, ходов: 2. Новый рекорд!"},
       {texts::StatusLine(GameStatus::Hint("R'")), "Подсказка: R'"},
+      {texts::StatusLine(GameStatus::Hint("Rw", solver::Stage::Centres)), "Подсказка (центры): Rw"},
+      {texts::StatusLine(GameStatus::Hint("3Uw'", solver::Stage::Edges)), "Подсказка (рёбра): 3Uw'"},
+      {texts::StatusLine(GameStatus::Hint("F", solver::Stage::AsThree)), "Подсказка (как 3×3×3): F"},
+      {texts::StageName(solver::Stage::Centres) + "|" + texts::StageName(solver::Stage::Edges) + "|" +
+           texts::StageName(solver::Stage::AsThree) + "|" + texts::StageName(solver::Stage::Whole),
+       "Центры|Рёбра|Как 3×3×3|"},
       {texts::StatusLine(StatusKind::ReadyWithoutTrailer), "Готово! Файл без времени и истории ходов"},
       {texts::StatusLine(StatusKind::None), ""},
       {texts::MovesCaption(9999999), "Ходов: 9999999"},
