@@ -1,6 +1,7 @@
 // Hints and the computer's solution: searched on a worker so that the window
 // keeps answering, and dropped when the cube has turned meanwhile.
 #include "game/Game.h"
+#include "game/TableWarmer.h"
 #include "puzzle/VekCube.h"
 #include "puzzle/ViewFaces.h"
 #include "render/Vekcamera.h"
@@ -24,6 +25,7 @@ void Game::AskHelp(bool whole, VEKCamera& camera) {
   wholeSolution_ = whole;
   searchedFor_ = reading.Position;
   view_.ShowStatus(StatusKind::Searching);
+  TableWarmer::SearchStarts();
   solveTask_.Start(reading.Position, [this] { view_.RunOnWindowThread([this] { SolutionFound(); }); });
 }
 

@@ -88,12 +88,19 @@ void TMainForm::FormCreate() {
   const std::string unread = settingsFile_.ReadFailure();
   SetStatus(Text(unread.empty() ? std::string(texts::Say(TextId::Ready)) : unread));
   CallAfter([this] { OpenHistory(*this); });  // its check of the file waits for the first picture
+  CallAfter([this] { WarmTables(); });
   Renderer->Cube->Build(CubeSize);
   onScreen_->ShowGame();
   RotatePhaseX = static_cast<int32_t>(vekrandom::Next() % 360) + 1;
   RotatePhaseY = static_cast<int32_t>(vekrandom::Next() % 360) + 1;
   RotatePhaseZ = static_cast<int32_t>(vekrandom::Next() % 360) + 1;
   DrawTimer.SetEnabled(true);
+}
+
+void TMainForm::WarmTables() {
+  if (!HasGame()) return;  // the window went before it was idle
+  if (!Warmer) Warmer = std::make_unique<TableWarmer>();
+  Warmer->Warm(Renderer->Cube->Size);
 }
 
 void TMainForm::CreateDialogs() {
@@ -106,6 +113,7 @@ void TMainForm::CreateDialogs() {
 void TMainForm::FormDestroy() {
   if (destroyed_ || !Renderer) return;
   destroyed_ = true;
+  Warmer.reset();  // its build stops within milliseconds
   // A window destroyed without being closed keeps its game all the same.
   game_->EndTurnsNow();
   game_->Leave();
