@@ -3,8 +3,6 @@
 #include <algorithm>
 
 #ifdef __linux__
-#include <pthread.h>
-#include <sched.h>
 #include <sys/resource.h>
 #include <sys/syscall.h>
 #include <unistd.h>
@@ -18,6 +16,7 @@ struct TableWarmer::Run {
   const bool lowest;
   std::atomic<bool> cancel{false};
   std::atomic<bool> exited{false};  // its thread can be joined at once
+  std::atomic<long> tid{0};          // its thread's, once at the lowest priority
 };
 
 namespace {
@@ -33,18 +32,35 @@ std::vector<TableWarmer*>& Warmers() {
   return all;
 }
 
-// SCHED_IDLE runs the thread only on a core nothing else wants; where that
-// is refused, nice 19, which still lets others go first.
-void TakeLowestPriority() {
 #ifdef __linux__
-  sched_param none{};
-  if (pthread_setschedparam(pthread_self(), SCHED_IDLE, &none) != 0) {
-    setpriority(PRIO_PROCESS, static_cast<id_t>(syscall(SYS_gettid)), 19);
-  }
+int OwnNice() { return getpriority(PRIO_PROCESS, static_cast<id_t>(syscall(SYS_gettid))); }
+#endif
+
+}  // namespace
+
+// Nice 19 rather than SCHED_IDLE: a thread of SCHED_IDLE on a busy machine
+// waits about a second for its turn on a core, and a search waiting for its
+// build to be given up would wait as long for it to see its flag.
+void TableWarmer::TakeLowestPriority(Run& run) {
+#ifdef __linux__
+  if (run.cancel) return;  // given up before it began
+  run.tid = static_cast<long>(syscall(SYS_gettid));
+  setpriority(PRIO_PROCESS, static_cast<id_t>(run.tid), 19);
+#else
+  (void)run;
 #endif
 }
 
-}  // namespace
+// The caller's priority back for the thread given up, so that it comes to its
+// next look at once; refused to a player without the right to raise a
+// priority (RLIMIT_NICE), whose thread then sees its flag at its next turn.
+void TableWarmer::Lift(const Run& run) {
+#ifdef __linux__
+  if (run.tid != 0) setpriority(PRIO_PROCESS, static_cast<id_t>(run.tid), OwnNice());
+#else
+  (void)run;
+#endif
+}
 
 TableWarmer::TableWarmer(Ended ended) : ended_(std::move(ended)) {
   std::lock_guard<std::mutex> lock(WarmersMutex());
@@ -80,6 +96,7 @@ void TableWarmer::Hurry() {
   std::lock_guard<std::mutex> lock(mutex_);
   if (!current_ || !current_->lowest || current_->exited) return;
   current_->cancel = true;
+  Lift(*current_);
   // A thread takes the priority of the thread that starts it.
   Start(current_->size, false);
 }
@@ -98,7 +115,7 @@ void TableWarmer::Start(int Size, bool Lowest) {
   auto run = std::make_shared<Run>(Size, Lowest);
   current_ = run;
   std::thread worker([run, ended = ended_] {
-    if (run->lowest) TakeLowestPriority();
+    if (run->lowest) TakeLowestPriority(*run);
     const bool whole = solver::PrepareTables(run->size, run->cancel);
     if (ended) ended(run->size, whole);
     run->exited = true;

@@ -1,6 +1,6 @@
 // The tables of the size in play, built ahead while the player looks at the
 // cube, so that the first hint or solution waits for none. The build runs on
-// a thread of the lowest priority: on a busy machine it takes only time
+// a thread of the lowest priority (nice 19): on a busy machine it takes only time
 // nothing else wants, and start-up, frames and closing never wait for it.
 #pragma once
 
@@ -34,14 +34,19 @@ class TableWarmer {
   // for it, so that build is given up (the search then builds the table
   // itself, or takes it over) and the rest of the warm-up goes on on a thread
   // started by the caller, at the caller's priority: the tables the search
-  // needs next are then built no slower than by the search itself. Every
-  // warmer alive hears of it, as the tables are the whole program's.
+  // needs next are then built no slower than by the search itself. The build
+  // given up gets the caller's priority back where the player may raise one,
+  // so that it sees its flag at once; elsewhere it sees it at its next turn
+  // on a core. Every warmer alive hears of it, as the tables are the whole
+  // program's.
   static void SearchStarts();
 
  private:
   struct Run;
   void Start(int Size, bool Lowest);
   void Hurry();
+  static void TakeLowestPriority(Run& run);
+  static void Lift(const Run& run);
 
   Ended ended_;
   std::mutex mutex_;  // guards current_ and workers_

@@ -3,7 +3,6 @@
 // holding back a search that starts while they are built.
 #include <gtest/gtest.h>
 
-#include <sched.h>
 #include <sys/resource.h>
 #include <sys/syscall.h>
 #include <unistd.h>
@@ -23,10 +22,7 @@ namespace {
 
 namespace tables = solver::tables;
 
-bool OnLowestPriority() {
-  return sched_getscheduler(0) == SCHED_IDLE ||
-         getpriority(PRIO_PROCESS, static_cast<id_t>(syscall(SYS_gettid))) == 19;
-}
+bool OnLowestPriority() { return getpriority(PRIO_PROCESS, static_cast<id_t>(syscall(SYS_gettid))) == 19; }
 
 // Watches every build's looks at its cancel flag. With HoldAt, the first
 // build stops at that look until its flag is set (as a build would that the
