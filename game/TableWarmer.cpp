@@ -75,7 +75,10 @@ TableWarmer::~TableWarmer() {
   }
   {
     std::lock_guard<std::mutex> lock(mutex_);
-    if (current_) current_->cancel = true;
+    if (current_) {
+      current_->cancel = true;
+      Lift(*current_);  // the window's end waits for it
+    }
   }
   for (auto& worker : workers_) worker.first.join();
 }

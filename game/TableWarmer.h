@@ -22,7 +22,9 @@ class TableWarmer {
   TableWarmer(const TableWarmer&) = delete;
   TableWarmer& operator=(const TableWarmer&) = delete;
   // The build under way is given up at its next look at the cancel flag
-  // (within milliseconds) and its thread joined.
+  // (within milliseconds of its thread's time) and its thread joined; the
+  // thread gets the caller's priority back for that where allowed (see
+  // SearchStarts).
   ~TableWarmer();
 
   // Builds the tables of Size at the lowest priority; a warm-up of another
