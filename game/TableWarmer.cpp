@@ -62,6 +62,11 @@ void TableWarmer::Lift(const Run& run) {
 #endif
 }
 
+void TableWarmer::GiveUp(Run& run) {
+  run.cancel = true;
+  Lift(run);
+}
+
 TableWarmer::TableWarmer(Ended ended) : ended_(std::move(ended)) {
   std::lock_guard<std::mutex> lock(WarmersMutex());
   Warmers().push_back(this);
@@ -75,10 +80,7 @@ TableWarmer::~TableWarmer() {
   }
   {
     std::lock_guard<std::mutex> lock(mutex_);
-    if (current_) {
-      current_->cancel = true;
-      Lift(*current_);  // the window's end waits for it
-    }
+    if (current_) GiveUp(*current_);  // the window's end waits for it
   }
   for (auto& worker : workers_) worker.first.join();
 }
@@ -86,7 +88,8 @@ TableWarmer::~TableWarmer() {
 void TableWarmer::Warm(int Size) {
   std::lock_guard<std::mutex> lock(mutex_);
   if (current_ && current_->size == Size) return;
-  if (current_) current_->cancel = true;
+  // Lifted too: the new size may need a table that this build holds.
+  if (current_) GiveUp(*current_);
   Start(Size, true);
 }
 
@@ -98,8 +101,7 @@ void TableWarmer::SearchStarts() {
 void TableWarmer::Hurry() {
   std::lock_guard<std::mutex> lock(mutex_);
   if (!current_ || !current_->lowest || current_->exited) return;
-  current_->cancel = true;
-  Lift(*current_);
+  GiveUp(*current_);
   // A thread takes the priority of the thread that starts it.
   Start(current_->size, false);
 }

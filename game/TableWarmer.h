@@ -49,6 +49,8 @@ class TableWarmer {
   void Hurry();
   static void TakeLowestPriority(Run& run);
   static void Lift(const Run& run);
+  // Sets its flag, and lifts it so that it comes to see it soon.
+  static void GiveUp(Run& run);
 
   Ended ended_;
   std::mutex mutex_;  // guards current_ and workers_
