@@ -87,10 +87,16 @@ TableWarmer::~TableWarmer() {
 
 void TableWarmer::Warm(int Size) {
   std::lock_guard<std::mutex> lock(mutex_);
-  if (current_ && current_->size == Size) return;
+  if (stopped_ || (current_ && current_->size == Size)) return;
   // Lifted too: the new size may need a table that this build holds.
   if (current_) GiveUp(*current_);
   Start(Size, true);
+}
+
+void TableWarmer::Stop() {
+  std::lock_guard<std::mutex> lock(mutex_);
+  stopped_ = true;
+  if (current_) GiveUp(*current_);
 }
 
 void TableWarmer::SearchStarts() {
@@ -100,7 +106,7 @@ void TableWarmer::SearchStarts() {
 
 void TableWarmer::Hurry() {
   std::lock_guard<std::mutex> lock(mutex_);
-  if (!current_ || !current_->lowest || current_->exited) return;
+  if (stopped_ || !current_ || !current_->lowest || current_->exited) return;
   GiveUp(*current_);
   // A thread takes the priority of the thread that starts it.
   Start(current_->size, false);

@@ -30,6 +30,10 @@ class TableWarmer {
   // Builds the tables of Size at the lowest priority; a warm-up of another
   // size is given up first. Nothing when Size is warming or warm already.
   void Warm(int Size);
+  // The warm-up is given up for good, without waiting for its thread: a
+  // window that closes calls it first, so that the thread has the rest of
+  // the close to come to its flag before the destruction joins it.
+  void Stop();
 
   // A search begins, on the calling thread's behalf. A low-priority build
   // under way would hold it back on a busy machine, as the search would wait
@@ -53,7 +57,8 @@ class TableWarmer {
   static void GiveUp(Run& run);
 
   Ended ended_;
-  std::mutex mutex_;  // guards current_ and workers_
+  std::mutex mutex_;  // guards current_, stopped_ and workers_
   std::shared_ptr<Run> current_;
+  bool stopped_ = false;
   std::vector<std::pair<std::thread, std::shared_ptr<Run>>> workers_;
 };

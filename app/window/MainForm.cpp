@@ -50,6 +50,9 @@ TMainForm::TMainForm(const MainFormServices& services)
 }
 
 void TMainForm::FormClose() {
+  // Given up first, so that a low-priority thread on a busy machine has the
+  // whole close to see it before the window's end waits for it.
+  if (Warmer) Warmer->Stop();
   // The turn in progress ends on its quarter at once, the rest is dropped.
   if (game_) game_->EndTurnsNow();
   // A window must not go while its canvas holds the pointer.

@@ -115,14 +115,15 @@ TEST(TableWarmerTest, BuildsEveryTableOfTheSizeAtTheLowestPriority) {
   }
 }
 
-// The warmer goes, or another size is asked, while a build is under way:
+// The warmer goes or stops, or another size is asked, while a build is under way:
 // the build stops at the look that sees its flag and keeps nothing.
 TEST(TableWarmerTest, ABuildGivenUpStopsAtOnceAndKeepsNothing) {
   struct Case {
     int size;
     long holdAt;
     int other;  // the size asked next; 0: the warmer goes
-  } cases[] = {{2, 1, 0}, {3, 5, 0}, {3, 4, 2}, {2, 2, 3}};
+    bool stop;  // Stop first: the size asked next is not warmed
+  } cases[] = {{2, 1, 0, false}, {3, 5, 0, false}, {3, 4, 2, false}, {2, 2, 3, false}, {3, 5, 2, true}};
   for (const Case& c : cases) {
     tables::ForgetAll();
     Ends ends;
@@ -132,7 +133,11 @@ TEST(TableWarmerTest, ABuildGivenUpStopsAtOnceAndKeepsNothing) {
         TableWarmer warmer(ends.Hear());
         warmer.Warm(c.size);
         watch.WaitHeld();
-        if (c.other != 0) {
+        if (c.stop) {
+          warmer.Stop();
+          warmer.Warm(c.other);
+          TableWarmer::SearchStarts();
+        } else if (c.other != 0) {
           warmer.Warm(c.other);
           ends.WaitFor(c.other, true);
         }
@@ -140,7 +145,7 @@ TEST(TableWarmerTest, ABuildGivenUpStopsAtOnceAndKeepsNothing) {
       EXPECT_EQ(watch.looksOfHeldAfterCancel, 0) << c.size << " " << c.holdAt;
     }
     std::vector<std::pair<int, bool>> expected{{c.size, false}};
-    if (c.other != 0) expected.emplace_back(c.other, true);
+    if (c.other != 0 && !c.stop) expected.emplace_back(c.other, true);
     EXPECT_EQ(ends.said, expected) << c.size << " " << c.holdAt;
     Watch search;
     EXPECT_TRUE(SolvedHome(solverpositions::Scrambled(c.size, 40, 5))) << c.size;
