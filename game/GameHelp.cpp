@@ -2,6 +2,7 @@
 // keeps answering, and dropped when the cube has turned meanwhile. Hints
 // follow one solution while the player makes the turns they name.
 #include "game/Game.h"
+#include "game/TableWarmer.h"
 #include "puzzle/VekCube.h"
 #include "puzzle/ViewFaces.h"
 #include "render/Vekcamera.h"
@@ -37,6 +38,7 @@ void Game::AskHelp(bool whole, VEKCamera& camera) {
   wholeSolution_ = whole;
   searchedFor_ = reading.Position;
   view_.ShowStatus(StatusKind::Searching);
+  TableWarmer::SearchStarts();
   solveTask_.Start(reading.Position, [this] { view_.RunOnWindowThread([this] { SolutionFound(); }); });
 }
 

@@ -82,7 +82,9 @@ bool PrepareTables(int Size, const std::atomic<bool>& Cancel) {
     case 3: return three::TheTables(Cancel) != nullptr;
     case 4:
     case 5:
-      return three::TheTables(Cancel) != nullptr && big::SharedToolbox(Size, Cancel) != nullptr;
+      // The 4x4x4's corners are solved as a 2x2x2's.
+      return (Size != 4 || PrepareTwo(Cancel)) && three::TheTables(Cancel) != nullptr &&
+             big::SharedToolbox(Size, Cancel) != nullptr;
     default: return false;
   }
 }

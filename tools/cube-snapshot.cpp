@@ -24,6 +24,7 @@
 #include "render/PngWriter.h"
 #include "render/VekGL.h"
 #include "solver/Solver.h"
+#include "solver/Staged.h"
 #include "tools/SnapshotOptions.h"
 
 namespace {
@@ -79,8 +80,8 @@ class Snapshot {
   void Scramble(int turns);
   // Moves in the notation, faces named for the current view, without frames.
   bool PlayMoves(const std::string& text);
-  // Prints a solution (or its first move) in the notation; the whole one is
-  // also played, without frames.
+  // Prints a solution in the notation, a line for each stage (or the first
+  // stage with its first move); the whole one is also played, without frames.
   bool Solve(bool whole);
   // A game of the history set up at its scramble, then after turns of it.
   bool Replay(int64_t id);
@@ -320,10 +321,21 @@ bool Snapshot::PlayMoves(const std::string& text) {
   return turned;
 }
 
+// The stage's name on the line of its moves; one stage is the whole solution.
+const char* StageName(solver::Stage stage, bool whole) {
+  switch (stage) {
+    case solver::Stage::Centres: return "centres";
+    case solver::Stage::Edges: return "edges";
+    case solver::Stage::AsThree: return "as 3x3x3";
+    case solver::Stage::Whole: break;
+  }
+  return whole ? "solution" : "hint";
+}
+
 bool Snapshot::Solve(bool whole) {
   VEKBigCube& cube = *gl_.Cube;
   const std::atomic<bool> never{false};
-  const solver::Solution solution = solver::Solve(cube, never);
+  const solver::StagedSolution solution = solver::SolveStaged(cube, never);
   using Outcome = solver::Solution::Outcome;
   if (solution.Result != Outcome::Found) {
     std::fprintf(stderr, "cube-snapshot: %s\n",
@@ -331,14 +343,16 @@ bool Snapshot::Solve(bool whole) {
                                                      : "no turns can solve this cube");
     return false;
   }
-  std::vector<VEKMove> moves = solution.Moves;
-  if (!whole && !moves.empty()) moves.resize(1);
-  const std::string text =
-      NotationText(moves, FacesSeenFrom(gl_.Camera.Eye, gl_.Camera.Up), cube.Size);
-  std::printf("%s\n", moves.empty() ? "solved already" : text.c_str());
+  if (solution.Parts.empty()) std::printf("solved already\n");
+  const FaceFrame view = FacesSeenFrom(gl_.Camera.Eye, gl_.Camera.Up);
+  for (const solver::StagePart& part : solution.Parts) {
+    const std::vector<VEKMove> moves = whole ? part.Moves : std::vector<VEKMove>{part.Moves.front()};
+    std::printf("%s: %s\n", StageName(part.Of, whole), NotationText(moves, view, cube.Size).c_str());
+    if (!whole) break;
+  }
   std::fflush(stdout);
   if (!whole) return true;
-  for (const VEKMove& m : moves) cube.TurnLayers(m.Axis, m.Layer, m.Layer, m.Sign, false);
+  for (const VEKMove& m : solution.Moves()) cube.TurnLayers(m.Axis, m.Layer, m.Layer + m.Width - 1, m.Sign, false);
   return true;
 }
 

@@ -70,6 +70,7 @@ void GameOnScreen::ShowGame() {
   form_.UpdateUndoRedo();
   if (form_.Bars) form_.Bars->ContinueItem->Enable(form_.CanContinue());
   FitViewToSize();
+  if (form_.Warmer) form_.WarmTables();  // a game of another size may have come
   wxString title = Text(form_.ProgramName + " " + form_.ProgramVersion);
   if (!game.FileName().empty()) title += " >>> " + wxFileName(Text(game.FileName())).GetFullName();
   if (form_.GetTitle() != title) form_.SetTitle(title);

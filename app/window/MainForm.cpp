@@ -52,11 +52,16 @@ TMainForm::TMainForm(const MainFormServices& services)
 }
 
 void TMainForm::FormClose() {
+  // Given up first, so that a low-priority thread on a busy machine has the
+  // whole close to see it before the window's end waits for it.
+  if (Warmer) Warmer->Stop();
   // The turn in progress ends on its quarter at once, the rest is dropped.
   if (game_) game_->EndTurnsNow();
   // A window must not go while its canvas holds the pointer.
   if (DrawWindow && DrawWindow->Canvas()->HasCapture()) DrawWindow->Canvas()->ReleaseMouse();
   if (game_) KeepAtClose(*game_, services_, KeptGames.Where(), [this] { N9Click(); });
+  // Gone from the screen before anything waits for the warm-up's thread.
+  Hide();
   FormDestroy();
   Destroy();
 }
@@ -90,12 +95,19 @@ void TMainForm::FormCreate() {
   const std::string unread = settingsFile_.ReadFailure();
   SetStatus(Text(unread.empty() ? std::string(texts::Say(TextId::Ready)) : unread));
   CallAfter([this] { OpenHistory(*this); });  // its check of the file waits for the first picture
+  CallAfter([this] { WarmTables(); });
   Renderer->Cube->Build(CubeSize);
   onScreen_->ShowGame();
   RotatePhaseX = static_cast<int32_t>(vekrandom::Next() % 360) + 1;
   RotatePhaseY = static_cast<int32_t>(vekrandom::Next() % 360) + 1;
   RotatePhaseZ = static_cast<int32_t>(vekrandom::Next() % 360) + 1;
   DrawTimer.SetEnabled(true);
+}
+
+void TMainForm::WarmTables() {
+  if (!HasGame()) return;  // the window went before it was idle
+  if (!Warmer) Warmer = std::make_unique<TableWarmer>();
+  Warmer->Warm(Renderer->Cube->Size);
 }
 
 void TMainForm::CreateDialogs() {
@@ -119,6 +131,9 @@ void TMainForm::FormDestroy() {
   game_.reset();
   if (attached_) Renderer->Detach();
   attached_ = false;
+  // Waited for last: given up at the close, it stops within milliseconds of
+  // its next turn on a core, which on a busy machine may come late.
+  Warmer.reset();
 }
 
 bool TMainForm::WriteSettingsFile() {

@@ -20,6 +20,7 @@
 #include "game/Game.h"
 #include "game/GameRecords.h"
 #include "game/ResumeStore.h"
+#include "game/TableWarmer.h"
 
 class VEKGL;
 class ReplayBar;
@@ -38,6 +39,10 @@ class TMainForm : public wxFrame {
   // The dialogs that read the live settings, made when first asked for:
   // they are not needed for the first picture.
   void CreateDialogs();
+  // The solver's tables for the cube's size are built ahead, at the lowest
+  // priority; from the first idle moment after the first picture on, and
+  // again whenever the size changes.
+  void WarmTables();
   // A close request: the turn under way ends at once, the game is kept (or
   // offered to a file), the settings are written and the window goes.
   void FormClose();
@@ -149,6 +154,9 @@ class TMainForm : public wxFrame {
   std::unique_ptr<SolveHistory> History;  // the finished games, beside the kept ones
   ReplayBar* ReplayControls = nullptr;
   ReplayBar* SolutionControls = nullptr;  // the computer's solution's
+  // Builds the solver's tables for the size in play while the window is
+  // idle; made once the first picture is shown.
+  std::unique_ptr<TableWarmer> Warmer;
   const MainFormServices& Services() const { return services_; }
 
  private:
