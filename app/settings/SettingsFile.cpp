@@ -48,6 +48,7 @@ GameSettings ReadSettings(const IniFile& ini) {
   if (s.TimeoutRotate < 0) s.TimeoutRotate = 10000;
   s.CubeSize = ini.ReadInteger(kSection, "CubeSize", 3);
   if (!IsSupportedCubeSize(s.CubeSize)) s.CubeSize = 3;
+  s.Window = ReadWindowPlace(ini, kSection);
   return s;
 }
 
@@ -62,6 +63,7 @@ bool WriteSettings(IniFile& ini, const GameSettings& s) {
   ini.WriteInteger(kSection, "ShowShuffle", s.ShowShuffle ? 1 : 0);
   ini.WriteInteger(kSection, "CubeSize", s.CubeSize);
   ini.WriteInteger(kSection, "TimeoutRotate", s.TimeoutRotate);
+  WriteWindowPlace(ini, kSection, s.Window);
   return ini.Save();
 }
 

@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <string>
 
+#include "app/settings/WindowPlace.h"
 #include "files/IniFile.h"
 
 class GameRecords;
@@ -19,6 +20,7 @@ struct GameSettings {
   bool RotateAntiAlias = false;
   int32_t TimeoutRotate = 10000;  // idle time, ms
   int32_t CubeSize = 3;           // small cubes along an edge (puzzle/CubeSizes.h)
+  WindowPlace Window;             // unknown until a window has ended once
 };
 
 // "/opt/t/tessaro3d" -> "/opt/t/tessaro3d.ini", "/x/game.bin" -> "/x/game.ini".
@@ -29,7 +31,7 @@ std::string SettingsPathForExecutable(const std::string& exePath);
 // can use are replaced by the defaults (or clamped) without a message.
 GameSettings ReadSettings(const IniFile& ini);
 
-// Writes the nine keys in their order, in one replacement of the file (with
+// Writes the nine keys in their order, then the window's place when known, in one replacement of the file (with
 // the writes of `ini` not yet saved, such as other sections). False when the
 // file cannot be written; it then keeps its old contents, and errno says why
 // (safefile::WriteProblem tells what it was).

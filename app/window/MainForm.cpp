@@ -44,8 +44,9 @@ TMainForm::TMainForm(const MainFormServices& services)
   TimerLabel = TimerPanel->TimerLabel;
   MovesLabel = TimerPanel->MovesLabel;
   BindWindowEvents(*this);
-  SetClientSize(478, 399);
-  Centre();
+  // Read before the window is shown, so that it opens where it was left.
+  settingsAtStart_ = settingsFile_.Read(SettingsPath, Records);
+  placement_.Restore(settingsAtStart_.Window, wxSize(478, 399));
   DrawTimer.OnTimer = [this] { DrawTimerTimer(); };
   GameTimer.OnTimer = [this] { GameTimerTimer(); };
   FRTimer.OnTimer = [this] { FRTimerTimer(); };
@@ -82,10 +83,9 @@ void TMainForm::FormCreate() {
   Renderer = std::make_unique<VEKGL>();
   game_ = std::make_unique<Game>(*Renderer->Cube, *onScreen_, KeptGames, Records);
 
-  const GameSettings settings = settingsFile_.Read(SettingsPath, Records);
-  ApplySettings(settings, *Renderer);
-  FRTimer.SetInterval(settings.TimeoutRotate);
-  CubeSize = settings.CubeSize;
+  ApplySettings(settingsAtStart_, *Renderer);
+  FRTimer.SetInterval(settingsAtStart_.TimeoutRotate);
+  CubeSize = settingsAtStart_.CubeSize;
 
   DrawWindow->OnCloseRequest = [this] { Close(); };
   Renderer->Attach(DrawWindow);
@@ -141,6 +141,7 @@ bool TMainForm::WriteSettingsFile() {
   GameSettings settings = SettingsOf(*Renderer);
   settings.CubeSize = CubeSize;
   settings.TimeoutRotate = FRTimer.Interval();
+  settings.Window = placement_.Place();
   const SettingsFileKeeper::Outcome outcome = settingsFile_.Write(settings, Records);
   if (outcome == SettingsFileKeeper::Outcome::Failed) services_.ShowError(Text(settingsFile_.WriteFailure()));
   return outcome == SettingsFileKeeper::Outcome::Written;

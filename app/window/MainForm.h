@@ -17,6 +17,7 @@
 #include "app/window/InputKeys.h"
 #include "app/window/MainFormServices.h"
 #include "app/window/PicturePanel.h"
+#include "app/window/WindowPlacement.h"
 #include "game/Game.h"
 #include "game/GameRecords.h"
 #include "game/ResumeStore.h"
@@ -162,6 +163,8 @@ class TMainForm : public wxFrame {
  private:
   MainFormServices services_;
   SettingsFileKeeper settingsFile_;
+  GameSettings settingsAtStart_;
+  WindowPlacement placement_{*this};
   std::unique_ptr<GameView> onScreen_;  // outlives the game that shows through it
   std::unique_ptr<Game> game_;
   WheelNotches wheel_;

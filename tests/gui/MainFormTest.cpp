@@ -1,4 +1,6 @@
 // The main window in-process: start-up, settings, frame loop and input.
+#include <wx/display.h>
+
 #include <cmath>
 
 #include "GuiHelpers.h"
@@ -69,14 +71,37 @@ TEST_F(MainFormTest, SettingsAreReadAndWrittenBackInOrder) {
   EXPECT_EQ(written.find("abc"), std::string::npos);
 }
 
-TEST_F(MainFormTest, FirstRunWritesTheNineKeys) {
+TEST_F(MainFormTest, FirstRunWritesTheNineKeysAndWhereTheWindowWas) {
   Start();
+  EXPECT_EQ(form->GetClientSize(), wxSize(478, 399));
   form->FormDestroy();
   const std::string written = ReadFile(SettingsPath());
-  EXPECT_EQ(
-      written,
+  const std::string nine =
       "[Settings]\nSpaceColor=clCream\nBGColor=clBlack\nDrawQuality=1\nRotateAntiAlias=0\n"
-      "RotateSpeed=5\nShuffleRotateCount=30\nShowShuffle=1\nCubeSize=3\nTimeoutRotate=10000\n");
+      "RotateSpeed=5\nShuffleRotateCount=30\nShowShuffle=1\nCubeSize=3\nTimeoutRotate=10000\n";
+  EXPECT_EQ(written.substr(0, nine.size() + 11), nine + "WindowLeft=") << written;
+  EXPECT_NE(written.find("\nWindowWidth=478\nWindowHeight=399\nWindowMaximized=0\n"), std::string::npos) << written;
+}
+
+TEST_F(MainFormTest, TheWindowOpensWhereItWasLeftAndItsNewPlaceIsKept) {
+  Start({"WindowLeft=40", "WindowTop=30", "WindowWidth=700", "WindowHeight=520", "WindowMaximized=0"});
+  EXPECT_TRUE(PumpUntil([&] { return form->GetClientSize() == wxSize(700, 520); }, 10000));
+  EXPECT_EQ(form->GetPosition(), wxPoint(40, 30));
+  form->SetClientSize(620, 450);
+  form->Move(90, 70);
+  EXPECT_TRUE(PumpUntil([&] { return form->GetClientSize() == wxSize(620, 450) && form->GetPosition() == wxPoint(90, 70); }, 10000));
+  form->FormDestroy();
+  const std::string written = ReadFile(SettingsPath());
+  EXPECT_NE(written.find("WindowLeft=90\nWindowTop=70\nWindowWidth=620\nWindowHeight=450\nWindowMaximized=0\n"),
+            std::string::npos)
+      << written;
+}
+
+TEST_F(MainFormTest, AWindowLeftOffEveryScreenOpensCentredOnOne) {
+  Start({"WindowLeft=9000", "WindowTop=-5000", "WindowWidth=640", "WindowHeight=480"});
+  const wxRect screen = wxDisplay(0u).GetClientArea();
+  EXPECT_TRUE(PumpUntil([&] { return form->GetClientSize() == wxSize(640, 480); }, 10000));
+  EXPECT_TRUE(screen.Contains(form->GetScreenRect())) << form->GetPosition().x << "," << form->GetPosition().y;
 }
 
 TEST_F(MainFormTest, AnUnwritableSettingsFileIsReportedAndTheGameStillEnds) {
