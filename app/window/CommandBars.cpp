@@ -146,3 +146,9 @@ bool CommandBars::UndoDisabled() const {
 bool CommandBars::RedoDisabled() const {
   return !RedoItem->IsEnabled() && !ToolBarButton->GetToolEnabled(kToolButtonRedo);
 }
+
+void CommandBars::ToggleShown(wxMenuItem& item, wxWindow& bar, wxFrame& frame) {
+  item.Check(!item.IsChecked());
+  bar.Show(item.IsChecked());
+  frame.SendSizeEvent();
+}

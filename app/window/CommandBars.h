@@ -27,6 +27,9 @@ class CommandBars {
   bool RedoEnabled() const;
   bool UndoDisabled() const;
   bool RedoDisabled() const;
+  // A View menu check item and the bar it shows: both change, and the frame
+  // lays out the picture again.
+  static void ToggleShown(wxMenuItem& item, wxWindow& bar, wxFrame& frame);
 
   wxMenuBar* MainMenu = nullptr;
   wxToolBar* ToolBarButton = nullptr;

@@ -98,9 +98,7 @@ void TMainForm::FormCreate() {
   CallAfter([this] { WarmTables(); });
   Renderer->Cube->Build(CubeSize);
   onScreen_->ShowGame();
-  RotatePhaseX = static_cast<int32_t>(vekrandom::Next() % 360) + 1;
-  RotatePhaseY = static_cast<int32_t>(vekrandom::Next() % 360) + 1;
-  RotatePhaseZ = static_cast<int32_t>(vekrandom::Next() % 360) + 1;
+  for (int32_t* phase : {&RotatePhaseX, &RotatePhaseY, &RotatePhaseZ}) *phase = int32_t(vekrandom::Next() % 360) + 1;
   DrawTimer.SetEnabled(true);
 }
 

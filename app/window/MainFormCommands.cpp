@@ -123,17 +123,9 @@ void TMainForm::N11Click() {
 
 void TMainForm::N13Click() { Close(); }
 
-void TMainForm::N14Click() {
-  Bars->N14->Check(!Bars->N14->IsChecked());
-  Bars->ToolBarButton->Show(Bars->N14->IsChecked());
-  SendSizeEvent();
-}
+void TMainForm::N14Click() { Bars->ToggleShown(*Bars->N14, *Bars->ToolBarButton, *this); }
 
-void TMainForm::N15Click() {
-  Bars->N15->Check(!Bars->N15->IsChecked());
-  StatusBar->Show(Bars->N15->IsChecked());
-  SendSizeEvent();
-}
+void TMainForm::N15Click() { Bars->ToggleShown(*Bars->N15, *StatusBar, *this); }
 
 // The menu, button bar and status line go with the frame, and come back as they were.
 void TMainForm::FullScreenClick() {
