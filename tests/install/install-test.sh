@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # install-test.sh PART BUILD_DIR APP_ID BINDIR
 #   files    install into a temporary DESTDIR; the file list, the desktop entry
-#            and AppStream validators, the manual pages and the icons
+#            and AppStream validators, the manual pages and the icons; the
+#            saved game's MIME type as the desktop reads it, and the
+#            thumbnailer run as a file manager runs it
 #   run      the installed game, its program folder read-only and HOME a fresh
 #            folder: it starts, shows its window, ends on Exit without a
 #            message box, and keeps its settings in ~/.config/tessaro3d/;
@@ -14,6 +16,8 @@ part=$1
 build=$(cd "$2" && pwd)
 id=$3
 bindir=$4
+mime_type=application/x-tessaro3d-cube
+mime_icon=application-x-tessaro3d-cube
 work=$(mktemp -d /tmp/tessaro-install.XXXXXX)
 game_pid=""
 finish() {
@@ -39,12 +43,16 @@ usr/share/doc/tessaro3d/copyright
 usr/share/doc/tessaro3d/readme.htm"
   for size in 128 16 256 32 48 64; do
     expected+=$'\n'"usr/share/icons/hicolor/${size}x${size}/apps/$id.png"
+    expected+=$'\n'"usr/share/icons/hicolor/${size}x${size}/mimetypes/$mime_icon.png"
   done
   expected+="
 usr/share/icons/hicolor/scalable/apps/$id.svg
+usr/share/icons/hicolor/scalable/mimetypes/$mime_icon.svg
 usr/share/man/man1/cube-snapshot.1.gz
 usr/share/man/man6/tessaro3d.6.gz
-usr/share/metainfo/$id.metainfo.xml"
+usr/share/metainfo/$id.metainfo.xml
+usr/share/mime/packages/$id.xml
+usr/share/thumbnailers/tessaro3d.thumbnailer"
   local actual
   actual=$(cd "$stage" && find . -type f | sed 's|^\./||' | LC_ALL=C sort)
   [ "$actual" = "$(LC_ALL=C sort <<<"$expected")" ] || fail "installed files:
@@ -54,7 +62,8 @@ $actual"
   out=$(desktop-file-validate "$stage/usr/share/applications/$id.desktop" 2>&1) ||
     fail "desktop-file-validate: $out"
   [ -z "$out" ] || fail "desktop-file-validate: $out"
-  grep -qx "Exec=tessaro3d" "$stage/usr/share/applications/$id.desktop" || fail "Exec line"
+  grep -qx "Exec=tessaro3d %f" "$stage/usr/share/applications/$id.desktop" || fail "Exec line"
+  grep -qx "MimeType=$mime_type;" "$stage/usr/share/applications/$id.desktop" || fail "MimeType line"
   grep -qx "Icon=$id" "$stage/usr/share/applications/$id.desktop" || fail "Icon line"
 
   out=$(appstreamcli validate --no-net --no-color "$stage/usr/share/metainfo/$id.metainfo.xml" 2>&1) ||
@@ -78,9 +87,13 @@ $actual"
   done
 
   for size in 16 32 48 64 128 256; do
-    out=$(identify -format '%m %wx%h' "$stage/usr/share/icons/hicolor/${size}x${size}/apps/$id.png")
-    [ "$out" = "PNG ${size}x${size}" ] || fail "icon $size: $out"
+    for icon in apps/$id mimetypes/$mime_icon; do
+      out=$(identify -format '%m %wx%h' "$stage/usr/share/icons/hicolor/${size}x${size}/$icon.png")
+      [ "$out" = "PNG ${size}x${size}" ] || fail "icon $icon $size: $out"
+    done
   done
+  check_mime_type
+  check_thumbnailer
   # The help page is where the installed game looks for it, beside its bin.
   [ -f "$stage/usr/bin/../share/doc/tessaro3d/readme.htm" ] || fail "no help page"
   # and where its manual page says it is, under the prefix of this install.
@@ -89,20 +102,67 @@ $actual"
   echo "passed"
 }
 
+# The MIME type file as the desktop reads it: update-mime-database on a copy
+# of the staged share (the freedesktop schema is on no Debian system), then
+# what GIO makes of saved games with and without their .cube name, and of a
+# file that is none.
+check_mime_type() {
+  local share="$work/mime-share" out
+  mkdir -p "$share/mime/packages"
+  cp "$stage/usr/share/mime/packages/$id.xml" "$share/mime/packages/"
+  xmllint --noout "$share/mime/packages/$id.xml" || fail "the MIME file is no XML"
+  out=$(XDG_DATA_DIRS="$share" update-mime-database "$share/mime" 2>&1) || fail "update-mime-database: $out"
+  [ -z "$out" ] || fail "update-mime-database: $out"
+  "$stage/usr/bin/cube-snapshot" --size 4 --scramble 5 --save "$work/four.cube" "$work/four.png"
+  cp "$work/four.cube" "$work/four-without-name"
+  printf 'not a game\n' >"$work/notes.txt"
+  local file expected_type type
+  for file in four.cube:$mime_type four-without-name:$mime_type notes.txt:text/plain; do
+    expected_type=${file#*:}
+    type=$(XDG_DATA_HOME="$work/no-data" XDG_DATA_DIRS="$share:/usr/share" \
+           gio info -a standard::content-type "$work/${file%%:*}" | sed -n 's/^ *standard::content-type: //p')
+    [ "$type" = "$expected_type" ] || fail "${file%%:*} reads as '$type', not $expected_type"
+  done
+  grep -qF '<comment xml:lang="ru">' "$share/mime/packages/$id.xml" || fail "no Russian comment"
+}
+
+# The thumbnailer's Exec line, %s %i %o filled in as a file manager does, run
+# from the staged bin: a PNG of the size asked.
+check_thumbnailer() {
+  local entry="$stage/usr/share/thumbnailers/tessaro3d.thumbnailer" exec_line
+  [ "$(head -n 1 "$entry")" = "[Thumbnailer Entry]" ] || fail "thumbnailer: $(cat "$entry")"
+  grep -qx "MimeType=$mime_type;" "$entry" || fail "thumbnailer MimeType: $(cat "$entry")"
+  grep -qx "TryExec=cube-snapshot" "$entry" || fail "thumbnailer TryExec: $(cat "$entry")"
+  exec_line=$(sed -n 's/^Exec=//p' "$entry")
+  local -a words
+  read -r -a words <<<"$exec_line"
+  local i out size=128
+  for i in "${!words[@]}"; do
+    case ${words[$i]} in
+      %s) words[$i]=$size ;; %i) words[$i]="$work/four.cube" ;; %o) words[$i]="$work/thumb.png" ;;
+    esac
+  done
+  out=$(PATH="$stage/usr/bin:$PATH" "${words[@]}" 2>&1) || fail "thumbnailer '$exec_line': $out"
+  out=$(identify -format '%m %wx%h %A' "$work/thumb.png")
+  [ "$out" = "PNG ${size}x${size} Blend" ] || [ "$out" = "PNG ${size}x${size} True" ] || fail "thumbnail: $out"
+}
+
 # The first window of that exact title, or nothing.
 find_window() {  # title
   xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -n 1 || true
 }
 
-# Starts the game (the command given), waits for its window and ends it from
-# the Game menu; fails unless it ends well, without a message box.
+# Starts the game (the command given), waits for its window (titled
+# $game_title) and ends it from the Game menu; fails unless it ends well,
+# without a message box.
+game_title="Tessaro 3D 1.01"
 run_game() {  # command...
   ("$@" >"$work/game.log" 2>&1) &
   game_pid=$!
 
   local window="" i
   for i in $(seq 300); do  # polled, up to a minute
-    window=$(find_window "Tessaro 3D 1.01")
+    window=$(find_window "$game_title")
     [ -n "$window" ] && break
     kill -0 "$game_pid" 2>/dev/null || fail "the game ended at start: $(cat "$work/game.log")"
     sleep 0.2
@@ -165,6 +225,17 @@ check_run() {
   check_settings "$home" "$bin"
   echo "passed as a player"
 
+  # A saved game named on the command line, as a file manager starts the
+  # game: relative to the working folder, its name in the title.
+  "$bin/cube-snapshot" --size 4 --scramble 5 --save "$home/four.cube" "$work/four.png"
+  chmod a+r "$home/four.cube"
+  game_title="Tessaro 3D 1.01 >>> four.cube"
+  run_game sh -c 'cd "$1" && shift && exec "$@"' sh "$home" \
+    "${as_player[@]}" env -u XDG_CONFIG_HOME HOME="$home" "$bin/tessaro3d" four.cube
+  game_title="Tessaro 3D 1.01"
+  grep -qx "CubeSize=4" "$home/.config/tessaro3d/tessaro3d.ini" || fail "the game opened was not the 4x4x4"
+  echo "passed with a saved game to open"
+
   # As root, with its program folder writable, the game must know itself
   # installed: it runs from the bin folder it was built for (under /usr, the
   # system's own programs' folders aside), bound there in a mount namespace
@@ -197,11 +268,20 @@ check_package() {
   for path in ./usr/bin/tessaro3d ./usr/bin/cube-snapshot ./usr/share/applications/$id.desktop \
               ./usr/share/metainfo/$id.metainfo.xml ./usr/share/icons/hicolor/256x256/apps/$id.png \
               ./usr/share/man/man6/tessaro3d.6.gz ./usr/share/doc/tessaro3d/readme.htm \
-              ./usr/share/doc/tessaro3d/copyright; do
+              ./usr/share/doc/tessaro3d/copyright ./usr/share/mime/packages/$id.xml \
+              ./usr/share/thumbnailers/tessaro3d.thumbnailer \
+              ./usr/share/icons/hicolor/256x256/mimetypes/$mime_icon.png; do
     grep -qxF "$path" <<<"$contents" || fail "$path missing from the package:
 $contents"
   done
   ! grep -q '^\./usr/local' <<<"$contents" || fail "package installs into /usr/local"
+  # The MIME, desktop and icon caches are the triggers' of shared-mime-info,
+  # desktop-file-utils and hicolor-icon-theme: the package ships none, and no
+  # script of its own.
+  ! grep -Eq '/mime/mime\.cache$|/mimeinfo\.cache$|/icon-theme\.cache$' <<<"$contents" || fail "a cache in the package"
+  local scripts
+  scripts=$(dpkg-deb --ctrl-tarfile "$deb" | tar -t | grep -E 'inst$|rm$' || true)
+  [ -z "$scripts" ] || fail "maintainer scripts: $scripts"
   dpkg-deb --fsys-tarfile "$deb" | tar -xO ./usr/share/man/man6/tessaro3d.6.gz | zcat |
     grep -qxF ".IR /usr/share/doc/tessaro3d ." || fail "the package's tessaro3d.6 names another help folder"
   [ "$(dpkg-deb -f "$deb" Package)" = tessaro3d ] || fail "package name"
