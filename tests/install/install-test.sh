@@ -63,6 +63,7 @@ $actual"
     fail "desktop-file-validate: $out"
   [ -z "$out" ] || fail "desktop-file-validate: $out"
   grep -qx "Exec=tessaro3d %f" "$stage/usr/share/applications/$id.desktop" || fail "Exec line"
+  grep -qx "TryExec=tessaro3d" "$stage/usr/share/applications/$id.desktop" || fail "TryExec line"
   grep -qx "MimeType=$mime_type;" "$stage/usr/share/applications/$id.desktop" || fail "MimeType line"
   grep -qx "Icon=$id" "$stage/usr/share/applications/$id.desktop" || fail "Icon line"
 
