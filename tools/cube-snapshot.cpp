@@ -382,8 +382,10 @@ std::vector<uint8_t> Snapshot::Picture() {
 }
 
 bool Snapshot::Write(const std::string& path, bool clear) {
-  std::vector<uint8_t> rgba = Picture();
-  if (clear) {
+  std::vector<uint8_t> rgba;
+  if (!clear) {
+    rgba = Picture();
+  } else {
     // Drawn again on white, the pixels tell how much of the background shows
     // through each (antialiased edges included): on black a pixel is
     // alpha * colour, on white alpha * colour + (1 - alpha) * 255.
