@@ -2,28 +2,31 @@
 
 #include <png.h>
 
-#include <cstdio>
+namespace {
+void AppendBytes(png_structp png, png_bytep data, png_size_t length) {
+  static_cast<std::string*>(png_get_io_ptr(png))->append(reinterpret_cast<const char*>(data), length);
+}
+void FlushNothing(png_structp) {}
+}  // namespace
 
-bool WritePng(const std::string& path, int width, int height, const std::vector<uint8_t>& rgba) {
+bool EncodePng(int width, int height, const std::vector<uint8_t>& rgba, std::string& out) {
+  out.clear();
   if (width <= 0 || height <= 0 ||
       rgba.size() < static_cast<std::size_t>(width) * static_cast<std::size_t>(height) * 4) {
     return false;
   }
-  std::FILE* file = std::fopen(path.c_str(), "wb");
-  if (!file) return false;
   png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
   png_infop info = png ? png_create_info_struct(png) : nullptr;
   if (!info) {
     png_destroy_write_struct(&png, nullptr);
-    std::fclose(file);
     return false;
   }
   if (setjmp(png_jmpbuf(png))) {
     png_destroy_write_struct(&png, &info);
-    std::fclose(file);
+    out.clear();
     return false;
   }
-  png_init_io(png, file);
+  png_set_write_fn(png, &out, AppendBytes, FlushNothing);
   png_set_IHDR(png, info, static_cast<png_uint_32>(width), static_cast<png_uint_32>(height), 8,
                PNG_COLOR_TYPE_RGB_ALPHA, PNG_INTERLACE_NONE, PNG_COMPRESSION_TYPE_DEFAULT,
                PNG_FILTER_TYPE_DEFAULT);
@@ -33,5 +36,5 @@ bool WritePng(const std::string& path, int width, int height, const std::vector<
   }
   png_write_end(png, nullptr);
   png_destroy_write_struct(&png, &info);
-  return std::fclose(file) == 0;
+  return true;
 }

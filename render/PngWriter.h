@@ -4,5 +4,6 @@
 #include <string>
 #include <vector>
 
-// Writes 8-bit RGBA rows from the top as a PNG file; false on failure.
-bool WritePng(const std::string& path, int width, int height, const std::vector<uint8_t>& rgba);
+// 8-bit RGBA rows from the top as the bytes of a PNG file, to be written whole
+// or not at all; false on failure.
+bool EncodePng(int width, int height, const std::vector<uint8_t>& rgba, std::string& png);

@@ -9,6 +9,8 @@
 #   app.png (32x32), app-64.png, app-128.png: the application icon.
 #   hicolor/16.png ... hicolor/256.png: the same icon for the desktop's theme
 #   folders (installed, not embedded).
+#   hicolor/saved-game-16.png ... -256.png: the icon of a saved game (.cube)
+#   in the file manager, from src/saved-game.svg (installed as a MIME type's).
 # Command i (0..9): start over, open, save, stop!, settings, help, exit,
 # undo a turn, redo a turn, hint.
 # The on/off set keeps a pixel where the smooth alpha is at least one half; its
@@ -67,6 +69,7 @@ smooth "$src/app.svg" 128 "$out/app-128.png"
 mkdir -p "$out/hicolor"
 for size in 16 32 48 64 128 256; do
   smooth "$src/app.svg" "$size" "$out/hicolor/$size.png"
+  smooth "$src/saved-game.svg" "$size" "$out/hicolor/saved-game-$size.png"
 done
 
 # Check the on/off set really has only the two alpha values.

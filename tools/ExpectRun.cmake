@@ -1,12 +1,14 @@
 # Runs a command and checks what it did, for the tests of cube-snapshot:
 #   cmake -DEXPECT_EXIT=N [-DEXPECT_STDOUT=text] [-DEXPECT_STDOUT_MATCHES=regex]
 #         [-DEXPECT_STDERR=regex]
-#         [-DEXPECT_PNG=file] [-DMAKE_FIFO=path] [-DREAD_ONLY=path]
+#         [-DEXPECT_PNG=file [-DEXPECT_PNG_SIZE=hex]] [-DMAKE_FIFO=path]
+#         [-DREAD_ONLY=path]
 #         -P ExpectRun.cmake -- command args...
 # EXPECT_STDOUT is the whole standard output without its last line end;
 # EXPECT_PNG is removed first, so only a file written by this run counts.
 # MAKE_FIFO is made a FIFO without a writer before the run. READ_ONLY is made
-# a read-only file before the run and must keep its bytes.
+# a read-only file before the run and must keep its bytes. EXPECT_PNG_SIZE:
+# the hex of the PNG's width, height, bit depth and colour type (IHDR).
 set(command "")
 set(after_separator FALSE)
 math(EXPR last "${CMAKE_ARGC} - 1")
@@ -60,6 +62,11 @@ if(DEFINED EXPECT_PNG)
     file(READ "${EXPECT_PNG}" signature LIMIT 8 HEX)
     if(NOT signature STREQUAL "89504e470d0a1a0a")
       string(APPEND failures "${EXPECT_PNG} is no PNG file\n")
+    elseif(DEFINED EXPECT_PNG_SIZE)
+      file(READ "${EXPECT_PNG}" header OFFSET 16 LIMIT 10 HEX)
+      if(NOT header STREQUAL EXPECT_PNG_SIZE)
+        string(APPEND failures "${EXPECT_PNG}: IHDR ${header}, expected ${EXPECT_PNG_SIZE}\n")
+      endif()
     endif()
   endif()
 endif()

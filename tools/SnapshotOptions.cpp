@@ -144,6 +144,7 @@ bool ParseValue(const std::string& value, Action& action) {
     case ActionKind::Body: return ParseColour(value, action.Number);
     case ActionKind::Replay: return ParseUnsigned(value, 1, 0x7FFFFFFF, action.Number);
     case ActionKind::At: return ParseUnsigned(value, 0, 0x7FFFFFFF, action.Number);
+    case ActionKind::Near: return false;  // no option of its own
     case ActionKind::Load:
     case ActionKind::History:
     case ActionKind::Save:
@@ -179,13 +180,62 @@ const char* Usage() {
          "[--rotate AXIS,DEGREES] [--pick X,Y] [--drag X1,Y1:X2,Y2[:...]] [--undo] [--redo] "
          "[--status] [--moves \"ALG\"] [--facelets] [--digits] [--solve] [--hint] "
          "[--history DB --replay ID [--at K]] "
-         "OUT.png";
+         "OUT.png | cube-snapshot --thumbnail SIZE IN.cube OUT.png";
 }
+
+namespace {
+
+// The whole command line is "--thumbnail SIZE IN OUT".
+bool ParseThumbnail(int argc, const char* const* argv, Options& Result, std::string& Error) {
+  static_assert(kMinThumbnail == 16 && kMaxThumbnail == 1024, "the message names the sizes");
+  if (argc != 5) {
+    Error = "--thumbnail needs SIZE IN OUT and nothing else";
+    return false;
+  }
+  uint32_t side = 0;
+  if (!ParseUnsigned(argv[2], kMinThumbnail, kMaxThumbnail, side)) {
+    Error = std::string("--thumbnail needs a size 16..1024, not '") + argv[2] + "'";
+    return false;
+  }
+  const std::string in = argv[3], out = argv[4];
+  if (in.empty() || out.empty()) {
+    Error = "--thumbnail needs a file name";
+    return false;
+  }
+  const auto act = [&Result](ActionKind kind, uint32_t number) -> Action& {
+    Action action;
+    action.Kind = kind;
+    action.Number = number;
+    Result.Actions.push_back(action);
+    return Result.Actions.back();
+  };
+  act(ActionKind::Width, side);
+  act(ActionKind::Height, side);
+  act(ActionKind::Load, 0).File = in;
+  Action& turnY = act(ActionKind::Rotate, 0);
+  turnY.Axis = 1;
+  turnY.Degrees = kThumbnailTurnY;
+  Action& turnX = act(ActionKind::Rotate, 0);
+  turnX.Axis = 0;
+  turnX.Degrees = kThumbnailTurnX;
+  act(ActionKind::Near, kThumbnailNearPercent);
+  act(ActionKind::Passes, kThumbnailPasses);
+  Result.Output = out;
+  Result.Thumbnail = true;
+  return true;
+}
+
+}  // namespace
 
 bool Parse(int argc, const char* const* argv, Options& Result, std::string& Error) {
   Result = Options{};
+  if (argc > 1 && std::string(argv[1]) == "--thumbnail") return ParseThumbnail(argc, argv, Result, Error);
   for (int i = 1; i < argc; ++i) {
     const std::string word = argv[i];
+    if (word == "--thumbnail") {
+      Error = "--thumbnail comes alone, first";
+      return false;
+    }
     if (word == "--help" || word == "-h") {
       Result.Help = true;
       return true;

@@ -33,6 +33,7 @@ enum class ActionKind {
   History,     // File: the history database the replays below read
   Replay,      // Number: a game of the history, set up at its scramble
   At,          // Number: the replayed game after that many of its turns
+  Near,        // Number: the eye at that percent of the game's distance (thumbnails only)
 };
 
 struct PixelPoint {
@@ -53,7 +54,23 @@ struct Options {
   std::vector<Action> Actions;
   std::string Output;
   bool Help = false;  // --help: print the usage and do nothing else
+  // --thumbnail SIZE IN OUT: the saved game IN drawn as the game starts it,
+  // seen from above, into a SIZE x SIZE picture with a clear background;
+  // OUT is replaced whole or not at all.
+  bool Thumbnail = false;
 };
+
+// Sides of a thumbnail: the smallest a file manager shows, up to the largest
+// the desktop's thumbnail folders hold (1024, "xx-large").
+constexpr uint32_t kMinThumbnail = 16;
+constexpr uint32_t kMaxThumbnail = 1024;
+// The view of a thumbnail: the start view turned as the README's picture is,
+// so that three faces show.
+constexpr float kThumbnailTurnY = -30.0f;
+constexpr float kThumbnailTurnX = 25.0f;
+constexpr uint32_t kThumbnailPasses = 8;
+// Nearer than the game's eye, so that the cube fills the small picture.
+constexpr uint32_t kThumbnailNearPercent = 72;
 
 // The one-line usage, without a line end.
 const char* Usage();

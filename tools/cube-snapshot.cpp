@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "files/SafeFile.h"
 #include "game/Replay.h"
 #include "game/SolveHistory.h"
 #include "interaction/Orbit.h"
@@ -67,7 +68,9 @@ class Snapshot {
 
   // False (after a message on stderr) when the run has to stop.
   bool Run(const snapshot::Action& action);
-  bool Write(const std::string& path);
+  // Replaces path whole with the picture, or leaves it as it was. A clear
+  // picture has the background see-through.
+  bool Write(const std::string& path, bool clear);
 
  private:
   void Pick(int x, int y);
@@ -89,6 +92,8 @@ class Snapshot {
   // Frames drawn while something moves have one pass, as in the game with
   // antialiasing while moving off; only the still picture gets DrawQuality.
   void Moving() { gl_.Passes = 1; }
+  // The still picture's pixels, top row first, opaque.
+  std::vector<uint8_t> Picture();
 
   OSMesaWindow window_;
   VEKGL gl_;
@@ -230,6 +235,9 @@ bool Snapshot::Run(const snapshot::Action& action) {
       return true;
     case ActionKind::Replay: return Replay(action.Number);
     case ActionKind::At: return ReplayAt(action.Number);
+    case ActionKind::Near:
+      gl_.Camera.SetDistance(FittedEyeDistance(cube.Size) * static_cast<float>(action.Number) / 100.0f);
+      return true;
     case ActionKind::Solve:
     case ActionKind::Hint: return Solve(action.Kind == ActionKind::Solve);
     case ActionKind::Facelets:
@@ -363,15 +371,43 @@ void Snapshot::Scramble(int turns) {
   scrambleText_ = NotationText(cube.ScrambleMoves, FaceFrame{}, cube.Size);
 }
 
-bool Snapshot::Write(const std::string& path) {
+std::vector<uint8_t> Snapshot::Picture() {
   gl_.Passes = gl_.DrawQuality;
   gl_.DrawFrame();
   std::vector<uint8_t> rgba = window_.ReadPixels();
   // A window's picture is opaque; but after more than one pass Mesa's
   // accumulation buffer hands back alpha 0, which viewers show as empty.
   for (std::size_t i = 3; i < rgba.size(); i += 4) rgba[i] = 255;
-  if (!WritePng(path, window_.ClientWidth(), window_.ClientHeight(), rgba)) {
-    std::fprintf(stderr, "cube-snapshot: %s: could not be written\n", path.c_str());
+  return rgba;
+}
+
+bool Snapshot::Write(const std::string& path, bool clear) {
+  std::vector<uint8_t> rgba;
+  if (!clear) {
+    rgba = Picture();
+  } else {
+    // Drawn again on white, the pixels tell how much of the background shows
+    // through each (antialiased edges included): on black a pixel is
+    // alpha * colour, on white alpha * colour + (1 - alpha) * 255.
+    const VEKColor background = gl_.ClearColor;
+    gl_.SetClearColor(VEKColor::FromColorRef(0x000000));
+    rgba = Picture();
+    gl_.SetClearColor(VEKColor::FromColorRef(0xFFFFFF));
+    const std::vector<uint8_t> onWhite = Picture();
+    gl_.SetClearColor(background);
+    for (std::size_t i = 0; i + 3 < rgba.size(); i += 4) {
+      int through = 0;
+      for (int c = 0; c < 3; ++c) through += std::max(0, onWhite[i + c] - rgba[i + c]);
+      const int alpha = 255 - (through + 1) / 3;
+      for (int c = 0; c < 3; ++c) {
+        rgba[i + c] = alpha == 0 ? 0 : static_cast<uint8_t>(std::min(255, (rgba[i + c] * 255 + alpha / 2) / alpha));
+      }
+      rgba[i + 3] = static_cast<uint8_t>(alpha);
+    }
+  }
+  std::string png;
+  if (!EncodePng(window_.ClientWidth(), window_.ClientHeight(), rgba, png) || !safefile::Replace(path, png)) {
+    std::fprintf(stderr, "cube-snapshot: %s: could not be written: %s\n", path.c_str(), std::strerror(errno));
     return false;
   }
   return true;
@@ -399,5 +435,5 @@ int main(int argc, char** argv) {
   for (const snapshot::Action& action : options.Actions) {
     if (!snapshot.Run(action)) return 1;
   }
-  return snapshot.Write(options.Output) ? 0 : 1;
+  return snapshot.Write(options.Output, options.Thumbnail) ? 0 : 1;
 }

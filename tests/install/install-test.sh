@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # install-test.sh PART BUILD_DIR APP_ID BINDIR
 #   files    install into a temporary DESTDIR; the file list, the desktop entry
-#            and AppStream validators, the manual pages and the icons
+#            and AppStream validators, the manual pages and the icons; the
+#            saved game's MIME type as the desktop reads it, and the
+#            thumbnailer run as a file manager runs it
 #   run      the installed game, its program folder read-only and HOME a fresh
 #            folder: it starts, shows its window, ends on Exit without a
 #            message box, and keeps its settings in ~/.config/tessaro3d/;
@@ -14,6 +16,7 @@ part=$1
 build=$(cd "$2" && pwd)
 id=$3
 bindir=$4
+mime_type=application/x-tessaro3d-cube
 work=$(mktemp -d /tmp/tessaro-install.XXXXXX)
 game_pid=""
 finish() {
@@ -39,12 +42,16 @@ usr/share/doc/tessaro3d/copyright
 usr/share/doc/tessaro3d/readme.htm"
   for size in 128 16 256 32 48 64; do
     expected+=$'\n'"usr/share/icons/hicolor/${size}x${size}/apps/$id.png"
+    expected+=$'\n'"usr/share/icons/hicolor/${size}x${size}/mimetypes/application-x-tessaro3d-cube.png"
   done
   expected+="
 usr/share/icons/hicolor/scalable/apps/$id.svg
+usr/share/icons/hicolor/scalable/mimetypes/application-x-tessaro3d-cube.svg
 usr/share/man/man1/cube-snapshot.1.gz
 usr/share/man/man6/tessaro3d.6.gz
-usr/share/metainfo/$id.metainfo.xml"
+usr/share/metainfo/$id.metainfo.xml
+usr/share/mime/packages/$id.xml
+usr/share/thumbnailers/tessaro3d.thumbnailer"
   local actual
   actual=$(cd "$stage" && find . -type f | sed 's|^\./||' | LC_ALL=C sort)
   [ "$actual" = "$(LC_ALL=C sort <<<"$expected")" ] || fail "installed files:
@@ -54,7 +61,9 @@ $actual"
   out=$(desktop-file-validate "$stage/usr/share/applications/$id.desktop" 2>&1) ||
     fail "desktop-file-validate: $out"
   [ -z "$out" ] || fail "desktop-file-validate: $out"
-  grep -qx "Exec=tessaro3d" "$stage/usr/share/applications/$id.desktop" || fail "Exec line"
+  for line in "Exec=tessaro3d %f" "TryExec=tessaro3d" "MimeType=$mime_type;"; do
+    grep -qxF "$line" "$stage/usr/share/applications/$id.desktop" || fail "no line $line"
+  done
   grep -qx "Icon=$id" "$stage/usr/share/applications/$id.desktop" || fail "Icon line"
 
   out=$(appstreamcli validate --no-net --no-color "$stage/usr/share/metainfo/$id.metainfo.xml" 2>&1) ||
@@ -81,6 +90,7 @@ $actual"
     out=$(identify -format '%m %wx%h' "$stage/usr/share/icons/hicolor/${size}x${size}/apps/$id.png")
     [ "$out" = "PNG ${size}x${size}" ] || fail "icon $size: $out"
   done
+  check_mime_and_thumbnails
   # The help page is where the installed game looks for it, beside its bin.
   [ -f "$stage/usr/bin/../share/doc/tessaro3d/readme.htm" ] || fail "no help page"
   # and where its manual page says it is, under the prefix of this install.
@@ -89,20 +99,45 @@ $actual"
   echo "passed"
 }
 
+# The MIME type as the desktop reads it: update-mime-database on a copy (no
+# schema of it is on a Debian system), then GIO's type of a saved game with
+# and without its name; then the thumbnailer's Exec line run as a file
+# manager runs it, %s %i %o filled in: a PNG of the size asked.
+check_mime_and_thumbnails() {
+  local share="$work/mime-share" out file
+  mkdir -p "$share/mime/packages"
+  cp "$stage/usr/share/mime/packages/$id.xml" "$share/mime/packages/"
+  out=$(XDG_DATA_DIRS="$share" update-mime-database "$share/mime" 2>&1) && [ -z "$out" ] || fail "update-mime-database: $out"
+  "$stage/usr/bin/cube-snapshot" --size 4 --scramble 5 --save "$work/four.cube" "$work/four.png"
+  cp "$work/four.cube" "$work/four-unnamed"
+  for file in four.cube four-unnamed; do
+    out=$(XDG_DATA_HOME="$work/none" XDG_DATA_DIRS="$share:/usr/share" gio info -a standard::content-type "$work/$file")
+    grep -q "content-type: $mime_type\$" <<<"$out" || fail "$file: $out"
+  done
+  local entry="$stage/usr/share/thumbnailers/tessaro3d.thumbnailer" command
+  grep -qx "MimeType=$mime_type;" "$entry" || fail "$(cat "$entry")"
+  command=$(sed -n "s|^Exec=||; T; s|%s|96|; s|%i|$work/four.cube|; s|%o|$work/thumb.png|; p" "$entry")
+  out=$(PATH="$stage/usr/bin:$PATH" eval "$command" 2>&1) || fail "thumbnailer '$command': $out"
+  [ "$(identify -format '%m %wx%h' "$work/thumb.png")" = "PNG 96x96" ] || fail "thumbnail: $(identify "$work/thumb.png")"
+}
+
 # The first window of that exact title, or nothing.
 find_window() {  # title
   xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -n 1 || true
 }
 
-# Starts the game (the command given), waits for its window and ends it from
-# the Game menu; fails unless it ends well, without a message box.
-run_game() {  # command...
+# Starts the game (the command given), waits for its window of that title
+# and ends it from the Game menu; fails unless it ends well, without a
+# message box.
+run_game() {  # title command...
+  local game_title=$1
+  shift
   ("$@" >"$work/game.log" 2>&1) &
   game_pid=$!
 
   local window="" i
   for i in $(seq 300); do  # polled, up to a minute
-    window=$(find_window "Tessaro 3D 1.01")
+    window=$(find_window "$game_title")
     [ -n "$window" ] && break
     kill -0 "$game_pid" 2>/dev/null || fail "the game ended at start: $(cat "$work/game.log")"
     sleep 0.2
@@ -160,10 +195,18 @@ check_run() {
     chown 65534:65534 "$home"
     as_player=(setpriv --reuid=65534 --regid=65534 --clear-groups)
   fi
-  run_game sh -c 'cd "$1" && shift && exec "$@"' sh "$home" \
+  run_game "Tessaro 3D 1.01" sh -c 'cd "$1" && shift && exec "$@"' sh "$home" \
     "${as_player[@]}" env -u XDG_CONFIG_HOME HOME="$home" "$bin/tessaro3d"
   check_settings "$home" "$bin"
   echo "passed as a player"
+
+  # A saved game named on the command line, as a file manager starts the
+  # game: relative to the working folder, its name in the title.
+  "$bin/cube-snapshot" --size 4 --save "$home/four.cube" "$work/four.png" && chmod a+r "$home/four.cube"
+  run_game "Tessaro 3D 1.01 >>> four.cube" sh -c 'cd "$1" && shift && exec "$@"' sh "$home" \
+    "${as_player[@]}" env -u XDG_CONFIG_HOME HOME="$home" "$bin/tessaro3d" four.cube
+  grep -qx "CubeSize=4" "$home/.config/tessaro3d/tessaro3d.ini" || fail "the game opened was not the 4x4x4"
+  echo "passed with a saved game to open"
 
   # As root, with its program folder writable, the game must know itself
   # installed: it runs from the bin folder it was built for (under /usr, the
@@ -180,7 +223,7 @@ check_run() {
   local root_home="$work/root-home"
   mkdir -p "$root_home"
   chmod u+w "$bin"
-  run_game env -u XDG_CONFIG_HOME HOME="$root_home" unshare --mount --propagation private \
+  run_game "Tessaro 3D 1.01" env -u XDG_CONFIG_HOME HOME="$root_home" unshare --mount --propagation private \
     sh -c 'mount --bind "$1" "$2" && cd "$3" && exec "$2/tessaro3d"' sh "$bin" "$target" "$root_home"
   check_settings "$root_home" "$bin"
   echo "passed as root"
@@ -202,6 +245,9 @@ check_package() {
 $contents"
   done
   ! grep -q '^\./usr/local' <<<"$contents" || fail "package installs into /usr/local"
+  # The MIME, desktop and icon caches are the triggers' of shared-mime-info,
+  # desktop-file-utils and hicolor-icon-theme: no script of the package's.
+  ! dpkg-deb --ctrl-tarfile "$deb" | tar -t | grep -E 'inst$|rm$' || fail "maintainer scripts in the package"
   dpkg-deb --fsys-tarfile "$deb" | tar -xO ./usr/share/man/man6/tessaro3d.6.gz | zcat |
     grep -qxF ".IR /usr/share/doc/tessaro3d ." || fail "the package's tessaro3d.6 names another help folder"
   [ "$(dpkg-deb -f "$deb" Package)" = tessaro3d ] || fail "package name"
