@@ -3,7 +3,7 @@
 
 #include <string>
 
-class TMainForm;
+#include "app/window/MainForm.h"
 
 // Opens path in the window just created, as the Open command opens a file
 // chosen in its dialog: the same loading, title and status texts; a file
