@@ -11,6 +11,7 @@
 #include "app/toolkit/ProgramInfo.h"
 #include "app/toolkit/Text.h"
 #include "app/window/HistoryOnScreen.h"
+#include "app/window/LanguageOnScreen.h"
 #include "app/window/MainFormWiring.h"
 #include "game/SolveHistory.h"
 #include "app/window/PlayerChoices.h"
@@ -25,6 +26,7 @@ TMainForm::TMainForm(const MainFormServices& services)
       KeptGames(services.ResumeFolder.empty() ? ResumeFolderFromEnvironment() : services.ResumeFolder),
       services_(CompleteServices(services, *this)) {
   SettingsPath = services_.SettingsPath;
+  StartInLanguageOfSettings(services_);  // before any text is shown
   onScreen_ = GameShownOn(*this);
   SetFont(WindowFont(11));
   SetIcons(ApplicationIcons());
@@ -112,7 +114,8 @@ void TMainForm::WarmTables() {
 
 void TMainForm::CreateDialogs() {
   if (!OptionsForm) {
-    OptionsForm = new TOptionsForm(this, TOptionsForm::Targets{Renderer.get(), &CubeSize, &FRTimer});
+    OptionsForm = new TOptionsForm(this, TOptionsForm::Targets{Renderer.get(), &CubeSize, &FRTimer,
+                                                                [this](const std::string& code) { ShowInLanguage(*this, code); }});
   }
   if (!AboutForm) AboutForm = new TAboutForm(this, *services_.Desktop);
 }
