@@ -69,14 +69,14 @@ TEST_F(MainFormTest, SettingsAreReadAndWrittenBackInOrder) {
   EXPECT_EQ(written.find("abc"), std::string::npos);
 }
 
-TEST_F(MainFormTest, FirstRunWritesTheNineKeys) {
+TEST_F(MainFormTest, FirstRunWritesTheTenKeys) {
   Start();
   form->FormDestroy();
   const std::string written = ReadFile(SettingsPath());
   EXPECT_EQ(
       written,
       "[Settings]\nSpaceColor=clCream\nBGColor=clBlack\nDrawQuality=1\nRotateAntiAlias=0\n"
-      "RotateSpeed=5\nShuffleRotateCount=30\nShowShuffle=1\nCubeSize=3\nTimeoutRotate=10000\n");
+      "RotateSpeed=5\nShuffleRotateCount=30\nShowShuffle=1\nCubeSize=3\nTimeoutRotate=10000\nLanguage=ru\n");
 }
 
 TEST_F(MainFormTest, AnUnwritableSettingsFileIsReportedAndTheGameStillEnds) {

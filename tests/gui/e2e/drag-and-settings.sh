@@ -46,7 +46,8 @@ RotateSpeed=45
 ShuffleRotateCount=30
 CubeSize=3
 TimeoutRotate=0
-ShowShuffle=1'
+ShowShuffle=1
+Language=ru'
 [ "$ini" = "$expected" ] || fail "settings file after exit:
 $ini"
 echo "passed"
