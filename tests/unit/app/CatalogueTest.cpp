@@ -5,8 +5,10 @@
 #include <gtest/gtest.h>
 #include <wx/init.h>
 
+#include <algorithm>
 #include <set>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "app/toolkit/Languages.h"
@@ -23,12 +25,9 @@ std::multiset<char> Figures(const std::string& text) {
   return figures;
 }
 
+// U+0400...U+04FF lead with 0xD0...0xD3 in UTF-8.
 bool HasCyrillic(const std::string& utf8) {
-  // U+0400...U+04FF are 0xD0 0x80 ... 0xD3 0xBF in UTF-8.
-  for (unsigned char c : utf8) {
-    if (c >= 0xD0 && c <= 0xD3) return true;
-  }
-  return false;
+  return std::any_of(utf8.begin(), utf8.end(), [](char c) { return (c & 0xFC) == 0xD0; });
 }
 
 class CatalogueTest : public ::testing::Test {
@@ -49,23 +48,19 @@ TEST_F(CatalogueTest, EnglishTranslatesEveryTextAndKeepsItsFigures) {
     EXPECT_EQ(Figures(text), Figures(russian)) << russian << " -> " << text;
     EXPECT_FALSE(HasCyrillic(text)) << russian << " -> " << text;
   }
+  texts::Translation short_of_one = *english;
+  short_of_one.Texts.pop_back();
+  EXPECT_FALSE(texts::UseTranslation(short_of_one));
+  EXPECT_STREQ(texts::CurrentLanguage(), "ru");
 }
 
 TEST_F(CatalogueTest, NoCatalogueNoTranslation) { EXPECT_FALSE(ReadTranslation("xx")); }
 
-TEST_F(CatalogueTest, TheWordAfterANumberFollowsEachLanguage) {
-  const struct {
-    uint32_t moves;
-    const char *russian, *english;
-  } cases[] = {{0, "0 ходов", "0 moves"}, {1, "1 ход", "1 move"}, {2, "2 хода", "2 moves"},
-               {5, "5 ходов", "5 moves"}, {21, "21 ход", "21 moves"}};
-  for (const auto& c : cases) {
-    EXPECT_EQ(texts::SolvedBanner(117, c.moves), std::string("Собрано за 00:01:57, ") + c.russian);
-  }
+// Russian's forms are TextsTest's; English's come from the catalogue's Plural-Forms.
+TEST_F(CatalogueTest, TheWordAfterANumberFollowsTheLanguage) {
   ASSERT_EQ(UseLanguage("en"), "en");
-  for (const auto& c : cases) {
-    EXPECT_EQ(texts::SolvedBanner(117, c.moves), std::string("Solved in 00:01:57, ") + c.english);
-  }
+  const std::pair<uint32_t, const char*> cases[] = {{0, "0 moves"}, {1, "1 move"}, {2, "2 moves"}, {5, "5 moves"}, {21, "21 moves"}};
+  for (const auto& [moves, words] : cases) EXPECT_EQ(texts::SolvedBanner(117, moves), std::string("Solved in 00:01:57, ") + words);
   EXPECT_EQ(UseLanguage("de"), "ru") << "a language without a catalogue";
   EXPECT_EQ(texts::SolvedBanner(117, 21), "Собрано за 00:01:57, 21 ход");
 }

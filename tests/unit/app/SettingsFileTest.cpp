@@ -172,8 +172,6 @@ TEST_F(SettingsTest, LanguageIsAKnownCodeAndAnyOtherValueRussian) {
 // The window asks for the language before it reads the rest.
 TEST_F(SettingsTest, LanguageAloneIsReadFromAFileOrItsAbsence) {
   EXPECT_EQ(ReadLanguageSetting(dir_.File("none.ini")), "ru");
-  WriteBytes(ini_.Path(), "[Other]\nLanguage=en\n");
-  EXPECT_EQ(ReadLanguageSetting(ini_.Path()), "ru");
   WriteBytes(ini_.Path(), "[Settings]\nCubeSize=4\nlanguage=en\n");
   EXPECT_EQ(ReadLanguageSetting(ini_.Path()), "en");
 }
