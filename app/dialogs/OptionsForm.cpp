@@ -349,6 +349,7 @@ void TOptionsForm::ComboBoxLanguageChange() {
   if (filling_ || chosen < 0 || chosen >= static_cast<int>(std::size(texts::kLanguages)) || !targets_.ChangeLanguage) return;
   targets_.ChangeLanguage(texts::kLanguages[chosen].Code);
   Relabel();
+  FormShow();  // the choice shows the language in use: Russian when a catalogue was missing
 }
 
 void TOptionsForm::Relabel() {
