@@ -7,6 +7,8 @@
 #include <sys/wait.h>
 
 #include <functional>
+#include <initializer_list>
+#include <utility>
 
 #include "app/settings/SettingsFile.h"
 #include "game/GameRecords.h"
@@ -159,13 +161,10 @@ TEST_F(SettingsTest, ShowShuffleIsOneOrZeroAndAnyOtherValueTheDefault) {
 }
 
 TEST_F(SettingsTest, LanguageIsAKnownCodeAndAnyOtherValueRussian) {
-  const struct {
-    const char* text;
-    const char* language;
-  } cases[] = {{"ru", "ru"}, {"en", "en"}, {"de", "ru"}, {"EN", "ru"}, {"en_US", "ru"}, {"", "ru"}, {"English", "ru"}};
-  for (const auto& c : cases) {
-    EXPECT_EQ(ReadOne("Language", c.text).Language, c.language) << c.text;
-    EXPECT_EQ(RoundTrip("Language", c.text), c.language) << c.text;
+  for (const auto& [text, language] : std::initializer_list<std::pair<const char*, const char*>>{
+           {"ru", "ru"}, {"en", "en"}, {"de", "ru"}, {"EN", "ru"}, {"en_US", "ru"}, {"", "ru"}, {"English", "ru"}}) {
+    EXPECT_EQ(ReadOne("Language", text).Language, language) << text;
+    EXPECT_EQ(RoundTrip("Language", text), language) << text;
   }
 }
 
