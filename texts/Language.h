@@ -1,10 +1,15 @@
 // A language: a text for every TextId, in the enum's order, and the rule
-// that picks the form of a word after a number. Adding a language is adding
-// one such table (see Russian.cpp) and naming it in Languages().
+// that picks the form of a word after a number. Russian, the source
+// language, is compiled in (Russian.cpp); every other language is a
+// translation of its texts that the application reads from a catalogue and
+// hands over whole (Translation).
 #pragma once
 
 #include <cstdint>
+#include <functional>
+#include <string>
 #include <string_view>
+#include <vector>
 
 #include "texts/TextId.h"
 
@@ -36,5 +41,37 @@ constexpr bool Complete(const TextEntry (&table)[N]) {
 }
 
 extern const Language kRussian;
+
+// The languages the player can choose, the source first, each named in
+// itself. A new one is its catalogue and a line here.
+struct LanguageName {
+  const char* Code;
+  const char* Name;
+};
+inline constexpr LanguageName kLanguages[] = {{"ru", "Русский"}, {"en", "English"}};
+
+// The code of a known language; any other value (an unknown or empty
+// setting) reads as the source's.
+std::string KnownLanguage(std::string_view code);
+
+// The texts of a language other than the source, in the TextId order.
+struct Translation {
+  std::string Code;
+  std::vector<std::string> Texts;
+  // The word after a number: given the id of the word's form for one (such
+  // as MovesWordOne) and the number, the form that goes with it.
+  std::function<std::string(TextId one, uint32_t number)> WordAfter;
+};
+
+// From now on the game speaks the translation; one with too few texts or no
+// word forms is refused (false) and the language stays as it was.
+bool UseTranslation(Translation translation);
+// Back to the source language.
+void UseSourceLanguage();
+// The code of the language in use.
+const char* CurrentLanguage();
+
+// The word after a number in the language in use ("1 ход", "2 moves").
+std::string WordAfter(TextId one, uint32_t number);
 
 }  // namespace texts

@@ -166,6 +166,8 @@ constexpr TextEntry kTexts[] = {
     {TextId::OptionsTurnSpeed, " Скорость вращения граней: "},
     {TextId::OptionsIdleTurn, " Свободное вращение кубика через: "},
     {TextId::OptionsSeconds, "секунд"},
+    {TextId::OptionsLanguage, "Язык:"},
+    {TextId::OptionsLanguageNote, "Меняется сразу, во всех окнах игры"},
 
     // The history of games.
     {TextId::HistorySetAsidePattern, "История игр была повреждена и отложена в {1}; начата новая"},

@@ -166,6 +166,8 @@ enum class TextId {
   OptionsTurnSpeed,
   OptionsIdleTurn,
   OptionsSeconds,
+  OptionsLanguage,
+  OptionsLanguageNote,  // when a new language shows
   // The history of games: the database and the export.
   HistorySetAsidePattern,
   HistoryNotWrittenPattern,

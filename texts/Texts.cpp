@@ -4,6 +4,8 @@
 #include <cmath>
 #include <cstdio>
 #include <ctime>
+#include <memory>
+#include <utility>
 
 #include "game/GameClock.h"
 #include "game/ResumeStore.h"
@@ -14,12 +16,47 @@
 namespace texts {
 namespace {
 
-// The one language until the settings choose among more.
-const Language& Current() { return kRussian; }
+// The translation in use; none while the game speaks its source language.
+// Set from the window's thread, as every text is asked for there.
+std::unique_ptr<Translation>& InUse() {
+  static std::unique_ptr<Translation> translation;
+  return translation;
+}
 
 }  // namespace
 
-const char* Say(TextId id) { return Current().Texts[static_cast<std::size_t>(id)].Text; }
+std::string KnownLanguage(std::string_view code) {
+  for (const LanguageName& language : kLanguages) {
+    if (code == language.Code) return language.Code;
+  }
+  return kRussian.Code;
+}
+
+bool UseTranslation(Translation translation) {
+  if (translation.Texts.size() != kTextCount || !translation.WordAfter) return false;
+  InUse() = std::make_unique<Translation>(std::move(translation));
+  return true;
+}
+
+void UseSourceLanguage() { InUse().reset(); }
+
+const char* CurrentLanguage() { return InUse() ? InUse()->Code.c_str() : kRussian.Code; }
+
+const char* Say(TextId id) {
+  const std::size_t i = static_cast<std::size_t>(id);
+  if (InUse()) return InUse()->Texts[i].c_str();
+  return kRussian.Texts[i].Text;
+}
+
+static_assert(static_cast<int>(TextId::MovesWordFew) == static_cast<int>(TextId::MovesWordOne) + 1 &&
+                  static_cast<int>(TextId::MovesWordMany) == static_cast<int>(TextId::MovesWordOne) + 2,
+              "a word's forms stand in the order of NumberForm");
+
+std::string WordAfter(TextId one, uint32_t number) {
+  if (InUse()) return InUse()->WordAfter(one, number);
+  // The source's forms follow its One in the order One, Few, Many.
+  return Say(static_cast<TextId>(static_cast<int>(one) + static_cast<int>(kRussian.FormAfter(number))));
+}
 
 std::string Fill(TextId pattern, std::initializer_list<std::string> figures) {
   const std::string text = Say(pattern);
@@ -120,11 +157,8 @@ std::string StageName(solver::Stage stage) {
 }
 
 std::string SolvedBanner(int32_t seconds, uint32_t moves) {
-  const NumberForm form = Current().FormAfter(moves);
-  const TextId word = form == NumberForm::One   ? TextId::MovesWordOne
-                      : form == NumberForm::Few ? TextId::MovesWordFew
-                                                : TextId::MovesWordMany;
-  return Fill(TextId::SolvedBannerPattern, {FormatGameClock(seconds), std::to_string(moves), Say(word)});
+  return Fill(TextId::SolvedBannerPattern,
+              {FormatGameClock(seconds), std::to_string(moves), WordAfter(TextId::MovesWordOne, moves)});
 }
 
 std::string Problem(safefile::FileProblem problem) {

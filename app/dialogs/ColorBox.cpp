@@ -1,9 +1,11 @@
 #include "app/dialogs/ColorBox.h"
 
+#include <gtk/gtk.h>
 #include <wx/colordlg.h>
 #include <wx/image.h>
 #include <wx/settings.h>
 
+#include <algorithm>
 #include <string>
 #include <string_view>
 
@@ -99,6 +101,11 @@ ColorBox::ColorBox(wxWindow* parent, wxWindowID id) : ChooseColour(ToolkitColour
     InsertEntry(GetCount(), ReadableName(entry.name), DesktopColor(entry.value));
   SetSelectedColor(0);
   Bind(wxEVT_COMBOBOX, &ColorBox::OnSelect, this);
+  // GTK draws the box no narrower than its longest name, whatever room the
+  // sizer gives it: ask for that room, or a narrow dialog cuts its left edge.
+  gint minimum = 0;
+  if (GtkWidget* widget = GetHandle()) gtk_widget_get_preferred_width(widget, &minimum, nullptr);
+  SetMinSize(wxSize(std::max(minimum, GetBestSize().x), -1));
 }
 
 void ColorBox::InsertEntry(unsigned int pos, const wxString& name, uint32_t colorRef) {

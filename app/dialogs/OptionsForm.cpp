@@ -4,6 +4,8 @@
 
 #include <algorithm>
 #include <iterator>
+#include <string>
+#include <utility>
 
 #include "app/dialogs/ColorBox.h"
 #include "app/toolkit/Fonts.h"
@@ -11,6 +13,7 @@
 #include "app/toolkit/Timer.h"
 #include "puzzle/VekCube.h"
 #include "render/VekGL.h"
+#include "texts/Language.h"
 
 namespace {
 
@@ -81,6 +84,12 @@ void TOptionsForm::CreateControls() {
   ComboBoxSize = new wxChoice(TabSheet1, wxID_ANY);
   for (int n = kMinSize; n <= kMaxCubeSize; ++n) ComboBoxSize->Append(SizeName(n));
   ComboBoxSize->SetSelection(3 - kMinSize);
+  LabelLanguage = new wxStaticText(TabSheet1, wxID_ANY, Text(TextId::OptionsLanguage));
+  ComboBoxLanguage = new wxChoice(TabSheet1, wxID_ANY);
+  for (const texts::LanguageName& language : texts::kLanguages) ComboBoxLanguage->Append(Text(language.Name));
+  ComboBoxLanguage->SetSelection(0);
+  // Wrapped by FitTexts.
+  LanguageNote = new wxStaticText(TabSheet1, wxID_ANY, wxEmptyString);
 
   auto* shuffleRow = new wxBoxSizer(wxHORIZONTAL);
   shuffleRow->Add(Label1, wxSizerFlags().CentreVertical());
@@ -97,11 +106,16 @@ void TOptionsForm::CreateControls() {
   auto* sizeRow = new wxBoxSizer(wxHORIZONTAL);
   sizeRow->Add(Label13, wxSizerFlags().CentreVertical());
   sizeRow->Add(ComboBoxSize, wxSizerFlags().CentreVertical().Border(wxLEFT, gap));
+  auto* languageRow = new wxBoxSizer(wxHORIZONTAL);
+  languageRow->Add(LabelLanguage, wxSizerFlags().CentreVertical());
+  languageRow->Add(ComboBoxLanguage, wxSizerFlags().CentreVertical().Border(wxLEFT, gap));
   auto* game = new wxBoxSizer(wxVERTICAL);
   game->Add(shuffleRow, wxSizerFlags().Border(wxALL, gap));
   game->Add(ShowShuffleCheckBox, wxSizerFlags().Border(wxLEFT | wxRIGHT | wxBOTTOM, gap));
   game->Add(quality, wxSizerFlags().Expand().Border(wxLEFT | wxRIGHT, gap));
   game->Add(sizeRow, wxSizerFlags().Border(wxALL, gap));
+  game->Add(languageRow, wxSizerFlags().Border(wxLEFT | wxRIGHT, gap));
+  game->Add(LanguageNote, wxSizerFlags().Border(wxALL, gap));
   TabSheet1->SetSizer(game);
 
   // "Цвета"
@@ -164,6 +178,12 @@ void TOptionsForm::CreateControls() {
 // least the design's client area of 287 x 285. Widths come from the sizers'
 // minimum sizes, since nothing is allocated before the dialog is shown.
 void TOptionsForm::FitTexts() {
+  // Measured afresh: without the wrapped texts, at no fixed size.
+  HQRCheckBox->SetLabel(wxEmptyString);
+  Label14->SetLabel(wxEmptyString);
+  LanguageNote->SetLabel(wxEmptyString);
+  SetMinSize(wxDefaultSize);
+  SetMaxSize(wxDefaultSize);
   wxSizer* top = GetSizer();
   const wxSize design = FromDIP(wxSize(287, 285));
   const int width = std::max(design.x, top->GetMinSize().x);
@@ -185,6 +205,9 @@ void TOptionsForm::FitTexts() {
   const int noteWidth = widthFor(*Label14);
   Label14->SetLabel(Text(TextId::OptionsNextGameNote));
   Label14->Wrap(noteWidth);
+  const int languageNoteWidth = widthFor(*LanguageNote);
+  LanguageNote->SetLabel(Text(TextId::OptionsLanguageNote));
+  LanguageNote->Wrap(languageNoteWidth);
 
   wxSize client = top->GetMinSize();
   client.IncTo(design);
@@ -218,6 +241,7 @@ void TOptionsForm::BindHandlers() {
   TrackBarRSpeed->Bind(wxEVT_SLIDER, [this](wxCommandEvent&) { TrackBarRSpeedChange(); });
   FRUpDown->Bind(wxEVT_SPINCTRL, [this](wxSpinEvent&) { FREditChange(); });
   FRUpDown->Bind(wxEVT_TEXT, [this](wxCommandEvent&) { FREditChange(); });
+  ComboBoxLanguage->Bind(wxEVT_CHOICE, [this](wxCommandEvent&) { ComboBoxLanguageChange(); });
   ButtonOK->Bind(wxEVT_BUTTON, [this](wxCommandEvent&) { ButtonOKClick(); });
   // Escape acts as OK, since there is no Cancel; the title bar's close box
   // still leaves the cubies' colour alone.
@@ -258,6 +282,9 @@ void TOptionsForm::FillShared() {
   if (sizeIndex >= 0 && sizeIndex < static_cast<int>(ComboBoxSize->GetCount()))
     ComboBoxSize->SetSelection(sizeIndex);
   ColorBoxBG->SetSelectedColor(renderer.ClearColor.ToColorRef());
+  for (std::size_t i = 0; i < std::size(texts::kLanguages); ++i) {
+    if (texts::CurrentLanguage() == std::string(texts::kLanguages[i].Code)) ComboBoxLanguage->SetSelection(static_cast<int>(i));
+  }
   if (const int position = PositionOf(kQualityPasses, renderer.DrawQuality)) TrackBarQuality->SetValue(position);
 }
 
@@ -315,6 +342,31 @@ void TOptionsForm::TrackBarRSpeedChange() {
 void TOptionsForm::FREditChange() {
   if (filling_) return;
   targets_.FRTimer->SetInterval(FRUpDown->GetValue() * 1000);
+}
+
+void TOptionsForm::ComboBoxLanguageChange() {
+  const int chosen = ComboBoxLanguage->GetSelection();
+  if (filling_ || chosen < 0 || chosen >= static_cast<int>(std::size(texts::kLanguages)) || !targets_.ChangeLanguage) return;
+  targets_.ChangeLanguage(texts::kLanguages[chosen].Code);
+  Relabel();
+  FormShow();  // the choice shows the language in use: Russian when a catalogue was missing
+}
+
+void TOptionsForm::Relabel() {
+  SetTitle(Text(TextId::OptionsCaption));
+  const std::pair<wxWindow*, TextId> labels[] = {
+      {Label1, TextId::OptionsShuffleBefore},   {Label2, TextId::OptionsShuffleAfter},
+      {ShowShuffleCheckBox, TextId::OptionsShowShuffle}, {GroupBox3, TextId::OptionsQuality},
+      {Label11, TextId::OptionsQualityLow},     {Label12, TextId::OptionsQualityHigh},
+      {Label13, TextId::OptionsCubeSize},       {LabelLanguage, TextId::OptionsLanguage},
+      {Label9, TextId::OptionsBody},            {Label10, TextId::OptionsBackground},
+      {GroupBox2, TextId::OptionsTurnSpeed},    {GroupBox1, TextId::OptionsIdleTurn},
+      {Label15, TextId::OptionsSeconds},
+  };
+  for (const auto& [control, text] : labels) control->SetLabel(Text(text));
+  const TextId pages[] = {TextId::OptionsGamePage, TextId::OptionsColorsPage, TextId::OptionsTurningPage};
+  for (std::size_t page = 0; page < std::size(pages); ++page) PageControl1->SetPageText(page, Text(pages[page]));
+  FitTexts();
 }
 
 void TOptionsForm::ButtonOKClick() {

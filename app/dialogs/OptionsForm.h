@@ -16,6 +16,8 @@
 #include <wx/stattext.h>
 
 #include <cstdint>
+#include <functional>
+#include <string>
 
 class VEKGL;
 class TTimer;
@@ -28,6 +30,9 @@ class TOptionsForm : public wxDialog {
     VEKGL* Renderer;  // DrawQuality, ClearColor, and through Cube the cube's settings
     int32_t* CubeSize;
     TTimer* FRTimer;  // the idle countdown; its interval is the idle time
+    // Puts the game in the language of the code; the language in use is
+    // the texts' (texts::CurrentLanguage).
+    std::function<void(const std::string& code)> ChangeLanguage = {};
   };
 
   TOptionsForm(wxWindow* parent, const Targets& targets);
@@ -52,6 +57,9 @@ class TOptionsForm : public wxDialog {
   void ColorBoxBGChange();
   void TrackBarRSpeedChange();
   void FREditChange();
+  void ComboBoxLanguageChange();
+  // Every text of the dialog again, in the language the game speaks now.
+  void Relabel();
   void ButtonOKClick();
 
   // Components. A wxSpinCtrl is both the edit and its up-down control, so
@@ -73,6 +81,9 @@ class TOptionsForm : public wxDialog {
   wxCheckBox* HQRCheckBox = nullptr;
   wxStaticText* Label13 = nullptr;
   wxChoice* ComboBoxSize = nullptr;
+  wxStaticText* LabelLanguage = nullptr;
+  wxChoice* ComboBoxLanguage = nullptr;  // texts::kLanguages, in order
+  wxStaticText* LanguageNote = nullptr;  // when a new language shows
   // "Цвета"
   wxStaticText* Label9 = nullptr;
   ColorBox* ColorBoxSpace = nullptr;

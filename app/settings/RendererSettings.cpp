@@ -2,6 +2,7 @@
 
 #include "puzzle/VekCube.h"
 #include "render/VekGL.h"
+#include "texts/Language.h"
 
 void ApplySettings(const GameSettings& settings, VEKGL& gl) {
   gl.Cube->BodyColor = VEKColor::FromColorRef(static_cast<uint32_t>(settings.SpaceColor));
@@ -22,5 +23,6 @@ GameSettings SettingsOf(const VEKGL& gl) {
   settings.RotateSpeed = gl.Cube->RotateSpeed;
   settings.ShuffleRotateCount = gl.Cube->ShuffleRotateCount;
   settings.ShowShuffle = gl.Cube->ShowShuffle;
+  settings.Language = texts::CurrentLanguage();  // held by the texts, which speak it
   return settings;
 }

@@ -7,6 +7,7 @@
 #include "app/settings/SettingsPath.h"
 #include "game/GameRecords.h"
 #include "puzzle/CubeSizes.h"
+#include "texts/Language.h"
 #include "texts/Texts.h"
 
 namespace {
@@ -48,6 +49,7 @@ GameSettings ReadSettings(const IniFile& ini) {
   if (s.TimeoutRotate < 0) s.TimeoutRotate = 10000;
   s.CubeSize = ini.ReadInteger(kSection, "CubeSize", 3);
   if (!IsSupportedCubeSize(s.CubeSize)) s.CubeSize = 3;
+  s.Language = texts::KnownLanguage(ini.ReadString(kSection, "Language", "ru"));
   s.Window = ReadWindowPlace(ini, kSection);
   return s;
 }
@@ -63,6 +65,7 @@ bool WriteSettings(IniFile& ini, const GameSettings& s) {
   ini.WriteInteger(kSection, "ShowShuffle", s.ShowShuffle ? 1 : 0);
   ini.WriteInteger(kSection, "CubeSize", s.CubeSize);
   ini.WriteInteger(kSection, "TimeoutRotate", s.TimeoutRotate);
+  ini.WriteString(kSection, "Language", texts::KnownLanguage(s.Language));
   WriteWindowPlace(ini, kSection, s.Window);
   return ini.Save();
 }

@@ -20,6 +20,7 @@ struct GameSettings {
   bool RotateAntiAlias = false;
   int32_t TimeoutRotate = 10000;  // idle time, ms
   int32_t CubeSize = 3;           // small cubes along an edge (puzzle/CubeSizes.h)
+  std::string Language = "ru";    // a code of texts::kLanguages
   WindowPlace Window;             // unknown until a window has ended once
 };
 
@@ -31,7 +32,8 @@ std::string SettingsPathForExecutable(const std::string& exePath);
 // can use are replaced by the defaults (or clamped) without a message.
 GameSettings ReadSettings(const IniFile& ini);
 
-// Writes the nine keys in their order, then the window's place when known, in one replacement of the file (with
+// Writes the ten keys in their order, then the window's place when known, in
+// one replacement of the file (with
 // the writes of `ini` not yet saved, such as other sections). False when the
 // file cannot be written; it then keeps its old contents, and errno says why
 // (safefile::WriteProblem tells what it was).
@@ -56,7 +58,7 @@ class SettingsFileKeeper {
   // The settings and records of the file at path; the defaults when it is
   // missing or cannot be read.
   GameSettings Read(const std::string& path, GameRecords& records);
-  // Why the file could not be read, in Russian for the status line; empty
+  // Why the file could not be read, for the status line; empty
   // when it was read or is missing.
   std::string ReadFailure() const;
 

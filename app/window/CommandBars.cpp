@@ -5,67 +5,80 @@
 #include "app/toolkit/Toolkit.h"
 #include "app/window/CommandIds.h"
 
+#include <iterator>
+
+namespace {
+// The menus of the bar, left to right.
+constexpr TextId kMenus[] = {TextId::MenuGame, TextId::MenuView, TextId::MenuHelp};
+}  // namespace
+
 CommandBars::CommandBars(wxFrame& frame, const std::vector<wxBitmapBundle>& small,
                          const std::vector<wxBitmapBundle>& big) {
   MainMenu = new wxMenuBar();
   // The caption, then the keys that run it (no text to translate).
-  auto item = [&](wxMenu* menu, int id, const wxString& caption, const char* keys, int image) {
-    auto* entry = new wxMenuItem(menu, id, caption + keys);
+  auto item = [&](wxMenu* menu, int id, TextId caption, const char* keys, int image) {
+    auto* entry = new wxMenuItem(menu, id, Text(caption) + keys);
     if (image >= 0 && image < static_cast<int>(small.size())) entry->SetBitmap(small[image]);
     menu->Append(entry);
+    captions_.push_back({entry, caption, keys});
+    return entry;
+  };
+  auto check = [&](wxMenu* menu, int id, TextId caption, const char* keys) {
+    wxMenuItem* entry = menu->AppendCheckItem(id, Text(caption) + keys);
+    captions_.push_back({entry, caption, keys});
     return entry;
   };
 
   auto* game = new wxMenu();
-  item(game, kN4, Text(TextId::MenuNewGame), "\tCtrl+N", 0);
-  item(game, kN5, Text(TextId::MenuStop), "", 3);
+  item(game, kN4, TextId::MenuNewGame, "\tCtrl+N", 0);
+  item(game, kN5, TextId::MenuStop, "", 3);
   game->AppendSeparator();
-  item(game, kN7, Text(TextId::MenuOpen), "\tCtrl+O", 1);
-  item(game, kN8, Text(TextId::MenuSave), "\tCtrl+S", 2);
-  item(game, kN9, Text(TextId::MenuSaveAs), "\tCtrl+Shift+S", 2);
+  item(game, kN7, TextId::MenuOpen, "\tCtrl+O", 1);
+  item(game, kN8, TextId::MenuSave, "\tCtrl+S", 2);
+  item(game, kN9, TextId::MenuSaveAs, "\tCtrl+Shift+S", 2);
   game->AppendSeparator();
-  item(game, kN11, Text(TextId::MenuOptions), "", 4);
+  item(game, kN11, TextId::MenuOptions, "", 4);
   game->AppendSeparator();
-  UndoItem = item(game, kUndo, Text(TextId::MenuUndo), "\tCtrl+Z", 7);
-  RedoItem = item(game, kRedo, Text(TextId::MenuRedo), "\tCtrl+Shift+Z", 8);
+  UndoItem = item(game, kUndo, TextId::MenuUndo, "\tCtrl+Z", 7);
+  RedoItem = item(game, kRedo, TextId::MenuRedo, "\tCtrl+Shift+Z", 8);
   RedoItem->AddExtraAccel(wxAcceleratorEntry(wxACCEL_CTRL, 'Y'));
   game->AppendSeparator();
-  item(game, kRecords, Text(TextId::MenuRecords), "", -1);
-  ContinueItem = item(game, kContinue, Text(TextId::MenuContinue), "", -1);
+  item(game, kRecords, TextId::MenuRecords, "", -1);
+  ContinueItem = item(game, kContinue, TextId::MenuContinue, "", -1);
   game->AppendSeparator();
-  item(game, kPause, Text(TextId::MenuPause), "\tP", -1);
-  item(game, kTypeMoves, Text(TextId::MenuTypeMoves), "", -1);
-  item(game, kTypedScramble, Text(TextId::MenuTypedScramble), "", -1);
-  item(game, kGameMoves, Text(TextId::MenuGameMoves), "", -1);
-  item(game, kHint, Text(TextId::MenuHint), "\tH", 9);
-  item(game, kSolve, Text(TextId::MenuSolve), "", -1);
-  item(game, kStatistics, Text(TextId::MenuStatistics), "", -1);
-  item(game, kExport, Text(TextId::MenuExport), "", -1);
+  item(game, kPause, TextId::MenuPause, "\tP", -1);
+  item(game, kTypeMoves, TextId::MenuTypeMoves, "", -1);
+  item(game, kTypedScramble, TextId::MenuTypedScramble, "", -1);
+  item(game, kGameMoves, TextId::MenuGameMoves, "", -1);
+  item(game, kHint, TextId::MenuHint, "\tH", 9);
+  item(game, kSolve, TextId::MenuSolve, "", -1);
+  item(game, kStatistics, TextId::MenuStatistics, "", -1);
+  item(game, kExport, TextId::MenuExport, "", -1);
   // Exit stays last, below its separator.
   game->AppendSeparator();
-  item(game, kN13, Text(TextId::MenuExit), "", 6);
-  MainMenu->Append(game, Text(TextId::MenuGame));
+  item(game, kN13, TextId::MenuExit, "", 6);
+  MainMenu->Append(game, Text(kMenus[0]));
 
   auto* view = new wxMenu();
-  N14 = view->AppendCheckItem(kN14, Text(TextId::MenuButtons));
-  N15 = view->AppendCheckItem(kN15, Text(TextId::MenuStatusBar));
-  FullScreenItem = view->AppendCheckItem(kFullScreen, Text(TextId::MenuFullScreen) + "\tF11");
+  N14 = check(view, kN14, TextId::MenuButtons, "");
+  N15 = check(view, kN15, TextId::MenuStatusBar, "");
+  FullScreenItem = check(view, kFullScreen, TextId::MenuFullScreen, "\tF11");
   N14->Check(true);
   N15->Check(true);
   view->AppendSeparator();
-  item(view, kHomeView, Text(TextId::MenuHomeView), "", -1);
-  MainMenu->Append(view, Text(TextId::MenuView));
+  item(view, kHomeView, TextId::MenuHomeView, "", -1);
+  MainMenu->Append(view, Text(kMenus[1]));
 
   auto* help = new wxMenu();
-  item(help, kN16, Text(TextId::MenuHelpPage), "\tF1", 5);
+  item(help, kN16, TextId::MenuHelpPage, "\tF1", 5);
   help->AppendSeparator();
-  item(help, kN18, Text(TextId::MenuAbout), "", -1);
+  item(help, kN18, TextId::MenuAbout, "", -1);
   // A menu bar here cannot run a command from a top-level item, so the two
   // web pages close the Help menu, each captioned with its address.
   help->AppendSeparator();
-  item(help, kSite, Text(kWebPage), "", -1);
-  item(help, kURL, Text(kSiblingPage), "", -1);
-  MainMenu->Append(help, Text(TextId::MenuHelp));
+  help->Append(kSite, Text(kWebPage));
+  help->Append(kURL, Text(kSiblingPage));
+  MainMenu->Append(help, Text(kMenus[2]));
   frame.SetMenuBar(MainMenu);
   ShowMenuImages(*MainMenu);
 
@@ -92,9 +105,17 @@ CommandBars::CommandBars(wxFrame& frame, const std::vector<wxBitmapBundle>& smal
     const wxBitmapBundle bitmap =
         b.image < static_cast<int>(big.size()) ? big[b.image] : wxBitmapBundle(wxBitmap(32, 32));
     ToolBarButton->AddTool(b.id, wxEmptyString, bitmap, Text(b.hint));
+    tips_.emplace_back(b.id, b.hint);
   }
   ToolBarButton->Realize();
   EnableUndoRedo(false, false);
+}
+
+void CommandBars::Relabel() {
+  for (const Caption& c : captions_) c.Item->SetItemLabel(Text(c.Id) + c.Keys);
+  for (size_t m = 0; m < MainMenu->GetMenuCount() && m < std::size(kMenus); ++m)
+    MainMenu->SetMenuLabel(m, Text(kMenus[m]));
+  for (const auto& [id, tip] : tips_) ToolBarButton->SetToolShortHelp(id, Text(tip));
 }
 
 void CommandBars::BindCommand(wxEvtHandler& frame, int menuId, std::function<void()> command) {

@@ -8,7 +8,10 @@
 #include <wx/toolbar.h>
 
 #include <functional>
+#include <utility>
 #include <vector>
+
+#include "texts/TextId.h"
 
 class CommandBars {
  public:
@@ -16,6 +19,9 @@ class CommandBars {
   // command pictures (16 and 32 pixels, each also at twice the size).
   CommandBars(wxFrame& frame, const std::vector<wxBitmapBundle>& small,
               const std::vector<wxBitmapBundle>& big);
+
+  // Every caption and tip again, in the language the game speaks now.
+  void Relabel();
 
   // Runs command when its menu item, or the button with its picture, is chosen.
   void BindCommand(wxEvtHandler& frame, int menuId, std::function<void()> command);
@@ -39,4 +45,13 @@ class CommandBars {
   wxMenuItem* N14 = nullptr;  // the button bar shown
   wxMenuItem* N15 = nullptr;  // the status line shown
   wxMenuItem* FullScreenItem = nullptr;  // the window fills the screen
+
+ private:
+  struct Caption {
+    wxMenuItem* Item;
+    TextId Id;
+    const char* Keys;  // after the caption: "\tCtrl+N"
+  };
+  std::vector<Caption> captions_;
+  std::vector<std::pair<int, TextId>> tips_;  // the buttons' ids and tips
 };

@@ -11,6 +11,7 @@
 #include "app/toolkit/ProgramInfo.h"
 #include "app/toolkit/Text.h"
 #include "app/window/HistoryOnScreen.h"
+#include "app/window/LanguageOnScreen.h"
 #include "app/window/MainFormWiring.h"
 #include "game/SolveHistory.h"
 #include "app/window/PlayerChoices.h"
@@ -25,6 +26,9 @@ TMainForm::TMainForm(const MainFormServices& services)
       KeptGames(services.ResumeFolder.empty() ? ResumeFolderFromEnvironment() : services.ResumeFolder),
       services_(CompleteServices(services, *this)) {
   SettingsPath = services_.SettingsPath;
+  // Read before anything is shown: the texts' language, and where the window opens.
+  settingsAtStart_ = settingsFile_.Read(SettingsPath, Records);
+  StartInLanguage(services_, settingsAtStart_.Language);
   onScreen_ = GameShownOn(*this);
   SetFont(WindowFont(11));
   SetIcons(ApplicationIcons());
@@ -44,8 +48,6 @@ TMainForm::TMainForm(const MainFormServices& services)
   TimerLabel = TimerPanel->TimerLabel;
   MovesLabel = TimerPanel->MovesLabel;
   BindWindowEvents(*this);
-  // Read before the window is shown, so that it opens where it was left.
-  settingsAtStart_ = settingsFile_.Read(SettingsPath, Records);
   placement_.Restore(settingsAtStart_.Window, wxSize(478, 399));
   DrawTimer.OnTimer = [this] { DrawTimerTimer(); };
   GameTimer.OnTimer = [this] { GameTimerTimer(); };
@@ -110,7 +112,8 @@ void TMainForm::WarmTables() {
 
 void TMainForm::CreateDialogs() {
   if (!OptionsForm) {
-    OptionsForm = new TOptionsForm(this, TOptionsForm::Targets{Renderer.get(), &CubeSize, &FRTimer});
+    OptionsForm = new TOptionsForm(this, TOptionsForm::Targets{Renderer.get(), &CubeSize, &FRTimer,
+                                                                [this](const std::string& code) { ShowInLanguage(*this, code); }});
   }
   if (!AboutForm) AboutForm = new TAboutForm(this, *services_.Desktop);
 }

@@ -36,6 +36,7 @@ ReplayBar::ReplayBar(wxWindow* parent, Handlers handlers, Offer offer)
     if (!run) return nullptr;
     auto* b = new wxButton(this, wxID_ANY, Text(label), wxDefaultPosition, wxDefaultSize, wxBU_EXACTFIT);
     b->SetToolTip(Text(tip));
+    tips_.emplace_back(b, tip);
     b->SetCanFocus(false);
     b->Bind(wxEVT_BUTTON, [run](wxCommandEvent&) { run(); });
     sizer->Add(b, 0, wxALIGN_CENTER_VERTICAL | wxALL, 2);
@@ -61,6 +62,11 @@ ReplayBar::ReplayBar(wxWindow* parent, Handlers handlers, Offer offer)
   sizer->Add(Position, 1, wxALIGN_CENTER_VERTICAL | wxLEFT | wxRIGHT, 8);
   button("×", offer.CloseTip, handlers_.Close);
   SetSizer(sizer);
+}
+
+void ReplayBar::Relabel() {
+  for (const auto& [b, tip] : tips_) b->SetToolTip(Text(tip));
+  for (std::size_t i = 0; i < speeds_.size(); ++i) SpeedChoice->SetString(static_cast<unsigned>(i), Text(SpeedName(speeds_[i])));
 }
 
 void ReplayBar::ShowState(std::size_t at, std::size_t length, bool playing, int speed) {

@@ -11,6 +11,7 @@
 
 #include <cstddef>
 #include <functional>
+#include <utility>
 #include <vector>
 
 #include "texts/TextId.h"
@@ -35,6 +36,10 @@ class ReplayBar : public wxPanel {
   // The same in words of the caller's: the stage (none: empty) and the position.
   void ShowState(const wxString& stage, const wxString& position, bool playing, int speed);
 
+  // The tips and the speeds again, in the language the game speaks now;
+  // the texts of the state follow with the next ShowState.
+  void Relabel();
+
   wxButton* PlayButton = nullptr;
   wxChoice* SpeedChoice = nullptr;
   wxStaticText* Stage = nullptr;
@@ -43,4 +48,5 @@ class ReplayBar : public wxPanel {
  private:
   Handlers handlers_;
   std::vector<int> speeds_;
+  std::vector<std::pair<wxButton*, TextId>> tips_;
 };

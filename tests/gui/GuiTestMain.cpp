@@ -6,6 +6,7 @@
 
 #include <cstdio>
 
+#include "app/toolkit/Languages.h"
 #include "app/toolkit/Toolkit.h"
 
 int main(int argc, char** argv) {
@@ -19,6 +20,8 @@ int main(int argc, char** argv) {
   }
   // As the game does: the toolkit's own dialogs in Russian.
   AskToolkitForRussian();
+  // A window whose settings say English finds its catalogue in the build.
+  AddCatalogueFolder(TESSARO_BUILD_LOCALE);
   const int result = RUN_ALL_TESTS();
   wxTheApp->OnExit();
   wxEntryCleanup();

@@ -71,15 +71,15 @@ TEST_F(MainFormTest, SettingsAreReadAndWrittenBackInOrder) {
   EXPECT_EQ(written.find("abc"), std::string::npos);
 }
 
-TEST_F(MainFormTest, FirstRunWritesTheNineKeysAndWhereTheWindowWas) {
+TEST_F(MainFormTest, FirstRunWritesTheTenKeysAndWhereTheWindowWas) {
   Start();
   EXPECT_EQ(form->GetClientSize(), wxSize(478, 399));
   form->FormDestroy();
   const std::string written = ReadFile(SettingsPath());
-  const std::string nine =
+  const std::string ten =
       "[Settings]\nSpaceColor=clCream\nBGColor=clBlack\nDrawQuality=1\nRotateAntiAlias=0\n"
-      "RotateSpeed=5\nShuffleRotateCount=30\nShowShuffle=1\nCubeSize=3\nTimeoutRotate=10000\n";
-  EXPECT_EQ(written.substr(0, nine.size() + 11), nine + "WindowLeft=") << written;
+      "RotateSpeed=5\nShuffleRotateCount=30\nShowShuffle=1\nCubeSize=3\nTimeoutRotate=10000\nLanguage=ru\n";
+  EXPECT_EQ(written.substr(0, ten.size() + 11), ten + "WindowLeft=") << written;
   EXPECT_NE(written.find("\nWindowWidth=478\nWindowHeight=399\nWindowMaximized=0\n"), std::string::npos) << written;
 }
 

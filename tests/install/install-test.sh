@@ -39,7 +39,9 @@ usr/bin/tessaro3d
 usr/share/applications/$id.desktop
 usr/share/doc/tessaro3d/changelog.gz
 usr/share/doc/tessaro3d/copyright
-usr/share/doc/tessaro3d/readme.htm"
+usr/share/doc/tessaro3d/readme-en.htm
+usr/share/doc/tessaro3d/readme.htm
+usr/share/locale/en/LC_MESSAGES/tessaro3d.mo"
   for size in 128 16 256 32 48 64; do
     expected+=$'\n'"usr/share/icons/hicolor/${size}x${size}/apps/$id.png"
     expected+=$'\n'"usr/share/icons/hicolor/${size}x${size}/mimetypes/application-x-tessaro3d-cube.png"
@@ -93,6 +95,9 @@ $actual"
   check_mime_and_thumbnails
   # The help page is where the installed game looks for it, beside its bin.
   [ -f "$stage/usr/bin/../share/doc/tessaro3d/readme.htm" ] || fail "no help page"
+  # So is the English catalogue, and it reads as one.
+  msgunfmt "$stage/usr/bin/../share/locale/en/LC_MESSAGES/tessaro3d.mo" | grep -xF 'msgstr "Ready!"' >/dev/null ||
+    fail "no English catalogue beside the installed game"
   # and where its manual page says it is, under the prefix of this install.
   zcat "$stage/usr/share/man/man6/tessaro3d.6.gz" | grep -qxF ".IR /usr/share/doc/tessaro3d ." ||
     fail "tessaro3d.6 names another help folder"
@@ -240,7 +245,8 @@ check_package() {
   for path in ./usr/bin/tessaro3d ./usr/bin/cube-snapshot ./usr/share/applications/$id.desktop \
               ./usr/share/metainfo/$id.metainfo.xml ./usr/share/icons/hicolor/256x256/apps/$id.png \
               ./usr/share/man/man6/tessaro3d.6.gz ./usr/share/doc/tessaro3d/readme.htm \
-              ./usr/share/doc/tessaro3d/copyright; do
+              ./usr/share/doc/tessaro3d/copyright ./usr/share/doc/tessaro3d/readme-en.htm \
+              ./usr/share/locale/en/LC_MESSAGES/tessaro3d.mo; do
     grep -qxF "$path" <<<"$contents" || fail "$path missing from the package:
 $contents"
   done

@@ -23,6 +23,7 @@
 #include "app/dialogs/RecordsForm.h"
 #include "app/dialogs/StatisticsForm.h"
 #include "app/dialogs/TimesChart.h"
+#include "app/toolkit/Languages.h"
 #include "app/toolkit/ProgramInfo.h"
 #include "app/toolkit/Shell.h"
 #include "app/toolkit/Timer.h"
@@ -115,14 +116,21 @@ using DialogLayoutTest = OnScreenTest;
 // The player's own mouse and keyboard, through the display server.
 using RealInputTest = OnScreenTest;
 
-TEST_F(DialogLayoutTest, OptionsPagesNeitherClipNorOverlap) {
+// Made in English, then in Russian as the open dialog relabels itself.
+TEST_F(DialogLayoutTest, OptionsPagesNeitherClipNorOverlapInEitherLanguage) {
+  AddCatalogueFolder(TESSARO_BUILD_LOCALE);
+  UseLanguage("en");
   TOptionsForm& form = Options();
   form.Show();
-  for (int page = 0; page < 3; ++page) {
-    SCOPED_TRACE(page);
-    form.PageControl1->SetSelection(page);
-    PumpEvents(150);
-    ExpectTidy(form, "options-page-" + std::to_string(page + 1));
+  for (const std::string language : {"en", "ru"}) {
+    UseLanguage(language);
+    form.Relabel();
+    for (int page = 0; page < 3; ++page) {
+      SCOPED_TRACE(language + " page " + std::to_string(page));
+      form.PageControl1->SetSelection(page);
+      PumpEvents(150);
+      ExpectTidy(form, "options-" + language + "-page-" + std::to_string(page + 1));
+    }
   }
 }
 

@@ -46,7 +46,12 @@ RotateSpeed=45
 ShuffleRotateCount=30
 CubeSize=3
 TimeoutRotate=0
-ShowShuffle=1'
-[ "$ini" = "$expected" ] || fail "settings file after exit:
+ShowShuffle=1
+Language=ru'
+# Then where the window was, which the display decides.
+[ "$(head -n 12 <<<"$ini")" = "$expected" ] || fail "settings file after exit:
+$ini"
+grep -qxE 'WindowLeft=-?[0-9]+' <<<"$ini" && grep -qx 'WindowWidth=478' <<<"$ini" &&
+  grep -qx 'WindowHeight=399' <<<"$ini" && [ "$(wc -l <<<"$ini")" -eq 17 ] || fail "window's place after exit:
 $ini"
 echo "passed"

@@ -26,6 +26,17 @@ TEST(HelpFileTest, LookupOrder) {
   EXPECT_EQ(FindHelpFile(cwd, bin), cwd + "/readme.htm");
 }
 
+// The page of the player's language wherever it lies, before the Russian one.
+TEST(HelpFileTest, ThePageOfTheLanguageComesFirst) {
+  TempDir dir;
+  const std::string cwd = dir.File("cwd"), bin = dir.File("usr/bin"), doc = dir.File("usr/share/doc/tessaro3d");
+  for (const std::string& d : {cwd, bin, doc}) fs::create_directories(d);
+  WriteBytes(cwd + "/readme.htm", "ru");
+  EXPECT_EQ(FindHelpFile(cwd, bin, "en"), cwd + "/readme.htm") << "no English page: the Russian one";
+  WriteBytes(doc + "/readme-en.htm", "en");
+  EXPECT_EQ(FindHelpFile(cwd, bin, "en"), doc + "/readme-en.htm");
+}
+
 TEST(HelpFileTest, FolderNamedLikeThePageIsNoPage) {
   TempDir dir;
   fs::create_directories(dir.File("cwd/readme.htm"));

@@ -7,6 +7,8 @@
 #include <sys/wait.h>
 
 #include <functional>
+#include <initializer_list>
+#include <utility>
 
 #include "app/settings/SettingsFile.h"
 #include "game/GameRecords.h"
@@ -55,9 +57,10 @@ void ExpectDefaults(const GameSettings& s) {
   EXPECT_FALSE(s.RotateAntiAlias);
   EXPECT_EQ(s.TimeoutRotate, 10000);
   EXPECT_EQ(s.CubeSize, 3);
+  EXPECT_EQ(s.Language, "ru");
 }
 
-TEST_F(SettingsTest, FirstRunReadsDefaultsAndWritesAllNineKeysInOrder) {
+TEST_F(SettingsTest, FirstRunReadsDefaultsAndWritesAllTenKeysInOrder) {
   ExpectDefaults(ReadSettings(ini_));
   ASSERT_TRUE(WriteSettings(ini_, ReadSettings(ini_)));
   EXPECT_EQ(ReadBytes(ini_.Path()),
@@ -70,13 +73,14 @@ TEST_F(SettingsTest, FirstRunReadsDefaultsAndWritesAllNineKeysInOrder) {
             "ShuffleRotateCount=30\n"
             "ShowShuffle=1\n"
             "CubeSize=3\n"
-            "TimeoutRotate=10000\n");
+            "TimeoutRotate=10000\n"
+            "Language=ru\n");
 }
 
 TEST_F(SettingsTest, EveryKeyIsReadAndWrittenBack) {
   const GameSettings s = Read(
       "[Settings]\nSpaceColor=clRed\nBGColor=clNavy\nDrawQuality=7\nRotateSpeed=15\n"
-      "ShuffleRotateCount=0\nRotateAntiAlias=1\nTimeoutRotate=0\nCubeSize=4\nShowShuffle=0\n");
+      "ShuffleRotateCount=0\nRotateAntiAlias=1\nTimeoutRotate=0\nCubeSize=4\nShowShuffle=0\nLanguage=en\n");
   EXPECT_EQ(s.SpaceColor, 0x0000FF);
   EXPECT_EQ(s.BGColor, 0x800000);
   EXPECT_EQ(s.DrawQuality, 7);
@@ -86,6 +90,7 @@ TEST_F(SettingsTest, EveryKeyIsReadAndWrittenBack) {
   EXPECT_TRUE(s.RotateAntiAlias);
   EXPECT_EQ(s.TimeoutRotate, 0);
   EXPECT_EQ(s.CubeSize, 4);
+  EXPECT_EQ(s.Language, "en");
 
   GameSettings changed = s;
   changed.CubeSize = 5;
@@ -93,7 +98,7 @@ TEST_F(SettingsTest, EveryKeyIsReadAndWrittenBack) {
   EXPECT_EQ(
       ReadBytes(ini_.Path()),
       "[Settings]\nSpaceColor=clRed\nBGColor=clNavy\nDrawQuality=7\nRotateSpeed=15\n"
-      "ShuffleRotateCount=0\nRotateAntiAlias=1\nTimeoutRotate=0\nCubeSize=5\nShowShuffle=0\n");
+      "ShuffleRotateCount=0\nRotateAntiAlias=1\nTimeoutRotate=0\nCubeSize=5\nShowShuffle=0\nLanguage=en\n");
 }
 
 TEST_F(SettingsTest, ColorsKeepTheirLow24BitsAndAreWrittenByName) {
@@ -152,6 +157,14 @@ TEST_F(SettingsTest, ShowShuffleIsOneOrZeroAndAnyOtherValueTheDefault) {
   for (const auto& c : cases) {
     EXPECT_EQ(ReadOne("ShowShuffle", c.text).ShowShuffle, c.shown) << c.text;
     EXPECT_EQ(RoundTrip("ShowShuffle", c.text), c.shown ? "1" : "0") << c.text;
+  }
+}
+
+TEST_F(SettingsTest, LanguageIsAKnownCodeAndAnyOtherValueRussian) {
+  for (const auto& [text, language] : std::initializer_list<std::pair<const char*, const char*>>{
+           {"ru", "ru"}, {"en", "en"}, {"de", "ru"}, {"EN", "ru"}, {"en_US", "ru"}, {"", "ru"}, {"English", "ru"}}) {
+    EXPECT_EQ(ReadOne("Language", text).Language, language) << text;
+    EXPECT_EQ(RoundTrip("Language", text), language) << text;
   }
 }
 
@@ -231,6 +244,7 @@ TEST_F(SettingsTest, WritingKeepsCommentsOtherSectionsUnknownKeysAndCrlf) {
             "ShuffleRotateCount=30\r\n"
             "ShowShuffle=1\r\n"
             "TimeoutRotate=10000\r\n"
+            "Language=ru\r\n"
             "\r\n"
             "[Recent]\r\n"
             "File1=a.sav\r\n");
@@ -255,9 +269,9 @@ TEST_F(SettingsTest, UnwritableFileMakesWriteFailAndLeavesTheFileAlone) {
   EXPECT_EQ(ReadBytes(ini_.Path()), before);
 }
 
-// A disk that fills up while the settings are written: all nine keys reach
+// A disk that fills up while the settings are written: all ten keys reach
 // the file together or none does, and they can still be saved later.
-TEST_F(SettingsTest, TheNineKeysAreWrittenInOneReplacement) {
+TEST_F(SettingsTest, TheTenKeysAreWrittenInOneReplacement) {
   const std::string before = "[Settings]\nSpaceColor=clRed\n";
   WriteBytes(ini_.Path(), before);
   {
@@ -270,7 +284,7 @@ TEST_F(SettingsTest, TheNineKeysAreWrittenInOneReplacement) {
   EXPECT_EQ(
       ReadBytes(ini_.Path()),
       "[Settings]\nSpaceColor=clCream\nBGColor=clBlack\nDrawQuality=1\nRotateAntiAlias=0\n"
-      "RotateSpeed=5\nShuffleRotateCount=30\nShowShuffle=1\nCubeSize=3\nTimeoutRotate=10000\n");
+      "RotateSpeed=5\nShuffleRotateCount=30\nShowShuffle=1\nCubeSize=3\nTimeoutRotate=10000\nLanguage=ru\n");
 }
 
 TEST_F(SettingsTest, RecordsAndSettingsWrittenTogetherKeepEveryOtherLine) {

@@ -48,7 +48,7 @@ TEST(WindowPlaceTest, WrittenAfterTheOtherKeysOnlyWhenKnown) {
   settings.Window = {true, -30, 40, 700, 560, true};
   ASSERT_TRUE(WriteSettings(ini, settings));
   const std::string bytes = ReadBytes(ini.Path());
-  EXPECT_NE(bytes.find("TimeoutRotate=10000\nWindowLeft=-30\nWindowTop=40\nWindowWidth=700\nWindowHeight=560\n"
+  EXPECT_NE(bytes.find("TimeoutRotate=10000\nLanguage=ru\nWindowLeft=-30\nWindowTop=40\nWindowWidth=700\nWindowHeight=560\n"
                       "WindowMaximized=1\n"),
             std::string::npos)
       << bytes;
