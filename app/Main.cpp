@@ -12,7 +12,7 @@
 
 #include "app/settings/StartArguments.h"
 #include "app/window/MainForm.h"
-#include "app/window/StartFile.h"
+#include "app/window/OpenGameFile.h"
 #include "app/toolkit/Toolkit.h"
 
 namespace {
@@ -39,7 +39,7 @@ class TessaroApp : public wxApp {
     // The canvas takes an OpenGL context only once it is on screen.
     form->Show();
     form->FormCreate();
-    if (startArguments.HasFile) OpenAtStart(*form, startArguments.File);
+    if (startArguments.HasFile) OpenGameFile(*form, startArguments.File);
     return true;
   }
 };

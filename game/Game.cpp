@@ -193,6 +193,14 @@ void Game::BeginGesture() {
   view_.ShowStatus(StatusKind::Turning);
 }
 
+bool Game::PressOnCube() {
+  if (PlayingSolution()) StopScramble();
+  if (Scrambling() || PlayingMoves()) return false;
+  if (Paused()) Resume();
+  BeginGesture();
+  return true;
+}
+
 void Game::EndGesture() {
   // The turns still queued end the gesture when they are done.
   if (!turns_.Idle()) {

@@ -219,6 +219,9 @@ class Game {
   // the drag's turns brought (the solve, a game that could not be kept).
   void BeginGesture();
   void EndGesture();
+  // A press on the cube stops the computer's solution, ends a pause and
+  // begins a drag; false, and no drag, while a scramble or a sequence plays.
+  bool PressOnCube();
   // After each of the player's turns has ended (drag, key, undo, redo):
   // counted, kept, and judged solved.
   void PlayerTurned();

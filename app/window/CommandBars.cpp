@@ -173,3 +173,14 @@ void CommandBars::ToggleShown(wxMenuItem& item, wxWindow& bar, wxFrame& frame) {
   bar.Show(item.IsChecked());
   frame.SendSizeEvent();
 }
+
+void CommandBars::ToggleFullScreen(wxFrame& frame) {
+  frame.ShowFullScreen(!frame.IsFullScreen());
+  FullScreenItem->Check(frame.IsFullScreen());
+}
+
+bool CommandBars::LeaveFullScreen(wxFrame& frame) {
+  if (!frame.IsFullScreen()) return false;
+  ToggleFullScreen(frame);
+  return true;
+}

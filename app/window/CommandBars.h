@@ -36,6 +36,10 @@ class CommandBars {
   // A View menu check item and the bar it shows: both change, and the frame
   // lays out the picture again.
   static void ToggleShown(wxMenuItem& item, wxWindow& bar, wxFrame& frame);
+  // The menu, button bar and status line go with the frame, and come back as they were.
+  void ToggleFullScreen(wxFrame& frame);
+  // Escape: leaves full screen; false when the frame was not full screen.
+  bool LeaveFullScreen(wxFrame& frame);
 
   wxMenuBar* MainMenu = nullptr;
   wxToolBar* ToolBarButton = nullptr;

@@ -77,9 +77,6 @@ class TMainForm : public wxFrame {
   void N13Click();  // Exit
   void N14Click();  // toggle the button bar
   void N15Click();  // toggle the status line
-  void FullScreenClick();  // toggle full screen
-  // Escape: leaves full screen; false when the window was not full screen.
-  bool LeaveFullScreen();
   void N16Click();  // Help
   void N18Click();  // About
   void ContinueClick();  // Continue the game the window was closed on

@@ -14,6 +14,7 @@
 #include "app/toolkit/Text.h"
 #include "app/window/HistoryOnScreen.h"
 #include "app/window/MainForm.h"
+#include "app/window/OpenGameFile.h"
 #include "app/window/PlayerChoices.h"
 #include "interaction/Orbit.h"
 #include "texts/Texts.h"
@@ -66,15 +67,11 @@ void TMainForm::N7Click() {
   const wxString before = StatusText();
   SetStatus(Text(TextId::Loading));
   wxString chosen;
-  if (!services_.Chooser->ChooseOpen(this, Text(TextId::GameFileFilter), chosen)) {
+  if (services_.Chooser->ChooseOpen(this, Text(TextId::GameFileFilter), chosen)) {
+    OpenGameFile(*this, chosen.ToStdString(wxConvUTF8));
+  } else {
     SetStatus(before);  // nothing was loaded: the line says what it said
-    return;
   }
-  if (chosen.empty()) {
-    SetStatus(Text(TextId::NoFileName));
-    return;
-  }
-  if (game_->Open(chosen.ToStdString(wxConvUTF8))) CubeSize = Renderer->Cube->Size;
 }
 
 void TMainForm::N8Click() {
@@ -126,18 +123,6 @@ void TMainForm::N13Click() { Close(); }
 void TMainForm::N14Click() { Bars->ToggleShown(*Bars->N14, *Bars->ToolBarButton, *this); }
 
 void TMainForm::N15Click() { Bars->ToggleShown(*Bars->N15, *StatusBar, *this); }
-
-// The menu, button bar and status line go with the frame, and come back as they were.
-void TMainForm::FullScreenClick() {
-  ShowFullScreen(!IsFullScreen());
-  Bars->FullScreenItem->Check(IsFullScreen());
-}
-
-bool TMainForm::LeaveFullScreen() {
-  if (!IsFullScreen()) return false;
-  FullScreenClick();
-  return true;
-}
 
 void TMainForm::N16Click() {
   // A game started from a desktop menu has the home folder as its working

@@ -13,13 +13,7 @@ void TMainForm::TurnKeyPressed(char key, bool shift) {
 void TMainForm::DrawPanelMouseDown() {
   WakeFrameTimer();
   DrawPanel->Banner->Hide();
-  // A press on the cube stops the computer's solution; no gesture begins
-  // while a scramble or a sequence plays.
-  if (game_->PlayingSolution()) game_->StopScramble();
-  if (Scrambling()) return;
-  if (game_->Paused()) game_->Resume();  // a click on the cube as it goes ends the pause
-  game_->BeginGesture();
-  if (!Renderer->Cube->RotateAntiAlias) Renderer->Passes = 1;
+  if (game_->PressOnCube() && !Renderer->Cube->RotateAntiAlias) Renderer->Passes = 1;
 }
 
 void TMainForm::DrawPanelMouseMove(uint8_t Shift, int X, int Y) {

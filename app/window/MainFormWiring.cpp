@@ -39,7 +39,7 @@ void BindCommandTable(TMainForm& form) {
     event.Enable(f->GameRunning() && !f->CurrentGame().Paused() && !f->Scrambling());
   }, kPause);
   // The mark shows the window's state, whoever changed it.
-  form.Bind(wxEVT_MENU, [f](wxCommandEvent&) { f->FullScreenClick(); }, kFullScreen);
+  form.Bind(wxEVT_MENU, [f](wxCommandEvent&) { f->Bars->ToggleFullScreen(*f); }, kFullScreen);
   form.Bind(wxEVT_UPDATE_UI, [f](wxUpdateUIEvent& event) { event.Check(f->IsFullScreen()); }, kFullScreen);
   // Another copy of the game may have kept or continued a game meanwhile.
   form.Bind(wxEVT_UPDATE_UI, [f](wxUpdateUIEvent& event) { event.Enable(f->CanContinue()); }, kContinue);
@@ -50,7 +50,7 @@ void BindWindowEvents(TMainForm& form) {
   BindFrameInput(
       form, {form.StatusBar, form.Bars->ToolBarButton},
       {[f](int key, uint8_t shift) { f->FormKeyDown(key, shift); }, [f] { f->HomeViewClick(); },
-       [f] { return f->LeaveFullScreen(); },
+       [f] { return f->Bars->LeaveFullScreen(*f); },
        [f](int rotation, int delta, uint8_t shift) { f->FormMouseWheel(rotation, delta, shift); },
        [f](char key, bool shift) { f->TurnKeyPressed(key, shift); },
        [f] {

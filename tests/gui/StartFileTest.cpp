@@ -1,6 +1,6 @@
 // The saved game named on the command line, opened as the window starts.
 #include "GuiHelpers.h"
-#include "app/window/StartFile.h"
+#include "app/window/OpenGameFile.h"
 #include "puzzle/GameTrailer.h"
 #include "tests/unit/TestCubes.h"
 
@@ -16,12 +16,12 @@ TEST_F(MainFormTest, AGameNamedAtStartOpensAsOpenDoesAndTheKeptGameStays) {
   Start();
   for (const auto& [path, status] : {std::pair<std::string, std::string>{Path("gone.cube"), "Ошибка: не удалось открыть файл!"},
                                      {"", "Ошибка: не указано имя файла!"}}) {
-    OpenAtStart(*form, path);
+    OpenGameFile(*form, path);
     EXPECT_EQ(form->StatusText().ToStdString(wxConvUTF8), status);
     EXPECT_TRUE(IsSolved(cube()) && cube().Size == 3 && form->GetTitle() == "Tessaro 3D 1.01") << path;
   }
   statuses.clear();
-  OpenAtStart(*form, Path("four.cube"));
+  OpenGameFile(*form, Path("four.cube"));
   EXPECT_EQ(statuses, (std::vector<std::string>{"Загружаю...", "Готово!"}));
   EXPECT_TRUE(cube().Size == 4 && form->CubeSize == 4);
   EXPECT_EQ(form->TimerText(), "00:00:42");

@@ -1,11 +1,11 @@
-#include "app/window/StartFile.h"
+#include "app/window/OpenGameFile.h"
 
 #include "app/toolkit/Text.h"
 #include "app/window/MainForm.h"
 #include "puzzle/VekCube.h"
 #include "render/VekGL.h"
 
-void OpenAtStart(TMainForm& form, const std::string& path) {
+void OpenGameFile(TMainForm& form, const std::string& path) {
   if (path.empty()) {
     form.SetStatus(Text(TextId::NoFileName));
     return;
