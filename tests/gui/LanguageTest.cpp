@@ -45,7 +45,7 @@ TEST_F(LanguageTest, EnglishChosenInOptionsShowsAtOnceAndIsKept) {
   TOptionsForm& options = *form->OptionsForm;
   Choose(options, 1);
   EXPECT_EQ(Shown(*form), "Game|View|Help|Start over\tCtrl+N|Hint|Ready!|Moves: 0");
-  EXPECT_EQ(options.GetTitle(), "Parameters...");
+  EXPECT_EQ(options.GetTitle(), "Options...");
   EXPECT_EQ(GtkCancel(), "_Cancel");
 
   // Back to Russian: every text as it was, the toolkit's too.
