@@ -106,7 +106,7 @@ $actual"
 
 # The MIME type as the desktop reads it: update-mime-database on a copy (no
 # schema of it is on a Debian system), then GIO's type of a saved game with
-# and without its name; then the thumbnailer's Exec line run as a file
+# and without its name and xdg-mime's; then the thumbnailer's Exec line run as a file
 # manager runs it, %s %i %o filled in: a PNG of the size asked.
 check_mime_and_thumbnails() {
   local share="$work/mime-share" out file
@@ -119,6 +119,10 @@ check_mime_and_thumbnails() {
     out=$(XDG_DATA_HOME="$work/none" XDG_DATA_DIRS="$share:/usr/share" gio info -a standard::content-type "$work/$file")
     grep -q "content-type: $mime_type\$" <<<"$out" || fail "$file: $out"
   done
+  # As desktop scripts ask for it (GNOME's way: through GIO).
+  out=$(XDG_CURRENT_DESKTOP=GNOME XDG_DATA_HOME="$work/none" XDG_DATA_DIRS="$share:/usr/share" \
+    xdg-mime query filetype "$work/four.cube")
+  [ "$out" = "$mime_type" ] || fail "xdg-mime query filetype: $out"
   local entry="$stage/usr/share/thumbnailers/tessaro3d.thumbnailer" command
   grep -qx "MimeType=$mime_type;" "$entry" || fail "$(cat "$entry")"
   command=$(sed -n "s|^Exec=||; T; s|%s|96|; s|%i|$work/four.cube|; s|%o|$work/thumb.png|; p" "$entry")
